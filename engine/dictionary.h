@@ -1,0 +1,98 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/error_class.h"
+#include "engine/base_header.h"
+#include "engine/base_index.h"
+#include "engine/case_map.h"
+#include "engine/history.h"
+#include "engine/make_crypto.h"
+
+namespace vokabi {
+
+// One loaded dictionary base with its current result and its history. Texts are single-byte in
+// the character set that DumaCHSet / PrevodCHSet (or HistCharset1/2) name. Failures leave their
+// message number in the ErrorClass given at construction.
+class Dictionary {
+ public:
+  Dictionary(MakeCrypto& crypto, ErrorClass& errors, std::filesystem::path appFolder,
+             CaseMapProvider caseMaps);
+
+  // Loads the base file of that name from the application folder.
+  bool Initialize(const std::string& dictionaryFileName);
+
+  bool Initi() const { return loaded_; }
+  const std::string& DicName() const { return fileName_; }
+  const std::string& ID() const { return header_.baseId; }
+  const std::string& Version() const { return header_.version; }
+  std::int32_t BroiDumi1() const { return static_cast<std::int32_t>(header_.wordCount1); }
+  std::int32_t BroiDumi2() const { return static_cast<std::int32_t>(header_.wordCount2); }
+  const std::string& BazaDumi() const { return index_.Text(); }
+  // Name of side Cifra's language (1 or 2), written in interface language Ezik (0 to 6).
+  std::string Ime_na_Dic(std::int32_t ezik, std::int16_t cifra) const;
+
+  bool Translate(std::string_view word);
+  bool AutoComplete(std::string_view word);
+  // Up to nine headwords from the entry at StartPoz on, joined by CR LF.
+  std::string Load5Etikets(std::int32_t startPoz);
+
+  const std::string& Duma() const { return duma_; }
+  const std::string& Prevod() const { return prevod_; }
+  std::int32_t PredniDumi() const { return predniDumi_; }
+  std::int16_t DumaCHSet() const { return dumaCHSet_; }
+  std::int16_t PrevodCHSet() const { return prevodCHSet_; }
+
+  bool MovePredna();
+  bool MoveSledvasta();
+  const std::string& PrednaDuma() const { return history_.Current().word; }
+  const std::string& PredenPrevod() const { return history_.Current().translation; }
+  std::int32_t PrednaPredni5() const { return history_.Current().neighbourStart; }
+  std::int16_t HistCharset1() const { return history_.Current().wordCharset; }
+  std::int16_t HistCharset2() const { return history_.Current().translationCharset; }
+
+  // Beyond the classic interface: what the tool and the windows need to show texts.
+  int Charset1() const { return header_.charset1; }
+  int Charset2() const { return header_.charset2; }
+  std::int32_t Section2Start() const { return header_.section2Start; }
+  // Character sets of the headwords Load5Etikets(startPoz) returns, in the same order.
+  std::vector<int> NeighbourCharsets(std::int32_t startPoz) const;
+  const std::array<std::string, 7>& LanguageNames() const { return header_.names; }
+  // Memory held for lookups beside the index text.
+  std::size_t LookupBytes() const { return index_.LookupBytes(); }
+
+ private:
+  bool Load();
+  int GuessSide(std::string_view word) const;
+  std::int32_t LetterStart(unsigned char first, int side) const;
+  // Reads and deciphers the body of an entry; false when the body cannot be read.
+  bool ReadTranslation(std::size_t entry, std::string* translation, std::int32_t* neighbourStart);
+  void SetResult(std::size_t entry, std::string translation, std::int32_t neighbourStart);
+
+  MakeCrypto& crypto_;
+  ErrorClass& errors_;
+  std::filesystem::path folder_;
+  CaseMapProvider caseMaps_;
+  CaseMap case1_;
+  CaseMap case2_;
+
+  std::string fileName_;
+  std::filesystem::path path_;
+  BaseHeader header_;
+  BaseIndex index_;
+  bool loaded_ = false;
+
+  std::string duma_;
+  std::string prevod_;
+  std::int32_t predniDumi_ = 0;
+  std::int16_t dumaCHSet_ = 0;
+  std::int16_t prevodCHSet_ = 0;
+  History history_;
+};
+
+}  // namespace vokabi
