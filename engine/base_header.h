@@ -9,7 +9,7 @@ namespace vokabi {
 
 // The plain-text part of a base file, as far as the reader needs it.
 struct BaseHeader {
-  std::string baseId;  // 8 characters
+  std::string baseId;             // 8 characters
   std::uint32_t indexOffset = 0;  // index block at file offset indexOffset + 5
   std::uint32_t indexLength = 0;
   int charset1 = 0;

@@ -43,7 +43,7 @@ class BaseIndex {
 
  private:
   struct Section {
-    const CaseMap* caseMap = nullptr;
+    CaseMap caseMap;
     std::uint32_t begin = 0;  // entry indices [begin, end)
     std::uint32_t end = 0;
     std::vector<std::uint32_t> sorted;  // entries by folded headword, then by index

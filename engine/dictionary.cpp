@@ -1,1 +1,306 @@
-// placeholder
+#include "engine/dictionary.h"
+
+#include <fstream>
+#include <limits>
+#include <new>
+#include <utility>
+
+namespace vokabi {
+namespace {
+
+enum Message : std::int32_t {
+  kNoSettings = 1,
+  kMissingFile = 2,
+  kCannotTranslate = 3,
+  kNoWord = 4,
+  kNotFound = 5,
+  kNotCompleted = 6,
+  kBaseError = 8,
+};
+
+constexpr int kNeighbours = 9;
+
+bool IsNonLetter(unsigned char c) {
+  return c < 65 || (c >= 91 && c <= 96) || (c >= 123 && c <= 155);
+}
+
+// The word without non-letters at its ends.
+std::string TrimNonLetters(std::string_view word) {
+  while (!word.empty() && IsNonLetter(static_cast<unsigned char>(word.back()))) {
+    word.remove_suffix(1);
+  }
+  while (!word.empty() && IsNonLetter(static_cast<unsigned char>(word.front()))) {
+    word.remove_prefix(1);
+  }
+  return std::string(word);
+}
+
+// Reads length bytes at offset; false when the file cannot be opened or does not hold them.
+bool ReadAt(const std::filesystem::path& path, std::uint64_t offset, std::size_t length,
+            std::string* bytes) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return false;
+  file.seekg(0, std::ios::end);
+  const auto size = static_cast<std::uint64_t>(file.tellg());
+  if (!file || offset > size || length > size - offset) return false;
+  bytes->resize(length);
+  file.seekg(static_cast<std::streamoff>(offset));
+  file.read(bytes->data(), static_cast<std::streamsize>(length));
+  return static_cast<std::size_t>(file.gcount()) == length;
+}
+
+}  // namespace
+
+Dictionary::Dictionary(MakeCrypto& crypto, ErrorClass& errors, std::filesystem::path appFolder,
+                       CaseMapProvider caseMaps)
+    : crypto_(crypto),
+      errors_(errors),
+      folder_(std::move(appFolder)),
+      caseMaps_(std::move(caseMaps)),
+      case1_(CaseMap::Ascii()),
+      case2_(CaseMap::Ascii()) {}
+
+bool Dictionary::Initialize(const std::string& dictionaryFileName) {
+  history_.Initialize();
+  fileName_ = dictionaryFileName;
+  try {
+    loaded_ = Load();
+  } catch (const std::exception&) {
+    errors_.SetNomer(kNoSettings);
+    loaded_ = false;
+  }
+  return loaded_;
+}
+
+bool Dictionary::Load() {
+  path_ = folder_ / fileName_;
+  std::ifstream file(path_, std::ios::binary);
+  if (!file) {
+    errors_.SetNomer(kNoSettings);
+    return false;
+  }
+  file.seekg(0, std::ios::end);
+  const auto fileSize = static_cast<std::uint64_t>(file.tellg());
+  file.seekg(0);
+
+  // The load span comes from the file itself: read no more than the file holds.
+  std::string field(7, ' ');
+  std::uint32_t dataBase1 = 0;
+  if (fileSize < kDataBase1Offset + 7 || !file.seekg(kDataBase1Offset) ||
+      !file.read(field.data(), 7) || !ParseHex(field, &dataBase1)) {
+    errors_.SetNomer(kNoSettings);
+    return false;
+  }
+  const std::uint64_t span = std::uint64_t{dataBase1} + 5;
+  std::string head(static_cast<std::size_t>(std::min(span, fileSize)), '\0');
+  file.seekg(0);
+  if (!file.read(head.data(), static_cast<std::streamsize>(head.size()))) {
+    errors_.SetNomer(kNoSettings);
+    return false;
+  }
+  file.close();
+
+  if (!ParseBaseHeader(head, &header_)) {
+    errors_.SetNomer(kNoSettings);
+    return false;
+  }
+  // A block that reaches past the load span or the file cannot decipher.
+  const std::uint64_t indexBegin = std::uint64_t{header_.indexOffset} + 5;
+  const std::uint64_t indexEnd = indexBegin + header_.indexLength;
+  if (indexEnd > span || indexEnd > head.size()) {
+    errors_.SetNomer(kMissingFile);
+    return false;
+  }
+  errors_.SetNomer(0);
+  std::string text =
+      crypto_.Decrypt(std::string_view(head).substr(indexBegin, header_.indexLength), header_.key);
+  if (errors_.Nomer() != 0) {
+    errors_.SetNomer(kMissingFile);
+    return false;
+  }
+  head.clear();
+  head.shrink_to_fit();
+
+  if (caseMaps_) {
+    case1_ = caseMaps_(header_.charset1);
+    case2_ = caseMaps_(header_.charset2);
+  }
+  // Without a second table there is no second section, rather than every entry being in it.
+  if (!header_.hasTable2) {
+    header_.section2Start = static_cast<std::int32_t>(
+        std::min<std::size_t>(text.size() + 1, std::numeric_limits<std::int32_t>::max()));
+  }
+  if (!index_.Build(std::move(text), header_.section2Start, case1_, case2_)) {
+    errors_.SetNomer(kMissingFile);
+    return false;
+  }
+  return true;
+}
+
+std::string Dictionary::Ime_na_Dic(std::int32_t ezik, std::int16_t cifra) const {
+  const std::size_t fieldIndex = ezik == 0 || (ezik >= 2 && ezik <= 6) ? ezik : 1;
+  const std::string& field = header_.names[fieldIndex];
+  const std::size_t comma = field.find(',');
+  if (comma == std::string::npos) return field;
+  return cifra == 2 ? field.substr(comma + 1) : field.substr(0, comma);
+}
+
+int Dictionary::GuessSide(std::string_view word) const {
+  bool latin = false;
+  bool cyrillic = false;
+  if (word.size() >= 2) {
+    for (const char ch : word) {
+      const auto c = static_cast<unsigned char>(ch);
+      if (c >= 97 && c <= 122) {
+        latin = true;
+      } else if (c >= 224) {
+        cyrillic = true;
+      }
+    }
+  } else if (word.size() == 1) {
+    (static_cast<unsigned char>(word[0]) > 128 ? cyrillic : latin) = true;
+  } else {
+    latin = true;
+  }
+  return latin || !cyrillic ? 1 : 2;
+}
+
+std::int32_t Dictionary::LetterStart(unsigned char first, int side) const {
+  const CaseMap& caseMap = side == 1 ? case1_ : case2_;
+  const auto& letters = side == 1 ? header_.letters1 : header_.letters2;
+  const std::int32_t start = letters[caseMap.upper[first]];
+  return start == 0 ? 1 : start;
+}
+
+bool Dictionary::ReadTranslation(std::size_t entry, std::string* translation,
+                                 std::int32_t* neighbourStart) {
+  const std::string_view locator = index_.Locator(entry);
+  const auto b = [&](int i) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(locator[i]));
+  };
+  const std::uint32_t bodyPos = (b(0) << 16) | (b(1) << 8) | b(2);
+  const std::uint32_t bodyLength = b(3) * 128 + b(4) / 2;
+  const std::uint32_t neighbourBack = (b(4) % 2) * 256 + b(5);
+
+  const int side = index_.SectionOf(entry);
+  const std::int64_t dataBase = side == 1 ? header_.dataBase1 : header_.dataBase2;
+  const std::int64_t offset = dataBase + bodyPos - 2;
+  std::string body;
+  if (offset < 0 || !ReadAt(path_, static_cast<std::uint64_t>(offset), bodyLength, &body)) {
+    return false;
+  }
+  *neighbourStart = index_.Position(entry) - static_cast<std::int32_t>(neighbourBack);
+  errors_.SetNomer(0);
+  *translation = crypto_.Decrypt(body, header_.key);
+  return true;
+}
+
+void Dictionary::SetResult(std::size_t entry, std::string translation,
+                           std::int32_t neighbourStart) {
+  const bool side1 = index_.SectionOf(entry) == 1;
+  duma_ = std::string(index_.Headword(entry));
+  prevod_ = std::move(translation);
+  predniDumi_ = neighbourStart;
+  dumaCHSet_ = static_cast<std::int16_t>(side1 ? header_.charset1 : header_.charset2);
+  prevodCHSet_ = static_cast<std::int16_t>(side1 ? header_.charset2 : header_.charset1);
+}
+
+bool Dictionary::Translate(std::string_view word) {
+  if (!loaded_) {
+    errors_.SetNomer(kCannotTranslate);
+    return false;
+  }
+  std::string current(word);
+  // The word as typed, then once more without non-letters at its ends.
+  for (;;) {
+    if (current.empty()) {
+      errors_.SetNomer(kNoWord);
+      return false;
+    }
+    const int side = GuessSide(current);
+    const auto start = LetterStart(static_cast<unsigned char>(current[0]), side);
+    if (const auto entry = index_.FindWord(current, start)) {
+      std::string translation;
+      std::int32_t neighbourStart = 0;
+      if (!ReadTranslation(*entry, &translation, &neighbourStart)) {
+        errors_.SetNomer(kCannotTranslate);
+        return false;
+      }
+      SetResult(*entry, std::move(translation), neighbourStart);
+      history_.Push({duma_, prevod_, predniDumi_, dumaCHSet_, prevodCHSet_});
+      return true;
+    }
+    std::string trimmed = TrimNonLetters(current);
+    if (trimmed == current) {
+      errors_.SetNomer(kNotFound);
+      return false;
+    }
+    current = std::move(trimmed);
+  }
+}
+
+bool Dictionary::AutoComplete(std::string_view word) {
+  if (word.empty()) {
+    errors_.SetNomer(kNoWord);
+    return false;
+  }
+  if (!loaded_) {
+    errors_.SetNomer(kNotCompleted);
+    return false;
+  }
+  // Lower case only steers the side guess; the search ignores case anyway. A byte that side 1's
+  // rules leave alone may still be a capital of side 2's.
+  std::string lower(word);
+  for (char& ch : lower) {
+    const auto c = static_cast<unsigned char>(ch);
+    const unsigned char l = case1_.lower[c];
+    ch = static_cast<char>(l != c ? l : case2_.lower[c]);
+  }
+  const int side = GuessSide(lower);
+  const auto start = LetterStart(static_cast<unsigned char>(lower[0]), side);
+  const auto entry = index_.FindPrefix(lower, start);
+  std::string translation;
+  std::int32_t neighbourStart = 0;
+  if (!entry || !ReadTranslation(*entry, &translation, &neighbourStart)) {
+    errors_.SetNomer(kNotCompleted);
+    return false;
+  }
+  SetResult(*entry, std::move(translation), neighbourStart);
+  return true;
+}
+
+std::string Dictionary::Load5Etikets(std::int32_t startPoz) {
+  const auto first = loaded_ ? index_.EntryAt(startPoz) : std::nullopt;
+  if (!first) {
+    errors_.SetNomer(kBaseError);
+    return {};
+  }
+  std::string list;
+  const std::size_t end = std::min(index_.EntryCount(), *first + kNeighbours);
+  for (std::size_t i = *first; i < end; ++i) {
+    if (i > *first) list += "\r\n";
+    list += index_.Headword(i);
+  }
+  return list;
+}
+
+std::vector<int> Dictionary::NeighbourCharsets(std::int32_t startPoz) const {
+  std::vector<int> charsets;
+  const auto first = loaded_ ? index_.EntryAt(startPoz) : std::nullopt;
+  if (!first) return charsets;
+  const std::size_t end = std::min(index_.EntryCount(), *first + kNeighbours);
+  for (std::size_t i = *first; i < end; ++i) {
+    charsets.push_back(index_.SectionOf(i) == 1 ? header_.charset1 : header_.charset2);
+  }
+  return charsets;
+}
+
+bool Dictionary::MovePredna() {
+  return history_.MovePredna();
+}
+
+bool Dictionary::MoveSledvasta() {
+  return history_.MoveSledvasta();
+}
+
+}  // namespace vokabi

@@ -1,0 +1,183 @@
+#include <chrono>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "tests/engine/dictionary_fixture.h"
+
+namespace vokabi::test {
+namespace {
+
+// Hand-made bases: entries, tables and bodies placed exactly where a test wants them.
+class DamageTest : public DictionaryTest {
+ protected:
+  static constexpr const char* kKey = "k";
+
+  // A locator for a body at a 1-based region position.
+  static std::string Locator(std::uint32_t bodyPos, std::uint32_t bodyLength, std::uint32_t back) {
+    std::string l(6, '\0');
+    l[0] = static_cast<char>(bodyPos >> 16);
+    l[1] = static_cast<char>(bodyPos >> 8);
+    l[2] = static_cast<char>(bodyPos);
+    l[3] = static_cast<char>(bodyLength >> 7);
+    l[4] = static_cast<char>(((bodyLength & 0x7F) << 1) | (back >> 8));
+    l[5] = static_cast<char>(back);
+    return l;
+  }
+  static std::string Record(char key, std::uint32_t position) {
+    return std::string{key, static_cast<char>(position >> 16), static_cast<char>(position >> 8),
+                       static_cast<char>(position)};
+  }
+  // Adds a body to region 1 and returns its locator.
+  std::string Body(BaseImage& image, const std::string& text, std::uint32_t back = 0) {
+    const std::string body = crypto.Encrypt(text, kKey);
+    const auto pos = static_cast<std::uint32_t>(image.region1.size() + 1);
+    image.region1 += body;
+    return Locator(pos, static_cast<std::uint32_t>(body.size()), back);
+  }
+  static BaseImage Blank() {
+    BaseImage image;
+    image.key = kKey;
+    for (auto& name : image.names) name = "A,B";
+    return image;
+  }
+  std::string ReadFile(const std::string& name) {
+    std::ifstream file(folder / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+  }
+  void WriteFile(const std::string& name, const std::string& bytes) {
+    std::ofstream(folder / name, std::ios::binary | std::ios::trunc) << bytes;
+  }
+  // The sample base with its bytes changed by the function, loaded from "bad.vkb".
+  template <typename Change>
+  bool LoadChanged(Change change) {
+    if (!WriteBase(folder / "good.vkb", EnglishBulgarianSample())) return false;
+    std::string bytes = ReadFile("good.vkb");
+    change(bytes);
+    WriteFile("bad.vkb", bytes);
+    errors.Clear();
+    return dictionary.Initialize("bad.vkb");
+  }
+};
+
+TEST_F(DamageTest, UnreadableHeadersFailWithMessage1) {
+  EXPECT_FALSE(dictionary.Initialize("missing.vkb"));
+  EXPECT_EQ(errors.Nomer(), 1);
+  EXPECT_FALSE(dictionary.Initi());
+
+  EXPECT_FALSE(LoadChanged([](std::string& b) { b.resize(50); }));
+  EXPECT_EQ(errors.Nomer(), 1);
+  EXPECT_FALSE(LoadChanged([](std::string& b) { b[45] = 'G'; }));  // WordCount1 not hex
+  EXPECT_EQ(errors.Nomer(), 1);
+  EXPECT_FALSE(LoadChanged([](std::string& b) { b[13] = '8'; }));  // IndexOffset over 7FFF
+  EXPECT_EQ(errors.Nomer(), 1);
+  EXPECT_FALSE(LoadChanged([](std::string& b) {
+    for (char& c : b) c = c == '|' ? '/' : c;  // no name field ends
+  }));
+  EXPECT_EQ(errors.Nomer(), 1);
+  EXPECT_FALSE(dictionary.Initi());
+}
+
+TEST_F(DamageTest, IndexBlocksThatCannotDecipherFailWithMessage2) {
+  EXPECT_FALSE(LoadChanged([](std::string& b) { b[68] ^= 1; }));  // another key
+  EXPECT_EQ(errors.Nomer(), 2);
+  EXPECT_FALSE(LoadChanged([](std::string& b) { b.resize(b.size() / 3); }));  // cut in the index
+  EXPECT_EQ(errors.Nomer(), 2);
+  EXPECT_FALSE(LoadChanged([](std::string& b) { b.replace(17, 7, "0FFFFFF"); }));  // past the span
+  EXPECT_EQ(errors.Nomer(), 2);
+}
+
+TEST_F(DamageTest, AnEmptyKeyDoesNotLoad) {
+  EXPECT_FALSE(LoadChanged([](std::string& b) {
+    // KeyLength 0: the old key bytes now read as the reserved fields and names.
+    const std::size_t keyLength = static_cast<unsigned char>(b[67]);
+    b[67] = '\0';
+    b.erase(68, keyLength);
+  }));
+  EXPECT_EQ(errors.Nomer(), 2);
+}
+
+TEST_F(DamageTest, AHugeLoadSpanOnASmallFileReadsOnlyTheFile) {
+  std::string bytes(1024, '0');
+  bytes.replace(53, 7, "FFFFFFF");
+  WriteFile("huge.vkb", bytes);
+  const auto before = std::chrono::steady_clock::now();
+  EXPECT_FALSE(dictionary.Initialize("huge.vkb"));
+  EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(1));
+  EXPECT_TRUE(errors.Nomer() == 1 || errors.Nomer() == 2);
+}
+
+TEST_F(DamageTest, AnIndexThatIsNotASequenceOfEntriesFails) {
+  for (const std::string& index : {std::string("no entries here"), std::string("#ab$12345"),
+                                   std::string("#a#b$123456"), std::string("#ab$123456x")}) {
+    BaseImage image = Blank();
+    image.index = index;
+    errors.Clear();
+    EXPECT_FALSE(LoadImage(image)) << index;
+    EXPECT_EQ(errors.Nomer(), 2) << index;
+  }
+}
+
+TEST_F(DamageTest, MarkersInsideLocatorsAreNotEntries) {
+  BaseImage image = Blank();
+  // Entry "xy" gets a body whose locator bytes spell "#ab$": the body must then stand at
+  // region position 0x236162.
+  const std::uint32_t farPos = 0x236162;
+  image.region1.assign(farPos - 1, '\0');
+  const std::string xyBody = crypto.Encrypt(std::string(4600, 'x'), kKey);
+  ASSERT_EQ(xyBody.size(), 4608u);
+  image.region1 += xyBody;
+  const std::string xyLocator = Locator(farPos, 4608, 0);
+  const std::string abLocator = Body(image, "near", 10);
+  image.index = "#xy$" + xyLocator + "#ab$" + abLocator;
+  image.table1 = Record('X', 1) + Record('A', 11);
+  ASSERT_EQ(image.index.substr(4, 4), "#ab$");
+  ASSERT_TRUE(LoadImage(image));
+
+  ASSERT_TRUE(dictionary.Translate("ab"));
+  EXPECT_EQ(dictionary.Duma(), "ab");
+  EXPECT_EQ(dictionary.Prevod(), "near");
+  EXPECT_EQ(dictionary.PredniDumi(), 1);
+  EXPECT_EQ(dictionary.Load5Etikets(1), "xy\r\nab");
+  ASSERT_TRUE(dictionary.AutoComplete("a"));
+  EXPECT_EQ(dictionary.Duma(), "ab");
+}
+
+TEST_F(DamageTest, BodiesOutsideTheFileFailTheLookupOnly) {
+  BaseImage image = Blank();
+  const std::string good = Body(image, "fine");
+  image.index = "#far$" + Locator(0xFFFFFF, 0x7FFF, 0) + "#good$" + good + "#odd$" +
+                Locator(1, 5, 0);  // 5 bytes are not a whole block
+  image.table1 = Record('F', 1);
+  ASSERT_TRUE(LoadImage(image));
+
+  ASSERT_TRUE(dictionary.Translate("good"));
+  EXPECT_FALSE(dictionary.Translate("far"));
+  EXPECT_EQ(errors.Nomer(), 3);
+  EXPECT_EQ(dictionary.Duma(), "good");
+  EXPECT_FALSE(dictionary.AutoComplete("fa"));
+  EXPECT_EQ(errors.Nomer(), 6);
+
+  ASSERT_TRUE(dictionary.Translate("odd"));
+  EXPECT_EQ(dictionary.Prevod(), "");
+  EXPECT_EQ(errors.Nomer(), 2);
+}
+
+TEST_F(DamageTest, TablePositionsOffEntriesStillFindTheNextEntry) {
+  BaseImage image = Blank();
+  const std::string a = Body(image, "first");
+  const std::string b = Body(image, "second");
+  image.index = "#apple$" + a + "#banana$" + b;
+  // B's group claims the middle of "apple"; A's group lies beyond the text.
+  image.table1 = Record('B', 3) + Record('A', 9999);
+  ASSERT_TRUE(LoadImage(image));
+  ASSERT_TRUE(dictionary.Translate("banana"));
+  EXPECT_FALSE(dictionary.Translate("apple"));
+  EXPECT_EQ(errors.Nomer(), 5);
+  // Without a second table every entry is on side 1.
+  ASSERT_TRUE(dictionary.Translate("BANANA"));
+  EXPECT_EQ(dictionary.DumaCHSet(), 0);
+}
+
+}  // namespace
+}  // namespace vokabi::test

@@ -1,0 +1,173 @@
+#include <string>
+#include <vector>
+
+#include "tests/engine/dictionary_fixture.h"
+
+namespace vokabi::test {
+namespace {
+
+class LookupTest : public DictionaryTest {
+ protected:
+  void SetUp() override { ASSERT_TRUE(Load(EnglishBulgarianSample())); }
+};
+
+TEST_F(DictionaryTest, DescribesTheLoadedBase) {
+  EXPECT_FALSE(dictionary.Initi());
+  ASSERT_TRUE(Load(EnglishBulgarianSample()));
+  EXPECT_TRUE(dictionary.Initi());
+  EXPECT_EQ(dictionary.DicName(), "enbg.vkb");
+  EXPECT_EQ(dictionary.ID(), "enbgvk01");
+  EXPECT_EQ(dictionary.Version(), "0100");
+  EXPECT_EQ(dictionary.BroiDumi1(), static_cast<int>(EnglishBulgarianSample().side1.size()));
+  EXPECT_EQ(dictionary.BroiDumi2(), static_cast<int>(EnglishBulgarianSample().side2.size()));
+  EXPECT_EQ(dictionary.Ime_na_Dic(1, 1), "English");
+  EXPECT_EQ(dictionary.Ime_na_Dic(9, 1), "English");
+  EXPECT_EQ(dictionary.Ime_na_Dic(1, 2), "Bulgarian");
+  EXPECT_EQ(dictionary.Ime_na_Dic(0, 3), Cp1251("Английски"));
+  EXPECT_EQ(dictionary.Ime_na_Dic(6, 2), Cp1251("Болгарский"));
+}
+
+TEST_F(DictionaryTest, ANameWithoutCommaServesBothSides) {
+  BaseSource source = EnglishBulgarianSample();
+  source.names[3] = "Wörterbuch";
+  ASSERT_TRUE(Load(source));
+  EXPECT_EQ(dictionary.Ime_na_Dic(3, 1), "Wörterbuch");
+  EXPECT_EQ(dictionary.Ime_na_Dic(3, 2), "Wörterbuch");
+}
+
+TEST_F(LookupTest, IgnoresCaseAndReturnsTheStoredForm) {
+  ASSERT_TRUE(dictionary.Translate("HOUSE"));
+  EXPECT_EQ(dictionary.Duma(), "house");
+  EXPECT_EQ(dictionary.Prevod(), Cp1251("къща; дом"));
+  EXPECT_EQ(dictionary.DumaCHSet(), 0);
+  EXPECT_EQ(dictionary.PrevodCHSet(), 204);
+  EXPECT_EQ(dictionary.BazaDumi().at(dictionary.PredniDumi() - 1), '#');
+  EXPECT_EQ(errors.Nomer(), 0);
+}
+
+TEST_F(LookupTest, FoldsCaseByTheCodePageOfTheSection) {
+  ASSERT_TRUE(dictionary.Translate(Cp1252("RÉSUMÉ")));
+  EXPECT_EQ(dictionary.Duma(), Cp1252("résumé"));
+  ASSERT_TRUE(dictionary.Translate(Cp1252("CAFÉ")));
+  EXPECT_EQ(dictionary.Prevod(), Cp1251("кафене"));
+
+  // Capitals are guessed as side 1; the search runs on into section 2 and the side follows.
+  ASSERT_TRUE(dictionary.Translate(Cp1251("КЪЩА")));
+  EXPECT_EQ(dictionary.Duma(), Cp1251("къща"));
+  EXPECT_EQ(dictionary.Prevod(), "house");
+  EXPECT_EQ(dictionary.DumaCHSet(), 204);
+  EXPECT_EQ(dictionary.PrevodCHSet(), 0);
+}
+
+TEST_F(LookupTest, TrimsNonLettersOnceBeforeGivingUp) {
+  ASSERT_TRUE(dictionary.Translate(" house."));
+  EXPECT_EQ(dictionary.Duma(), "house");
+
+  EXPECT_FALSE(dictionary.Translate("+++"));
+  EXPECT_EQ(errors.Nomer(), 4);
+  EXPECT_FALSE(dictionary.Translate(""));
+  EXPECT_EQ(errors.Nomer(), 4);
+  EXPECT_FALSE(dictionary.Translate("hous"));
+  EXPECT_EQ(errors.Nomer(), 5);
+  EXPECT_FALSE(dictionary.Translate("(hous)"));
+  EXPECT_EQ(errors.Nomer(), 5);
+  // Markers and locator bytes typed into the box never match across entries.
+  EXPECT_FALSE(dictionary.Translate("apple$#book"));
+}
+
+TEST_F(LookupTest, AFailedLookupKeepsThePreviousResult) {
+  ASSERT_TRUE(dictionary.Translate("tree"));
+  const std::int32_t position = dictionary.PredniDumi();
+  EXPECT_FALSE(dictionary.Translate("treetop"));
+  EXPECT_EQ(dictionary.Duma(), "tree");
+  EXPECT_EQ(dictionary.Prevod(), Cp1251("дърво"));
+  EXPECT_EQ(dictionary.PredniDumi(), position);
+  EXPECT_FALSE(dictionary.MovePredna());  // only one word recorded
+}
+
+TEST_F(LookupTest, AWordOnBothSidesIsFoundWhereTheSearchStarts) {
+  ASSERT_TRUE(dictionary.Translate("OK"));
+  EXPECT_EQ(dictionary.DumaCHSet(), 0);
+  EXPECT_EQ(dictionary.Prevod(), Cp1251("добре"));
+}
+
+TEST_F(LookupTest, CompletesToTheFirstHeadwordWithThePrefix) {
+  ASSERT_TRUE(dictionary.AutoComplete("hou"));
+  EXPECT_EQ(dictionary.Duma(), "house");
+  EXPECT_EQ(dictionary.Prevod(), Cp1251("къща; дом"));
+  ASSERT_TRUE(dictionary.AutoComplete("HOUSEH"));
+  EXPECT_EQ(dictionary.Duma(), "household");
+  ASSERT_TRUE(dictionary.AutoComplete(Cp1251("КЪ")));
+  EXPECT_EQ(dictionary.Duma(), Cp1251("къща"));
+  EXPECT_EQ(dictionary.DumaCHSet(), 204);
+  ASSERT_TRUE(dictionary.AutoComplete(Cp1251("п")));
+  EXPECT_EQ(dictionary.Duma(), Cp1251("прозорец"));
+
+  EXPECT_FALSE(dictionary.AutoComplete("xyz"));
+  EXPECT_EQ(errors.Nomer(), 6);
+  EXPECT_EQ(dictionary.Duma(), Cp1251("прозорец"));
+  EXPECT_FALSE(dictionary.AutoComplete(""));
+  EXPECT_EQ(errors.Nomer(), 4);
+  // Completion records nothing.
+  EXPECT_FALSE(dictionary.MovePredna());
+  EXPECT_FALSE(dictionary.MoveSledvasta());
+}
+
+std::vector<std::string> Split(const std::string& list) {
+  std::vector<std::string> words;
+  std::size_t from = 0;
+  for (std::size_t at; (at = list.find("\r\n", from)) != std::string::npos; from = at + 2) {
+    words.push_back(list.substr(from, at - from));
+  }
+  words.push_back(list.substr(from));
+  return words;
+}
+
+TEST_F(LookupTest, NeighboursSurroundTheWord) {
+  ASSERT_TRUE(dictionary.Translate("house"));
+  const auto words = Split(dictionary.Load5Etikets(dictionary.PredniDumi()));
+  ASSERT_EQ(words.size(), 9u);
+  EXPECT_EQ(words[4], "house");
+  EXPECT_EQ(words[5], "houseboat");
+}
+
+TEST_F(LookupTest, NeighboursRunIntoSection2AndStopAtTheEnd) {
+  ASSERT_TRUE(dictionary.Translate("zebra"));
+  const std::int32_t start = dictionary.PredniDumi();
+  const auto words = Split(dictionary.Load5Etikets(start));
+  ASSERT_EQ(words.size(), 9u);
+  EXPECT_EQ(words[4], "zebra");
+  EXPECT_EQ(words[5], "OK");  // section 2 opens with its Latin group
+  EXPECT_EQ(dictionary.NeighbourCharsets(start),
+            (std::vector<int>{0, 0, 0, 0, 0, 204, 204, 204, 204}));
+
+  ASSERT_TRUE(dictionary.Translate(Cp1251("ябълка")));  // the last entry of the base
+  const std::string tail = dictionary.Load5Etikets(dictionary.PredniDumi());
+  EXPECT_EQ(Split(tail).size(), 5u);
+  EXPECT_NE(tail.substr(tail.size() - 2), "\r\n");
+}
+
+TEST_F(LookupTest, ANeighbourStartOffAnEntryIsAnError) {
+  ASSERT_TRUE(dictionary.Translate("house"));
+  for (const std::int32_t bad : {dictionary.PredniDumi() + 1, 0, -5, 1 << 30}) {
+    errors.Clear();
+    EXPECT_EQ(dictionary.Load5Etikets(bad), "") << bad;
+    EXPECT_EQ(errors.Nomer(), 8) << bad;
+  }
+}
+
+TEST_F(LookupTest, HistoryRecordsTranslatedWords) {
+  for (const char* word : {"door", "tree", "cat"}) ASSERT_TRUE(dictionary.Translate(word));
+  ASSERT_TRUE(dictionary.MovePredna());
+  EXPECT_EQ(dictionary.PrednaDuma(), "tree");
+  EXPECT_EQ(dictionary.PredenPrevod(), Cp1251("дърво"));
+  EXPECT_EQ(dictionary.HistCharset1(), 0);
+  EXPECT_EQ(dictionary.HistCharset2(), 204);
+  EXPECT_EQ(Split(dictionary.Load5Etikets(dictionary.PrednaPredni5()))[4], "tree");
+  EXPECT_EQ(dictionary.Duma(), "cat");  // stepping leaves the current result alone
+  ASSERT_TRUE(dictionary.MoveSledvasta());
+  EXPECT_EQ(dictionary.PrednaDuma(), "cat");
+}
+
+}  // namespace
+}  // namespace vokabi::test
