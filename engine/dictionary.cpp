@@ -248,8 +248,8 @@ bool Dictionary::AutoComplete(std::string_view word) {
     errors_.SetNomer(kNotCompleted);
     return false;
   }
-  // Lower case only steers the side guess; the search ignores case anyway. A byte that side 1's
-  // rules leave alone may still be a capital of side 2's.
+  // Lower case only steers the side guess; the search ignores case anyway and takes the word as
+  // typed. A byte that side 1's rules leave alone may still be a capital of side 2's.
   std::string lower(word);
   for (char& ch : lower) {
     const auto c = static_cast<unsigned char>(ch);
@@ -257,8 +257,8 @@ bool Dictionary::AutoComplete(std::string_view word) {
     ch = static_cast<char>(l != c ? l : case2_.lower[c]);
   }
   const int side = GuessSide(lower);
-  const auto start = LetterStart(static_cast<unsigned char>(lower[0]), side);
-  const auto entry = index_.FindPrefix(lower, start);
+  const auto start = LetterStart(static_cast<unsigned char>(word[0]), side);
+  const auto entry = index_.FindPrefix(word, start);
   std::string translation;
   std::int32_t neighbourStart = 0;
   if (!entry || !ReadTranslation(*entry, &translation, &neighbourStart)) {

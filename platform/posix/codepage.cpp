@@ -1,1 +1,180 @@
-// placeholder
+#include "platform/codepage.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+
+namespace vokabi::platform {
+
+namespace {
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+const iconv_t kNoDescriptor = reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1));
+constexpr std::size_t kFailed = static_cast<std::size_t>(-1);
+
+// One iconv descriptor, closed with its owner.
+class Converter {
+ public:
+  Converter(const std::string& to, const std::string& from)
+      : cd_(iconv_open(to.c_str(), from.c_str())) {}
+  ~Converter() {
+    if (cd_ != kNoDescriptor) iconv_close(cd_);
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  iconv_t get() const { return cd_; }
+
+ private:
+  iconv_t cd_;
+};
+
+// Descriptors are opened once per thread and code page: this runs on every keystroke, and a
+// descriptor must not be shared between threads.
+iconv_t Descriptor(int codePage, bool toUtf8) {
+  thread_local std::map<std::pair<int, bool>, Converter> open;
+  const std::string name = "CP" + std::to_string(codePage);
+  const auto [it, added] =
+      open.try_emplace({codePage, toUtf8}, toUtf8 ? "UTF-8" : name, toUtf8 ? name : "UTF-8");
+  return it->second.get();
+}
+
+// Length of the well-formed UTF-8 character at the start of text, 0 when it is not one. Overlong
+// forms, surrogates and values above U+10FFFF are refused, as iconv refuses them.
+std::size_t Utf8Length(std::string_view text) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(0);
+  std::size_t length = 0;
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+  }
+  return length;
+}
+
+// Runs the whole input through cd. Where iconv refuses a sequence, onBad writes a stand-in and
+// says how many input bytes it stands for. Returns the number of stand-ins written.
+template <class OnBad>
+std::size_t Convert(iconv_t cd, std::string_view in, std::string& out, OnBad onBad) {
+  std::size_t bad = 0;
+  if (cd == kNoDescriptor) {
+    // No converter on this system: only ASCII is certain.
+    while (!in.empty()) {
+      if (static_cast<unsigned char>(in.front()) < 0x80) {
+        out += in.front();
+        in.remove_prefix(1);
+      } else {
+        in.remove_prefix(onBad(in, out));
+        ++bad;
+      }
+    }
+    return bad;
+  }
+
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  char* src = const_cast<char*>(in.data());  // iconv never writes through it
+  std::size_t srcLeft = in.size();
+  for (;;) {
+    char chunk[512];
+    char* dst = chunk;
+    std::size_t dstLeft = sizeof chunk;
+    const bool flushing = srcLeft == 0;
+    const std::size_t result = flushing ? iconv(cd, nullptr, nullptr, &dst, &dstLeft)
+                                        : iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+    const int error = errno;
+    out.append(chunk, static_cast<std::size_t>(dst - chunk));
+    if (result != kFailed) {
+      if (flushing) break;
+      continue;
+    }
+    if (error == E2BIG) continue;
+    if (flushing) break;
+    // Some code pages (1255, 1258) hold back a letter that a following accent might join; it
+    // belongs before the stand-in.
+    dst = chunk;
+    dstLeft = sizeof chunk;
+    iconv(cd, nullptr, nullptr, &dst, &dstLeft);
+    out.append(chunk, static_cast<std::size_t>(dst - chunk));
+    const std::size_t skip = onBad(std::string_view(src, srcLeft), out);
+    src += skip;
+    srcLeft -= skip;
+    ++bad;
+  }
+  return bad;
+}
+
+}  // namespace
+
+int CodePageForCharset(int charset) {
+  switch (charset) {
+    case 204:
+      return 1251;
+    case 238:
+      return 1250;
+    case 161:
+      return 1253;
+    case 162:
+      return 1254;
+    case 177:
+      return 1255;
+    case 178:
+      return 1256;
+    case 186:
+      return 1257;
+    case 163:
+      return 1258;
+    case 222:
+      return 874;
+    default:
+      return 1252;
+  }
+}
+
+Decoded DecodeCharset(int charset, std::string_view bytes) {
+  Decoded decoded;
+  decoded.utf8.reserve(bytes.size());
+  decoded.undefined = Convert(Descriptor(CodePageForCharset(charset), true), bytes, decoded.utf8,
+                              [](std::string_view, std::string& out) {
+                                out += kReplacement;
+                                return std::size_t{1};
+                              });
+  return decoded;
+}
+
+Encoded EncodeCharset(int charset, std::string_view utf8) {
+  Encoded encoded;
+  encoded.bytes.reserve(utf8.size());
+  encoded.unfit = Convert(Descriptor(CodePageForCharset(charset), false), utf8, encoded.bytes,
+                          [](std::string_view rest, std::string& out) {
+                            out += '?';
+                            const std::size_t length = Utf8Length(rest);
+                            return length == 0 ? std::size_t{1} : length;
+                          });
+  return encoded;
+}
+
+bool FitsCharset(int charset, std::string_view utf8) {
+  return EncodeCharset(charset, utf8).unfit == 0;
+}
+
+}  // namespace vokabi::platform
