@@ -14,7 +14,7 @@ namespace vokabi {
 // data regions already enciphered. The fuzz target fills it directly; BuildBaseImage fills it
 // from headwords and translations.
 struct BaseImage {
-  std::string id = "xxbgvk01";  // 8 characters
+  std::string id = "xxbgvk01";   // 8 characters
   std::string version = "0100";  // 4 characters
   int charset1 = 0;
   int charset2 = 204;
@@ -30,7 +30,8 @@ struct BaseImage {
 };
 
 // Lays out the file: header, tables, enciphered index, both regions. Returns the file bytes, or
-// an empty string with a reason in *error when a value does not fit its field.
+// an empty string with a reason in *error when a value does not fit its field (or the index is
+// empty, which cannot be enciphered).
 std::string EncodeBase(const BaseImage& image, MakeCrypto& crypto, std::string* error);
 
 struct SideEntry {
@@ -44,17 +45,20 @@ struct BaseSource {
   std::array<std::string, 7> names;
   int charset1 = 0;
   int charset2 = 204;
-  std::string key;  // empty: a random one
+  std::string key;  // empty: 16 random printable characters
   // How many entries precede a word in its neighbour list (fewer where 511 bytes do not reach).
   int neighboursBack = 4;
   std::vector<SideEntry> side1;
   std::vector<SideEntry> side2;
 };
 
-// Sorts each side case-insensitively by its character set's rules, groups it by upper-cased
-// first letter, fills both first-letter tables and enciphers every body. False with a reason in
-// *error when an entry cannot be stored (a headword with "#", "$" or a control character, a body
-// over the format's limit, a data region over 16 MB).
+// Sorts each side case-insensitively by its character set's rules, merges headwords that a side
+// lists twice (translations joined by an empty line), groups each side by upper-cased first
+// letter, fills both first-letter tables and enciphers every body. False with a reason naming the
+// side and the 1-based input entry when an entry cannot be stored: an empty headword or one with
+// "#", "$" or a control character, an empty translation, a body over 32767 bytes, a data region
+// over 16 MB, more than FFFFF words on a side. Side 2 must not be empty: its first group marks
+// where section 2 begins.
 bool BuildBaseImage(const BaseSource& source, MakeCrypto& crypto, const CaseMapProvider& caseMaps,
                     BaseImage* image, std::string* error);
 

@@ -1,0 +1,17 @@
+# Installs the Debian packages given as arguments that are not installed yet.
+ensure_packages() {
+  local missing=()
+  for pkg in "$@"; do
+    dpkg -s "$pkg" >/dev/null 2>&1 || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# What building the program, its tools, tests and benchmarks needs.
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config nettle-dev nlohmann-json3-dev libgtest-dev
+  libbenchmark-dev)

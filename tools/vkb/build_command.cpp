@@ -1,0 +1,283 @@
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "app/error_class.h"
+#include "engine/base_writer.h"
+#include "engine/make_crypto.h"
+#include "platform/case_map.h"
+#include "platform/codepage.h"
+#include "tools/vkb/arguments.h"
+#include "tools/vkb/text_edge.h"
+#include "tools/vkb/tsv_reader.h"
+#include "tools/vkb/vkb.h"
+
+namespace vokabi::vkb {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct BuildArgs {
+  BaseSource source;
+  std::vector<std::string> names;  // UTF-8, 7 fields
+  std::string files[3];            // side 1, side 2, output
+};
+
+std::size_t SequenceLength(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead >= 0xF0) return 4;
+  if (lead >= 0xE0) return 3;
+  return 2;
+}
+
+// Says which character of the text the character set cannot hold, for the refusal.
+std::string FirstUnfit(int charset, const std::string& utf8) {
+  for (std::size_t i = 0; i < utf8.size();) {
+    const std::size_t length =
+        std::min(SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+    const std::string character = utf8.substr(i, length);
+    if (!platform::FitsCharset(charset, character)) {
+      return "\"" + character + "\"";
+    }
+    i += length;
+  }
+  return "a character";
+}
+
+// Encodes UTF-8 text into the charset, or explains why it cannot.
+bool EncodeFor(int charset, const std::string& utf8, const std::string& what, std::string* out,
+               std::string* error) {
+  if (!platform::FitsCharset(charset, utf8)) {
+    *error = what + " \"" + utf8 + "\" has " + FirstUnfit(charset, utf8) + ", which code page " +
+             std::to_string(platform::CodePageForCharset(charset)) + " (charset " +
+             std::to_string(charset) + ") cannot hold";
+    return false;
+  }
+  *out = platform::EncodeCharset(charset, utf8).bytes;
+  return true;
+}
+
+bool PrintableAscii(const std::string& text) {
+  for (const char c : text) {
+    if (c < ' ' || c > '~') return false;
+  }
+  return true;
+}
+
+// Reads "--name value" or "--name=value"; false when the value is missing.
+bool OptionValue(const Args& args, std::size_t* i, const std::string& name, std::string* value) {
+  const std::string& arg = args[*i];
+  if (arg.size() > name.size() && arg.compare(0, name.size() + 1, name + "=") == 0) {
+    *value = arg.substr(name.size() + 1);
+    return true;
+  }
+  if (*i + 1 >= args.size()) return false;
+  *value = args[++*i];
+  return true;
+}
+
+bool ParseBuildArgs(const Args& args, BuildArgs* out, std::string* error) {
+  out->names.assign(7, std::string());
+  std::vector<std::string> positional;
+  bool optionsDone = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsDone || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+      positional.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsDone = true;
+      continue;
+    }
+    const std::string name = arg.substr(0, arg.find('='));
+    std::string value;
+    const auto number = [&](std::int64_t low, std::int64_t high, int* target) {
+      const auto parsed = ParseNumber(value, low, high);
+      if (!parsed) {
+        *error = name + " takes a number " + std::to_string(low) + " to " + std::to_string(high) +
+                 ", not \"" + value + "\"";
+        return false;
+      }
+      *target = static_cast<int>(*parsed);
+      return true;
+    };
+    static const char* const kTaking[] = {"--id",       "--version",  "--name", "--names",
+                                          "--charset1", "--charset2", "--key",  "--back"};
+    if (std::find(std::begin(kTaking), std::end(kTaking), name) == std::end(kTaking)) {
+      *error = "unknown option " + name;
+      return false;
+    }
+    if (!OptionValue(args, &i, name, &value)) {
+      *error = name + " needs a value";
+      return false;
+    }
+    if (name == "--id") {
+      if (value.size() != 8 || !PrintableAscii(value)) {
+        *error = "--id takes exactly 8 ASCII characters, not \"" + value + "\"";
+        return false;
+      }
+      out->source.id = value;
+    } else if (name == "--version") {
+      if (value.size() != 4 || !PrintableAscii(value)) {
+        *error = "--version takes exactly 4 ASCII characters, not \"" + value + "\"";
+        return false;
+      }
+      out->source.version = value;
+    } else if (name == "--key") {
+      if (value.empty() || value.size() > 255 || !PrintableAscii(value)) {
+        *error = "--key takes 1 to 255 printable ASCII characters";
+        return false;
+      }
+      out->source.key = value;
+    } else if (name == "--charset1") {
+      if (!number(0, 255, &out->source.charset1)) return false;
+    } else if (name == "--charset2") {
+      if (!number(0, 255, &out->source.charset2)) return false;
+    } else if (name == "--back") {
+      if (!number(0, 511, &out->source.neighboursBack)) return false;
+    } else if (name == "--name") {
+      const std::size_t equals = value.find('=');
+      const auto k = ParseNumber(value.substr(0, equals), 0, 6);
+      if (equals == std::string::npos || !k) {
+        *error = "--name takes K=TEXT with K from 0 to 6, not \"" + value + "\"";
+        return false;
+      }
+      out->names[static_cast<std::size_t>(*k)] = value.substr(equals + 1);
+    } else {  // --names
+      std::vector<std::string> fields;
+      std::size_t start = 0;
+      for (std::size_t bar; (bar = value.find('|', start)) != std::string::npos; start = bar + 1) {
+        fields.push_back(value.substr(start, bar - start));
+      }
+      fields.push_back(value.substr(start));
+      if (fields.size() != 7) {
+        *error =
+            "--names takes seven names separated by \"|\", got " + std::to_string(fields.size());
+        return false;
+      }
+      out->names = fields;
+    }
+  }
+  if (positional.size() != 3) {
+    *error = "usage: vkb build [options] SIDE1.tsv SIDE2.tsv OUT.vkb";
+    return false;
+  }
+  for (int f = 0; f < 3; ++f) out->files[f] = positional[static_cast<std::size_t>(f)];
+  return true;
+}
+
+// Reads one side's file into the source, encoding headwords and translations.
+bool ReadSide(const std::string& file, int wordCharset, int translationCharset,
+              std::vector<SideEntry>* side, std::vector<int>* lines, std::string* error) {
+  std::vector<TsvEntry> entries;
+  if (!ReadTsv(file, &entries, error)) return false;
+  for (const TsvEntry& entry : entries) {
+    const std::string where =
+        fs::path(file).filename().string() + " line " + std::to_string(entry.line) + ": ";
+    SideEntry out;
+    if (!EncodeFor(wordCharset, entry.headword, "headword", &out.headword, error) ||
+        !EncodeFor(translationCharset, entry.translation, "translation", &out.translation, error)) {
+      *error = where + *error;
+      return false;
+    }
+    side->push_back(std::move(out));
+    lines->push_back(entry.line);
+  }
+  return true;
+}
+
+// The writer names "side S, entry N"; point at the file and line instead.
+std::string WithLine(const std::string& error, const std::string files[2],
+                     const std::vector<int> lines[2]) {
+  for (int s = 0; s < 2; ++s) {
+    const std::string prefix = "side " + std::to_string(s + 1) + ", entry ";
+    if (error.rfind(prefix, 0) != 0) continue;
+    std::size_t end = prefix.size();
+    while (end < error.size() && std::isdigit(static_cast<unsigned char>(error[end]))) ++end;
+    const auto entry = ParseNumber(error.substr(prefix.size(), end - prefix.size()), 1,
+                                   static_cast<std::int64_t>(lines[s].size()));
+    if (!entry) break;
+    return fs::path(files[s]).filename().string() + " line " +
+           std::to_string(lines[s][static_cast<std::size_t>(*entry - 1)]) + error.substr(end);
+  }
+  return error;
+}
+
+// Writes beside the target and renames, so a failed build never leaves half a base.
+bool WriteAtomically(const fs::path& target, const std::string& bytes, std::string* error) {
+  std::random_device device;
+  const fs::path temp =
+      target.parent_path() / ("." + target.filename().string() + ".tmp" + std::to_string(device()));
+  {
+    std::ofstream file(temp, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file) {
+      std::error_code ignored;
+      fs::remove(temp, ignored);
+      *error = "cannot write " + temp.string();
+      return false;
+    }
+  }
+  std::error_code failed;
+  fs::rename(temp, target, failed);
+  if (failed) {
+    std::error_code ignored;
+    fs::remove(temp, ignored);
+    *error = "cannot write " + target.string() + ": " + failed.message();
+    return false;
+  }
+  return true;
+}
+
+int Refuse(const std::string& reason) {
+  std::cerr << "vkb build: " << reason << '\n';
+  return kExitFailed;
+}
+
+}  // namespace
+
+int RunBuild(const Args& args) {
+  BuildArgs build;
+  std::string error;
+  if (!ParseBuildArgs(args, &build, &error)) return UsageError(error);
+  BaseSource& source = build.source;
+  for (int k = 0; k < 7; ++k) {
+    const std::string& name = build.names[static_cast<std::size_t>(k)];
+    if (name.find('|') != std::string::npos)
+      return Refuse("name " + std::to_string(k) + " contains \"|\"");
+    if (!EncodeFor(NameCharset(k), name, "name " + std::to_string(k),
+                   &source.names[static_cast<std::size_t>(k)], &error)) {
+      return Refuse(error);
+    }
+  }
+  std::vector<int> lines[2];
+  if (!ReadSide(build.files[0], source.charset1, source.charset2, &source.side1, &lines[0],
+                &error) ||
+      !ReadSide(build.files[1], source.charset2, source.charset1, &source.side2, &lines[1],
+                &error)) {
+    return Refuse(error);
+  }
+
+  ErrorClass errors;
+  MakeCrypto crypto(errors);
+  BaseImage image;
+  if (!BuildBaseImage(source, crypto, platform::CaseMapForCharset, &image, &error)) {
+    return Refuse(WithLine(error, build.files, lines));
+  }
+  const std::string bytes = EncodeBase(image, crypto, &error);
+  if (bytes.empty()) return Refuse(error);
+  if (!WriteAtomically(build.files[2], bytes, &error)) return Refuse(error);
+  std::cout << build.files[2] << ": " << image.wordCount1 << " words on side 1, "
+            << image.wordCount2 << " on side 2\n";
+  return kExitOk;
+}
+
+}  // namespace vokabi::vkb

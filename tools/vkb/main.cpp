@@ -1,0 +1,95 @@
+#include <exception>
+#include <iostream>
+#include <string>
+
+#include "tools/vkb/vkb.h"
+
+namespace vokabi::vkb {
+
+const char* UsageText() {
+  return R"(vkb - look words up in a Vokabi base, or build one
+
+  vkb info [--json] [--lang N] BASE
+      Identity, version, word counts, character sets and language names of the base.
+  vkb lookup [--json] [--lang N] BASE WORD
+      Translates WORD as the program does (case-insensitive, stray punctuation trimmed).
+  vkb complete [--json] [--lang N] BASE PREFIX
+      The first headword that begins with PREFIX, with its translation.
+  vkb neighbours [--json] [--lang N] BASE POSITION
+      The nine headwords from index position POSITION on (the "position" of a lookup).
+  vkb shell [--lang N] BASE
+      Reads commands from standard input, one a line, and answers each with one JSON line:
+        lookup WORD | complete PREFIX | neighbours POSITION | back | next
+      All commands share one dictionary, so back and next walk the history of lookups.
+  vkb build [options] SIDE1.tsv SIDE2.tsv OUT.vkb
+      Builds a base from two UTF-8 files of "headword<TAB>translation" lines, one per side.
+      Blank lines and lines starting with "#" are skipped. In translations, \n is a line
+      break, \t a tab and \\ a backslash; headwords are taken as written. A headword listed
+      twice on one side gets both translations. Headwords are written in their side's
+      character set, translations in the other side's.
+        --id ID          8-character base id (default xxbgvk01)
+        --version V      4-character version (default 0100)
+        --name K=TEXT    language names in interface language K (0 Bulgarian, 1 English,
+                         2 French, 3 German, 4 Spanish, 5 Italian, 6 Russian), written
+                         "side 1 language,side 2 language"
+        --names A|B|C|D|E|F|G   all seven at once
+        --charset1 N     character set of side 1 (default 0, Western)
+        --charset2 N     character set of side 2 (default 204, Cyrillic)
+        --key KEY        cipher key, printable ASCII (default: a random one)
+        --back N         how many earlier headwords a neighbour list shows (default 4)
+  vkb help | --help
+      This text.
+
+Options:
+  --json     answer with one JSON object: {"ok": true, ...} or
+             {"ok": false, "message": N, "text": "..."}
+  --lang N   interface language of message texts, 0 to 6 (default 1, English)
+
+Arguments and input are UTF-8; a word is sent in the code page of the side it fits.
+Exit status: 0 done, 1 failed (not found, base unreadable, build refused), 2 bad usage.
+)";
+}
+
+int UsageError(const std::string& reason) {
+  std::cerr << "vkb: " << reason << "\n(see vkb --help)\n";
+  return kExitUsage;
+}
+
+namespace {
+
+int Dispatch(const std::string& command, const Args& args) {
+  if (command == "help" || command == "--help" || command == "-h") {
+    std::cout << UsageText();
+    return kExitOk;
+  }
+  for (const std::string& arg : args) {
+    if (arg == "--help") {
+      std::cout << UsageText();
+      return kExitOk;
+    }
+  }
+  if (command == "info") return RunInfo(args);
+  if (command == "lookup") return RunLookup(args);
+  if (command == "complete") return RunComplete(args);
+  if (command == "neighbours") return RunNeighbours(args);
+  if (command == "shell") return RunShell(args);
+  if (command == "build") return RunBuild(args);
+  return UsageError("unknown command \"" + command + "\"");
+}
+
+}  // namespace
+}  // namespace vokabi::vkb
+
+int main(int argc, char** argv) {
+  using namespace vokabi::vkb;
+  if (argc < 2) {
+    std::cerr << UsageText();
+    return kExitUsage;
+  }
+  try {
+    return Dispatch(argv[1], Args(argv + 2, argv + argc));
+  } catch (const std::exception& e) {
+    std::cerr << "vkb: " << e.what() << '\n';
+    return kExitFailed;
+  }
+}
