@@ -40,7 +40,7 @@ TEST_F(DictionaryTest, EveryHeadwordIsFoundOnItsSideWithItsTranslation) {
   source.side2.clear();
   std::uniform_int_distribution<int> byte(1, 255);
   const auto translation = [&](std::size_t i) {
-    std::string t = "t" + std::to_string(i) + "\r\n";
+    std::string t = std::to_string(i).append("\r\n");
     for (int n = static_cast<int>(i % 40); n > 0; --n) t.push_back(static_cast<char>(byte(rng)));
     if (i == 7) t.append(30000, '\xFE');  // near the largest body a locator can describe
     return t;

@@ -75,25 +75,20 @@ TEST(MakeCrypto, FailuresGiveMessage2AndNothing) {
   ErrorClass errors;
   MakeCrypto crypto(errors);
   const std::string body = crypto.Encrypt("a translation of some length", "right");
-
-  EXPECT_EQ(crypto.Decrypt(body, "wrong"), "");
-  EXPECT_EQ(errors.Nomer(), 2);
-
-  errors.Clear();
-  EXPECT_EQ(crypto.Encrypt("abc", ""), "");
-  EXPECT_EQ(errors.Nomer(), 2);
-
-  errors.Clear();
-  EXPECT_EQ(crypto.Decrypt(body, ""), "");
-  EXPECT_EQ(errors.Nomer(), 2);
-
-  errors.Clear();
-  EXPECT_EQ(crypto.Decrypt(body.substr(0, 13), "right"), "");  // not whole blocks
-  EXPECT_EQ(errors.Nomer(), 2);
-
-  errors.Clear();
-  EXPECT_EQ(crypto.Decrypt("", "right"), "");
-  EXPECT_EQ(errors.Nomer(), 2);
+  const struct {
+    bool decrypt;
+    std::string text;
+    std::string key;
+  } cases[] = {
+      {true, body, "wrong"}, {false, "abc", ""},
+      {true, body, ""},      {true, body.substr(0, 13), "right"},  // not whole blocks
+      {true, "", "right"},
+  };
+  for (const auto& c : cases) {
+    errors.Clear();
+    EXPECT_EQ(c.decrypt ? crypto.Decrypt(c.text, c.key) : crypto.Encrypt(c.text, c.key), "");
+    EXPECT_EQ(errors.Nomer(), 2) << c.text.size() << " bytes, key " << c.key;
+  }
 }
 
 }  // namespace
