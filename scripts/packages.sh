@@ -13,5 +13,5 @@ ensure_packages() {
 }
 
 # What building the program, its tools, tests and benchmarks needs.
-BUILD_PACKAGES=(g++ cmake ninja-build pkg-config nettle-dev nlohmann-json3-dev libgtest-dev
-  libbenchmark-dev)
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config nettle-dev zlib1g-dev libicu-dev nlohmann-json3-dev
+  libgtest-dev libbenchmark-dev)

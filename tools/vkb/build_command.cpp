@@ -14,6 +14,9 @@
 #include "platform/case_map.h"
 #include "platform/codepage.h"
 #include "tools/vkb/arguments.h"
+#include "tools/vkb/code_page_fit.h"
+#include "tools/vkb/dictd_database.h"
+#include "tools/vkb/dictd_import.h"
 #include "tools/vkb/text_edge.h"
 #include "tools/vkb/tsv_reader.h"
 #include "tools/vkb/vkb.h"
@@ -165,11 +168,13 @@ bool ParseBuildArgs(const Args& args, BuildArgs* out, std::string* error) {
       out->names = fields;
     }
   }
-  if (positional.size() != 3) {
-    *error = "usage: vkb build [options] SIDE1.tsv SIDE2.tsv OUT.vkb";
+  if (positional.size() != 2 && positional.size() != 3) {
+    *error = "usage: vkb build [options] SIDE1 [SIDE2] OUT.vkb";
     return false;
   }
-  for (int f = 0; f < 3; ++f) out->files[f] = positional[static_cast<std::size_t>(f)];
+  out->files[0] = positional.front();
+  out->files[2] = positional.back();
+  if (positional.size() == 3) out->files[1] = positional[1];
   return true;
 }
 
@@ -191,6 +196,40 @@ bool ReadSide(const std::string& file, int wordCharset, int translationCharset,
     lines->push_back(entry.line);
   }
   return true;
+}
+
+// Reads a side from a dictd database and says what fitting it into the code pages changed.
+bool ImportSide(const std::string& database, int side, int wordCharset, int translationCharset,
+                std::vector<ImportedEntry>* entries, std::string* error) {
+  ImportReport report;
+  if (!ImportDictd(database, CodePageFitter(wordCharset), CodePageFitter(translationCharset),
+                   platform::CaseMapForCharset(wordCharset), entries, &report, error)) {
+    return false;
+  }
+  std::cout << "side " << side << ": " << entries->size() << " headwords from " << report.articles
+            << " articles of " << fs::path(database).filename().string() << "\n";
+  if (report.unusable > 0) {
+    std::cout << "  " << report.unusable
+              << " headwords with '#', '$' or control characters left out\n";
+  }
+  const auto describe = [](const char* what, int charset, const FitReport& fit) {
+    const std::string lines = fit.Describe();
+    if (!lines.empty()) {
+      std::cout << what << " in code page " << platform::CodePageForCharset(charset) << ":\n"
+                << lines;
+    }
+  };
+  describe("  headwords", wordCharset, report.headwords);
+  describe("  translations", translationCharset, report.texts);
+  return true;
+}
+
+// The headwords stay behind for deriving side 2 from them.
+std::vector<SideEntry> AsSide(std::vector<ImportedEntry>& entries) {
+  std::vector<SideEntry> side;
+  side.reserve(entries.size());
+  for (auto& e : entries) side.push_back({e.headword, std::move(e.translation)});
+  return side;
 }
 
 // The writer names "side S, entry N"; point at the file and line instead.
@@ -259,11 +298,26 @@ int RunBuild(const Args& args) {
     }
   }
   std::vector<int> lines[2];
-  if (!ReadSide(build.files[0], source.charset1, source.charset2, &source.side1, &lines[0],
-                &error) ||
-      !ReadSide(build.files[1], source.charset2, source.charset1, &source.side2, &lines[1],
-                &error)) {
-    return Refuse(error);
+  const int charsets[2] = {source.charset1, source.charset2};
+  std::vector<SideEntry>* sides[2] = {&source.side1, &source.side2};
+  std::vector<ImportedEntry> imported;
+  for (int s = 0; s < 2; ++s) {
+    const std::string& file = build.files[s];
+    const int own = charsets[s];
+    const int other = charsets[1 - s];
+    if (file.empty()) {
+      if (imported.empty())
+        return UsageError("side 2 can be left out only when side 1 is a dictd database");
+      *sides[1] = InvertEntries(imported, platform::CaseMapForCharset(own));
+      std::cout << "side 2: " << sides[1]->size() << " headwords derived from side 1\n";
+    } else if (IsDictdDatabase(file)) {
+      std::vector<ImportedEntry> entries;
+      if (!ImportSide(file, s + 1, own, other, &entries, &error)) return Refuse(error);
+      *sides[s] = AsSide(entries);
+      if (s == 0) imported = std::move(entries);
+    } else if (!ReadSide(file, own, other, sides[s], &lines[s], &error)) {
+      return Refuse(error);
+    }
   }
 
   ErrorClass errors;
