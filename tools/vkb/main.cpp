@@ -21,12 +21,27 @@ const char* UsageText() {
       Reads commands from standard input, one a line, and answers each with one JSON line:
         lookup WORD | complete PREFIX | neighbours POSITION | back | next
       All commands share one dictionary, so back and next walk the history of lookups.
-  vkb build [options] SIDE1.tsv SIDE2.tsv OUT.vkb
-      Builds a base from two UTF-8 files of "headword<TAB>translation" lines, one per side.
-      Blank lines and lines starting with "#" are skipped. In translations, \n is a line
-      break, \t a tab and \\ a backslash; headwords are taken as written. A headword listed
-      twice on one side gets both translations. Headwords are written in their side's
-      character set, translations in the other side's.
+  vkb build [options] SIDE1 [SIDE2] OUT.vkb
+      Builds a base. Each side comes from a UTF-8 file of "headword<TAB>translation" lines
+      or from a dictd database (NAME.index with NAME.dict.dz, given as NAME or NAME.index,
+      for example /usr/share/dictd/freedict-eng-bul).
+      Files: blank lines and lines starting with "#" are skipped. In translations, \n is a
+      line break, \t a tab and \\ a backslash; headwords are taken as written. A headword
+      listed twice on one side gets both translations.
+      Databases: every index line gives a headword and its article ("00database" lines are
+      left out); the lines of one headword make one entry, their articles a blank line
+      apart. An article's first line gives the headword as written and its part of speech
+      <...>; its pronunciation /.../ is dropped. Its other lines are kept as they are, wiki
+      links [[a|b]] reading as b.
+      Without SIDE2, side 2 is derived from a database on side 1: the translations of an
+      article are its lines that begin with a sense number ("1. "), or its first line when
+      none does; each names terms separated by commas, leaving out text in parentheses.
+      Every term becomes a side-2 headword whose translation lists, comma-separated, the
+      side-1 headwords it translates.
+      Headwords are written in their side's character set, translations in the other
+      side's. Characters a code page lacks are changed on purpose and counted: stress and
+      accent marks removed, typographic quotes, dashes and spaces made plain, letters
+      written without their accent or spelled out (ß as ss), the rest dropped.
         --id ID          8-character base id (default xxbgvk01)
         --version V      4-character version (default 0100)
         --name K=TEXT    language names in interface language K (0 Bulgarian, 1 English,
