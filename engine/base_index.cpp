@@ -196,7 +196,7 @@ std::optional<std::size_t> BaseIndex::FindPrefixIn(const Section& section, std::
     return CompareFolded(Headword(e), key, upper, true) == 0;
   };
   // Typing the first letters of a group usually matches the group's first entry.
-  if (hasPrefix(from)) return from;
+  if (from < section.end && hasPrefix(from)) return from;
   const auto first = std::partition_point(
       section.sorted.begin(), section.sorted.end(),
       [&](std::uint32_t e) { return CompareFolded(Headword(e), key, upper, true) < 0; });

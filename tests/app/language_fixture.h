@@ -9,10 +9,6 @@ namespace vokabi {
 // Tests that switch the interface language put the one they found back.
 class LanguageFixture : public ::testing::Test {
  protected:
-  void SetUp() override {
-    savedOffset_ = LanguageOffset;
-    savedCharset_ = LanguageCharset;
-  }
   void TearDown() override {
     LanguageOffset = savedOffset_;
     LanguageCharset = savedCharset_;
@@ -26,8 +22,8 @@ class LanguageFixture : public ::testing::Test {
   static constexpr std::int32_t kAllOffsets[] = {0, 1000, 2000, 3000, 4000, 5000, 6000};
 
  private:
-  std::int32_t savedOffset_ = 0;
-  std::int32_t savedCharset_ = 0;
+  const std::int32_t savedOffset_ = LanguageOffset;
+  const std::int32_t savedCharset_ = LanguageCharset;
 };
 
 }  // namespace vokabi

@@ -1,5 +1,7 @@
 #include "app/language.h"
 
+#include <tuple>
+
 #include "language_fixture.h"
 
 namespace vokabi {
@@ -7,47 +9,20 @@ namespace {
 
 using LanguageTest = LanguageFixture;
 
-TEST_F(LanguageTest, StoredValueChoosesTheLanguage) {
-  for (const std::int32_t offset : kAllOffsets) {
-    ApplyLanguageSetting(offset, 0x0402);
-    EXPECT_EQ(LanguageOffset, offset);
-    EXPECT_EQ(LanguageCharset, offset == 0 || offset == 6000 ? 204 : 0) << offset;
+TEST_F(LanguageTest, StoredSettingOrElseThreadLocaleChoosesTheLanguage) {
+  // Only the primary locale of a language chooses it: es-ES modern sort and de-CH stay English.
+  constexpr std::int32_t none = kNoLanguageStored;
+  const std::tuple<std::int32_t, std::uint32_t, std::int32_t, std::int32_t> cases[] = {
+      {none, 0x0402, 0, 204},    {none, 0x0419, 6000, 204}, {none, 0x040C, 2000, 0},
+      {none, 0x0C0A, 1000, 0},   {none, 0x0807, 1000, 0},   {0, 0x0409, 0, 204},
+      {6000, 0x0402, 6000, 204}, {3000, 0x0402, 3000, 0},   {2500, 0x0402, 1000, 0},
+      {-1000, 0x0402, 1000, 0},  {7000, 0x0402, 1000, 0},   {100, 0x0402, 1000, 0}};
+  for (const auto& [stored, locale, offset, charset] : cases) {
+    LanguageOffset = LanguageCharset = -1;
+    ApplyLanguageSetting(stored, locale);
+    EXPECT_EQ(LanguageOffset, offset) << stored << " " << std::hex << locale;
+    EXPECT_EQ(LanguageCharset, charset) << stored << " " << std::hex << locale;
   }
-}
-
-TEST_F(LanguageTest, UnknownStoredValueIsEnglish) {
-  for (const std::int32_t stored : {2500, 1, -1000, 7000, 98, 100}) {
-    Use(6000);
-    ApplyLanguageSetting(stored, 0x0402);
-    EXPECT_EQ(LanguageOffset, 1000) << stored;
-    EXPECT_EQ(LanguageCharset, 0) << stored;
-  }
-}
-
-TEST_F(LanguageTest, NothingStoredFollowsTheThreadLocale) {
-  ApplyLanguageSetting(kNoLanguageStored, 0x0402);
-  EXPECT_EQ(LanguageOffset, 0);
-  EXPECT_EQ(LanguageCharset, 204);
-
-  ApplyLanguageSetting(kNoLanguageStored, 0x0419);
-  EXPECT_EQ(LanguageOffset, 6000);
-  EXPECT_EQ(LanguageCharset, 204);
-
-  ApplyLanguageSetting(kNoLanguageStored, 0x0C0A);
-  EXPECT_EQ(LanguageOffset, 1000);
-  EXPECT_EQ(LanguageCharset, 0);
-}
-
-TEST(OffsetForLocaleTest, OnlyPrimaryLocalesChooseTheirLanguage) {
-  EXPECT_EQ(OffsetForLocale(0x0402), 0);
-  EXPECT_EQ(OffsetForLocale(0x0407), 3000);
-  EXPECT_EQ(OffsetForLocale(0x040A), 4000);
-  EXPECT_EQ(OffsetForLocale(0x040C), 2000);
-  EXPECT_EQ(OffsetForLocale(0x0410), 5000);
-  EXPECT_EQ(OffsetForLocale(0x0419), 6000);
-  for (const std::uint32_t other : {0x0409u, 0x0809u, 0x0C0Au, 0x080Au, 0x0807u, 0x0C07u, 0x080Cu,
-                                    0x0810u, 0x0819u, 0u, 0x0002u, 0x10402u})
-    EXPECT_EQ(OffsetForLocale(other), 1000) << std::hex << other;
 }
 
 }  // namespace

@@ -107,5 +107,14 @@ TEST(BaseIndex, EntryAtAcceptsOnlyEntryStarts) {
   for (const std::int32_t bad : {0, 2, 9, 11, 14, 20, -1}) EXPECT_FALSE(index.EntryAt(bad)) << bad;
 }
 
+TEST(BaseIndex, AnEmptySectionFindsNothing) {
+  BaseIndex index;
+  const CaseMap ascii = CaseMap::Ascii();
+  ASSERT_TRUE(index.Build("#ab$123456", 1000, ascii, ascii));  // all of it is section 1
+  EXPECT_EQ(index.FindPrefix("a", 1), 0u);
+  EXPECT_FALSE(index.FindPrefix("b", 1));
+  EXPECT_FALSE(index.FindWord("b", 1));
+}
+
 }  // namespace
 }  // namespace vokabi

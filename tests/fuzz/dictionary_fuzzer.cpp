@@ -8,10 +8,11 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <tuple>
 #include <vector>
 
 #include "app/error_class.h"
@@ -26,10 +27,6 @@ using vokabi::Dictionary;
 
 constexpr int kCharsets[] = {0, 204, 238, 161, 162, 177, 178, 186, 163, 222, 7};
 constexpr char kFileName[] = "fuzz.vkb";
-constexpr std::size_t kMaxWords = 24;
-constexpr std::size_t kMaxHeadwords = 4;
-constexpr int kMaxHistory = 20;
-constexpr std::int32_t kMaxNeighbourBack = 511;
 
 void Check(bool holds) {
   if (!holds) __builtin_trap();
@@ -43,10 +40,7 @@ struct Reader {
     rest.remove_prefix(out.size());
     return out;
   }
-  unsigned Byte() {
-    const std::string byte = Bytes(1);
-    return byte.empty() ? 0 : static_cast<unsigned char>(byte[0]);
-  }
+  unsigned Byte() { return rest.empty() ? 0 : static_cast<unsigned char>(Bytes(1)[0]); }
   unsigned U16() {
     const unsigned high = Byte();
     return high << 8 | Byte();
@@ -54,21 +48,19 @@ struct Reader {
 };
 
 // One folder per process, so parallel fuzzers do not share the base file.
-struct TempFolder {
-  std::filesystem::path path;
-  TempFolder() {
-    char name[] = "/tmp/vokabi-fuzz-XXXXXX";
-    if (mkdtemp(name) == nullptr) abort();
-    path = name;
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
-  }
-};
-
 const std::filesystem::path& Folder() {
-  static const TempFolder folder;
+  static const struct TempFolder {
+    std::filesystem::path path;
+    TempFolder() {
+      char name[] = "/tmp/vokabi-fuzz-XXXXXX";
+      if (mkdtemp(name) == nullptr) abort();
+      path = name;
+    }
+    ~TempFolder() {
+      std::error_code ignored;
+      std::filesystem::remove_all(path, ignored);
+    }
+  } folder;
   return folder.path;
 }
 
@@ -92,14 +84,9 @@ std::string LayOut(Reader& in, vokabi::MakeCrypto& crypto) {
   const unsigned records2 = in.Byte() % 64;
   image.wordCount1 = in.U16();
   image.wordCount2 = in.U16();
-  const std::string names = in.Bytes(in.Byte());
-  std::size_t from = 0;
-  for (std::string& name : image.names) {
-    if (from >= names.size()) break;
-    const std::size_t bar = std::min(names.find('|', from), names.size());
-    name = names.substr(from, bar - from);
-    from = bar + 1;
-  }
+  std::istringstream names(in.Bytes(in.Byte()));
+  for (std::string& name : image.names) std::getline(names, name, '|');
+  // Whole four-byte records only.
   image.table1 = in.Bytes(4 * records1);
   image.table1.resize(image.table1.size() / 4 * 4);
   image.table2 = in.Bytes(4 * records2);
@@ -119,8 +106,7 @@ struct Entry {
 // The entries of a loaded index text, split independently of the engine.
 std::vector<Entry> Entries(const std::string& text) {
   std::vector<Entry> entries;
-  std::size_t pos = 0;
-  while (pos < text.size()) {
+  for (std::size_t pos = 0; pos < text.size();) {
     const std::size_t dollar = text.find('$', pos + 1);
     Check(text[pos] == '#' && dollar != std::string::npos && dollar + 7 <= text.size());
     const std::string_view headword(text.data() + pos + 1, dollar - pos - 1);
@@ -131,97 +117,67 @@ std::vector<Entry> Entries(const std::string& text) {
   return entries;
 }
 
-class Driver {
- public:
-  Driver(Dictionary& dict, vokabi::ErrorClass& errors)
-      : dict_(dict), errors_(errors), entries_(Entries(dict.BazaDumi())) {}
+struct Driver {
+  Dictionary& dict;
+  vokabi::ErrorClass& errors;
+  const std::vector<Entry> entries = Entries(dict.BazaDumi());
 
-  const std::vector<Entry>& entries() const { return entries_; }
+  // Character set of the headword (or translation) of the entry at a position.
+  int Charset(std::int32_t position, bool translation) const {
+    const bool side1 = position < dict.Section2Start();
+    return side1 != translation ? dict.Charset1() : dict.Charset2();
+  }
 
+  // A found word is an entry whose neighbour list starts at most 511 bytes before it, shown in
+  // its side's character sets; a failed lookup reports why and keeps the previous result.
   void Lookup(std::string_view word, bool complete) {
-    const std::string duma = dict_.Duma();
-    const std::string prevod = dict_.Prevod();
-    const std::int32_t predni = dict_.PredniDumi();
-    errors_.Clear();
-    if (complete ? dict_.AutoComplete(word) : dict_.Translate(word)) {
-      Check(std::any_of(entries_.begin(), entries_.end(), [&](const Entry& e) {
-        const std::int32_t back = e.position - dict_.PredniDumi();
-        return e.headword == dict_.Duma() && back >= 0 && back <= kMaxNeighbourBack &&
-               dict_.DumaCHSet() == Charset(e.position, false) &&
-               dict_.PrevodCHSet() == Charset(e.position, true);
+    const auto result = [&] { return std::tuple(dict.Duma(), dict.Prevod(), dict.PredniDumi()); };
+    const auto before = result();
+    errors.Clear();
+    if (complete ? dict.AutoComplete(word) : dict.Translate(word)) {
+      Check(std::any_of(entries.begin(), entries.end(), [&](const Entry& e) {
+        const std::int32_t back = e.position - dict.PredniDumi();
+        return e.headword == dict.Duma() && back >= 0 && back <= 511 &&
+               dict.DumaCHSet() == Charset(e.position, false) &&
+               dict.PrevodCHSet() == Charset(e.position, true);
       }));
     } else {
-      // A failed lookup reports why and keeps the previous result.
-      Check(errors_.Nomer() != 0 && dict_.Duma() == duma && dict_.Prevod() == prevod &&
-            dict_.PredniDumi() == predni);
+      Check(errors.Nomer() != 0 && result() == before);
     }
-    List(dict_.PredniDumi());
+    List(dict.PredniDumi());
   }
 
-  // The list from an entry is the next nine headwords, each with its side's character set.
+  // The list from an entry is the next nine headwords, each with its side's character set; from
+  // anywhere else it is empty with message 8.
   void List(std::int32_t start) {
-    errors_.Clear();
-    const std::string list = dict_.Load5Etikets(start);
-    const std::vector<int> charsets = dict_.NeighbourCharsets(start);
-    auto it = std::lower_bound(entries_.begin(), entries_.end(), start,
+    auto it = std::lower_bound(entries.begin(), entries.end(), start,
                                [](const Entry& e, std::int32_t p) { return e.position < p; });
-    if (it == entries_.end() || it->position != start) {
-      Check(list.empty() && charsets.empty() && errors_.Nomer() == 8);
-      return;
+    const bool isEntry = it != entries.end() && it->position == start;
+    std::string list;
+    std::vector<int> charsets;
+    for (; isEntry && it != entries.end() && charsets.size() < 9; ++it) {
+      list += (charsets.empty() ? "" : "\r\n") + std::string(it->headword);
+      charsets.push_back(Charset(it->position, false));
     }
-    std::string expected;
-    std::size_t count = 0;
-    for (; it != entries_.end() && count < 9; ++it, ++count) {
-      if (count > 0) expected += "\r\n";
-      expected += it->headword;
-      Check(count < charsets.size() && charsets[count] == Charset(it->position, false));
-    }
-    Check(list == expected && charsets.size() == count);
+    errors.Clear();
+    Check(dict.Load5Etikets(start) == list && dict.NeighbourCharsets(start) == charsets &&
+          (isEntry || errors.Nomer() == 8));
   }
 
-  // Walks to the newest entry, back to the oldest and forward again: both walks must agree.
-  void History() {
-    Walk(false);
-    const int back = Walk(true);
-    Check(Walk(false) == back);
-  }
-
- private:
-  int Charset(std::int32_t position, bool translation) const {
-    const bool side1 = position < dict_.Section2Start();
-    return side1 != translation ? dict_.Charset1() : dict_.Charset2();
-  }
-
-  // At most 20 entries are reachable, each a found word with the base's two character sets.
+  // At most 20 entries are reachable, each a found word with the base's two character sets;
+  // walking back and then forward again takes as many steps.
   int Walk(bool back) {
     int steps = 0;
-    while (back ? dict_.MovePredna() : dict_.MoveSledvasta()) {
-      const int c1 = dict_.Charset1();
-      const int c2 = dict_.Charset2();
-      const int h1 = dict_.HistCharset1();
-      const int h2 = dict_.HistCharset2();
-      Check(++steps < kMaxHistory && !dict_.PrednaDuma().empty() &&
+    while (back ? dict.MovePredna() : dict.MoveSledvasta()) {
+      const int h1 = dict.HistCharset1(), h2 = dict.HistCharset2();
+      const int c1 = dict.Charset1(), c2 = dict.Charset2();
+      Check(++steps < 20 && !dict.PrednaDuma().empty() &&
             ((h1 == c1 && h2 == c2) || (h1 == c2 && h2 == c1)));
-      List(dict_.PrednaPredni5());
+      List(dict.PrednaPredni5());
     }
     return steps;
   }
-
-  Dictionary& dict_;
-  vokabi::ErrorClass& errors_;
-  std::vector<Entry> entries_;
 };
-
-// Four or more bytes name any position, negative and huge ones included; fewer pick an entry.
-std::int32_t Position(std::string_view word, const std::vector<Entry>& entries) {
-  std::int32_t position = -1;
-  if (word.size() >= sizeof position) {
-    std::memcpy(&position, word.data(), sizeof position);
-  } else if (!word.empty() && !entries.empty()) {
-    position = entries[static_cast<unsigned char>(word[0]) % entries.size()].position;
-  }
-  return position;
-}
 
 }  // namespace
 
@@ -229,55 +185,50 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Reader in{std::string_view(reinterpret_cast<const char*>(data), size)};
   vokabi::ErrorClass errors;
   vokabi::MakeCrypto crypto(errors);
-  std::string file;
-  if (in.Byte() % 2 == 0) {
-    file = in.Bytes(in.U16());
-  } else if ((file = LayOut(in, crypto)).empty()) {
-    return 0;
-  }
+  const bool raw = in.Byte() % 2 == 0;
+  const std::string file = raw ? in.Bytes(in.U16()) : LayOut(in, crypto);
+  if (!raw && file.empty()) return 0;
   std::ofstream(Folder() / kFileName, std::ios::binary | std::ios::trunc)
       .write(file.data(), static_cast<std::streamsize>(file.size()));
 
+  // The rest of the input is up to 24 words, one a line.
+  std::istringstream lines{std::string(in.rest)};
   std::vector<std::string> words;
-  const std::string_view rest = in.rest;
-  for (std::size_t from = 0; from < rest.size() && words.size() < kMaxWords;) {
-    const std::size_t end = std::min(rest.find('\n', from), rest.size());
-    words.emplace_back(rest.substr(from, end - from));
-    from = end + 1;
-  }
+  for (std::string word; words.size() < 24 && std::getline(lines, word);) words.push_back(word);
 
   Dictionary dict(crypto, errors, Folder(), vokabi::platform::CaseMapForCharset);
   if (!dict.Initialize(kFileName)) {
-    const std::string word = words.empty() ? "a" : words[0];
-    Check(!dict.Initi() && !dict.Translate(word) && !dict.AutoComplete(word) &&
+    // Nothing can be looked up in a base that did not load.
+    Check(!dict.Initi() && !dict.Translate("a") && !dict.AutoComplete("a") &&
           dict.Load5Etikets(1).empty() && dict.NeighbourCharsets(1).empty());
     return 0;
   }
-  Check(dict.Initi() && dict.DicName() == kFileName && dict.ID().size() == 8 &&
-        dict.Version().size() == 4 && dict.BroiDumi1() >= 0 && dict.BroiDumi2() >= 0);
-  for (const std::string& name : dict.LanguageNames()) Check(name.find('|') == std::string::npos);
-  for (std::int32_t ezik = -1; ezik <= 9; ++ezik) {
-    for (std::int16_t cifra = 0; cifra <= 3; ++cifra) {
+  for (std::int32_t ezik = -1; ezik <= 9; ++ezik)
+    for (std::int16_t cifra = 0; cifra <= 3; ++cifra)
       Check(dict.Ime_na_Dic(ezik, cifra).find('|') == std::string::npos);
-    }
-  }
 
-  Driver driver(dict, errors);
+  Driver driver{dict, errors};
   // Stored headwords reach found entries even when mutation has garbled the typed words.
-  const auto& entries = driver.entries();
-  for (std::size_t i = 0; i < kMaxHeadwords && i < entries.size(); ++i) {
-    words.emplace_back(entries[i * entries.size() / kMaxHeadwords].headword);
-  }
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    driver.Lookup(words[i], false);
-    driver.Lookup(words[i], true);
-    driver.List(Position(words[i], entries));
+  const auto& entries = driver.entries;
+  for (std::size_t i = 0; i < 4 && i < entries.size(); ++i)
+    words.emplace_back(entries[i * entries.size() / 4].headword);
+  for (const std::string& word : words) {
+    driver.Lookup(word, false);
+    driver.Lookup(word, true);
+    // Four or more bytes name any position, negative and huge ones included; fewer pick an entry.
+    std::int32_t position = -1;
+    if (!word.empty() && !entries.empty())
+      position = entries[static_cast<unsigned char>(word[0]) % entries.size()].position;
+    if (word.size() >= sizeof position) std::memcpy(&position, word.data(), sizeof position);
+    driver.List(position);
     // The word's last byte steps the history, or leaves it to fill up.
-    const unsigned step = words[i].empty() ? 0 : static_cast<unsigned char>(words[i].back()) % 4;
+    const unsigned step = word.empty() ? 0 : static_cast<unsigned char>(word.back()) % 4;
     if (step == 1) dict.MovePredna();
     if (step == 2) dict.MoveSledvasta();
   }
-  driver.History();
+  driver.Walk(false);
+  const int back = driver.Walk(true);
+  Check(driver.Walk(false) == back);
   Check(dict.LookupBytes() > 0 || entries.empty());
   return 0;
 }
