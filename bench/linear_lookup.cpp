@@ -96,4 +96,24 @@ bool LinearLookup::AutoComplete(std::string_view word) {
   return Read(hash, dollar);
 }
 
+std::string LinearLookup::Load5Etikets(std::int32_t startPoz) {
+  const auto start = static_cast<std::size_t>(startPoz) - 1;
+  if (startPoz < 1 || start >= text_.size() || text_[start] != '#') {
+    errors_.SetNomer(8);
+    return {};
+  }
+  std::string list;
+  std::size_t pos = start;
+  for (int i = 0; i < 9; ++i) {
+    const std::size_t hash = text_.find('#', pos);
+    if (hash == std::string::npos) break;
+    const std::size_t dollar = text_.find('$', hash + 1);
+    if (dollar == std::string::npos) break;
+    if (i > 0) list += "\r\n";
+    list.append(text_, hash + 1, dollar - hash - 1);
+    pos = dollar + 7;  // past the six locator bytes, onto the next "#"
+  }
+  return list;
+}
+
 }  // namespace vokabi::bench

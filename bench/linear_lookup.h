@@ -21,6 +21,9 @@ class LinearLookup {
   bool Load(const std::filesystem::path& file);
   bool Translate(std::string_view word);
   bool AutoComplete(std::string_view word);
+  // Up to nine headwords from the entry at startPoz on, joined by CR LF, found by walking the text
+  // from "#" to "$" entry by entry.
+  std::string Load5Etikets(std::int32_t startPoz);
 
   const std::string& Duma() const { return duma_; }
   const std::string& Prevod() const { return prevod_; }
