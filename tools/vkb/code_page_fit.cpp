@@ -4,6 +4,8 @@
 #include <unicode/unorm2.h>
 #include <unicode/utf8.h>
 
+#include <cstdio>
+
 #include "platform/codepage.h"
 
 namespace vokabi::vkb {
@@ -120,6 +122,15 @@ std::string Utf8(char32_t c) {
   return error ? std::string() : std::string(buffer, static_cast<std::size_t>(length));
 }
 
+// How a dropped character is named in the report: itself, or its number when it shows nothing.
+std::string Shown(char32_t c) {
+  const auto u = static_cast<UChar32>(c);
+  if (u_isgraph(u) && u_charType(u) != U_PRIVATE_USE_CHAR) return Utf8(c);
+  char number[16];
+  std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(c));
+  return number;
+}
+
 }  // namespace
 
 void FitReport::Add(const FitReport& other) {
@@ -226,7 +237,7 @@ std::string CodePageFitter::Fit(std::string_view utf8, FitReport* report) const 
       continue;
     }
     ++report->counts[FitReport::kDropped];
-    ++report->dropped[Utf8(cp)];
+    ++report->dropped[Shown(cp)];
   }
   return out;
 }
