@@ -1,4 +1,131 @@
+#include "ui/controls/colour.h"
+
+#include <QImage>
+#include <QPainter>
 #include <QtTest>
-class Placeholder : public QObject { Q_OBJECT };
-QTEST_MAIN(Placeholder)
+
+#include "ui/controls/button_palette.h"
+#include "ui/controls/schemes.h"
+#include "ui/controls/window_frame.h"
+
+using namespace vokabi::ui;
+
+class ColourTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void shiftColourClampsTowardItsDirection() {
+    QCOMPARE(ShiftColour(0x808080, 300, false), Colour{0xFFFFFF});
+    QCOMPARE(ShiftColour(0x808080, -300, false), Colour{0x000000});
+    QCOMPARE(ShiftColour(0x808080, -300, true), Colour{0x000000});
+    QCOMPARE(ShiftColour(0x101010, 31, false, true), Colour{0x1F1F1F});   // soft: +15
+    QCOMPARE(ShiftColour(0x101010, -31, false, true), Colour{0x010101});  // soft: -15
+  }
+
+  void proportionalBlueFollowsTheBlueChannel() {
+    QCOMPARE(ShiftColour(0x00FFFF, 100, true), Colour{0x00FFFF});  // no blue stays none
+    QCOMPARE(ShiftColour(0x000000, -50, true), Colour{0x000000});
+    QCOMPARE(ShiftColour(0x400000, 30, true), Colour{0x4A1E1E});  // 64 + 64*30/192
+    QCOMPARE(ShiftColour(0x640A0A, -7, true), Colour{0x610303});  // 100 - 3, truncated
+  }
+
+  void blendToWhite() {
+    QCOMPARE(BlendToWhite(0x000000, 176), Colour{0xB0B0B0});
+    for (const Colour c : {Colour{0}, Colour{0x123456}, Colour{0xFFFFFF}}) {
+      QCOMPARE(BlendToWhite(c, 255), Colour{0xFFFFFF});
+    }
+    QCOMPARE(BlendToWhite(0x0000FF, 0), Colour{0x0000FF});
+  }
+
+  void redIsTheLowByteAndSystemColoursComeFromThePalette() {
+    QCOMPARE(ToQColor(0x0000FF), QColor(255, 0, 0));
+    QCOMPARE(FromQColor(QColor(1, 2, 3)), Colour{0x030201});
+    QPalette system;
+    system.setColor(QPalette::Button, QColor(10, 20, 30));
+    system.setColor(QPalette::Highlight, QColor(0, 0, 128));
+    QCOMPARE(TranslateColour(SystemColour(15), system), Colour{0x1E140A});
+    QCOMPARE(TranslateColour(0x123456, system), Colour{0x123456});
+
+    PaletteSource source;  // scheme 1: the system's colours
+    source.maskColor = SystemColour(15);
+    const ButtonPalette p = ComputeColours(source, system);
+    QCOMPARE(p.face, Colour{0x1E140A});
+    QCOMPARE(p.mask, Colour{0x1E140A});
+    QCOMPARE(p.selectionLight, BlendToWhite(0x800000, 176));
+  }
+
+  void schemeTwoShadesFromTheProperties() {
+    PaletteSource source;
+    source.colorScheme = 2;
+    source.backColor = 0x808080;
+    source.backOver = 0x404040;
+    source.foreColor = 0x0000FF;
+    source.foreOver = 0x00FF00;
+    ButtonPalette p = ComputeColours(source, QPalette());
+    QCOMPARE(p.face, Colour{0x808080});
+    QCOMPARE(p.faceOver, Colour{0x404040});
+    QCOMPARE(p.shadow, Colour{0x404040});
+    QCOMPARE(p.light, Colour{0x9F9F9F});
+    QCOMPARE(p.highlight, Colour{0xAFAFAF});
+    QCOMPARE(p.darkShadow, Colour{0x000000});
+    QCOMPARE(p.selection, Colour{0x000000});
+    QCOMPARE(p.textOver, Colour{0x00FF00});
+    QCOMPARE(p.faceLight, ShiftColour(0x808080, 48, true));  // proportional for type 3 only
+    source.buttonType = 1;
+    QCOMPARE(ComputeColours(source, QPalette()).faceLight, Colour{0xB0B0B0});
+    source.softBevel = true;
+    QCOMPARE(ComputeColours(source, QPalette()).shadow, Colour{0x606060});
+
+    source.colorScheme = 3;
+    p = ComputeColours(source, QPalette());
+    QCOMPARE(p.face, Colour{0xC0C0C0});
+    QCOMPARE(p.selectionLight, Colour{0xD1ADAD});
+    source.colorScheme = 4;
+    source.parentBack = 0x202020;
+    source.parentText = 0x010203;
+    p = ComputeColours(source, QPalette());
+    QCOMPARE(p.face, Colour{0x202020});
+    QCOMPARE(p.text, Colour{0x010203});
+  }
+
+  void schemesAreFoundByNameWhateverTheCase() {
+    QCOMPARE(SchemeNames().size(), 10);
+    QCOMPARE(SchemeNames().front(), QStringLiteral("Silver"));
+    const SchemeColours gold = LookupSchemeColours(QStringLiteral("GOLD"));
+    QCOMPARE(gold.optionBack, Colour{0x37D9FB});
+    QCOMPARE(gold.listBack, Colour{0xCCFFFF});
+    const SchemeColours copper = LookupSchemeColours(QStringLiteral("copper"));
+    QCOMPARE(copper.schemeButton, Colour{0x576C9F});
+    QCOMPARE(copper.schemeText, Colour{0x00FFFF});
+    QCOMPARE(LookupSchemeColours(QStringLiteral("Silver")).listBack, Colour{0xFFFFFF});
+    for (const QString& other :
+         {QStringLiteral("Purple"), QString(), QStringLiteral("Blue sky ")}) {
+      QCOMPARE(LookupSchemeColours(other).optionBack, Colour{0xCE9A63});
+    }
+    for (const QString& name : SchemeNames()) {
+      QCOMPARE(LookupSchemeColours(name).listHighlight, Colour{0xFF0000});
+    }
+  }
+
+  void windowFrameIsRaised() {
+    QImage image(100, 60, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    ShadeWindowFrame(painter, 100, 60, 0x5AAA29);
+    painter.end();
+    const auto at = [&](int x, int y) { return FromQColor(image.pixelColor(x, y)); };
+    // Outer top and left: amount round(35.857 * sin(-83°) * -2.9167) = 104.
+    QCOMPARE(at(0, 0), Colour{0x8AFF91});
+    QCOMPARE(at(0, 30), Colour{0x8AFF91});
+    QCOMPARE(at(99, 0), Colour{0x8AFF91});
+    // Outermost visible right and bottom (the line of i = 6): amount -109.
+    QCOMPARE(at(99, 30), Colour{0x273D00});
+    QCOMPARE(at(50, 59), Colour{0x273D00});
+    // Seven pixels in, the plain background; the middle is left alone.
+    QCOMPARE(at(7, 30), Colour{0x5AAA29});
+    QCOMPARE(image.pixelColor(50, 30), QColor(Qt::magenta));
+  }
+};
+
+QTEST_MAIN(ColourTest)
 #include "colour_test.moc"
