@@ -1,1 +1,269 @@
 #pragma once
+
+#include <QChar>
+#include <QCursor>
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+#include "ui/controls/button_look.h"
+#include "ui/controls/button_palette.h"
+#include "ui/controls/colour.h"
+
+class QShortcut;
+
+namespace vokabi::ui {
+
+class PropertyStore;
+
+// The push button every window of the program uses: paints itself in one of fourteen looks,
+// shows a separate look while the pointer is over it, can act as a two-state check button, and
+// raises its events to the window that hosts it.
+class Button : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(vokabi::ui::Colour BackColor READ BackColor WRITE SetBackColor)
+  Q_PROPERTY(vokabi::ui::Colour BackOver READ BackOver WRITE SetBackOver)
+  Q_PROPERTY(vokabi::ui::Colour ForeColor READ ForeColor WRITE SetForeColor)
+  Q_PROPERTY(vokabi::ui::Colour ForeOver READ ForeOver WRITE SetForeOver)
+  Q_PROPERTY(vokabi::ui::Colour MaskColor READ MaskColor WRITE SetMaskColor)
+  Q_PROPERTY(int ButtonType READ ButtonType WRITE SetButtonType)
+  Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+  Q_PROPERTY(QString Tooltip READ Tooltip WRITE SetTooltip)
+  Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+  Q_PROPERTY(QFont Font READ Font WRITE SetFont)
+  Q_PROPERTY(bool FontBold READ FontBold WRITE SetFontBold)
+  Q_PROPERTY(bool FontItalic READ FontItalic WRITE SetFontItalic)
+  Q_PROPERTY(bool FontUnderline READ FontUnderline WRITE SetFontUnderline)
+  Q_PROPERTY(short FontSize READ FontSize WRITE SetFontSize)
+  Q_PROPERTY(QString FontName READ FontName WRITE SetFontName)
+  Q_PROPERTY(int ColorScheme READ ColorScheme WRITE SetColorScheme)
+  Q_PROPERTY(bool ShowFocusRect READ ShowFocusRect WRITE SetShowFocusRect)
+  Q_PROPERTY(short MousePointer READ MousePointer WRITE SetMousePointer)
+  Q_PROPERTY(QImage MouseIcon READ MouseIcon WRITE SetMouseIcon)
+  Q_PROPERTY(bool Bord READ Bord WRITE SetBord)
+  Q_PROPERTY(bool HandPointer READ HandPointer WRITE SetHandPointer)
+  Q_PROPERTY(WId hWnd READ HWnd)
+  Q_PROPERTY(bool SoftBevel READ SoftBevel WRITE SetSoftBevel)
+  Q_PROPERTY(QImage PictureNormal READ PictureNormal WRITE SetPictureNormal)
+  Q_PROPERTY(QImage PictureOver READ PictureOver WRITE SetPictureOver)
+  Q_PROPERTY(int PicturePosition READ PicturePosition WRITE SetPicturePosition)
+  Q_PROPERTY(bool UseMaskColor READ UseMaskColor WRITE SetUseMaskColor)
+  Q_PROPERTY(bool UseGreyscale READ UseGreyscale WRITE SetUseGreyscale)
+  Q_PROPERTY(int SpecialEffect READ SpecialEffect WRITE SetSpecialEffect)
+  Q_PROPERTY(bool CheckBoxBehaviour READ CheckBoxBehaviour WRITE SetCheckBoxBehaviour)
+  Q_PROPERTY(bool Value READ Value WRITE SetValue)
+  Q_PROPERTY(QString Version READ Version)
+
+ public:
+  explicit Button(QWidget* parent = nullptr);
+
+  Colour BackColor() const { return backColor_; }
+  void SetBackColor(Colour colour);
+  Colour BackOver() const { return backOver_; }
+  void SetBackOver(Colour colour);
+  Colour ForeColor() const { return foreColor_; }
+  void SetForeColor(Colour colour);
+  Colour ForeOver() const { return foreOver_; }
+  void SetForeOver(Colour colour);
+  Colour MaskColor() const { return maskColor_; }
+  void SetMaskColor(Colour colour);
+  int ButtonType() const { return buttonType_; }
+  void SetButtonType(int type);
+  QString Caption() const { return caption_; }
+  void SetCaption(const QString& caption);
+  QString Tooltip() const { return tooltip_; }
+  void SetTooltip(const QString& tooltip);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  QFont Font() const { return font_; }
+  void SetFont(const QFont& font);
+  bool FontBold() const { return font_.bold(); }
+  void SetFontBold(bool bold);
+  bool FontItalic() const { return font_.italic(); }
+  void SetFontItalic(bool italic);
+  bool FontUnderline() const { return font_.underline(); }
+  void SetFontUnderline(bool underline);
+  short FontSize() const;
+  void SetFontSize(short points);
+  QString FontName() const { return font_.family(); }
+  void SetFontName(const QString& name);
+  int ColorScheme() const { return colorScheme_; }
+  void SetColorScheme(int scheme);
+  bool ShowFocusRect() const { return showFocusRect_; }
+  void SetShowFocusRect(bool show);
+  short MousePointer() const { return mousePointer_; }
+  void SetMousePointer(short pointer);
+  QImage MouseIcon() const { return mouseIcon_; }
+  void SetMouseIcon(const QImage& icon);
+  bool Bord() const { return bord_; }
+  void SetBord(bool bord);
+  bool HandPointer() const { return handPointer_; }
+  void SetHandPointer(bool hand);
+  WId HWnd() const;
+  bool SoftBevel() const { return softBevel_; }
+  void SetSoftBevel(bool soft);
+  QImage PictureNormal() const { return pictureNormal_; }
+  void SetPictureNormal(const QImage& picture);
+  QImage PictureOver() const { return pictureOver_; }
+  void SetPictureOver(const QImage& picture);
+  int PicturePosition() const { return picturePosition_; }
+  void SetPicturePosition(int position);
+  bool UseMaskColor() const { return useMaskColor_; }
+  void SetUseMaskColor(bool use);
+  bool UseGreyscale() const { return useGreyscale_; }
+  void SetUseGreyscale(bool use);
+  int SpecialEffect() const { return specialEffect_; }
+  void SetSpecialEffect(int effect);
+  bool CheckBoxBehaviour() const { return checkBoxBehaviour_; }
+  void SetCheckBoxBehaviour(bool check);
+  bool Value() const { return value_; }
+  void SetValue(bool value);
+  QString Version() const { return QStringLiteral("1.0.0"); }
+
+  // Painting stops until Refresh, which recomputes colours and layout and repaints.
+  void DisableRefresh();
+  void Refresh();
+
+  // The host's default button shows the focus look of its type.
+  bool IsDefault() const { return isDefault_; }
+  void SetDefault(bool isDefault);
+
+  // The window definition's saved values: every key in its fixed order, and back.
+  void SaveProperties(PropertyStore& store) const;
+  void LoadProperties(const PropertyStore& store);
+  // The values of a button newly placed on a window.
+  void InitNew();
+
+  // Repaints in state 0 (up) or 2 (down); without force, nothing happens when neither the state
+  // nor the caption changed since the last painting.
+  void Redraw(int state, bool force);
+  void ComputeColours();
+  void LayoutCaption();
+  void MeasurePicture();
+  void UpdateAccessKey();
+  // True when the window under the pointer is this button, so a window covering it is outside.
+  bool IsMouseOver() const;
+
+  // What the button has worked out and painted, for its host and its tests.
+  QChar AccessKey() const { return accessKey_; }
+  const ButtonPalette& Palette() const { return palette_; }
+  const CaptionLayout& Layout() const { return layout_; }
+  QRect FocusRect() const { return focusRect_; }
+  int LastState() const { return lastState_; }
+  QString LastCaption() const { return lastCaption_; }
+  bool PointerOver() const { return over_; }
+  int CaptionMode() const { return captionMode_; }
+  // Redraws that got past the "nothing changed" check and painted.
+  int RedrawCount() const { return redrawCount_; }
+
+  // Replaces the pointer-position check where the pointer cannot be moved (tests).
+  void SetMouseOverProbe(std::function<bool()> probe) { mouseOverProbe_ = std::move(probe); }
+
+ signals:
+  // The host binds its handlers in this order.
+  void Click();
+  void MouseDown(int button, int shift, float x, float y);
+  void MouseMove(int button, int shift, float x, float y);
+  void MouseUp(int button, int shift, float x, float y);
+  void KeyPress(int character);
+  void KeyDown(int keyCode, int shift);
+  void KeyUp(int keyCode, int shift);
+  void MouseOver();
+  void MouseOut();
+  // A setter's property key, as a window being designed records it.
+  void PropertyChanged(const QString& key);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  // The setters' two repaints: in the last painted state, or up; both forced.
+  void Repaint() { Redraw(lastState_, true); }
+  void RepaintUp() { Redraw(0, true); }
+  void HandleResize();
+  void CaptureBackground();
+  void ApplyCursor();
+  void PerformClick();
+  void OnAccessKey();
+  void EnterOverLook();
+  void CheckPointerLeft();
+  ButtonLook BuildLook(int state) const;
+  PaletteSource Source() const;
+  void Changed(const char* key) { emit PropertyChanged(QString::fromLatin1(key)); }
+
+  // Properties.
+  Colour backColor_ = SystemColour(15);
+  Colour backOver_ = SystemColour(15);
+  Colour foreColor_ = SystemColour(18);
+  Colour foreOver_ = SystemColour(18);
+  Colour maskColor_ = 0xC0C0C0;
+  int buttonType_ = 2;
+  QString caption_;
+  QString tooltip_;
+  bool enabled_ = true;
+  QFont font_;
+  int colorScheme_ = 1;
+  bool showFocusRect_ = true;
+  short mousePointer_ = 0;
+  QImage mouseIcon_;
+  bool bord_ = true;
+  bool handPointer_ = false;
+  bool softBevel_ = false;
+  QImage pictureNormal_;
+  QImage pictureOver_;
+  int picturePosition_ = 0;
+  bool useMaskColor_ = true;
+  bool useGreyscale_ = false;
+  int specialEffect_ = 0;
+  bool checkBoxBehaviour_ = false;
+  bool value_ = false;
+  bool isDefault_ = false;
+
+  // Worked-out state.
+  QImage background_;  // type 11: what lies under the button
+  CaptionLayout layout_;
+  QRect focusRect_;
+  QSize pictureSize_;
+  QRegion region_;
+  std::uint8_t pressedButton_ = 0;  // 1 left, 2 right, 4 middle
+  std::uint8_t lastKey_ = 0;
+  bool hasFocus_ = false;
+  ButtonPalette palette_;
+  int lastState_ = 0;
+  QString lastCaption_;
+  bool ready_ = true;
+  bool over_ = false;
+  bool busy_ = false;
+  bool afterDoubleClick_ = false;  // the release ending a double click is no second click
+  int captionMode_ = 0;
+  int redrawCount_ = 0;
+  QChar accessKey_;
+  QCursor customCursor_;
+  // Painting is deferred to paintEvent; this is the face as the last Redraw left it.
+  ButtonLook look_;
+  bool hasLook_ = false;
+  QTimer overTimer_;
+  QShortcut* accessShortcut_ = nullptr;
+  std::function<bool()> mouseOverProbe_;
+};
+
+}  // namespace vokabi::ui

@@ -14,8 +14,12 @@ class QPainter;
 namespace vokabi::ui {
 
 // Where the caption and the picture go on a button's face.
+//
+// The caption rectangles hold edges, not a Qt rectangle: left() and top() are the first column and
+// row of the text, right() and bottom() lie one past its last (right = left + captionWidth,
+// bottom = top + captionHeight), so QRect::width() and height() read one too many.
 struct CaptionLayout {
-  QRect caption;         // left, top, right, bottom as the caption is measured and centred
+  QRect caption;         // as measured and centred
   QRect pressedCaption;  // the caption moved by (1, 1)
   int captionWidth = 0;
   int captionHeight = 0;
@@ -58,7 +62,9 @@ struct ButtonLook {
   int picturePosition = 0;
   bool useMaskColor = true;
   bool useGreyscale = false;
-  QImage background;  // type 11: what lies under the button
+  QImage background;    // type 11: what lies under the button
+  int captionMode = 0;  // the caption mode PaintButton returned last time, redrawn over a
+                        // centred picture when a painting draws no caption of its own
 };
 
 // Paints the whole face as the button's state asks; returns the caption mode it drew last (the

@@ -12,7 +12,9 @@ namespace vokabi::ui {
 using Colour = std::uint32_t;
 
 inline constexpr Colour kSystemColourFlag = 0x80000000u;
-constexpr Colour SystemColour(int index) { return kSystemColourFlag | static_cast<Colour>(index); }
+constexpr Colour SystemColour(int index) {
+  return kSystemColourFlag | static_cast<Colour>(index);
+}
 
 // The one place where a stored colour becomes a Qt colour and back.
 QColor ToQColor(Colour colour);

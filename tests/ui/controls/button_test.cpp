@@ -1,4 +1,492 @@
+#include "ui/controls/button.h"
+
+#include <QSignalSpy>
 #include <QtTest>
-class Placeholder : public QObject { Q_OBJECT };
-QTEST_MAIN(Placeholder)
+
+#include "ui/controls/button_properties.h"
+
+using namespace vokabi::ui;
+
+namespace {
+
+// A shown window holding one button, and a log of the button's events in the order raised.
+struct Host {
+  Host() {
+    window.resize(240, 120);
+    button = new Button(&window);
+    button->setObjectName(QStringLiteral("BtnPrevod"));
+    button->setGeometry(20, 20, 100, 30);
+    QObject::connect(button, &Button::Click, [this] { log << QStringLiteral("Click"); });
+    QObject::connect(button, &Button::MouseDown, [this](int b, int, float x, float y) {
+      log << QStringLiteral("MouseDown %1 %2,%3").arg(b).arg(x).arg(y);
+    });
+    QObject::connect(button, &Button::MouseUp, [this](int b, int, float, float) {
+      log << QStringLiteral("MouseUp %1").arg(b);
+    });
+    QObject::connect(button, &Button::KeyDown,
+                     [this](int code, int) { log << QStringLiteral("KeyDown %1").arg(code); });
+    QObject::connect(button, &Button::KeyUp,
+                     [this](int code, int) { log << QStringLiteral("KeyUp %1").arg(code); });
+    QObject::connect(button, &Button::KeyPress,
+                     [this](int ch) { log << QStringLiteral("KeyPress %1").arg(ch); });
+    window.show();
+  }
+  int Count(const QString& event) const { return static_cast<int>(log.count(event)); }
+
+  QWidget window;
+  Button* button = nullptr;
+  QStringList log;
+};
+
+const QStringList kSavingOrder = {"BTYPE", "TX",    "ToteX", "ENAB",  "FONT",   "COLTYPE", "FOCUSR",
+                                  "BCOL",  "BCOLO", "FCOL",  "FCOLO", "MCOL",   "MPTR",    "MICON",
+                                  "PICN",  "PICH",  "UMCOL", "SOFT",  "PICPOS", "NGREY",   "FX",
+                                  "HAND",  "Bord",  "CHECK", "VALUE"};
+
+QImage Picture(QRgb colour, int size) {
+  QImage image(size, size, QImage::Format_RGB32);
+  image.fill(colour);
+  return image;
+}
+
+}  // namespace
+
+class ButtonTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void spacePressAndReleaseClicks() {
+    Host host;
+    QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+    QTest::keyPress(host.button, Qt::Key_Space);
+    QCOMPARE(host.button->LastState(), 2);
+    QTest::keyRelease(host.button, Qt::Key_Space);
+    QCOMPARE(host.log, QStringList({"KeyDown 32", "KeyPress 32", "KeyUp 32", "Click"}));
+    QCOMPARE(host.button->LastState(), 0);
+  }
+
+  void spaceEndedByAnotherKeyDoesNotClick() {
+    Host host;
+    QTest::keyPress(host.button, Qt::Key_Space);
+    QTest::keyRelease(host.button, Qt::Key_A);
+    QTest::keyPress(host.button, Qt::Key_Space);
+    QTest::keyPress(host.button, Qt::Key_A);
+    QTest::keyRelease(host.button, Qt::Key_Space);
+    QCOMPARE(host.Count("Click"), 0);
+    QCOMPARE(host.Count("KeyDown 65"), 1);
+  }
+
+  void leftClickRaisesDownUpThenClick() {
+    Host host;
+    QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+    QTest::mousePress(host.button, Qt::LeftButton, {}, QPoint(10, 12));
+    QCOMPARE(host.button->LastState(), 2);
+    QTest::mouseRelease(host.button, Qt::LeftButton, {}, QPoint(10, 12));
+    QCOMPARE(host.log, QStringList({"MouseDown 1 10,12", "MouseUp 1", "Click"}));
+    QCOMPARE(host.button->LastState(), 0);
+  }
+
+  void releaseAwayFromTheButtonDoesNotClick() {
+    Host host;
+    QTest::mousePress(host.button, Qt::LeftButton);
+    QTest::mouseRelease(host.button, Qt::LeftButton, {}, QPoint(150, 15));
+    QCOMPARE(host.Count("Click"), 0);
+  }
+
+  void rightPressNeitherPressesNorClicks() {
+    Host host;
+    QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+    const int redraws = host.button->RedrawCount();
+    QTest::mousePress(host.button, Qt::RightButton);
+    QCOMPARE(host.button->LastState(), 0);
+    QTest::mouseRelease(host.button, Qt::RightButton);
+    QCOMPARE(host.button->RedrawCount(), redraws);
+    QCOMPARE(host.Count("Click"), 0);
+    QCOMPARE(host.Count("MouseUp 2"), 1);
+
+    // The click goes by the last button pressed: a right press under a held left cancels it.
+    QTest::mousePress(host.button, Qt::LeftButton);
+    QTest::mousePress(host.button, Qt::RightButton);
+    QTest::mouseRelease(host.button, Qt::LeftButton);
+    QTest::mouseRelease(host.button, Qt::RightButton);
+    QCOMPARE(host.Count("Click"), 0);
+  }
+
+  void middlePressLooksPressedButDoesNotClick() {
+    Host host;
+    QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+    QTest::mousePress(host.button, Qt::MiddleButton);
+    QCOMPARE(host.button->LastState(), 2);
+    QTest::mouseRelease(host.button, Qt::MiddleButton);
+    QCOMPARE(host.button->LastState(), 0);
+    QCOMPARE(host.Count("Click"), 0);
+  }
+
+  void doubleClickPressesAgainButClicksOnce() {
+    Host host;
+    QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+    QTest::mouseClick(host.button, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseDClick(host.button, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(host.button->LastState(), 2);
+    QCOMPARE(host.log.last(), QStringLiteral("MouseDown 1 0,0"));
+    QTest::mouseRelease(host.button, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(host.button->LastState(), 0);
+    QCOMPARE(host.Count("MouseUp 1"), 2);
+    QCOMPARE(host.Count("Click"), 1);
+  }
+
+  void checkBoxBehaviourTogglesAndStaysDown() {
+    Host host;
+    QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+    host.button->SetCheckBoxBehaviour(true);
+    QTest::mouseClick(host.button, Qt::LeftButton);
+    QVERIFY(host.button->Value());
+    QCOMPARE(host.button->LastState(), 2);
+    host.button->Redraw(0, true);  // every repaint is drawn down while checked
+    QCOMPARE(host.button->LastState(), 2);
+    QTest::keyClick(host.button, Qt::Key_Space);
+    QVERIFY(!host.button->Value());
+    QCOMPARE(host.button->LastState(), 0);
+    QCOMPARE(host.Count("Click"), 2);
+  }
+
+  void disabledButtonDoesNotClick() {
+    Host host;
+    host.button->SetCaption(QStringLiteral("&Go"));
+    host.button->SetEnabled(false);
+    QVERIFY(!host.button->isEnabled());
+    QTest::mouseClick(host.button, Qt::LeftButton);
+    QTest::keyClick(&host.window, Qt::Key_G, Qt::AltModifier);
+    QCOMPARE(host.Count("Click"), 0);
+  }
+
+  void arrowKeysMoveTheFocus() {
+    Host host;
+    auto* second = new Button(&host.window);
+    second->setGeometry(20, 60, 100, 30);
+    second->show();
+    QApplication::setActiveWindow(&host.window);
+    QVERIFY(QTest::qWaitForWindowActive(&host.window));
+    host.button->setFocus();
+    QTRY_VERIFY(host.button->hasFocus());
+    QTest::keyClick(host.button, Qt::Key_Down);
+    QTRY_VERIFY(second->hasFocus());
+    QTest::keyClick(second, Qt::Key_Left);
+    QTRY_VERIFY(host.button->hasFocus());
+  }
+
+  void pointerOverRaisesOverOnceAndOutAfterLeaving() {
+    Host host;
+    QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+    bool over = false;
+    host.button->SetMouseOverProbe([&over] { return over; });
+    QSignalSpy overSpy(host.button, &Button::MouseOver);
+    QSignalSpy outSpy(host.button, &Button::MouseOut);
+    over = true;
+    QTest::mouseMove(host.button, QPoint(10, 10));
+    QTest::mouseMove(host.button, QPoint(12, 10));
+    QTRY_COMPARE(overSpy.count(), 1);
+    QVERIFY(host.button->PointerOver());
+    QTest::qWait(100);
+    QCOMPARE(overSpy.count(), 1);
+    QCOMPARE(outSpy.count(), 0);
+    over = false;  // e.g. a window now covers the button
+    QTRY_COMPARE(outSpy.count(), 1);
+    QVERIFY(!host.button->PointerOver());
+    QCOMPARE(host.button->LastState(), 0);
+
+    over = true;  // back, then leaving is known without waiting for the timer
+    QEnterEvent enter(QPointF(5, 5), QPointF(25, 25), QPointF(25, 25));
+    QApplication::sendEvent(host.button, &enter);
+    QCOMPARE(overSpy.count(), 2);
+    over = false;
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(host.button, &leave);
+    QCOMPARE(outSpy.count(), 2);
+  }
+
+  void realPointerCountsACoveringWindowAsOutside() {
+    Host host;
+    QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+    QCursor::setPos(host.window.mapToGlobal(QPoint(200, 100)));
+    QTRY_VERIFY(!host.button->PointerOver());
+    QSignalSpy overSpy(host.button, &Button::MouseOver);
+    QSignalSpy outSpy(host.button, &Button::MouseOut);
+    QCursor::setPos(host.button->mapToGlobal(QPoint(30, 10)));
+    QTRY_COMPARE(overSpy.count(), 1);
+    QWidget cover(&host.window);
+    cover.setGeometry(0, 0, 240, 120);
+    cover.show();
+    QCursor::setPos(host.button->mapToGlobal(QPoint(32, 10)));
+    QTRY_COMPARE(outSpy.count(), 1);
+    QCOMPARE(overSpy.count(), 1);
+  }
+
+  void overLookLeavesBackColorAlone() {
+    Host host;
+    QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+    host.button->SetColorScheme(2);
+    host.button->SetBackColor(0x808080);
+    host.button->SetBackOver(0x404040);
+    bool over = true;
+    host.button->SetMouseOverProbe([&over] { return over; });
+    QTest::mouseMove(host.button, QPoint(10, 10));
+    QTRY_VERIFY(host.button->PointerOver());
+    QCOMPARE(host.button->BackColor(), Colour{0x808080});
+    QCOMPARE(host.button->Palette().face, Colour{0x808080});
+    over = false;
+  }
+
+  void accessKeysFollowTheAmpersands() {
+    Button button;
+    const QList<std::pair<QString, QChar>> cases = {{"A&&B", QChar()},      {"&File", u'f'},
+                                                    {"Save &&&Exit", u'e'}, {"Open&", QChar()},
+                                                    {"X", QChar()},         {"&", QChar()}};
+    for (const auto& [caption, key] : cases) {
+      button.SetCaption(caption);
+      QCOMPARE(button.AccessKey(), key);
+    }
+  }
+
+  void altAndTheAccessKeyClicksInItsWindow() {
+    Host host;
+    host.button->SetCaption(QStringLiteral("&File"));
+    auto* other = new Button(&host.window);
+    other->SetCaption(QStringLiteral("A&&B"));
+    other->setGeometry(20, 60, 100, 30);
+    other->show();
+    QSignalSpy otherClicks(other, &Button::Click);
+    QApplication::setActiveWindow(&host.window);
+    QVERIFY(QTest::qWaitForWindowActive(&host.window));
+    QTest::keyClick(&host.window, Qt::Key_F, Qt::AltModifier);
+    QCOMPARE(host.Count("Click"), 1);
+    QTest::keyClick(&host.window, Qt::Key_B, Qt::AltModifier);
+    QCOMPARE(otherClicks.count(), 0);
+    host.button->SetCaption(QStringLiteral("File"));  // the key goes with the caption
+    QTest::keyClick(&host.window, Qt::Key_F, Qt::AltModifier);
+    QCOMPARE(host.Count("Click"), 1);
+  }
+
+  void backColorAtRunTimeLeavesBackOver() {
+    Button button;
+    button.SetBackOver(0x112233);
+    button.SetForeOver(0x445566);
+    button.SetBackColor(0xABCDEF);
+    button.SetForeColor(0x010203);
+    QCOMPARE(button.BackOver(), Colour{0x112233});
+    QCOMPARE(button.ForeOver(), Colour{0x445566});
+    QCOMPARE(button.BackColor(), Colour{0xABCDEF});
+  }
+
+  void versionIsFixed() {
+    Button button;
+    QCOMPARE(button.Version(), QStringLiteral("1.0.0"));
+    button.SetButtonType(7);
+    QCOMPARE(button.property("Version").toString(), QStringLiteral("1.0.0"));
+  }
+
+  void unchangedRedrawPaintsOnce() {
+    Host host;
+    QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+    const int start = host.button->RedrawCount();
+    host.button->Redraw(2, false);
+    host.button->Redraw(2, false);
+    QCOMPARE(host.button->RedrawCount(), start + 1);
+    host.button->Redraw(2, true);
+    QCOMPARE(host.button->RedrawCount(), start + 2);
+    host.button->SetCaption(QStringLiteral("Other"));
+    QCOMPARE(host.button->RedrawCount(), start + 3);
+
+    host.button->resize(100, 0);  // no height: nothing to paint
+    const int flat = host.button->RedrawCount();
+    host.button->Redraw(2, true);
+    QCOMPARE(host.button->RedrawCount(), flat);
+  }
+
+  void disabledRefreshAndHiddenButtonsDoNotPaint() {
+    Host host;
+    QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+    host.button->DisableRefresh();
+    const int start = host.button->RedrawCount();
+    host.button->SetCaption(QStringLiteral("Later"));
+    QCOMPARE(host.button->RedrawCount(), start);
+    host.button->Refresh();
+    QCOMPARE(host.button->RedrawCount(), start + 1);
+    QCOMPARE(host.button->LastCaption(), QStringLiteral("Later"));
+
+    host.button->hide();
+    host.button->SetCaption(QStringLiteral("Hidden"));
+    QCOMPARE(host.button->RedrawCount(), start + 1);
+    host.button->show();
+    QCOMPARE(host.button->LastCaption(), QStringLiteral("Hidden"));
+  }
+
+  void paintsTheStateOfTheLastRedraw() {
+    Host host;
+    QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+    host.button->SetButtonType(3);
+    host.button->SetColorScheme(2);
+    host.button->SetBackColor(0x808080);
+    host.button->SetBackOver(0x404040);
+    const QImage up = host.button->grab().toImage();
+    QTest::mousePress(host.button, Qt::LeftButton);
+    QVERIFY(host.button->grab().toImage() != up);
+    QTest::mouseRelease(host.button, Qt::LeftButton);
+    QCOMPARE(host.button->grab().toImage(), up);
+  }
+
+  void resizeSetsFocusInsetsAndShape() {
+    Host host;
+    host.button->SetButtonType(3);
+    QCOMPARE(host.button->FocusRect(), QRect(4, 4, 92, 22));
+    QVERIFY(!host.button->mask().contains(QPoint(0, 0)));
+    QVERIFY(host.button->mask().contains(QPoint(50, 15)));
+    host.button->SetButtonType(9);
+    QCOMPARE(host.button->FocusRect(), QRect(3, 3, 94, 24));
+    host.button->SetButtonType(14);
+    QCOMPARE(host.button->FocusRect(), QRect(6, 6, 90, 20));
+    host.button->resize(60, 40);
+    QCOMPARE(host.button->FocusRect(), QRect(6, 6, 50, 30));
+  }
+
+  void hostColoursReachSchemeFour() {
+    Host host;
+    host.button->SetColorScheme(4);
+    QPalette palette = host.window.palette();
+    palette.setColor(host.window.backgroundRole(), QColor(255, 0, 0));
+    host.window.setPalette(palette);
+    QCOMPARE(host.button->Palette().face, Colour{0x0000FF});
+  }
+
+  void propertiesSurviveSavingAndLoading() {
+    Button first;
+    first.SetButtonType(3);
+    first.SetCaption(QStringLiteral("&Translate"));
+    first.SetTooltip(QStringLiteral("tip"));
+    first.SetEnabled(false);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(9.75);
+    first.SetFont(font);
+    first.SetColorScheme(2);
+    first.SetShowFocusRect(false);
+    first.SetBackColor(0x102030);
+    first.SetBackOver(0x405060);
+    first.SetForeColor(0x708090);
+    first.SetForeOver(0xA0B0C0);
+    first.SetMaskColor(0xFFFFFF);
+    first.SetPictureNormal(Picture(qRgb(1, 2, 3), 8));
+    first.SetPictureOver(Picture(qRgb(4, 5, 6), 8));
+    first.SetUseMaskColor(false);
+    first.SetSoftBevel(true);
+    first.SetPicturePosition(4);
+    first.SetUseGreyscale(true);
+    first.SetSpecialEffect(2);
+    first.SetBord(false);
+    first.SetHandPointer(true);
+    first.SetCheckBoxBehaviour(true);
+    first.SetValue(true);
+
+    PropertyStore store;
+    first.SaveProperties(store);
+    QCOMPARE(store.Keys(), kSavingOrder);
+    QVERIFY(std::holds_alternative<std::int16_t>(*store.Find("MPTR")));
+    QVERIFY(std::holds_alternative<Colour>(*store.Find("BCOL")));
+
+    Button second;
+    second.LoadProperties(store);
+    for (const char* name :
+         {"ButtonType",   "Caption",       "Tooltip",           "Enabled",       "Font",
+          "ColorScheme",  "ShowFocusRect", "BackColor",         "BackOver",      "ForeColor",
+          "ForeOver",     "MaskColor",     "MousePointer",      "PictureNormal", "PictureOver",
+          "UseMaskColor", "SoftBevel",     "PicturePosition",   "UseGreyscale",  "SpecialEffect",
+          "Bord",         "HandPointer",   "CheckBoxBehaviour", "Value"}) {
+      QVERIFY2(second.property(name) == first.property(name), name);
+    }
+    QVERIFY(!second.isEnabled());
+    QCOMPARE(second.AccessKey(), QChar(u't'));
+    QCOMPARE(second.cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(second.Layout().caption, first.Layout().caption);
+  }
+
+  void missingKeysLoadTheirDefaults() {
+    Button button;
+    button.SetButtonType(9);
+    button.SetColorScheme(3);
+    button.SetMaskColor(0x123456);
+    button.SetBord(false);
+    const QFont before = button.Font();
+    button.LoadProperties(PropertyStore());
+    QCOMPARE(button.ButtonType(), 2);
+    QCOMPARE(button.ColorScheme(), 1);
+    QCOMPARE(button.BackColor(), SystemColour(15));
+    QCOMPARE(button.ForeColor(), SystemColour(18));
+    QCOMPARE(button.MaskColor(), Colour{0xC0C0C0});
+    QVERIFY(button.Bord());
+    QVERIFY(button.Enabled());
+    QVERIFY(button.ShowFocusRect());
+    QVERIFY(button.UseMaskColor());
+    QCOMPARE(button.Font(), before);
+
+    PropertyStore store;  // the over colours follow the plain ones just loaded
+    store.Write("BCOL", Colour{0x00AA00});
+    store.Write("FCOL", Colour{0x0000AA});
+    button.LoadProperties(store);
+    QCOMPARE(button.BackOver(), Colour{0x00AA00});
+    QCOMPARE(button.ForeOver(), Colour{0x0000AA});
+  }
+
+  void hoverPictureComesBackFromPich() {
+    PropertyStore store;
+    const QImage hover = Picture(qRgb(200, 10, 10), 12);
+    store.Write("PICH", hover);
+    Button button;
+    button.LoadProperties(store);
+    QCOMPARE(button.PictureOver(), hover);
+  }
+
+  void settersReportTheirKeys() {
+    Button button;
+    QSignalSpy spy(&button, &Button::PropertyChanged);
+    button.SetPictureOver(Picture(qRgb(0, 0, 0), 4));
+    button.SetBackColor(0x010101);
+    button.SetFontBold(true);
+    button.SetFontSize(12);
+    button.SetFont(QFont());
+    QCOMPARE(spy.count(), 3);
+    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("PICO"));
+    QCOMPARE(spy.at(1).at(0).toString(), QStringLiteral("BCOL"));
+    QCOMPARE(spy.at(2).at(0).toString(), QStringLiteral("FONT"));
+  }
+
+  void handPointerSetsThePointer() {
+    Button button;
+    button.SetHandPointer(true);
+    QCOMPARE(button.cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(button.MousePointer(), short{99});
+    button.SetHandPointer(false);
+    QCOMPARE(button.cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(button.MousePointer(), short{1});
+    button.SetMousePointer(3);
+    QCOMPARE(button.cursor().shape(), Qt::IBeamCursor);
+    button.SetMouseIcon(QImage());  // unusable as a pointer: ignored
+    QCOMPARE(button.cursor().shape(), Qt::IBeamCursor);
+  }
+
+  void newButtonTakesTheInitialValues() {
+    QWidget window;
+    auto* button = new Button(&window);
+    button->setObjectName(QStringLiteral("BtnNew"));
+    button->InitNew();
+    QCOMPARE(button->ButtonType(), 3);
+    QCOMPARE(button->ColorScheme(), 3);
+    QCOMPARE(button->BackColor(), Colour{0xC0C0C0});
+    QCOMPARE(button->BackOver(), Colour{0xC0C0C0});
+    QCOMPARE(button->ForeColor(), Colour{0x000000});
+    QCOMPARE(button->MaskColor(), Colour{0xC0C0C0});
+    QVERIFY(!button->Bord());
+    QCOMPARE(button->Caption(), QStringLiteral("BtnNew"));
+  }
+};
+
+QTEST_MAIN(ButtonTest)
 #include "button_test.moc"

@@ -1,0 +1,319 @@
+// The button's mouse, keyboard, focus and access-key handling.
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QShortcut>
+
+#include "ui/controls/button.h"
+
+namespace vokabi::ui {
+
+namespace {
+
+constexpr int kLeft = 1;
+constexpr int kRight = 2;
+constexpr int kMiddle = 4;
+
+constexpr int kSpace = 32;
+constexpr int kLeftKey = 37;
+constexpr int kUpKey = 38;
+constexpr int kRightKey = 39;
+constexpr int kDownKey = 40;
+
+constexpr int kDown = 2;
+constexpr int kUp = 0;
+
+int ButtonCode(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return kLeft;
+    case Qt::RightButton:
+      return kRight;
+    case Qt::MiddleButton:
+      return kMiddle;
+    default:
+      return 0;
+  }
+}
+
+int HeldButtons(Qt::MouseButtons buttons) {
+  return (buttons.testFlag(Qt::LeftButton) ? kLeft : 0) |
+         (buttons.testFlag(Qt::RightButton) ? kRight : 0) |
+         (buttons.testFlag(Qt::MiddleButton) ? kMiddle : 0);
+}
+
+// 1 Shift, 2 Ctrl, 4 Alt, as the host's handlers expect.
+int ShiftState(Qt::KeyboardModifiers modifiers) {
+  return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
+         (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
+         (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
+// The key codes the host's handlers compare with (Space 32, Left 37 …); 0 for keys without one.
+int VirtualKey(int key) {
+  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9) ||
+      key == Qt::Key_Space) {
+    return key;  // these Qt codes are the upper-case ASCII the host expects
+  }
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 112 + (key - Qt::Key_F1);
+  switch (key) {
+    case Qt::Key_Backspace:
+      return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return 9;
+    case Qt::Key_Clear:
+      return 12;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return 13;
+    case Qt::Key_Shift:
+      return 16;
+    case Qt::Key_Control:
+      return 17;
+    case Qt::Key_Alt:
+      return 18;
+    case Qt::Key_Pause:
+      return 19;
+    case Qt::Key_CapsLock:
+      return 20;
+    case Qt::Key_Escape:
+      return 27;
+    case Qt::Key_PageUp:
+      return 33;
+    case Qt::Key_PageDown:
+      return 34;
+    case Qt::Key_End:
+      return 35;
+    case Qt::Key_Home:
+      return 36;
+    case Qt::Key_Left:
+      return kLeftKey;
+    case Qt::Key_Up:
+      return kUpKey;
+    case Qt::Key_Right:
+      return kRightKey;
+    case Qt::Key_Down:
+      return kDownKey;
+    case Qt::Key_Print:
+      return 44;
+    case Qt::Key_Insert:
+      return 45;
+    case Qt::Key_Delete:
+      return 46;
+    case Qt::Key_Meta:
+      return 91;
+    case Qt::Key_Menu:
+      return 93;
+    case Qt::Key_NumLock:
+      return 144;
+    case Qt::Key_ScrollLock:
+      return 145;
+    case Qt::Key_Semicolon:
+      return 186;
+    case Qt::Key_Equal:
+      return 187;
+    case Qt::Key_Comma:
+      return 188;
+    case Qt::Key_Minus:
+      return 189;
+    case Qt::Key_Period:
+      return 190;
+    case Qt::Key_Slash:
+      return 191;
+    case Qt::Key_QuoteLeft:
+      return 192;
+    case Qt::Key_BracketLeft:
+      return 219;
+    case Qt::Key_Backslash:
+      return 220;
+    case Qt::Key_BracketRight:
+      return 221;
+    case Qt::Key_Apostrophe:
+      return 222;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+bool Button::IsMouseOver() const {
+  if (mouseOverProbe_) return mouseOverProbe_();
+  return QApplication::widgetAt(QCursor::pos()) == this;
+}
+
+void Button::UpdateAccessKey() {
+  accessKey_ = QChar();
+  const QChar amp = u'&';
+  const auto length = caption_.size();
+  if (length < 2) {
+    accessShortcut_->setEnabled(false);
+    return;
+  }
+  auto first = caption_.indexOf(amp);
+  if (first >= 0 && first < length - 1) {
+    if (caption_[first + 1] != amp) {
+      accessKey_ = caption_[first + 1].toLower();
+    } else {
+      // "&&" is a literal ampersand; only the next single one can mark the key.
+      const auto next = caption_.indexOf(amp, first + 2);
+      if (next >= 0 && next < length - 1 && caption_[next + 1] != amp) {
+        accessKey_ = caption_[next + 1].toLower();
+      }
+    }
+  }
+  if (accessKey_.isNull()) {
+    accessShortcut_->setEnabled(false);
+    return;
+  }
+  const int key = static_cast<int>(accessKey_.toUpper().unicode());
+  accessShortcut_->setKey(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(key))));
+  accessShortcut_->setEnabled(true);
+}
+
+void Button::PerformClick() {
+  if (pressedButton_ != kLeft || !enabled_) return;
+  if (checkBoxBehaviour_) value_ = !value_;
+  Redraw(kUp, true);
+  repaint();
+  emit Click();
+}
+
+void Button::OnAccessKey() {
+  pressedButton_ = kLeft;
+  PerformClick();
+}
+
+void Button::EnterOverLook() {
+  overTimer_.start();
+  over_ = true;
+  Redraw(kUp, true);
+  emit MouseOver();
+}
+
+void Button::CheckPointerLeft() {
+  if (IsMouseOver()) return;
+  overTimer_.stop();
+  over_ = false;
+  Redraw(kUp, true);
+  emit MouseOut();
+}
+
+void Button::mousePressEvent(QMouseEvent* event) {
+  const int button = ButtonCode(event->button());
+  const QPointF at = event->position();
+  emit MouseDown(button, ShiftState(event->modifiers()), static_cast<float>(at.x()),
+                 static_cast<float>(at.y()));
+  pressedButton_ = static_cast<std::uint8_t>(button);
+  afterDoubleClick_ = false;
+  if (button != kRight) Redraw(kDown, false);
+}
+
+void Button::mouseDoubleClickEvent(QMouseEvent* event) {
+  // Qt replaces the second press of a double click by this event; it counts as that press. The
+  // swallowed press still grabbed the mouse, so the release comes here.
+  if (pressedButton_ != kLeft) return;
+  emit MouseDown(kLeft, ShiftState(event->modifiers()), 0.0f, 0.0f);
+  Redraw(kDown, false);
+  afterDoubleClick_ = true;
+}
+
+void Button::mouseReleaseEvent(QMouseEvent* event) {
+  const int button = ButtonCode(event->button());
+  const QPointF at = event->position();
+  emit MouseUp(button, ShiftState(event->modifiers()), static_cast<float>(at.x()),
+               static_cast<float>(at.y()));
+  if (button != kRight) Redraw(kUp, false);
+  const bool endsDoubleClick = afterDoubleClick_;
+  afterDoubleClick_ = false;
+  // The click is a left release over the button; the release ending a double click is not one.
+  const QRegion shape = region_.isEmpty() ? QRegion(rect()) : region_;
+  if (button == kLeft && !endsDoubleClick && shape.contains(at.toPoint())) PerformClick();
+}
+
+void Button::mouseMoveEvent(QMouseEvent* event) {
+  const int held = HeldButtons(event->buttons());
+  const QPointF at = event->position();
+  emit MouseMove(held, ShiftState(event->modifiers()), static_cast<float>(at.x()),
+                 static_cast<float>(at.y()));
+  if (held != 0 && held != kLeft) return;
+  const bool over = IsMouseOver();
+  if (over && held == 0 && !over_) {
+    EnterOverLook();
+  } else if (over && held == kLeft) {
+    // Dragging back onto the button shows it pressed, without the over look.
+    over_ = true;
+    Redraw(kDown, false);
+    over_ = false;
+  } else if (!over) {
+    Redraw(kUp, false);
+  }
+}
+
+void Button::enterEvent(QEnterEvent*) {
+  if (QApplication::mouseButtons() == Qt::NoButton && !over_ && IsMouseOver()) EnterOverLook();
+}
+
+void Button::leaveEvent(QEvent*) {
+  // The timer would notice within a tick; leaving is known now.
+  if (overTimer_.isActive()) CheckPointerLeft();
+}
+
+void Button::keyPressEvent(QKeyEvent* event) {
+  const int code = VirtualKey(event->key());
+  emit KeyDown(code, ShiftState(event->modifiers()));
+  lastKey_ = static_cast<std::uint8_t>(code);
+  switch (code) {
+    case kSpace:
+      Redraw(kDown, false);
+      break;
+    case kLeftKey:
+    case kUpKey:
+      focusNextPrevChild(false);
+      break;
+    case kRightKey:
+    case kDownKey:
+      focusNextPrevChild(true);
+      break;
+    default:
+      // Enter, Escape and the rest stay with the host window.
+      event->ignore();
+      break;
+  }
+  const QString text = event->text();
+  for (const QChar character : text) emit KeyPress(character.unicode());
+}
+
+void Button::keyReleaseEvent(QKeyEvent* event) {
+  // A held key repeats its press only, as the host expects.
+  if (event->isAutoRepeat()) {
+    event->ignore();
+    return;
+  }
+  const int code = VirtualKey(event->key());
+  emit KeyUp(code, ShiftState(event->modifiers()));
+  if (code != kSpace || lastKey_ != kSpace) {
+    event->ignore();
+    return;
+  }
+  if (checkBoxBehaviour_) value_ = !value_;
+  Redraw(kUp, false);
+  repaint();
+  emit Click();
+}
+
+void Button::focusInEvent(QFocusEvent* event) {
+  hasFocus_ = true;
+  Repaint();
+  QWidget::focusInEvent(event);
+}
+
+void Button::focusOutEvent(QFocusEvent* event) {
+  hasFocus_ = false;
+  Repaint();
+  QWidget::focusOutEvent(event);
+}
+
+}  // namespace vokabi::ui
