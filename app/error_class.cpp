@@ -5,6 +5,8 @@
 
 namespace vokabi {
 
+ErrorClass AppError;
+
 namespace {
 
 // Wraps instead of overflowing for numbers near the limits; such keys are never in the table.

@@ -30,4 +30,7 @@ class ErrorClass {
   std::string msgText_;
 };
 
+// The program's one message object, made before anything can report.
+extern ErrorClass AppError;
+
 }  // namespace vokabi

@@ -1,0 +1,94 @@
+#include "app/registry.h"
+
+#include <charconv>
+#include <utility>
+
+namespace vokabi {
+
+namespace {
+
+constexpr std::int32_t kRegistryOpenFailed = 11;
+
+std::unique_ptr<platform::RegistryStore>& Store() {
+  static std::unique_ptr<platform::RegistryStore> store;
+  return store;
+}
+
+// Whitespace around a number is allowed, as a settings value edited by hand may carry it.
+std::int32_t ParseNumber(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return 0;
+  text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+  if (text.starts_with('+')) text.remove_prefix(1);
+  std::int32_t number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  return error == std::errc() && end == text.data() + text.size() ? number : 0;
+}
+
+}  // namespace
+
+platform::RegistryStore& RegStore() {
+  if (!Store()) Store() = platform::MakeSystemRegistryStore();
+  return *Store();
+}
+
+std::unique_ptr<platform::RegistryStore> ReplaceRegStore(
+    std::unique_ptr<platform::RegistryStore> store) {
+  return std::exchange(Store(), std::move(store));
+}
+
+std::optional<std::filesystem::path> TakeRegistryDamageNotice() {
+  return RegStore().TakeDamageNotice();
+}
+
+bool CreateRegKey(RegRoot root, std::string_view path) {
+  if (RegStore().CreateKey(root, path)) return true;
+  AppError.SetNomer(kRegistryOpenFailed);
+  return false;
+}
+
+RegVariant QueryRegValue(RegRoot root, std::string_view path, std::string_view name,
+                         const RegVariant& fallback) {
+  const std::optional<platform::RegValue> value = RegStore().QueryValue(root, path, name);
+  if (!value) return fallback;
+  if (const auto* text = std::get_if<std::string>(&*value)) return *text;
+  if (const auto* number = std::get_if<std::int32_t>(&*value)) return *number;
+  // REG_SZ or REG_DWORD bytes that do not read as such are a failed read.
+  const std::uint32_t type = std::get<platform::RegBytes>(*value).type;
+  if (type == platform::kRegSz || type == platform::kRegDword) return fallback;
+  return {};
+}
+
+void SetRegValue(RegRoot root, std::string_view path, std::string_view name,
+                 const RegVariant& value, std::int32_t type) {
+  if (type == kRegDwordType)
+    RegStore().SetValue(root, path, name, RegNumber(value));
+  else
+    RegStore().SetValue(root, path, name, RegText(value));
+}
+
+void DeleteRegValue(RegRoot root, std::string_view path, std::string_view name) {
+  RegStore().DeleteValue(root, path, name);
+}
+
+void DeleteRegKey(RegRoot root, std::string_view path) {
+  RegStore().DeleteKey(root, path);
+}
+
+std::int32_t RegNumber(const RegVariant& value) {
+  if (const auto* number = std::get_if<std::int32_t>(&value)) return *number;
+  if (const auto* text = std::get_if<std::string>(&value)) return ParseNumber(*text);
+  return 0;
+}
+
+bool RegBoolean(const RegVariant& value) {
+  return RegNumber(value) != 0;
+}
+
+std::string RegText(const RegVariant& value) {
+  if (const auto* text = std::get_if<std::string>(&value)) return *text;
+  if (const auto* number = std::get_if<std::int32_t>(&value)) return std::to_string(*number);
+  return {};
+}
+
+}  // namespace vokabi

@@ -1,0 +1,112 @@
+#include "platform/registry.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "platform/posix/hive_file.h"
+
+namespace vokabi::platform {
+
+namespace {
+
+using hive::Hive;
+using hive::HiveFile;
+using Edit = HiveFile::Edit;
+
+// $XDG_CONFIG_HOME, else ~/.config; a relative XDG_CONFIG_HOME is ignored, as the XDG rules ask.
+std::filesystem::path ConfigFolder() {
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/') return xdg;
+  if (const char* home = std::getenv("HOME"); home && home[0] != '\0')
+    return std::filesystem::path(home) / ".config";
+  if (const passwd* user = getpwuid(getuid()); user && user->pw_dir && user->pw_dir[0] != '\0')
+    return std::filesystem::path(user->pw_dir) / ".config";
+  return {};
+}
+
+// Each root is one hive file; without a home folder every operation fails.
+class HiveStore final : public RegistryStore {
+ public:
+  explicit HiveStore(const std::filesystem::path& folder)
+      : usable_(!folder.empty()), user_(folder / "user.reg"), machine_(folder / "machine.reg") {}
+
+  bool CreateKey(RegRoot root, std::string_view path) override {
+    if (!usable_ || !hive::IsKeyPath(path)) return false;
+    return File(root).Update([&](Hive& hive) {
+      if (hive.FindKey(path)) return Edit::kKeep;
+      hive.AddKey(path);
+      return Edit::kWrite;
+    });
+  }
+
+  std::optional<RegValue> QueryValue(RegRoot root, std::string_view path,
+                                     std::string_view name) override {
+    if (!usable_ || !hive::IsKeyPath(path) || !hive::IsValueName(name)) return std::nullopt;
+    std::optional<Hive> hive = File(root).Read();
+    hive::Key* key = hive ? hive->FindKey(path) : nullptr;
+    const hive::Value* value = key ? key->FindValue(name) : nullptr;
+    if (!value) return std::nullopt;
+    return value->data;
+  }
+
+  bool SetValue(RegRoot root, std::string_view path, std::string_view name,
+                const RegValue& data) override {
+    if (!usable_ || !hive::IsKeyPath(path) || !hive::IsValueName(name)) return false;
+    if (const auto* text = std::get_if<std::string>(&data); text && !hive::IsUtf8(*text))
+      return false;
+    return File(root).Update([&](Hive& hive) {
+      hive::Key* key = hive.FindKey(path);
+      if (!key) return Edit::kRefuse;
+      if (hive::Value* value = key->FindValue(name)) {
+        if (value->data == data) return Edit::kKeep;
+        value->data = data;
+      } else {
+        key->values.push_back(hive::Value{std::string(name), data});
+      }
+      return Edit::kWrite;
+    });
+  }
+
+  bool DeleteValue(RegRoot root, std::string_view path, std::string_view name) override {
+    if (!usable_ || !hive::IsKeyPath(path) || !hive::IsValueName(name)) return false;
+    return File(root).Update([&](Hive& hive) {
+      hive::Key* key = hive.FindKey(path);
+      const hive::Value* value = key ? key->FindValue(name) : nullptr;
+      if (!value) return Edit::kRefuse;
+      key->values.erase(key->values.begin() + (value - key->values.data()));
+      return Edit::kWrite;
+    });
+  }
+
+  bool DeleteKey(RegRoot root, std::string_view path) override {
+    if (!usable_ || !hive::IsKeyPath(path)) return false;
+    return File(root).Update([&](Hive& hive) {
+      const hive::Key* key = hive.FindKey(path);
+      if (!key || hive.HasSubkeys(path)) return Edit::kRefuse;
+      hive.keys.erase(hive.keys.begin() + (key - hive.keys.data()));
+      return Edit::kWrite;
+    });
+  }
+
+  std::optional<std::filesystem::path> TakeDamageNotice() override {
+    if (auto kept = user_.TakeDamageNotice()) return kept;
+    return machine_.TakeDamageNotice();
+  }
+
+ private:
+  HiveFile& File(RegRoot root) { return root == RegRoot::CurrentUser ? user_ : machine_; }
+
+  bool usable_;
+  HiveFile user_;
+  HiveFile machine_;
+};
+
+}  // namespace
+
+std::unique_ptr<RegistryStore> MakeSystemRegistryStore() {
+  const std::filesystem::path config = ConfigFolder();
+  return std::make_unique<HiveStore>(config.empty() ? config : config / "Tarnvel" / "Vokabi");
+}
+
+}  // namespace vokabi::platform

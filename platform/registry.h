@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace vokabi::platform {
+
+enum class RegRoot { CurrentUser, LocalMachine };
+
+// Windows value type numbers.
+inline constexpr std::uint32_t kRegSz = 1;
+inline constexpr std::uint32_t kRegBinary = 3;
+inline constexpr std::uint32_t kRegDword = 4;
+
+// A value kept as the bytes the store holds, with its type: REG_BINARY and every type other than
+// REG_SZ and REG_DWORD, and a REG_SZ or REG_DWORD whose bytes cannot be read as one.
+struct RegBytes {
+  std::uint32_t type = kRegBinary;
+  std::string bytes;
+
+  bool operator==(const RegBytes&) const = default;
+};
+
+// REG_SZ as UTF-8 text without its terminating NUL, REG_DWORD as its number, anything else raw.
+using RegValue = std::variant<std::string, std::int32_t, RegBytes>;
+
+inline std::uint32_t RegType(const RegValue& value) {
+  if (std::holds_alternative<std::string>(value)) return kRegSz;
+  if (std::holds_alternative<std::int32_t>(value)) return kRegDword;
+  return std::get<RegBytes>(value).type;
+}
+
+// A registry: under each root, keys named by backslash paths ("Software\Tarnvel"), each holding
+// named values, "" naming the key's default value. Key and value names are UTF-8 and compared
+// without regard to case, as Windows compares them; a name with a control character, an empty
+// path component or bytes that are not UTF-8 is refused, as is REG_SZ text that is not UTF-8.
+class RegistryStore {
+ public:
+  virtual ~RegistryStore() = default;
+
+  // Creates the key and any missing parents, or finds it there; false when it cannot.
+  virtual bool CreateKey(RegRoot root, std::string_view path) = 0;
+  // nullopt when the key or the value does not exist or cannot be read.
+  virtual std::optional<RegValue> QueryValue(RegRoot root, std::string_view path,
+                                             std::string_view name) = 0;
+  // Writes into an existing key only; false when the key is missing or the write fails.
+  virtual bool SetValue(RegRoot root, std::string_view path, std::string_view name,
+                        const RegValue& value) = 0;
+  // False when the key or the value is missing.
+  virtual bool DeleteValue(RegRoot root, std::string_view path, std::string_view name) = 0;
+  // Removes a key without subkeys; false when it is missing or has subkeys.
+  virtual bool DeleteKey(RegRoot root, std::string_view path) = 0;
+
+  // Where a store found damaged was kept before the store started afresh; each such place is
+  // given once, so that the program can tell the user.
+  virtual std::optional<std::filesystem::path> TakeDamageNotice() = 0;
+};
+
+// The system's registry. Off Windows, one hive file per root in the user's configuration folder.
+std::unique_ptr<RegistryStore> MakeSystemRegistryStore();
+
+}  // namespace vokabi::platform

@@ -1,0 +1,166 @@
+#include "platform/registry.h"
+
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include <vector>
+
+namespace vokabi::platform {
+
+namespace {
+
+// KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY |
+// KEY_CREATE_LINK: all access to one key.
+constexpr REGSAM kAllAccess = 0x3F;
+
+HKEY RootKey(RegRoot root) {
+  return root == RegRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+}
+
+std::wstring Wide(UINT codePage, DWORD flags, std::string_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(codePage, flags, text.data(), size, nullptr, 0);
+  if (length <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(codePage, flags, text.data(), size, wide.data(), length);
+  return wide;
+}
+
+std::string Narrow(UINT codePage, const std::wstring& wide) {
+  if (wide.empty()) return {};
+  const int size = static_cast<int>(wide.size());
+  const int length =
+      WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return {};
+  std::string text(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
+  return text;
+}
+
+// The A functions take names and text in the ANSI code page; the store speaks UTF-8. What the
+// code page lacks becomes '?'.
+std::optional<std::string> ToAnsi(std::string_view utf8) {
+  if (utf8.empty()) return std::string();
+  const std::wstring wide = Wide(CP_UTF8, MB_ERR_INVALID_CHARS, utf8);
+  if (wide.empty()) return std::nullopt;
+  return Narrow(CP_ACP, wide);
+}
+
+std::string FromAnsi(std::string_view ansi) {
+  return Narrow(CP_UTF8, Wide(CP_ACP, 0, ansi));
+}
+
+// An open key, closed on every path out.
+class OpenKey {
+ public:
+  OpenKey(RegRoot root, std::string_view path) {
+    const std::optional<std::string> name = ToAnsi(path);
+    if (name && RegOpenKeyExA(RootKey(root), name->c_str(), 0, kAllAccess, &key_) != ERROR_SUCCESS)
+      key_ = nullptr;
+  }
+  ~OpenKey() {
+    if (key_) RegCloseKey(key_);
+  }
+  OpenKey(const OpenKey&) = delete;
+  OpenKey& operator=(const OpenKey&) = delete;
+
+  HKEY get() const { return key_; }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
+class WindowsRegistry final : public RegistryStore {
+ public:
+  bool CreateKey(RegRoot root, std::string_view path) override {
+    const std::optional<std::string> name = ToAnsi(path);
+    if (!name) return false;
+    SECURITY_ATTRIBUTES security{static_cast<DWORD>(sizeof(SECURITY_ATTRIBUTES)), nullptr, TRUE};
+    HKEY key = nullptr;
+    DWORD disposition = 0;
+    if (RegCreateKeyExA(RootKey(root), name->c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        kAllAccess, &security, &key, &disposition) != ERROR_SUCCESS)
+      return false;
+    RegCloseKey(key);
+    return true;
+  }
+
+  std::optional<RegValue> QueryValue(RegRoot root, std::string_view path,
+                                     std::string_view name) override {
+    const OpenKey key(root, path);
+    const std::optional<std::string> valueName = ToAnsi(name);
+    if (!key.get() || !valueName) return std::nullopt;
+    DWORD type = 0;
+    DWORD size = 0;
+    if (RegQueryValueExA(key.get(), valueName->c_str(), nullptr, &type, nullptr, &size) !=
+        ERROR_SUCCESS)
+      return std::nullopt;
+    std::vector<BYTE> data(size);
+    const LONG read =
+        RegQueryValueExA(key.get(), valueName->c_str(), nullptr, &type, data.data(), &size);
+    data.resize(read == ERROR_SUCCESS ? size : 0);
+    const std::string bytes(data.begin(), data.end());
+    if (type == REG_SZ) {
+      if (read != ERROR_SUCCESS) return std::nullopt;
+      std::string_view text = bytes;
+      if (text.ends_with('\0')) text.remove_suffix(1);
+      return FromAnsi(text);
+    }
+    if (type == REG_DWORD) {
+      if (read != ERROR_SUCCESS || bytes.size() != 4) return std::nullopt;
+      DWORD number = 0;
+      for (int i = 3; i >= 0; --i) number = number << 8 | data[static_cast<std::size_t>(i)];
+      return static_cast<std::int32_t>(number);
+    }
+    return RegBytes{type, bytes};
+  }
+
+  bool SetValue(RegRoot root, std::string_view path, std::string_view name,
+                const RegValue& value) override {
+    const OpenKey key(root, path);
+    const std::optional<std::string> valueName = ToAnsi(name);
+    if (!key.get() || !valueName) return false;
+    DWORD type = RegType(value);
+    std::string bytes;
+    if (const auto* text = std::get_if<std::string>(&value)) {
+      const std::optional<std::string> ansi = ToAnsi(*text);
+      if (!ansi) return false;
+      bytes = *ansi + '\0';
+    } else if (const auto* number = std::get_if<std::int32_t>(&value)) {
+      auto word = static_cast<DWORD>(*number);
+      for (int i = 0; i < 4; ++i, word >>= 8) bytes += static_cast<char>(word & 0xFF);
+    } else {
+      bytes = std::get<RegBytes>(value).bytes;
+    }
+    const bool written = RegSetValueExA(key.get(), valueName->c_str(), 0, type,
+                                        reinterpret_cast<const BYTE*>(bytes.data()),
+                                        static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
+    RegFlushKey(key.get());
+    return written;
+  }
+
+  bool DeleteValue(RegRoot root, std::string_view path, std::string_view name) override {
+    const OpenKey key(root, path);
+    const std::optional<std::string> valueName = ToAnsi(name);
+    return key.get() && valueName &&
+           RegDeleteValueA(key.get(), valueName->c_str()) == ERROR_SUCCESS;
+  }
+
+  bool DeleteKey(RegRoot root, std::string_view path) override {
+    const std::optional<std::string> name = ToAnsi(path);
+    return name && !name->empty() && RegDeleteKeyA(RootKey(root), name->c_str()) == ERROR_SUCCESS;
+  }
+
+  // The system keeps its own registry whole.
+  std::optional<std::filesystem::path> TakeDamageNotice() override { return std::nullopt; }
+};
+
+}  // namespace
+
+std::unique_ptr<RegistryStore> MakeSystemRegistryStore() {
+  return std::make_unique<WindowsRegistry>();
+}
+
+}  // namespace vokabi::platform
