@@ -14,7 +14,7 @@ ensure_packages() {
 
 # What building the program, its tools, tests and benchmarks needs.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config nettle-dev zlib1g-dev libicu-dev nlohmann-json3-dev
-  libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev)
+  libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-dejavu-core)
 
 # The free dictionaries the default bases and the real-data tests are made from.
 FREEDICT_PACKAGES=(dict-freedict-eng-bul dict-freedict-deu-bul dict-freedict-fra-bul
