@@ -1,1 +1,344 @@
-// placeholder
+#include "ui/main/word_list.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QResizeEvent>
+#include <algorithm>
+
+#include "app/error_class.h"
+#include "app/language.h"
+#include "ui/controls/colour.h"
+#include "ui/main/text_edge.h"
+
+namespace vokabi::ui {
+namespace {
+
+// "List with words is from other dictionary and selected word was not found."
+constexpr std::int32_t kListFromOtherBase = 12;
+
+// Wrap limits for 18-pixel rows: a wrap jumps 162, nine rows, so the rows join seamlessly.
+constexpr int kUpWrapBelow = -8;
+constexpr int kUpWrapTo = 152;
+constexpr int kDownWrapAbove = 153;
+constexpr int kDownWrapTo = -8;
+// No scroll needs more than a full turn of the list; the cap keeps a bad target from looping.
+constexpr int kMaxFrames = WordList::kRows * WordList::kRowHeight / WordList::kStep;
+
+// Load5Etikets gives the headwords joined by CR LF; an empty text is an empty list.
+std::vector<std::string> SplitWords(const std::string& list) {
+  std::vector<std::string> words;
+  if (list.empty()) return words;
+  std::size_t from = 0;
+  for (;;) {
+    const std::size_t at = list.find("\r\n", from);
+    words.push_back(list.substr(from, at == std::string::npos ? std::string::npos : at - from));
+    if (at == std::string::npos) return words;
+    from = at + 2;
+  }
+}
+
+bool HasWord(const std::vector<std::string>& words, int index) {
+  return index >= 0 && index < static_cast<int>(words.size());
+}
+
+}  // namespace
+
+WordList::WordList(WordListHost& host, QWidget* parent) : QWidget(parent), host_(host) {
+  setObjectName(QStringLiteral("PictureLAB"));
+  setFixedHeight(kRows * kRowHeight);
+  setAutoFillBackground(true);
+  for (int i = 0; i < kRows; ++i) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QStringLiteral("LabelDumi_%1").arg(i));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setAutoFillBackground(true);
+    label->setGeometry(1, i * kRowHeight, std::max(0, width() - 2), kRowHeight);
+    label->installEventFilter(this);
+    labels_[i] = label;
+  }
+  frameTimer_ = new QTimer(this);
+  frameTimer_->setObjectName(QStringLiteral("ScrollTimer"));
+  frameTimer_->setInterval(kFrameMs);
+  frameTimer_->setTimerType(Qt::PreciseTimer);
+  connect(frameTimer_, &QTimer::timeout, this, &WordList::AfterRest);
+}
+
+void WordList::FillWordList(int /*dictionaryIndex*/, std::int32_t position, const std::string& word,
+                            int wordCharset) {
+  // A new list ends any scroll still under way.
+  frameTimer_->stop();
+  scrolling_ = false;
+  ++fills_;
+
+  const std::vector<std::string> words =
+      SplitWords(host_.WorkingDictionary().Load5Etikets(position));
+  const int count = static_cast<int>(words.size());
+
+  QLabel* first = labels_[0];
+  first->show();
+  first->move(1, 0);
+  SetWord(0, count > 0 ? words[0] : std::string(), wordCharset);
+  SetTag(0);
+  for (int i = 1; i < kRows; ++i) {
+    QLabel* label = labels_[i];
+    SetTag(i);
+    label->move(first->x(), Top(i - 1) + labels_[i - 1]->height());
+    if (i >= count) {
+      label->hide();
+    } else {
+      SetWord(i, words[i], wordCharset);
+      label->show();
+    }
+    // A row hanging below the panel's bottom edge stays hidden.
+    if (Top(i) + label->height() > y() + height()) label->hide();
+  }
+
+  const SchemeColours& colours = host_.Colours();
+  for (int i = 0; i < kRows; ++i) Paint(i, false, colours);
+  if (position > 5) {
+    Paint(kMiddleRow, true, colours);
+    highlightedLabel_ = kMiddleRow;
+    return;
+  }
+  // The list starts at the base's first headword, so the word may stand in any row.
+  const QString shown = DecodeText(wordCharset, word);
+  for (int j = 0; j < std::min(count, kRows); ++j) {
+    if (labels_[j]->text().compare(shown, Qt::CaseInsensitive) == 0) {
+      Paint(j, true, colours);
+      highlightedLabel_ = j;
+    }
+  }
+}
+
+void WordList::LabelDumi_Click(int index) {
+  if (scrolling_ || index < 0 || index >= kRows) return;
+  AppError.Clear();
+  Dictionary& dictionary = host_.WorkingDictionary();
+  const std::string caption = words_[index];
+
+  if (caption == dictionary.Duma()) {
+    if (labels_[index]->text() == host_.WordBoxText() && host_.PaneBytes() == dictionary.Prevod()) {
+      return;
+    }
+    host_.ShowWordBox(dictionary.Duma(), dictionary.DumaCHSet());
+    host_.ShowPane(dictionary.Prevod(), dictionary.PrevodCHSet());
+    return;
+  }
+
+  const int tag = labels_[index]->property("Tag").toString().toInt();
+  if (tag != host_.WorkDic()) {
+    // The option button's handler switches to the list's base and looks the word up there.
+    host_.ShowWordBox(caption, charsets_[index]);
+    host_.SelectOption(tag);
+    return;
+  }
+
+  if (!dictionary.Translate(caption)) {
+    AppError.SetNomer(kListFromOtherBase);
+    host_.ShowPane(AppError.MsgText(), LanguageCharset);
+    return;
+  }
+  host_.ShowWordBox(dictionary.Duma(), dictionary.DumaCHSet());
+  host_.ShowPane(dictionary.Prevod(), dictionary.PrevodCHSet());
+  for (int i = 0; i < kRows; ++i) SetWord(i, words_[i], dictionary.DumaCHSet());
+  host_.RecordRecent(dictionary.Duma(), dictionary.DumaCHSet(), host_.WorkDic());
+
+  // The window catches up before the scroll; clicks arriving meanwhile are ignored, and a list
+  // filled meanwhile wins over this one.
+  scrolling_ = true;
+  const unsigned fills = fills_;
+  QCoreApplication::processEvents();
+  if (fills != fills_) return;
+
+  const SchemeColours& colours = host_.Colours();
+  Paint(highlightedLabel_, false, colours);
+  Paint(index, true, colours);
+  ScrollWordList(Top(index) / labels_[0]->height(), index);
+}
+
+int WordList::HighlightedLabel() const {
+  return highlightedLabel_;
+}
+
+QLabel* WordList::Label(int index) const {
+  return labels_.at(static_cast<std::size_t>(index));
+}
+
+const std::string& WordList::Word(int index) const {
+  return words_.at(static_cast<std::size_t>(index));
+}
+
+int WordList::WordCharset(int index) const {
+  return charsets_.at(static_cast<std::size_t>(index));
+}
+
+void WordList::Dress(const SchemeColours& colours, const QFont& font) {
+  // Face and size only: each label keeps the character set of the word it shows.
+  QFont labelFont(font.family());
+  if (font.pointSizeF() > 0) {
+    labelFont.setPointSizeF(font.pointSizeF());
+  } else {
+    labelFont.setPixelSize(font.pixelSize());
+  }
+  labelFont.setBold(false);
+  labelFont.setItalic(false);
+
+  QPalette panel = palette();
+  panel.setColor(QPalette::Window, ToQColor(colours.listBack));
+  setPalette(panel);
+  for (int i = 0; i < kRows; ++i) {
+    labels_[i]->setFont(labelFont);
+    Paint(i, highlighted_[i], colours);
+  }
+}
+
+bool WordList::Scrolling() const {
+  return scrolling_;
+}
+
+void WordList::FinishScroll() {
+  while (frameTimer_->isActive()) AfterRest();
+}
+
+void WordList::ScrollWordList(int slot, int index) {
+  Dictionary& dictionary = host_.WorkingDictionary();
+  const std::int32_t position = dictionary.PredniDumi();
+  scroll_ = Scroll{};
+  scroll_.label = index;
+  scroll_.words = SplitWords(dictionary.Load5Etikets(position));
+  const std::vector<std::string>& words = scroll_.words;
+  const int h = labels_[0]->height();
+
+  if (position == 1) {
+    // The new list starts at the first headword: the clicked word moves down to its own row.
+    if (HasWord(words, slot) && words[slot] == words_[index]) return EndScroll();
+    const auto found = std::find(words.begin(), words.end(), words_[index]);
+    const int row = static_cast<int>(found - words.begin());
+    if (found == words.end() || row < slot) return EndScroll();
+    scroll_.fromFirst = true;
+    scroll_.up = false;
+    scroll_.target = Top(index) + (row - slot) * h;
+    scroll_.counter = row - slot - 1;
+  } else if (slot == kMiddleRow) {
+    return EndScroll();
+  } else {
+    scroll_.up = slot > kMiddleRow;
+    scroll_.target = kMiddleRow * h;
+    scroll_.counter = slot;
+  }
+
+  scrolling_ = true;
+  Frame();
+  frameTimer_->start();
+}
+
+// One frame runs straight through, so no input lands between the labels' moves.
+void WordList::Frame() {
+  const int step = scroll_.up ? -kStep : kStep;
+  for (int i = 0; i < kRows; ++i) {
+    Wrap(i);
+    SetTop(i, Top(i) + step);
+  }
+  ++scroll_.frames;
+}
+
+void WordList::Wrap(int index) {
+  QLabel* label = labels_[index];
+  int row = 0;
+  if (scroll_.up) {
+    if (Top(index) >= kUpWrapBelow) return;
+    SetTop(index, kUpWrapTo);
+    SetTag(index);
+    // The rows below the middle take the headwords after the new current one.
+    row = kRows + kMiddleRow - scroll_.counter--;
+  } else {
+    if (Top(index) <= kDownWrapAbove) return;
+    SetTop(index, kDownWrapTo);
+    label->show();
+    SetTag(index);
+    row = scroll_.fromFirst ? scroll_.counter-- : kMiddleRow - 1 - scroll_.counter++;
+  }
+  if (HasWord(scroll_.words, row)) {
+    SetWord(index, scroll_.words[static_cast<std::size_t>(row)], charsets_[index]);
+  } else {
+    label->hide();
+  }
+}
+
+void WordList::AfterRest() {
+  const int top = Top(scroll_.label);
+  const bool reached = scroll_.up ? top <= scroll_.target : top >= scroll_.target;
+  if (reached || scroll_.frames >= kMaxFrames) {
+    EndScroll();
+  } else {
+    Frame();
+  }
+}
+
+void WordList::EndScroll() {
+  frameTimer_->stop();
+  scrolling_ = false;
+  highlightedLabel_ = scroll_.label;
+}
+
+bool WordList::eventFilter(QObject* watched, QEvent* event) {
+  const int index = IndexOf(watched);
+  const bool press = event->type() == QEvent::MouseButtonPress;
+  const bool release = event->type() == QEvent::MouseButtonRelease;
+  if (index < 0 || (!press && !release)) return QWidget::eventFilter(watched, event);
+
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  if (mouse->button() != Qt::LeftButton) return QWidget::eventFilter(watched, event);
+  if (press) {
+    // A press during a scroll would land on whatever word slides under the pointer.
+    pressedLabel_ = scrolling_ ? -1 : index;
+    return true;
+  }
+  const bool clicked =
+      pressedLabel_ == index && labels_[index]->rect().contains(mouse->position().toPoint());
+  pressedLabel_ = -1;
+  if (clicked) LabelDumi_Click(index);
+  return true;
+}
+
+void WordList::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  for (QLabel* label : labels_) label->resize(std::max(0, width() - 2), kRowHeight);
+}
+
+void WordList::SetWord(int index, const std::string& bytes, int charset) {
+  words_[index] = bytes;
+  charsets_[index] = charset;
+  labels_[index]->setText(DecodeText(charset, bytes));
+}
+
+void WordList::Paint(int index, bool highlighted, const SchemeColours& colours) {
+  highlighted_[index] = highlighted;
+  QPalette palette = labels_[index]->palette();
+  palette.setColor(QPalette::WindowText,
+                   ToQColor(highlighted ? colours.listBack : colours.listText));
+  palette.setColor(QPalette::Window,
+                   ToQColor(highlighted ? colours.listHighlight : colours.listBack));
+  labels_[index]->setPalette(palette);
+}
+
+int WordList::Top(int index) const {
+  return labels_[index]->y();
+}
+
+void WordList::SetTop(int index, int top) {
+  labels_[index]->move(labels_[index]->x(), top);
+}
+
+void WordList::SetTag(int index) {
+  labels_[index]->setProperty("Tag", QString::number(host_.WorkDic()));
+}
+
+int WordList::IndexOf(const QObject* label) const {
+  const auto found = std::find(labels_.begin(), labels_.end(), label);
+  return found == labels_.end() ? -1 : static_cast<int>(found - labels_.begin());
+}
+
+}  // namespace vokabi::ui

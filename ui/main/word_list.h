@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QLabel>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/dictionary.h"
 #include "ui/controls/schemes.h"
@@ -39,9 +41,15 @@ class WordList : public QWidget {
  public:
   static constexpr int kRows = 9;
   static constexpr int kRowHeight = 18;
+  static constexpr int kMiddleRow = 4;
+  // One frame of the scroll: every label moves by kStep, then the list rests kFrameMs.
+  static constexpr int kStep = 2;
+  static constexpr int kFrameMs = 20;
 
   WordList(WordListHost& host, QWidget* parent = nullptr);
 
+  // The nine headwords from position on, the word highlighted. The list always comes from the
+  // host's working dictionary: the window passes WorkDic as dictionaryIndex.
   void FillWordList(int dictionaryIndex, std::int32_t position, const std::string& word,
                     int wordCharset);
   void LabelDumi_Click(int index);
@@ -50,6 +58,51 @@ class WordList : public QWidget {
   // Colours and font for the labels, as the window's dressing gives them.
   void Dress(const SchemeColours& colours, const QFont& font);
   bool Scrolling() const;
+  // Runs what is left of a scroll at once, without the rests between frames.
+  void FinishScroll();
+  // The label's headword as the engine holds it, and the character set it is shown in.
+  const std::string& Word(int index) const;
+  int WordCharset(int index) const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  struct Scroll {
+    int label = 0;  // the clicked label, which stops the scroll
+    bool up = false;
+    int target = 0;          // Top the clicked label must reach
+    bool fromFirst = false;  // the new list starts at the base's first headword
+    int counter = 0;         // picks the headword a wrapping label takes
+    std::vector<std::string> words;
+    int frames = 0;
+  };
+
+  void ScrollWordList(int slot, int index);
+  void Frame();
+  void Wrap(int index);
+  void AfterRest();
+  void EndScroll();
+
+  void SetWord(int index, const std::string& bytes, int charset);
+  void Paint(int index, bool highlighted, const SchemeColours& colours);
+  int Top(int index) const;
+  void SetTop(int index, int top);
+  void SetTag(int index);
+  int IndexOf(const QObject* label) const;
+
+  WordListHost& host_;
+  std::array<QLabel*, kRows> labels_{};
+  std::array<std::string, kRows> words_;
+  std::array<int, kRows> charsets_{};
+  std::array<bool, kRows> highlighted_{};
+  int highlightedLabel_ = 0;
+  int pressedLabel_ = -1;
+  bool scrolling_ = false;
+  unsigned fills_ = 0;
+  Scroll scroll_;
+  QTimer* frameTimer_ = nullptr;
 };
 
 }  // namespace vokabi::ui
