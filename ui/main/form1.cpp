@@ -1,1 +1,216 @@
-// placeholder
+#include "ui/main/form1.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QSystemTrayIcon>
+#include <QToolButton>
+
+#include "app/settings.h"
+#include "resources/pictures.h"
+#include "ui/controls/button.h"
+#include "ui/main/form1_keys.h"
+
+namespace vokabi::ui {
+
+namespace {
+
+// The window's design, in pixels of the client area.
+constexpr int kMargin = 12;
+constexpr int kFrameButtonSize = 18;
+constexpr QRect kWordBox(kMargin, 32, 330, 28);
+constexpr QRect kTranslateButton(348, 32, 100, 28);
+constexpr int kPaneTop = 66;
+constexpr int kListHeight = WordList::kRows * WordList::kRowHeight;
+constexpr QRect kPane(kMargin, kPaneTop, 270, kListHeight);
+constexpr QRect kWordList(288, kPaneTop, 160, kListHeight);
+constexpr QRect kFirstOption(kMargin, 234, 30, 22);
+constexpr int kCommandTop = 288;
+constexpr int kCommandHeight = 24;
+constexpr int kCommandWidth = 58;
+constexpr int kCommandGap = 5;
+
+// Every button of the window wears the same look.
+constexpr int kButtonType = 3;
+constexpr int kButtonColorScheme = 2;
+
+// Where the window opens when no position is kept, in twips.
+constexpr int kDefaultLeftTwips = 1300;
+constexpr int kDefaultTopTwips = 800;
+constexpr int kTwipsPerInch = 1440;
+
+}  // namespace
+
+Form1::Form1(AppState& app, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      app_(app),
+      trayAvailable_(&QSystemTrayIcon::isSystemTrayAvailable) {
+  setObjectName(QStringLiteral("Form1"));
+  setFixedSize(kClientWidth, kBaseClientHeight);
+  setWindowIcon(ProgramIcon());
+  BuildControls();
+  BuildMenu();
+  ConnectEvents();
+}
+
+Form1::~Form1() {
+  // Taking the window down moves the focus; no handler may run on a half-destroyed window.
+  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+}
+
+void Form1::BuildControls() {
+  // The background label first, so that every other control lies above it.
+  labelFon_ = new QLabel(this);
+  labelFon_->setObjectName(QStringLiteral("LabelFon"));
+  labelFon_->setGeometry(rect());
+  labelFon_->installEventFilter(this);
+
+  combo1_ = new QComboBox(this);
+  combo1_->setObjectName(QStringLiteral("Combo1"));
+  combo1_->setEditable(true);
+  // The list holds recent words only; the window decides what goes into it and what completes.
+  combo1_->setInsertPolicy(QComboBox::NoInsert);
+  combo1_->setCompleter(nullptr);
+  // Leaving the box would otherwise "pick" any recent word equal to its text.
+  disconnect(combo1_->lineEdit(), &QLineEdit::editingFinished, combo1_, nullptr);
+  combo1_->setMaxVisibleItems(kRecentWords);
+  combo1_->setGeometry(kWordBox);
+  combo1_->setProperty("charset", 0);
+  combo1_->installEventFilter(this);
+
+  btnPrevod_ = MakeButton("BtnPrevod", kTranslateButton);
+
+  text2_ = new QPlainTextEdit(this);
+  text2_->setObjectName(QStringLiteral("Text2"));
+  text2_->setGeometry(kPane);
+  SetUpPane();
+
+  wordList_ = new WordList(*this, this);
+  wordList_->setObjectName(QStringLiteral("PictureLAB"));
+  wordList_->setGeometry(kWordList);
+
+  optionGroup_ = new QButtonGroup(this);
+  options_.push_back(MakeOptionButton(0));
+  options_[0]->setGeometry(kFirstOption);
+
+  const char* const commands[] = {"BtnBack",  "BtnNext", "BtnSetup", "BtnAbout",
+                                  "BtnPrint", "BtnCyr",  "BtnLat"};
+  Button** const commandButtons[] = {&btnBack_,  &btnNext_, &btnSetup_, &btnAbout_,
+                                     &btnPrint_, &btnCyr_,  &btnLat_};
+  for (int i = 0; i < 7; ++i) {
+    const QRect geometry(kMargin + i * (kCommandWidth + kCommandGap), kCommandTop, kCommandWidth,
+                         kCommandHeight);
+    *commandButtons[i] = MakeButton(commands[i], geometry);
+  }
+
+  const int frameTop = 10;
+  const int closeLeft = kClientWidth - kMargin - kFrameButtonSize;
+  btnMin_ = MakeButton("BtnMin", QRect(closeLeft - kFrameButtonSize - 2, frameTop, kFrameButtonSize,
+                                       kFrameButtonSize));
+  btnClose_ =
+      MakeButton("BtnClose", QRect(closeLeft, frameTop, kFrameButtonSize, kFrameButtonSize));
+  DrawFramePictures();
+}
+
+Button* Form1::MakeButton(const char* name, const QRect& geometry) {
+  auto* button = new Button(this);
+  button->setObjectName(QString::fromLatin1(name));
+  button->DisableRefresh();
+  button->SetButtonType(kButtonType);
+  button->SetColorScheme(kButtonColorScheme);
+  button->SetHandPointer(true);
+  button->setGeometry(geometry);
+  button->Refresh();
+  buttons_.push_back(button);
+  return button;
+}
+
+void Form1::ConnectEvents() {
+  connect(btnPrevod_, &Button::Click, this, &Form1::BtnPrevod_Click);
+  connect(btnMin_, &Button::Click, this, &Form1::BtnMin_Click);
+  connect(btnClose_, &Button::Click, this, &Form1::BtnClose_Click);
+  for (Button* button : buttons_) {
+    connect(button, &Button::KeyUp, this, [this](int keyCode, int) { EscapeReleased(keyCode); });
+  }
+  connect(combo1_, &QComboBox::activated, this, &Form1::Combo1_Click);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == combo1_) return WordBoxEvent(event);
+  if (watched == text2_ || watched == text2_->viewport()) return PaneEvent(event);
+  if (watched == labelFon_) {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+        DragPress(*static_cast<QMouseEvent*>(event));
+        return true;
+      case QEvent::MouseMove:
+        DragMove(*static_cast<QMouseEvent*>(event));
+        return true;
+      case QEvent::MouseButtonRelease:
+        DragRelease();
+        return true;
+      default:
+        return false;
+    }
+  }
+  if (event->type() == QEvent::KeyRelease) {
+    for (QToolButton* option : options_) {
+      if (watched != option) continue;
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if (!key->isAutoRepeat()) EscapeReleased(KeyCode(key->key()));
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+Dictionary& Form1::WorkingDictionary() {
+  const int index = WorkDic();
+  return *app_.Dictionaries.at(index >= 0 && index < DictionaryCount() ? index : 0);
+}
+
+int Form1::WorkDic() const {
+  return AppSettings.WorkDic;
+}
+
+QString Form1::WordBoxText() const {
+  return combo1_->currentText();
+}
+
+void Form1::Form_Load(const QString& commandLine) {
+  BuildOptionButtons();
+  Form1Setup();
+  ClipToClientArea();
+
+  const int left = AppSettings.SavePosition ? AppSettings.LeftPosition : kDefaultLeftTwips;
+  const int top = AppSettings.SavePosition ? AppSettings.TopPosition : kDefaultTopTwips;
+  move(left * logicalDpiX() / kTwipsPerInch, top * logicalDpiY() / kTwipsPerInch);
+
+  if (AppSettings.SystrayIcon) SysTray();
+
+  // "/1" is the start with the session: the window waits in the tray.
+  if (commandLine == QStringLiteral("/1")) return;
+  show();
+  SetTopmost(this, AppSettings.AlwaysOnTop);
+  combo1_->setFocus();
+  if (!commandLine.isEmpty() && commandLine.trimmed() != QStringLiteral("0")) {
+    combo1_->setEditText(commandLine);
+    BtnPrevod_Click();
+  }
+  update();
+}
+
+void Form1::TranslateHandedText(const QString& text) {
+  combo1_->setEditText(text);
+  BtnPrevod_Click();
+  if (isMinimized()) showNormal();
+  show();
+  raise();
+  activateWindow();
+}
+
+}  // namespace vokabi::ui

@@ -1,19 +1,44 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/main/app_state.h"
 #include "ui/main/word_list.h"
 
+class QAction;
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QSystemTrayIcon;
+class QToolButton;
+
 namespace vokabi::ui {
 
-// The lookup window.
+class Button;
+
+// The lookup window: the word box with its recent words, the translation pane, the word list,
+// one flag button per base, the command buttons, its own frame and the tray icon with its menu.
 class Form1 : public QWidget, public WordListHost {
   Q_OBJECT
 
  public:
+  // The client area without the keyboard strips.
+  static constexpr int kClientWidth = 460;
+  static constexpr int kBaseClientHeight = 323;
+  // The drop-down list keeps this many recent words.
+  static constexpr int kRecentWords = 20;
+
   explicit Form1(AppState& app, QWidget* parent = nullptr);
+  ~Form1() override;
 
   // The window's start: timers, option buttons, dressing, position, tray icon, command line
   // ("/1" stays hidden, "0" shows without a lookup, other text is looked up).
@@ -26,6 +51,126 @@ class Form1 : public QWidget, public WordListHost {
   void TranslateHandedText(const QString& text);
   // Ends the program as the close button does with MinimizeToTray off, saving what closing saves.
   void CloseAndSave();
+
+  // The word box's key release, with the key codes of form1_keys.h and shift 1, ctrl 2, alt 4.
+  void Combo1_KeyUp(int keyCode, int shift);
+  // Puts a found entry on screen, fills the word list and records the word as recent.
+  void ShowTranslation(const std::string& word, const std::string& translation,
+                       std::int32_t position, int wordCharset, int translationCharset,
+                       int dictionaryIndex);
+  // Adds the tray icon.
+  void SysTray();
+
+  // Replaces the platform's answer to "is there a tray?" (tests).
+  void SetTrayAvailableProbe(std::function<bool()> probe) { trayAvailable_ = std::move(probe); }
+
+  // WordListHost.
+  Dictionary& WorkingDictionary() override;
+  int WorkDic() const override;
+  QString WordBoxText() const override;
+  void ShowWordBox(const std::string& bytes, int charset) override;
+  void ShowPane(const std::string& bytes, int charset) override;
+  const std::string& PaneBytes() const override { return paneBytes_; }
+  void SelectOption(int index) override;
+  void RecordRecent(const std::string& word, int charset, int dictionaryIndex) override;
+  const SchemeColours& Colours() const override { return app_.Colours; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  // form1.cpp: the controls of the window design.
+  void BuildControls();
+  Button* MakeButton(const char* name, const QRect& geometry);
+  void ConnectEvents();
+  int DictionaryCount() const { return static_cast<int>(app_.Dictionaries.size()); }
+
+  // form1_lookup.cpp: the word box, the recent words and the option buttons' handlers.
+  bool WordBoxEvent(QEvent* event);
+  void Combo1_Click(int index);
+  void Option1_Click(int index);
+  // Selects option button index; with fire, its handler runs when the selection moved.
+  void SetOptionValue(int index, bool fire);
+  void EscapeReleased(int keyCode);
+  void ShowPaneMessage();
+  int WordBoxSelStart() const;
+  int WordBoxSelLength() const;
+
+  // form1_pane.cpp: the translation pane gives nothing away.
+  void SetUpPane();
+  bool PaneEvent(QEvent* event);
+
+  // form1_setup.cpp: the option buttons and the dressing.
+  void BuildOptionButtons();
+  QToolButton* MakeOptionButton(int index);
+  QString BaseNames(int index) const;
+  void DressControls();
+  void LoadTexts();
+
+  // form1_tray.cpp: tray icon, menu, minimise, close.
+  void BuildMenu();
+  void UpdateTrayTip();
+  void BtnMin_Click();
+  void BtnClose_Click();
+  void mnuRestore_Click();
+  void Form_QueryUnload();
+
+  // form1_frame.cpp: the window's own frame, shape and dragging.
+  void ClipToClientArea();
+  void DragPress(const QMouseEvent& event);
+  void DragMove(const QMouseEvent& event);
+  void DragRelease();
+  void DrawFramePictures();
+
+  AppState& app_;
+
+  QLabel* labelFon_ = nullptr;
+  QComboBox* combo1_ = nullptr;
+  QPlainTextEdit* text2_ = nullptr;
+  WordList* wordList_ = nullptr;
+  Button* btnPrevod_ = nullptr;
+  Button* btnBack_ = nullptr;
+  Button* btnNext_ = nullptr;
+  Button* btnSetup_ = nullptr;
+  Button* btnAbout_ = nullptr;
+  Button* btnPrint_ = nullptr;
+  Button* btnCyr_ = nullptr;
+  Button* btnLat_ = nullptr;
+  Button* btnMin_ = nullptr;
+  Button* btnClose_ = nullptr;
+  std::vector<Button*> buttons_;
+  std::vector<QToolButton*> options_;
+  QButtonGroup* optionGroup_ = nullptr;
+
+  QMenu* mnuTOP_ = nullptr;
+  QAction* mnuRestore_ = nullptr;
+  QAction* mnuSetup_ = nullptr;
+  QAction* mnuAbout_ = nullptr;
+  QAction* mnuExit_ = nullptr;
+  QSystemTrayIcon* tray_ = nullptr;
+  std::function<bool()> trayAvailable_;
+
+  std::string paneBytes_;
+  bool wordBoxHasFocus_ = false;
+  bool listClickBusy_ = false;
+  int savedSelStart_ = 0;
+  int savedSelLength_ = 0;
+  bool closing_ = false;
+
+  bool dragging_ = false;
+  bool systemMoveTried_ = false;
+  QPoint dragFrom_;
+  QPoint windowFrom_;
 };
+
+// Puts a window into the topmost band or takes it out, without moving or activating it; the
+// window is shown.
+void SetTopmost(QWidget* window, bool topmost);
 
 }  // namespace vokabi::ui

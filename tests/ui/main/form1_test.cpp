@@ -1,4 +1,622 @@
+// The lookup window driven through its controls, each test with its own settings and bases.
+#include "ui/main/form1.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSystemTrayIcon>
+#include <QTextCursor>
+#include <QToolButton>
 #include <QtTest>
-class Placeholder : public QObject { Q_OBJECT };
-QTEST_MAIN(Placeholder)
+#include <memory>
+#include <string>
+#include <variant>
+
+#include "app/error_class.h"
+#include "app/language.h"
+#include "app/registry.h"
+#include "app/settings.h"
+#include "engine/dictionary.h"
+#include "platform/case_map.h"
+#include "platform/codepage.h"
+#include "tests/support/base_files.h"
+#include "tests/support/config_home.h"
+#include "tests/support/sample_base.h"
+#include "tests/support/temp_folder.h"
+#include "ui/controls/button.h"
+#include "ui/main/text_edge.h"
+
+namespace vokabi::ui {
+namespace {
+
+constexpr const char* kNoWordMessage = "There are no word/phrase for translation.";
+
+// A second English-Bulgarian base that tells itself apart by its translation of "house".
+BaseSource SecondBase() {
+  BaseSource source = test::EnglishBulgarianSample();
+  source.id = "debgvk01";
+  for (SideEntry& entry : source.side1) {
+    if (entry.headword == "house") entry.translation = platform::EncodeCharset(204, "сграда").bytes;
+  }
+  return source;
+}
+
+// One test's world: its own settings folder and store, its own bases, the window over them.
+struct World {
+  World() {
+    AppSettings = SettingsRecord{};
+    AppSettings.CompleteWord = true;
+    LanguageOffset = 1000;
+    LanguageCharset = 0;
+    AppError.Clear();
+    CreateRegKey(RegRoot::CurrentUser, kSettingsKey);
+    app.AppCrypto = std::make_unique<MakeCrypto>(AppError);
+    app.Colours = LookupSchemeColours(QStringLiteral("Green"));
+    app.FontLarge = QFont(QStringLiteral("Sans"), 12);
+    app.FontSmall = QFont(QStringLiteral("Serif"), 10);
+  }
+  ~World() {
+    form.reset();
+    app.Dictionaries.clear();
+    ReplaceRegStore(std::move(previousStore));
+    AppSettings = savedSettings;
+    LanguageOffset = savedOffset;
+    LanguageCharset = savedCharset;
+  }
+
+  bool AddBase(const BaseSource& source) {
+    const std::string name = "base" + std::to_string(app.Dictionaries.size()) + ".vkb";
+    if (!test::WriteBase(bases / name, source)) return false;
+    app.Dictionaries.push_back(std::make_unique<Dictionary>(*app.AppCrypto, AppError, bases.Path(),
+                                                            platform::CaseMapForCharset));
+    return app.Dictionaries.back()->Initialize(name);
+  }
+
+  // Loads the window; a shown one is made active, as the user's window would be.
+  Form1& Load(const QString& commandLine) {
+    form = std::make_unique<Form1>(app);
+    form->Form_Load(commandLine);
+    if (form->isVisible()) {
+      form->activateWindow();
+      if (!QTest::qWaitForWindowActive(form.get())) qWarning("the window did not become active");
+    }
+    return *form;
+  }
+
+  test::ConfigHome home;
+  std::unique_ptr<platform::RegistryStore> previousStore =
+      ReplaceRegStore(platform::MakeSystemRegistryStore());
+  test::TempFolder bases;
+  AppState app;
+  std::unique_ptr<Form1> form;
+  SettingsRecord savedSettings = AppSettings;
+  std::int32_t savedOffset = LanguageOffset;
+  std::int32_t savedCharset = LanguageCharset;
+};
+
+RegVariant Stored(std::string_view name) {
+  return QueryRegValue(RegRoot::CurrentUser, kSettingsKey, name, RegVariant{});
+}
+
+}  // namespace
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { world_ = std::make_unique<World>(); }
+  void cleanup() { world_.reset(); }
+
+  void hasEveryControlAndNoSystemFrame();
+  void enterOnEmptyBoxShowsMessage4();
+  void enterTranslatesInTheCharsetOfEachSide();
+  void failuresShowTheirMessageInThePane();
+  void typingCompletesWithTheTailSelected();
+  void editingKeysNeverComplete_data();
+  void editingKeysNeverComplete();
+  void completionOffLeavesTheTyping();
+  void sameWordTwiceInOneBaseIsOneItem();
+  void sameWordInTwoBasesIsTwoItems();
+  void twentyFirstWordDropsTheOldest();
+  void onlyAPickSwitchesToARecentWordsBase();
+  void optionButtonSwitchesBaseAndTranslates();
+  void pickingARecentWordSwitchesToItsBase();
+  void storedWorkDicChoosesTheBase_data();
+  void storedWorkDicChoosesTheBase();
+  void optionButtonsWrapToANewRow();
+  void commandLine_data();
+  void commandLine();
+  void handedTextIsTranslatedAndShown();
+  void setupDressesInLanguageAndScheme();
+  void setupInBulgarianDecodesCyrillic();
+  void alwaysOnTopKeepsThePosition();
+  void closingSavesWorkDicAndPosition();
+  void closeButtonWithoutTrayMinimises();
+  void closeButtonWithTrayHides();
+  void trayMenuAndItsExit();
+  void paneRefusesCopy();
+  void escapeReleasedClearsAndFocusesWordBox_data();
+  void escapeReleasedClearsAndFocusesWordBox();
+  void draggingTheBackgroundMovesTheWindow();
+
+ private:
+  QComboBox* Combo() const { return world_->form->findChild<QComboBox*>("Combo1"); }
+  QPlainTextEdit* Pane() const { return world_->form->findChild<QPlainTextEdit*>("Text2"); }
+  QToolButton* Option(int i) const {
+    return world_->form->findChild<QToolButton*>(QStringLiteral("Option1_%1").arg(i));
+  }
+  Button* ButtonNamed(const char* name) const {
+    return world_->form->findChild<Button*>(QString::fromLatin1(name));
+  }
+  QSystemTrayIcon* Tray() const { return world_->form->findChild<QSystemTrayIcon*>(); }
+  int WorkDic() const { return world_->form->WorkDic(); }
+  // Types into the word box and presses Enter, without completion on the way.
+  void Translate(const QString& text) {
+    Combo()->setEditText(text);
+    QTest::keyClick(Combo(), Qt::Key_Return);
+  }
+  void LoadOneBase(const QString& commandLine = QStringLiteral("0")) {
+    QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
+    world_->Load(commandLine);
+  }
+  void LoadTwoBases() {
+    QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
+    QVERIFY(world_->AddBase(SecondBase()));
+    world_->Load(QStringLiteral("0"));
+  }
+
+  std::unique_ptr<World> world_;
+};
+
+void Form1Test::hasEveryControlAndNoSystemFrame() {
+  LoadOneBase();
+  Form1& form = *world_->form;
+  for (const char* name : {"BtnPrevod", "BtnBack", "BtnNext", "BtnSetup", "BtnAbout", "BtnPrint",
+                           "BtnCyr", "BtnLat", "BtnMin", "BtnClose"}) {
+    QVERIFY2(ButtonNamed(name) != nullptr, name);
+  }
+  QVERIFY(Combo()->isEditable() && Pane()->isReadOnly());
+  QVERIFY(form.findChild<WordList*>("PictureLAB") != nullptr);
+  QVERIFY(Option(0)->isChecked());
+  QVERIFY(Option(1) == nullptr);  // one base, one button
+  QVERIFY(form.windowFlags().testFlag(Qt::FramelessWindowHint));
+  QCOMPARE(form.height(), Form1::kBaseClientHeight);
+  QCOMPARE(form.mask(), QRegion(form.rect()));
+  QCOMPARE(form.findChild<QLabel*>("LabelFon")->geometry(), form.rect());
+  Button* close = ButtonNamed("BtnClose");
+  QVERIFY(close->PicturePosition() == 4 && !close->Bord() && close->MaskColor() == 0xFFFFFF);
+  QVERIFY(!close->PictureNormal().isNull());
+}
+
+void Form1Test::enterOnEmptyBoxShowsMessage4() {
+  LoadOneBase();
+  QTest::keyClick(Combo(), Qt::Key_Return);
+  QCOMPARE(Pane()->toPlainText(), QString::fromLatin1(kNoWordMessage));
+  QCOMPARE(Pane()->property("charset").toInt(), 0);
+  QCOMPARE(Combo()->count(), 0);
+}
+
+void Form1Test::enterTranslatesInTheCharsetOfEachSide() {
+  LoadOneBase();
+  Translate(QStringLiteral("къща"));
+  QCOMPARE(Combo()->currentText(), QStringLiteral("къща"));
+  QCOMPARE(Combo()->property("charset").toInt(), 204);
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("house"));
+  QCOMPARE(Pane()->property("charset").toInt(), 0);
+
+  Translate(QStringLiteral("house"));
+  QCOMPARE(Combo()->property("charset").toInt(), 0);
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+  QCOMPARE(Pane()->property("charset").toInt(), 204);
+  QCOMPARE(world_->form->PaneBytes(), platform::EncodeCharset(204, "къща; дом").bytes);
+  QCOMPARE(Combo()->itemText(0), QStringLiteral("house"));
+  QCOMPARE(Combo()->itemData(0).toInt(), 0);
+  auto* list = world_->form->findChild<WordList*>("PictureLAB");
+  QCOMPARE(list->Label(list->HighlightedLabel())->text(), QStringLiteral("house"));
+}
+
+void Form1Test::failuresShowTheirMessageInThePane() {
+  LoadOneBase();
+  QTest::keyClicks(Combo(), QStringLiteral("qq"));
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("Word could not be completed."));
+  QTest::keyClick(Combo(), Qt::Key_Return);
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("Entered word/phrase not found."));
+  QCOMPARE(Combo()->currentText(), QStringLiteral("qq"));
+  QCOMPARE(Combo()->count(), 0);
+}
+
+void Form1Test::typingCompletesWithTheTailSelected() {
+  LoadOneBase();
+  QTest::keyClicks(Combo(), QStringLiteral("hou"));
+  QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
+  QCOMPARE(Combo()->lineEdit()->selectedText(), QStringLiteral("se"));
+  QCOMPARE(Combo()->lineEdit()->selectionStart(), 3);
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+  // Typing on replaces the completed tail; completion records nothing.
+  QTest::keyClicks(Combo(), QStringLiteral("seh"));
+  QCOMPARE(Combo()->currentText(), QStringLiteral("household"));
+  QCOMPARE(Combo()->lineEdit()->selectedText(), QStringLiteral("old"));
+  QCOMPARE(Combo()->count(), 0);
+}
+
+void Form1Test::editingKeysNeverComplete_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("Backspace") << int(Qt::Key_Backspace) << QStringLiteral("hou");
+  QTest::newRow("Delete") << int(Qt::Key_Delete) << QStringLiteral("hous");
+  QTest::newRow("Shift") << int(Qt::Key_Shift) << QStringLiteral("hous");
+  QTest::newRow("Ctrl") << int(Qt::Key_Control) << QStringLiteral("hous");
+  QTest::newRow("Left") << int(Qt::Key_Left) << QStringLiteral("hous");
+  QTest::newRow("Up") << int(Qt::Key_Up) << QStringLiteral("hous");
+  QTest::newRow("Right") << int(Qt::Key_Right) << QStringLiteral("hous");
+  QTest::newRow("Down") << int(Qt::Key_Down) << QStringLiteral("hous");
+}
+
+void Form1Test::editingKeysNeverComplete() {
+  QFETCH(int, key);
+  QFETCH(QString, expected);
+  LoadOneBase();
+  Combo()->lineEdit()->setText(QStringLiteral("hous"));
+  QTest::keyClick(Combo(), Qt::Key(key));
+  QCOMPARE(Combo()->currentText(), expected);
+  QVERIFY(!Combo()->lineEdit()->hasSelectedText());
+  QVERIFY(Pane()->toPlainText().isEmpty());
+}
+
+void Form1Test::completionOffLeavesTheTyping() {
+  AppSettings.CompleteWord = false;
+  LoadOneBase();
+  Translate(QStringLiteral("household"));
+  Combo()->setEditText(QString());
+  // Neither the base nor the recent words complete the typing.
+  QTest::keyClicks(Combo(), QStringLiteral("hou"));
+  QCOMPARE(Combo()->currentText(), QStringLiteral("hou"));
+  QVERIFY(!Combo()->lineEdit()->hasSelectedText());
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("домакинство"));
+}
+
+void Form1Test::sameWordTwiceInOneBaseIsOneItem() {
+  LoadOneBase();
+  Translate(QStringLiteral("house"));
+  Translate(QStringLiteral("house"));
+  QCOMPARE(Combo()->count(), 1);
+  Translate(QStringLiteral("cat"));
+  Translate(QStringLiteral("house"));
+  QCOMPARE(Combo()->count(), 2);
+  QCOMPARE(Combo()->itemText(0), QStringLiteral("cat"));
+}
+
+void Form1Test::sameWordInTwoBasesIsTwoItems() {
+  LoadTwoBases();
+  Translate(QStringLiteral("house"));
+  QTest::mouseClick(Option(1), Qt::LeftButton);
+  QCOMPARE(Combo()->count(), 2);
+  QCOMPARE(Combo()->itemText(0), QStringLiteral("house"));
+  QCOMPARE(Combo()->itemData(0).toInt(), 1);
+  QCOMPARE(Combo()->itemText(1), QStringLiteral("house"));
+  QCOMPARE(Combo()->itemData(1).toInt(), 0);
+}
+
+void Form1Test::twentyFirstWordDropsTheOldest() {
+  AppSettings.CompleteWord = false;
+  LoadOneBase();
+  const QStringList words = {"house", "apple", "book",      "bread",     "cat",    "dog",
+                             "door",  "home",  "household", "houseboat", "school", "table",
+                             "tree",  "water", "window",    "word",      "zebra",  "ябълка",
+                             "книга", "врата", "вода"};
+  for (const QString& word : words) Translate(word);
+  QCOMPARE(Combo()->count(), Form1::kRecentWords);
+  QCOMPARE(Combo()->itemText(0), QStringLiteral("вода"));
+  QCOMPARE(Combo()->itemText(Form1::kRecentWords - 1), QStringLiteral("apple"));
+  // The text being edited is the last word, whatever the list did underneath.
+  QCOMPARE(Combo()->currentText(), QStringLiteral("вода"));
+}
+
+void Form1Test::onlyAPickSwitchesToARecentWordsBase() {
+  LoadTwoBases();
+  // The combo's current item stays the first word; "house" of base 0 is another item.
+  Translate(QStringLiteral("apple"));
+  Translate(QStringLiteral("house"));
+  Combo()->setEditText(QStringLiteral("cat"));
+  QTest::mouseClick(Option(1), Qt::LeftButton);
+  QCOMPARE(Combo()->itemData(Combo()->findText(QStringLiteral("house"))).toInt(), 0);
+  // Leaving the box with that text, or pressing Enter on it, looks it up in the working base.
+  Combo()->setFocus();
+  Combo()->setEditText(QStringLiteral("house"));
+  Pane()->setFocus();
+  QCOMPARE(WorkDic(), 1);
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("котка"));
+  QTest::keyClick(Combo(), Qt::Key_Return);
+  QCOMPARE(WorkDic(), 1);
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("сграда"));
+}
+
+void Form1Test::optionButtonSwitchesBaseAndTranslates() {
+  LoadTwoBases();
+  Combo()->setEditText(QStringLiteral("house"));
+  QTest::mouseClick(Option(1), Qt::LeftButton);
+  QCOMPARE(WorkDic(), 1);
+  QVERIFY(Option(1)->isChecked() && !Option(0)->isChecked());
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("сграда"));
+  QTest::mouseClick(Option(0), Qt::LeftButton);
+  QCOMPARE(WorkDic(), 0);
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+}
+
+void Form1Test::pickingARecentWordSwitchesToItsBase() {
+  LoadTwoBases();
+  Translate(QStringLiteral("house"));  // base 0
+  QTest::mouseClick(Option(1), Qt::LeftButton);
+  Translate(QStringLiteral("cat"));  // base 1
+  const int item = 2;                // house, from base 0
+  QCOMPARE(Combo()->itemData(item).toInt(), 0);
+
+  Combo()->showPopup();
+  QAbstractItemView* view = Combo()->view();
+  QTRY_VERIFY(view->isVisible());
+  // The popup ignores a release that comes too soon after it opened.
+  QTest::qWait(QApplication::doubleClickInterval() + 50);
+  const QPoint at = view->visualRect(view->model()->index(item, 0)).center();
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+
+  QTRY_COMPARE(WorkDic(), 0);
+  QVERIFY(Option(0)->isChecked());
+  QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+  QCOMPARE(Combo()->count(), 3);
+}
+
+void Form1Test::storedWorkDicChoosesTheBase_data() {
+  QTest::addColumn<int>("stored");
+  QTest::addColumn<int>("bases");
+  QTest::addColumn<int>("chosen");
+  QTest::newRow("beyond the bases") << 5 << 3 << 0;
+  QTest::newRow("second") << 1 << 2 << 1;
+}
+
+void Form1Test::storedWorkDicChoosesTheBase() {
+  QFETCH(int, stored);
+  QFETCH(int, bases);
+  QFETCH(int, chosen);
+  SetRegValue(RegRoot::CurrentUser, kSettingsKey, "WorkDic", std::int32_t{stored}, kRegDwordType);
+  for (int i = 0; i < bases; ++i)
+    QVERIFY(world_->AddBase(i == 1 ? SecondBase() : test::EnglishBulgarianSample()));
+  world_->Load(QStringLiteral("house"));
+  QCOMPARE(WorkDic(), chosen);
+  for (int i = 0; i < bases; ++i) QCOMPARE(Option(i)->isChecked(), i == chosen);
+  QCOMPARE(Pane()->toPlainText(),
+           chosen == 1 ? QStringLiteral("сграда") : QStringLiteral("къща; дом"));
+}
+
+void Form1Test::optionButtonsWrapToANewRow() {
+  for (int i = 0; i < 15; ++i) QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
+  Form1& form = world_->Load(QStringLiteral("0"));
+  // Fourteen fit a row: a fifteenth would leave less than one button's width and 6 to spare.
+  const QRect first = Option(0)->geometry();
+  QCOMPARE(Option(13)->geometry(), first.translated(13 * first.width(), 0));
+  QVERIFY(Option(13)->x() + 2 * first.width() + 6 >= form.width());
+  QCOMPARE(Option(14)->geometry(), first.translated(0, first.height()));
+  QCOMPARE(Option(14)->toolTip(), QStringLiteral("English, Bulgarian"));
+  QVERIFY(!Option(14)->icon().isNull());
+}
+
+void Form1Test::commandLine_data() {
+  QTest::addColumn<QString>("line");
+  QTest::addColumn<bool>("shown");
+  QTest::addColumn<QString>("word");
+  QTest::addColumn<QString>("translation");
+  QTest::newRow("0") << QStringLiteral("0") << true << QString() << QString();
+  QTest::newRow("/1") << QStringLiteral("/1") << false << QString() << QString();
+  QTest::newRow("word") << QStringLiteral("house") << true << QStringLiteral("house")
+                        << QStringLiteral("къща; дом");
+}
+
+void Form1Test::commandLine() {
+  QFETCH(QString, line);
+  QFETCH(bool, shown);
+  QFETCH(QString, word);
+  QFETCH(QString, translation);
+  LoadOneBase(line);
+  QCOMPARE(world_->form->isVisible(), shown);
+  QCOMPARE(Combo()->currentText(), word);
+  QCOMPARE(Pane()->toPlainText(), translation);
+}
+
+void Form1Test::handedTextIsTranslatedAndShown() {
+  LoadOneBase(QStringLiteral("/1"));
+  world_->form->TranslateHandedText(QStringLiteral("cat"));
+  QVERIFY(world_->form->isVisible());
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("котка"));
+  world_->form->TranslateHandedText(QString());
+  QCOMPARE(Pane()->toPlainText(), QString::fromLatin1(kNoWordMessage));
+}
+
+void Form1Test::setupDressesInLanguageAndScheme() {
+  AppSettings.SystrayIcon = true;
+  LoadOneBase();
+  Form1& form = *world_->form;
+  Button* translate = ButtonNamed("BtnPrevod");
+  QCOMPARE(form.windowTitle(), QStringLiteral("Vokabi"));
+  QCOMPARE(translate->Caption(), QStringLiteral("Translate"));
+  QCOMPARE(translate->toolTip(), QStringLiteral("Translate word"));
+  QVERIFY(translate->Tooltip().isEmpty());
+  QCOMPARE(ButtonNamed("BtnClose")->toolTip(), QStringLiteral("close"));
+  QCOMPARE(form.findChild<QAction*>("mnuRestore")->text(), QStringLiteral("Restore"));
+  QCOMPARE(Tray()->toolTip(), QStringLiteral("Vokabi"));
+  QVERIFY(Tray()->isVisible());
+
+  QCOMPARE(translate->Font().family(), world_->app.FontSmall.family());
+  QCOMPARE(translate->Font().pointSize(), 12);
+  QCOMPARE(ButtonNamed("BtnSetup")->Font(), world_->app.FontSmall);
+  QCOMPARE(Combo()->font().family(), world_->app.FontLarge.family());
+  const SchemeColours& colours = world_->app.Colours;
+  QCOMPARE(Pane()->palette().color(QPalette::Base), ToQColor(colours.listBack));
+  QCOMPARE(Option(0)->palette().color(QPalette::Button), ToQColor(colours.optionBack));
+
+  // A new scheme reaches every button, both looks, on the next dressing.
+  world_->app.Colours = LookupSchemeColours(QStringLiteral("Copper"));
+  form.Form1Setup();
+  for (Button* button : form.findChildren<Button*>()) {
+    QCOMPARE(button->BackColor(), world_->app.Colours.schemeButton);
+    QCOMPARE(button->BackOver(), world_->app.Colours.schemeButton);
+    QCOMPARE(button->ForeOver(), world_->app.Colours.schemeText);
+    QVERIFY(button->ColorScheme() == 2 && button->ButtonType() == 3 && button->HandPointer());
+  }
+}
+
+void Form1Test::setupInBulgarianDecodesCyrillic() {
+  LanguageOffset = 0;
+  LanguageCharset = 204;
+  LoadOneBase();
+  QCOMPARE(ButtonNamed("BtnPrevod")->Caption(), QStringLiteral("Преведи"));
+  QCOMPARE(Option(0)->toolTip(), QStringLiteral("Английски, Български"));
+  QTest::keyClick(Combo(), Qt::Key_Return);
+  QCOMPARE(Pane()->property("charset").toInt(), 204);
+  QCOMPARE(Pane()->toPlainText(), DecodeText(204, AppError.MsgByNomer(4)));
+}
+
+void Form1Test::alwaysOnTopKeepsThePosition() {
+  AppSettings.AlwaysOnTop = true;
+  AppSettings.SavePosition = true;
+  AppSettings.LeftPosition = 3000;
+  AppSettings.TopPosition = 1500;
+  LoadOneBase();
+  Form1& form = *world_->form;
+  const QPoint saved(3000 * form.logicalDpiX() / 1440, 1500 * form.logicalDpiY() / 1440);
+  QVERIFY(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  QCOMPARE(form.pos(), saved);
+  SetTopmost(&form, false);
+  QVERIFY(!form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  QCOMPARE(form.pos(), saved);
+  QVERIFY(form.isVisible());
+}
+
+void Form1Test::closingSavesWorkDicAndPosition() {
+  AppSettings.SavePosition = true;
+  AppSettings.SystrayIcon = true;
+  LoadTwoBases();
+  Form1& form = *world_->form;
+  QTest::mouseClick(Option(1), Qt::LeftButton);
+  form.move(-50, 40);
+  form.CloseAndSave();
+  QVERIFY(!form.isVisible());
+  QVERIFY(!Tray()->isVisible());
+  QCOMPARE(RegNumber(Stored("WorkDic")), 1);
+  QCOMPARE(RegNumber(Stored("LeftPosition")), 100);
+  QCOMPARE(RegNumber(Stored("TopPosition")), 40 * 1440 / form.logicalDpiY());
+}
+
+void Form1Test::closeButtonWithoutTrayMinimises() {
+  AppSettings.MinimizeToTray = true;
+  LoadOneBase();
+  Form1& form = *world_->form;
+  form.SetTrayAvailableProbe([] { return false; });
+  QTest::mouseClick(ButtonNamed("BtnClose"), Qt::LeftButton);
+  QVERIFY(form.isVisible() && form.isMinimized());
+  QVERIFY(Tray()->isVisible());
+  // Still running: nothing of closing was saved.
+  QVERIFY(std::holds_alternative<std::monostate>(Stored("WorkDic")));
+}
+
+void Form1Test::closeButtonWithTrayHides() {
+  AppSettings.MinimizeToTray = true;
+  LoadOneBase();
+  Form1& form = *world_->form;
+  form.SetTrayAvailableProbe([] { return true; });
+  QTest::mouseClick(ButtonNamed("BtnClose"), Qt::LeftButton);
+  QVERIFY(!form.isVisible());
+  QVERIFY(Tray()->isVisible());
+  QVERIFY(std::holds_alternative<std::monostate>(Stored("WorkDic")));
+  form.findChild<QAction*>("mnuRestore")->trigger();
+  QVERIFY(form.isVisible());
+  // Without MinimizeToTray the close button ends the program.
+  AppSettings.MinimizeToTray = false;
+  QTest::mouseClick(ButtonNamed("BtnClose"), Qt::LeftButton);
+  QVERIFY(!form.isVisible());
+  QCOMPARE(RegNumber(Stored("WorkDic")), 0);
+  QVERIFY(!std::holds_alternative<std::monostate>(Stored("WorkDic")));
+}
+
+void Form1Test::trayMenuAndItsExit() {
+  LoadOneBase();
+  auto* menu = world_->form->findChild<QMenu*>("mnuTOP");
+  QStringList items;
+  for (QAction* item : menu->actions()) items << (item->isSeparator() ? "-" : item->objectName());
+  QCOMPARE(items, QStringList({"mnuRestore", "mnuSetup", "mnuAbout", "-", "mnuExit"}));
+  QVERIFY(menu->defaultAction() == menu->actions()[0] && menu->actions()[0]->font().bold());
+  QCOMPARE(Tray()->contextMenu(), menu);
+  menu->actions()[4]->trigger();
+  QVERIFY(!world_->form->isVisible());
+  QVERIFY(!std::holds_alternative<std::monostate>(Stored("WorkDic")));
+}
+
+void Form1Test::paneRefusesCopy() {
+  LoadOneBase();
+  Translate(QStringLiteral("house"));
+  QClipboard* clipboard = QApplication::clipboard();
+  clipboard->setText(QStringLiteral("before"));
+  QPlainTextEdit* pane = Pane();
+  QTextCursor all = pane->textCursor();
+  all.select(QTextCursor::Document);
+  pane->setTextCursor(all);
+  pane->setFocus();
+  QTest::keyClick(pane, Qt::Key_C, Qt::ControlModifier);
+  QTest::keyClick(pane, Qt::Key_Insert, Qt::ControlModifier);
+  QTest::keyClick(pane, Qt::Key_X, Qt::ControlModifier);
+  QCOMPARE(clipboard->text(), QStringLiteral("before"));
+  QTest::keyClick(pane, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(pane->toPlainText(), QStringLiteral("къща; дом"));
+  QCOMPARE(pane->textInteractionFlags(), Qt::NoTextInteraction);
+  QCOMPARE(pane->contextMenuPolicy(), Qt::NoContextMenu);
+}
+
+void Form1Test::escapeReleasedClearsAndFocusesWordBox_data() {
+  QTest::addColumn<QString>("name");
+  for (const char* name : {"BtnPrevod", "BtnSetup", "BtnClose", "Option1_0", "Text2", "Combo1"})
+    QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void Form1Test::escapeReleasedClearsAndFocusesWordBox() {
+  QFETCH(QString, name);
+  LoadOneBase();
+  Translate(QStringLiteral("house"));
+  auto* target = world_->form->findChild<QWidget*>(name);
+  target->setFocus();
+  QCOMPARE(world_->form->focusWidget(), target);
+  QTest::keyClick(target, Qt::Key_Escape);
+  QVERIFY(Combo()->currentText().isEmpty());
+  QTRY_COMPARE(world_->form->focusWidget(), static_cast<QWidget*>(Combo()));
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+}
+
+void Form1Test::draggingTheBackgroundMovesTheWindow() {
+  LoadOneBase();
+  Form1& form = *world_->form;
+  auto* background = form.findChild<QLabel*>("LabelFon");
+  const QPoint start = form.pos();
+  const QPoint local(200, 14);
+  const QPoint to = start + local + QPoint(30, 20);
+  QMouseEvent press(QEvent::MouseButtonPress, local, start + local, Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(background, &press);
+  QMouseEvent move(QEvent::MouseMove, local, to, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(background, &move);
+  QMouseEvent release(QEvent::MouseButtonRelease, local, to, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(background, &release);
+  QCOMPARE(form.pos(), start + QPoint(30, 20));
+  // After the release the pointer no longer drags.
+  QApplication::sendEvent(background, &move);
+  QCOMPARE(form.pos(), start + QPoint(30, 20));
+}
+
+}  // namespace vokabi::ui
+
+QTEST_MAIN(vokabi::ui::Form1Test)
 #include "form1_test.moc"

@@ -1,4 +1,480 @@
+#include "ui/main/startup.h"
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QtTest>
-class Placeholder : public QObject { Q_OBJECT };
-QTEST_MAIN(Placeholder)
+#include <atomic>
+#include <barrier>
+#include <csignal>
+#include <fstream>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "app/hand_off.h"
+#include "app/registry.h"
+#include "platform/instance_channel.h"
+#include "platform/registry.h"
+#include "resources/pictures.h"
+#include "tests/support/base_files.h"
+#include "tests/support/config_home.h"
+#include "tests/support/sample_base.h"
+#include "tests/support/temp_folder.h"
+
+namespace vokabi::ui {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::CopyData;
+using platform::InstanceChannel;
+
+constexpr int kWaitMs = 15000;
+const QString kNoBases = QStringLiteral("There are no installed dictionary bases.");
+
+// Letters ж, two bytes each in UTF-8.
+QString Cyrillic(int count) {
+  return QString(count, QChar(0x0436));
+}
+
+void WriteFile(const fs::path& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// A machine for whole-program tests: the program's folder holding a copy of the built program
+// (its application folder is where its bases are looked for), and the user's own settings and
+// runtime folders, so no test meets another's instance or settings.
+class Machine {
+ public:
+  Machine() {
+    for (const fs::path& folder : {Program(), Config(), Runtime()}) fs::create_directories(folder);
+    // As the system makes a user's runtime folder; Qt complains about any other.
+    fs::permissions(Runtime(), fs::perms::owner_all);
+    std::error_code error;
+    fs::create_hard_link(VOKABI_BINARY, Program() / "vokabi", error);
+    if (error) fs::copy_file(VOKABI_BINARY, Program() / "vokabi");
+  }
+  ~Machine() {
+    for (const auto& process : processes_) Stop(*process);
+  }
+
+  fs::path Program() const { return root_ / "program"; }
+  fs::path Config() const { return root_ / "config"; }
+  fs::path Runtime() const { return root_ / "run"; }
+  fs::path StateFile() const { return root_ / "state"; }
+  fs::path Hives() const { return Config() / "Tarnvel" / "Vokabi"; }
+  fs::path Socket() const { return Runtime() / ("vokabi-" + std::to_string(getuid())); }
+
+  bool AddBase(const char* name) const {
+    return test::WriteBase(Program() / name, test::EnglishBulgarianSample());
+  }
+
+  QProcess& Start(const QStringList& arguments = {}) {
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Path(Config()));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), Path(Runtime()));
+    environment.insert(QStringLiteral("VOKABI_TEST_MESSAGES"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("VOKABI_TEST_STATE_FILE"), Path(StateFile()));
+    process->setProcessEnvironment(environment);
+    process->start(Path(Program() / "vokabi"), arguments);
+    processes_.push_back(std::move(process));
+    return *processes_.back();
+  }
+
+  // Starts the first instance and waits until it takes hand-offs.
+  QProcess* StartFirst() {
+    QProcess& first = Start();
+    if (!QTest::qWaitFor([&] { return Count("ready") == 1; }, kWaitMs)) return nullptr;
+    return &first;
+  }
+
+  // What the running instances recorded of one kind of event.
+  QList<QJsonObject> Events(const char* kind) const {
+    QList<QJsonObject> events;
+    for (const QByteArray& line : QByteArray::fromStdString(ReadFile(StateFile())).split('\n')) {
+      const QJsonObject event = QJsonDocument::fromJson(line).object();
+      if (event["event"].toString() == QLatin1String(kind)) events.append(event);
+    }
+    return events;
+  }
+  qsizetype Count(const char* kind) const { return Events(kind).size(); }
+  QJsonObject LastLookup() const { return Events("lookup").value(Count("lookup") - 1); }
+
+  static QString Path(const fs::path& path) { return QString::fromStdString(path.string()); }
+  static bool Stop(QProcess& process) {
+    if (process.state() == QProcess::NotRunning) return true;
+    process.terminate();
+    if (process.waitForFinished(kWaitMs)) return true;
+    process.kill();
+    process.waitForFinished();
+    return false;
+  }
+
+ private:
+  test::TempFolder root_;
+  std::vector<std::unique_ptr<QProcess>> processes_;
+};
+
+// Runs a second start to its end; its exit status, or -1 when it did not end normally.
+int RunToEnd(QProcess& process) {
+  if (process.state() != QProcess::NotRunning && !process.waitForFinished(kWaitMs)) return -1;
+  if (process.exitStatus() != QProcess::NormalExit) return -1;
+  return process.exitCode();
+}
+
+struct Shown {
+  QMessageBox::Icon icon;
+  QString title;
+  QString text;
+};
+std::vector<Shown> shownMessages;
+void RecordMessage(QMessageBox::Icon icon, const QString& title, const QString& text) {
+  shownMessages.push_back({icon, title, text});
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    // Start-up run here speaks English and meets no instance of the user's.
+    qputenv("LC_ALL", "C.UTF-8");
+    qputenv("XDG_RUNTIME_DIR", runtime_.Path().c_str());
+    ShowMessageBox = &RecordMessage;
+  }
+  void init() { shownMessages.clear(); }
+
+  // ---- The hand-off message ------------------------------------------------------------------
+
+  void handOffCarriesTheTextAndItsZero() {
+    const CopyData message = MakeHandOff("house");
+    QCOMPARE(message.dwData, 3u);
+    QCOMPARE(message.data, std::string("house\0", 6));
+    QCOMPARE(MakeHandOff("/1").data, std::string(1, '\0'));
+    QCOMPARE(MakeHandOff("/1 house").data, std::string("/1 house\0", 9));
+  }
+
+  void longCommandLineIsCutOnACharacterBoundary() {
+    QCOMPARE(HandOffText(std::string(254, 'x')), std::string(254, 'x'));
+    QCOMPARE(HandOffText(std::string(300, 'x')), std::string(254, 'x'));
+    const std::string two = Cyrillic(150).toStdString();
+    QCOMPARE(HandOffText(two), two.substr(0, 254));
+    QCOMPARE(HandOffText("a" + two), ("a" + two).substr(0, 253));
+    std::string four = "abc";  // then U+1F600, four bytes: the cut falls before its last byte
+    for (int i = 0; i < 70; ++i) four += "\xF0\x9F\x98\x80";
+    QCOMPARE(HandOffText(four), four.substr(0, 251));
+    // Not UTF-8 at all: cut where the buffer ends rather than lose everything.
+    QCOMPARE(HandOffText(std::string(300, '\x80')), std::string(254, '\x80'));
+  }
+
+  void receiverTakesOnlyItsOwnMessagesAndAtMost255Bytes() {
+    QVERIFY(!ReceiveCopyData({2, std::string("house\0", 6)}));
+    QCOMPARE(ReceiveCopyData({3, std::string("house\0", 6)}).value(), std::string("house"));
+    QCOMPARE(ReceiveCopyData({3, std::string("ab\0cd\0", 6)}).value(), std::string("ab"));
+    QCOMPARE(ReceiveCopyData({3, std::string(400, 'y')}).value(), std::string(255, 'y'));
+    QCOMPARE(ReceiveCopyData({3, {}}).value(), std::string());
+  }
+
+  // ---- The channel ---------------------------------------------------------------------------
+
+  void senderGivesUpOnAnOwnerThatDoesNotAnswer() {
+    test::TempFolder folder;
+    const QString name = Machine::Path(folder / "channel");
+    InstanceChannel first(name);
+    QCOMPARE(first.Claim(), InstanceChannel::Role::kFirst);
+    InstanceChannel second(name);
+    QCOMPARE(second.Claim(), InstanceChannel::Role::kRunning);
+    // The owner never gets to read its socket here.
+    QCOMPARE(second.Send(MakeHandOff("house"), std::chrono::milliseconds(200)),
+             InstanceChannel::Delivery::kNoAnswer);
+  }
+
+  void claimsAtTheSameMomentGiveOneOwner() {
+    test::TempFolder folder;
+    const QString name = Machine::Path(folder / "channel");
+    for (int round = 0; round < 20; ++round) {
+      std::barrier together(2);
+      std::atomic<int> owners = 0;
+      const auto claim = [&] {
+        InstanceChannel channel(name);
+        together.arrive_and_wait();
+        owners += channel.Claim() == InstanceChannel::Role::kFirst;
+        together.arrive_and_wait();
+      };
+      // A QThread, as the sockets' notifiers want.
+      std::unique_ptr<QThread> other(QThread::create(claim));
+      other->start();
+      claim();
+      other->wait();
+      QCOMPARE(owners.load(), 1);
+    }
+  }
+
+  void dataHandedBeforeReceivingWaitsForTheReceiver() {
+    test::TempFolder folder;
+    const QString name = Machine::Path(folder / "channel");
+    InstanceChannel first(name);
+    QCOMPARE(first.Claim(), InstanceChannel::Role::kFirst);
+    std::atomic<InstanceChannel::Delivery> delivery = InstanceChannel::Delivery::kGone;
+    std::unique_ptr<QThread> second(QThread::create([&] {
+      InstanceChannel channel(name);
+      if (channel.Claim() == InstanceChannel::Role::kRunning)
+        delivery = channel.Send(MakeHandOff("house"), std::chrono::seconds(10));
+    }));
+    second->start();
+    // The first start is still busy, e.g. with a message box: the connection waits meanwhile.
+    QTest::qWait(300);
+    std::vector<CopyData> received;
+    first.Receive([&](const CopyData& data) { received.push_back(data); });
+    QTRY_VERIFY_WITH_TIMEOUT(second->isFinished(), kWaitMs);
+    QCOMPARE(delivery.load(), InstanceChannel::Delivery::kTaken);
+    QCOMPARE(received, std::vector<CopyData>{MakeHandOff("house")});
+  }
+
+  void senderNoticesAnOwnerThatWentAway() {
+    test::TempFolder folder;
+    const QString name = Machine::Path(folder / "channel");
+    auto first = std::make_unique<InstanceChannel>(name);
+    QCOMPARE(first->Claim(), InstanceChannel::Role::kFirst);
+    InstanceChannel second(name);
+    QCOMPARE(second.Claim(), InstanceChannel::Role::kRunning);
+    first.reset();
+    QCOMPARE(second.Send(MakeHandOff("house"), std::chrono::seconds(5)),
+             InstanceChannel::Delivery::kGone);
+    QCOMPARE(second.Claim(), InstanceChannel::Role::kFirst);
+  }
+
+  // ---- Discovery -----------------------------------------------------------------------------
+
+  void basesAreFoundInAnyCaseInTheFolderOrder() {
+    test::TempFolder folder;
+    for (const char* name : {"a.vkb", "B.VKB", "c.Vkb", "d.vkbx", "e.txt", "vkb"})
+      WriteFile(folder / name, "x");
+    fs::create_directory(folder / "f.vkb");
+    std::vector<std::string> listed;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder.Path())) {
+      const std::string name = entry.path().filename().string();
+      if (name == "a.vkb" || name == "B.VKB" || name == "c.Vkb") listed.push_back(name);
+    }
+    QCOMPARE(FindBaseFiles(folder.Path()), listed);
+  }
+
+  void atMost21BasesAreTakenTheFirstListed() {
+    test::TempFolder folder;
+    for (int i = 0; i < 25; ++i) WriteFile(folder / ("b" + std::to_string(i) + ".vkb"), "x");
+    std::vector<std::string> listed;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder.Path()))
+      listed.push_back(entry.path().filename().string());
+    listed.resize(21);
+    QCOMPARE(FindBaseFiles(folder.Path()), listed);
+  }
+
+  void basesThatFailToLoadAreSkipped() {
+    test::TempFolder folder;
+    QVERIFY(test::WriteBase(folder / "a.vkb", test::EnglishBulgarianSample()));
+    WriteFile(folder / "b.vkb", "not a base");
+    QVERIFY(test::WriteBase(folder / "c.vkb", test::EnglishBulgarianSample()));
+    const std::vector<std::string> names = FindBaseFiles(folder.Path());
+    AppState app;
+    LoadBases(app, folder.Path(), names);
+    QCOMPARE(app.Dictionaries.size(), 2u);
+    std::vector<std::string> loaded;
+    for (const std::string& name : names)
+      if (name != "b.vkb") loaded.push_back(name);
+    QCOMPARE(app.Dictionaries[0]->DicName(), loaded[0]);
+    QCOMPARE(app.Dictionaries[1]->DicName(), loaded[1]);
+  }
+
+  void noBaseEndsWithMessage10InItsBox() {
+    test::ConfigHome config;
+    ReplaceRegStore(platform::MakeSystemRegistryStore());
+    test::TempFolder folder;
+    WriteFile(folder / "only.vkb", "damaged");
+    QCOMPARE(Main(QStringLiteral("house"), Machine::Path(folder.Path())), 1);
+    QCOMPARE(shownMessages.size(), 1u);
+    QCOMPARE(shownMessages[0].icon, QMessageBox::Critical);
+    QCOMPARE(shownMessages[0].title, QStringLiteral("Vokabi"));
+    QCOMPARE(shownMessages[0].text, kNoBases);
+    ReplaceRegStore(nullptr);
+  }
+
+  void settingsThatCannotBeOpenedEndTheStart() {
+    test::ConfigHome config;
+    WriteFile(config.Path() / "Tarnvel", "a file where the settings folder belongs");
+    ReplaceRegStore(platform::MakeSystemRegistryStore());
+    QCOMPARE(Main(QString(), QStringLiteral("/nonexistent")), 1);
+    ReplaceRegStore(nullptr);
+    QCOMPARE(shownMessages.size(), 1u);
+    QCOMPARE(shownMessages[0].icon, QMessageBox::Critical);
+    // Told in the system's language, as no stored language could be read.
+    QCOMPARE(shownMessages[0].title, QStringLiteral("Vokabi"));
+    QCOMPARE(shownMessages[0].text, QStringLiteral("Error while trying to open registry."));
+  }
+
+  // ---- The whole program ---------------------------------------------------------------------
+
+  void secondStartTranslatesInTheFirstAndEnds() {
+    Machine machine;
+    QVERIFY(machine.AddBase("enbg.vkb"));
+    QProcess* first = machine.StartFirst();
+    QVERIFY(first);
+    QCOMPARE(RunToEnd(machine.Start({QStringLiteral("house")})), 0);
+    QCOMPARE(machine.LastLookup()["word"].toString(), QStringLiteral("house"));
+    QVERIFY2(machine.LastLookup()["pane"].toString().contains(QStringLiteral("къща")),
+             qPrintable(machine.LastLookup()["pane"].toString()));
+    QCOMPARE(RunToEnd(machine.Start({QStringLiteral("ice"), QStringLiteral("cream")})), 0);
+    QCOMPARE(machine.LastLookup()["word"].toString(), QStringLiteral("ice cream"));
+    QCOMPARE(first->state(), QProcess::Running);
+  }
+
+  void secondStartWithoutWordsShowsMessage4() {
+    Machine machine;
+    QVERIFY(machine.AddBase("ENBG.VKB"));  // found in any case
+    QVERIFY(machine.StartFirst());
+    QCOMPARE(RunToEnd(machine.Start()), 0);
+    QCOMPARE(machine.LastLookup()["word"].toString(), QString());
+    QCOMPARE(machine.LastLookup()["pane"].toString(),
+             QStringLiteral("There are no word/phrase for translation."));
+  }
+
+  void longCommandLineArrivesCut() {
+    Machine machine;
+    QVERIFY(machine.AddBase("enbg.vkb"));
+    QVERIFY(machine.StartFirst());
+    QCOMPARE(RunToEnd(machine.Start({QStringLiteral("a") + Cyrillic(150)})), 0);
+    QCOMPARE(machine.LastLookup()["word"].toString(), QStringLiteral("a") + Cyrillic(126));
+  }
+
+  void startsAtTheSameMomentGiveOneInstance() {
+    Machine machine;
+    QVERIFY(machine.AddBase("enbg.vkb"));
+    for (int round = 1; round <= 3; ++round) {
+      QProcess& one = machine.Start();
+      QProcess& two = machine.Start();
+      QVERIFY(QTest::qWaitFor(
+          [&] {
+            return one.state() == QProcess::NotRunning || two.state() == QProcess::NotRunning;
+          },
+          kWaitMs));
+      QProcess& ended = one.state() == QProcess::NotRunning ? one : two;
+      QProcess& running = &ended == &one ? two : one;
+      QCOMPARE(RunToEnd(ended), 0);
+      QTRY_COMPARE_WITH_TIMEOUT(machine.Count("lookup"), round, kWaitMs);
+      QCOMPARE(machine.Count("ready"), round);
+      QCOMPARE(running.state(), QProcess::Running);
+      QVERIFY(Machine::Stop(running));
+    }
+  }
+
+  void staleSocketIsReplaced() {
+    Machine machine;
+    QVERIFY(machine.AddBase("enbg.vkb"));
+    LeaveStaleSocket(machine.Socket());
+    QVERIFY(machine.StartFirst());
+    QCOMPARE(RunToEnd(machine.Start({QStringLiteral("house")})), 0);
+    QCOMPARE(machine.LastLookup()["word"].toString(), QStringLiteral("house"));
+  }
+
+  void folderWithoutBasesEndsWithMessage10() {
+    Machine machine;
+    QProcess& start = machine.Start({QStringLiteral("house")});
+    QCOMPARE(RunToEnd(start), 1);
+    QVERIFY(start.readAllStandardError().contains(kNoBases.toUtf8()));
+    QCOMPARE(machine.Count("ready"), 0);
+  }
+
+  void damagedSettingsAreKeptAsideAndReportedOnce() {
+    Machine machine;
+    QVERIFY(machine.AddBase("enbg.vkb"));
+    fs::create_directories(machine.Hives());
+    WriteFile(machine.Hives() / "user.reg", "\x01\x02 not settings");
+    QProcess* first = machine.StartFirst();
+    QVERIFY(first);
+    std::vector<fs::path> kept;
+    for (const fs::directory_entry& entry : fs::directory_iterator(machine.Hives()))
+      if (entry.path().filename().string().starts_with("user.reg.damaged-"))
+        kept.push_back(entry.path());
+    QCOMPARE(kept.size(), 1u);
+    QCOMPARE(ReadFile(kept[0]), std::string("\x01\x02 not settings"));
+    QVERIFY(Machine::Stop(*first));
+    const QByteArray told = first->readAllStandardError();
+    QVERIFY2(told.contains(("was kept as " + kept[0].string()).c_str()), told.constData());
+
+    QProcess* again = machine.StartFirst();
+    QVERIFY(again);
+    QVERIFY(Machine::Stop(*again));
+    QVERIFY(!again->readAllStandardError().contains("was kept as"));
+  }
+
+  void endRequestClosesAndSaves() {
+    Machine machine;
+    QVERIFY(machine.AddBase("enbg.vkb"));
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+      fs::remove(machine.Hives() / "user.reg");
+      QProcess* first = machine.StartFirst();
+      QVERIFY(first);
+      QCOMPARE(ReadFile(machine.Hives() / "user.reg").find("WorkDic"), std::string::npos);
+      kill(static_cast<pid_t>(first->processId()), signal);
+      QCOMPARE(RunToEnd(*first), 0);
+      QVERIFY(ReadFile(machine.Hives() / "user.reg").find("\"WorkDic\"") != std::string::npos);
+      QVERIFY(!fs::exists(machine.Socket()));
+      fs::remove(machine.StateFile());
+    }
+  }
+
+  // ---- Pictures ------------------------------------------------------------------------------
+
+  void picturesAreDrawnOnceEach() {
+    std::set<QByteArray> seen;
+    for (int resource = 102; resource <= 108; ++resource) {
+      const QPixmap flag = FlagBitmap(resource);
+      QCOMPARE(flag.size(), QSize(24, 16));
+      QCOMPARE(FlagBitmap(resource).cacheKey(), flag.cacheKey());
+      const QImage image = flag.toImage().convertToFormat(QImage::Format_RGB32);
+      seen.emplace(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+    }
+    QCOMPARE(seen.size(), 7u);
+    QCOMPARE(FlagBitmap(4).cacheKey(), FlagBitmap(108).cacheKey());
+    // France is blue at the hoist, Russia red below.
+    QCOMPARE(FlagBitmap(103).toImage().pixelColor(3, 8), QColor(0, 85, 164));
+    QCOMPARE(FlagBitmap(107).toImage().pixelColor(12, 13), QColor(213, 43, 30));
+    const QImage icon = ProgramIcon().pixmap(32, 32).toImage();
+    QCOMPARE(icon.size(), QSize(32, 32));
+    QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);
+    QCOMPARE(icon.pixelColor(16, 28).alpha(), 255);
+  }
+
+ private:
+  test::TempFolder runtime_;
+
+  // A socket file whose owner is gone, as a crashed start leaves it.
+  static void LeaveStaleSocket(const fs::path& path) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.string().copy(address.sun_path, sizeof address.sun_path - 1);
+    QCOMPARE(bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    close(fd);
+    QVERIFY(fs::exists(path));
+  }
+};
+
+}  // namespace vokabi::ui
+
+QTEST_MAIN(vokabi::ui::StartupTest)
 #include "startup_test.moc"

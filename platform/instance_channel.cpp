@@ -1,0 +1,116 @@
+#include "platform/instance_channel.h"
+
+#include <QDeadlineTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QPointer>
+#include <QtEndian>
+
+namespace vokabi::platform {
+
+namespace {
+
+// On the wire: dwData and cbData as 32-bit little-endian numbers, then the cbData bytes; the
+// receiver answers with one byte once it has dealt with them.
+constexpr qint64 kHeaderSize = 8;
+constexpr char kAcknowledgement = 1;
+// Far above what a hand-off carries; a larger count is not from this program.
+constexpr quint32 kMaxData = 64 * 1024;
+// Connecting to a listening local socket is immediate; this only bounds a wedged system.
+constexpr int kConnectMs = 2000;
+// Another start holds the lock only while it tests and listens.
+constexpr int kLockMs = 5000;
+
+}  // namespace
+
+InstanceChannel::InstanceChannel(QString name) : name_(std::move(name)) {}
+
+InstanceChannel::~InstanceChannel() = default;
+
+InstanceChannel::Role InstanceChannel::Claim() {
+  server_.reset();
+  peer_.reset();
+  // Without the lock (a full or read-only folder) the test still decides; only two starts at
+  // the very same moment could then both listen.
+  QLockFile lock(name_ + QStringLiteral(".lock"));
+  lock.tryLock(kLockMs);
+
+  auto peer = std::make_unique<QLocalSocket>();
+  peer->connectToServer(name_);
+  if (peer->waitForConnected(kConnectMs)) {
+    peer_ = std::move(peer);
+    return Role::kRunning;
+  }
+  // Nobody answers: a socket file left behind is a crashed start's.
+  QLocalServer::removeServer(name_);
+  auto server = std::make_unique<QLocalServer>();
+  server->setSocketOptions(QLocalServer::UserAccessOption);
+  // A start that cannot listen still runs, alone.
+  if (server->listen(name_)) server_ = std::move(server);
+  return Role::kFirst;
+}
+
+InstanceChannel::Delivery InstanceChannel::Send(const CopyData& data,
+                                                std::chrono::milliseconds timeout) {
+  if (!peer_) return Delivery::kGone;
+  QByteArray message(kHeaderSize, '\0');
+  qToLittleEndian<quint32>(data.dwData, message.data());
+  qToLittleEndian<quint32>(static_cast<quint32>(data.data.size()), message.data() + 4);
+  message.append(data.data.data(), static_cast<qsizetype>(data.data.size()));
+
+  const QDeadlineTimer deadline(timeout);
+  peer_->write(message);
+  while (peer_->bytesToWrite() > 0 && peer_->state() == QLocalSocket::ConnectedState) {
+    if (!peer_->waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) break;
+  }
+  while (peer_->bytesAvailable() == 0) {
+    if (peer_->state() != QLocalSocket::ConnectedState) return Delivery::kGone;
+    if (deadline.hasExpired()) return Delivery::kNoAnswer;
+    peer_->waitForReadyRead(static_cast<int>(deadline.remainingTime()));
+  }
+  char answer = 0;
+  peer_->getChar(&answer);
+  peer_->disconnectFromServer();
+  return answer == kAcknowledgement ? Delivery::kTaken : Delivery::kGone;
+}
+
+void InstanceChannel::Receive(std::function<void(const CopyData&)> receiver) {
+  receiver_ = std::move(receiver);
+  if (!server_) return;
+  QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(),
+                   [this] { AcceptPending(); });
+  // Starts that connected while this one was still starting have waited for this.
+  AcceptPending();
+}
+
+void InstanceChannel::AcceptPending() {
+  while (QLocalSocket* socket = server_->nextPendingConnection()) {
+    QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] { Read(socket); });
+    QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    Read(socket);
+  }
+}
+
+void InstanceChannel::Read(QLocalSocket* socket) {
+  if (socket->bytesAvailable() < kHeaderSize) return;
+  char header[kHeaderSize];
+  socket->peek(header, kHeaderSize);
+  const quint32 size = qFromLittleEndian<quint32>(header + 4);
+  if (size > kMaxData) {
+    socket->abort();
+    return;
+  }
+  if (socket->bytesAvailable() < kHeaderSize + size) return;
+  socket->read(header, kHeaderSize);
+  const QByteArray bytes = socket->read(size);
+  const CopyData data{qFromLittleEndian<quint32>(header), bytes.toStdString()};
+  // The receiver may run the event loop, where a vanished sender's socket can be deleted.
+  const QPointer<QLocalSocket> alive(socket);
+  if (receiver_) receiver_(data);
+  if (!alive) return;
+  socket->write(&kAcknowledgement, 1);
+  socket->flush();
+}
+
+}  // namespace vokabi::platform

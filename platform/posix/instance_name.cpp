@@ -1,0 +1,18 @@
+#include <unistd.h>
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "platform/instance_channel.h"
+
+namespace vokabi::platform {
+
+// In the user's own runtime folder when there is one, else in the temporary folder; the user id
+// keeps users sharing /tmp apart.
+QString UserChannelName() {
+  QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (!QDir::isAbsolutePath(folder) || !QFileInfo(folder).isDir()) folder = QDir::tempPath();
+  return folder + QStringLiteral("/vokabi-") + QString::number(getuid());
+}
+
+}  // namespace vokabi::platform

@@ -1,0 +1,231 @@
+// The lookup flow: the translate action, the word box with completion and recent words, and the
+// option buttons that choose the working base.
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
+#include <algorithm>
+
+#include "app/error_class.h"
+#include "app/language.h"
+#include "app/settings.h"
+#include "ui/main/form1.h"
+#include "ui/main/form1_keys.h"
+#include "ui/main/text_edge.h"
+
+namespace vokabi::ui {
+
+namespace {
+
+// A recent word's item keeps its character set beside the base index (the item data).
+constexpr int kCharsetRole = Qt::UserRole + 1;
+
+bool NeverCompletes(int keyCode) {
+  switch (keyCode) {
+    case kKeyBackspace:
+    case kKeyDelete:
+    case kKeyShift:
+    case kKeyCtrl:
+    case kKeyLeft:
+    case kKeyUp:
+    case kKeyRight:
+    case kKeyDown:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+int KeyCode(int qtKey) {
+  if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) ||
+      qtKey == Qt::Key_Space) {
+    return qtKey;  // these Qt codes are the upper-case ASCII the handlers expect
+  }
+  switch (qtKey) {
+    case Qt::Key_Backspace:
+      return kKeyBackspace;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return kKeyEnter;
+    case Qt::Key_Shift:
+      return kKeyShift;
+    case Qt::Key_Control:
+      return kKeyCtrl;
+    case Qt::Key_Escape:
+      return kKeyEscape;
+    case Qt::Key_Left:
+      return kKeyLeft;
+    case Qt::Key_Up:
+      return kKeyUp;
+    case Qt::Key_Right:
+      return kKeyRight;
+    case Qt::Key_Down:
+      return kKeyDown;
+    case Qt::Key_Delete:
+      return kKeyDelete;
+    default:
+      return 0;
+  }
+}
+
+int ShiftState(Qt::KeyboardModifiers modifiers) {
+  return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
+         (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
+         (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
+void Form1::BtnPrevod_Click() {
+  AppError.Clear();
+  if (DictionaryCount() == 0) return;
+  Dictionary& dictionary = WorkingDictionary();
+  const std::string word = EncodeWord(WordBoxText(), dictionary.Charset1(), dictionary.Charset2());
+  if (!dictionary.Translate(word)) {
+    ShowPaneMessage();
+    return;
+  }
+  const std::string duma = dictionary.Duma();
+  const std::string prevod = dictionary.Prevod();
+  const std::int32_t predniDumi = dictionary.PredniDumi();
+  const int dumaCharset = dictionary.DumaCHSet();
+  const int prevodCharset = dictionary.PrevodCHSet();
+  ShowTranslation(duma, prevod, predniDumi, dumaCharset, prevodCharset, WorkDic());
+}
+
+void Form1::ShowTranslation(const std::string& word, const std::string& translation,
+                            std::int32_t position, int wordCharset, int translationCharset,
+                            int dictionaryIndex) {
+  ShowWordBox(word, wordCharset);
+  ShowPane(translation, translationCharset);
+  wordList_->FillWordList(dictionaryIndex, position, word, wordCharset);
+  RecordRecent(word, wordCharset, dictionaryIndex);
+}
+
+void Form1::ShowPaneMessage() {
+  ShowPane(AppError.MsgText(), LanguageCharset);
+}
+
+void Form1::ShowWordBox(const std::string& bytes, int charset) {
+  combo1_->setEditText(DecodeText(charset, bytes));
+  combo1_->setProperty("charset", charset);
+}
+
+void Form1::RecordRecent(const std::string& word, int charset, int dictionaryIndex) {
+  // The word counts as present by the working base's current entry, as the list always has.
+  const Dictionary& dictionary = WorkingDictionary();
+  const QString current = DecodeText(dictionary.DumaCHSet(), dictionary.Duma());
+  for (int i = 0; i < combo1_->count(); ++i) {
+    if (combo1_->itemText(i) == current && combo1_->itemData(i).toInt() == dictionaryIndex) return;
+  }
+  // Changing the items can move the combo's current item and with it the text being edited.
+  const QString editing = combo1_->currentText();
+  if (combo1_->count() >= kRecentWords) combo1_->removeItem(combo1_->count() - 1);
+  combo1_->insertItem(0, DecodeText(charset, word), dictionaryIndex);
+  combo1_->setItemData(0, charset, kCharsetRole);
+  if (combo1_->currentText() != editing) combo1_->setEditText(editing);
+}
+
+bool Form1::WordBoxEvent(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      // Enter translates on its release; the combo's own Enter would pick a matching item.
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+    case QEvent::KeyRelease: {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if (!key->isAutoRepeat()) Combo1_KeyUp(KeyCode(key->key()), ShiftState(key->modifiers()));
+      return false;
+    }
+    case QEvent::FocusIn:
+      wordBoxHasFocus_ = true;
+      return false;
+    case QEvent::FocusOut:
+      // The on-screen keyboards insert where the user left off.
+      savedSelStart_ = WordBoxSelStart();
+      savedSelLength_ = WordBoxSelLength();
+      wordBoxHasFocus_ = false;
+      return false;
+    default:
+      return false;
+  }
+}
+
+int Form1::WordBoxSelStart() const {
+  const QLineEdit* edit = combo1_->lineEdit();
+  return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+}
+
+int Form1::WordBoxSelLength() const {
+  return static_cast<int>(combo1_->lineEdit()->selectedText().size());
+}
+
+void Form1::Combo1_KeyUp(int keyCode, int /*shift*/) {
+  if (keyCode == kKeyEscape) {
+    combo1_->setEditText(QString());
+    return;
+  }
+  savedSelStart_ = WordBoxSelStart();
+  if (keyCode == kKeyEnter) {
+    BtnPrevod_Click();
+    return;
+  }
+  if (!AppSettings.CompleteWord || NeverCompletes(keyCode) || DictionaryCount() == 0) return;
+
+  Dictionary& dictionary = WorkingDictionary();
+  const std::string typed = EncodeWord(WordBoxText(), dictionary.Charset1(), dictionary.Charset2());
+  if (dictionary.AutoComplete(typed)) {
+    ShowWordBox(dictionary.Duma(), dictionary.DumaCHSet());
+    ShowPane(dictionary.Prevod(), dictionary.PrevodCHSet());
+    // The completed tail stays selected, so typing on replaces it.
+    const int length = static_cast<int>(combo1_->currentText().size());
+    const int start = std::min(savedSelStart_, length);
+    combo1_->lineEdit()->setSelection(start, length - start);
+  } else {
+    ShowPaneMessage();
+  }
+  savedSelStart_ = WordBoxSelStart();
+  savedSelLength_ = WordBoxSelLength();
+}
+
+void Form1::Combo1_Click(int index) {
+  if (index < 0 || index >= combo1_->count()) return;
+  const int base = combo1_->itemData(index).toInt();
+  if (base != WorkDic() && base >= 0 && base < DictionaryCount()) {
+    AppSettings.WorkDic = static_cast<std::int16_t>(base);
+    listClickBusy_ = true;
+    SetOptionValue(base, true);
+  }
+  const QString text = combo1_->itemText(index);
+  if (combo1_->currentText() != text) combo1_->setEditText(text);
+  combo1_->setProperty("charset", combo1_->itemData(index, kCharsetRole));
+  BtnPrevod_Click();
+  listClickBusy_ = false;
+}
+
+void Form1::Option1_Click(int index) {
+  if (listClickBusy_) return;
+  AppSettings.WorkDic = static_cast<std::int16_t>(index);
+  update();
+  BtnPrevod_Click();
+}
+
+void Form1::SetOptionValue(int index, bool fire) {
+  if (index < 0 || index >= static_cast<int>(options_.size())) return;
+  const bool moved = !options_[index]->isChecked();
+  options_[index]->setChecked(true);
+  if (fire && moved) Option1_Click(index);
+}
+
+void Form1::SelectOption(int index) {
+  SetOptionValue(index, true);
+}
+
+void Form1::EscapeReleased(int keyCode) {
+  if (keyCode != kKeyEscape) return;
+  combo1_->setEditText(QString());
+  combo1_->setFocus();
+}
+
+}  // namespace vokabi::ui

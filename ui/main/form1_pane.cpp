@@ -1,0 +1,74 @@
+// The translation pane shows text and gives none of it away: no selection, no context menu, no
+// clipboard, no dragging. The program keeps its own copy of what the pane shows.
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+
+#include "ui/main/form1.h"
+#include "ui/main/form1_keys.h"
+#include "ui/main/text_edge.h"
+
+namespace vokabi::ui {
+
+namespace {
+
+bool ReachesClipboard(const QKeyEvent& key) {
+  return key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Cut) ||
+         key.matches(QKeySequence::Paste) || key.matches(QKeySequence::SelectAll);
+}
+
+}  // namespace
+
+void Form1::SetUpPane() {
+  text2_->setReadOnly(true);
+  // Without selection nothing reaches the clipboard or the primary selection.
+  text2_->setTextInteractionFlags(Qt::NoTextInteraction);
+  // Still focusable, so that Escape in the pane can return to the word box.
+  text2_->setFocusPolicy(Qt::StrongFocus);
+  text2_->setContextMenuPolicy(Qt::NoContextMenu);
+  text2_->setAcceptDrops(false);
+  text2_->viewport()->setAcceptDrops(false);
+  text2_->setUndoRedoEnabled(false);
+  text2_->setProperty("charset", 0);
+  text2_->installEventFilter(this);
+  text2_->viewport()->installEventFilter(this);
+}
+
+bool Form1::PaneEvent(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (!ReachesClipboard(*key)) return false;
+      key->accept();
+      return true;
+    }
+    case QEvent::KeyRelease: {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if (!key->isAutoRepeat()) EscapeReleased(KeyCode(key->key()));
+      return false;
+    }
+    case QEvent::MouseButtonPress:
+      text2_->setFocus(Qt::MouseFocusReason);
+      return true;
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void Form1::ShowPane(const std::string& bytes, int charset) {
+  paneBytes_ = bytes;
+  QString text = DecodeText(charset, bytes);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text2_->setPlainText(text);
+  text2_->setProperty("charset", charset);
+}
+
+}  // namespace vokabi::ui

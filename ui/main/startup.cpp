@@ -1,0 +1,219 @@
+#include "ui/main/startup.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QScreen>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <optional>
+#include <system_error>
+
+#include "app/catalogue.h"
+#include "app/error_class.h"
+#include "app/hand_off.h"
+#include "app/language.h"
+#include "app/registry.h"
+#include "app/settings.h"
+#include "platform/case_map.h"
+#include "platform/end_request.h"
+#include "platform/instance_channel.h"
+#include "resources/pictures.h"
+#include "ui/controls/schemes.h"
+#include "ui/main/form1.h"
+#include "ui/main/test_probe.h"
+#include "ui/main/text_edge.h"
+
+namespace vokabi::ui {
+
+MessageBoxFunction ShowMessageBox = &ShowMessageBoxAndPrint;
+
+namespace {
+
+using platform::InstanceChannel;
+
+constexpr int kFailureStatus = 1;
+constexpr std::int32_t kNoBasesMessage = 10;
+constexpr std::int32_t kProductNameText = 15;
+// Long enough for the running start to finish a lookup on a busy machine.
+constexpr std::chrono::seconds kHandOffTimeout{5};
+// A running start that ends while it is handed the text is gone; this start then claims again.
+constexpr int kHandOffAttempts = 3;
+
+// Where a damaged settings file was kept, by interface language; %1 is its path.
+constexpr std::array<const char*, 7> kDamageNotice = {
+    "Файлът с настройките беше повреден. Запазен е като %1, а настройките започват отначало.",
+    "The settings file was damaged. It was kept as %1 and the settings start afresh.",
+    "Le fichier des réglages était endommagé. Il a été conservé sous %1 et les réglages "
+    "repartent de zéro.",
+    "Die Einstellungsdatei war beschädigt. Sie wurde als %1 aufbewahrt, und die Einstellungen "
+    "beginnen neu.",
+    "El archivo de ajustes estaba dañado. Se ha guardado como %1 y los ajustes empiezan de nuevo.",
+    "Il file delle impostazioni era danneggiato. È stato conservato come %1 e le impostazioni "
+    "ripartono da zero.",
+    "Файл настроек был повреждён. Он сохранён как %1, а настройки начинаются заново.",
+};
+
+QString InterfaceText(const std::string& bytes) {
+  return DecodeText(LanguageCharset, bytes);
+}
+
+QString Title() {
+  return InterfaceText(UiText(kProductNameText));
+}
+
+// The error path: the current message with the stop icon; the program then ends.
+int Fail() {
+  ShowMessageBox(QMessageBox::Critical, Title(), InterfaceText(AppError.MsgText()));
+  return kFailureStatus;
+}
+
+int Fail(std::int32_t nomer) {
+  AppError.SetNomer(nomer);
+  return Fail();
+}
+
+void ReportDamagedSettings() {
+  while (const auto kept = TakeRegistryDamageNotice()) {
+    const auto language = static_cast<std::size_t>(LanguageOffset / 1000) % kDamageNotice.size();
+    const QString text = QString::fromUtf8(kDamageNotice[language])
+                             .arg(QFile::decodeName(QByteArray::fromStdString(kept->string())));
+    ShowMessageBox(QMessageBox::Information, Title(), text);
+  }
+}
+
+// Hands the command line to a running start: the exit status, or none when no start answered
+// and this one has become the first.
+std::optional<int> HandOffToRunning(InstanceChannel& channel, const QString& commandLine) {
+  const QByteArray text = commandLine.toUtf8();
+  const platform::CopyData message =
+      MakeHandOff(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+  for (int attempt = 1;; ++attempt) {
+    if (channel.Claim() == InstanceChannel::Role::kFirst) return std::nullopt;
+    const InstanceChannel::Delivery delivery = channel.Send(message, kHandOffTimeout);
+    if (delivery == InstanceChannel::Delivery::kTaken) return 0;
+    if (delivery == InstanceChannel::Delivery::kNoAnswer || attempt == kHandOffAttempts) {
+      std::fputs("vokabi: the running Vokabi did not take the command line\n", stderr);
+      return kFailureStatus;
+    }
+  }
+}
+
+// The primary screen's size in twips, as the stored window position counts.
+QSize ScreenTwips() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return {};
+  const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInch();
+  return {qRound(screen->size().width() * twipsPerPixel),
+          qRound(screen->size().height() * twipsPerPixel)};
+}
+
+bool IsBaseExtension(const std::string& extension) {
+  static constexpr std::string_view kExtension = ".vkb";
+  if (extension.size() != kExtension.size()) return false;
+  for (std::size_t i = 0; i < extension.size(); ++i) {
+    const char c = extension[i];
+    if ((c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c) != kExtension[i]) return false;
+  }
+  return true;
+}
+
+// From the settings on: the shared objects, the bases and the window, then the event loop.
+int RunFirst(InstanceChannel& channel, const QString& commandLine, const QString& appFolder) {
+  const QSize screen = ScreenTwips();
+  if (!LoadSettings(screen.width(), screen.height())) return Fail();
+  ReportDamagedSettings();
+
+  AppState app;
+  app.Colours = LookupSchemeColours(QString::fromStdString(AppSettings.Style));
+  const QString face = QString::fromStdString(AppSettings.UseFont);
+  app.FontLarge = QFont(face, 12);
+  app.FontSmall = QFont(face, 10);
+  app.AppCrypto = std::make_unique<MakeCrypto>(AppError);
+
+  const std::filesystem::path folder = QFile::encodeName(appFolder).toStdString();
+  const std::vector<std::string> names = FindBaseFiles(folder);
+  if (names.empty()) return Fail(kNoBasesMessage);
+  LoadBases(app, folder, names);
+  if (app.Dictionaries.empty()) return Fail(kNoBasesMessage);
+
+  QApplication::setWindowIcon(ProgramIcon());
+  TestProbe probe;
+  Form1 form(app);
+  probe.WatchFirstPaint(&form);
+  form.Form_Load(commandLine);
+  channel.Receive([&form, &probe](const platform::CopyData& message) {
+    if (const std::optional<std::string> text = ReceiveCopyData(message)) {
+      form.TranslateHandedText(
+          QString::fromUtf8(text->data(), static_cast<qsizetype>(text->size())));
+      probe.Lookup(&form);
+    }
+  });
+  const platform::EndRequestWatcher endRequests([&form] { form.CloseAndSave(); });
+  probe.Ready();
+  return QApplication::exec();
+}
+
+}  // namespace
+
+void ShowMessageBoxAndPrint(QMessageBox::Icon icon, const QString& title, const QString& text) {
+  PrintMessage(icon, title, text);
+  QMessageBox box(icon, title, text, QMessageBox::Ok);
+  box.exec();
+}
+
+void PrintMessage(QMessageBox::Icon, const QString& title, const QString& text) {
+  std::fprintf(stderr, "%s: %s\n", title.toLocal8Bit().constData(), text.toLocal8Bit().constData());
+}
+
+QString CommandLineText(const QStringList& arguments) {
+  return arguments.join(QLatin1Char(' '));
+}
+
+std::vector<std::string> FindBaseFiles(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  std::error_code error;
+  // The folder's own order, as the system's file search gives it; never sorted.
+  for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+       entry.increment(error)) {
+    if (!IsBaseExtension(entry->path().extension().string())) continue;
+    std::error_code kind;
+    if (entry->is_directory(kind)) continue;
+    names.push_back(entry->path().filename().string());
+    if (names.size() == kMaxBaseFiles) break;
+  }
+  return names;
+}
+
+void LoadBases(AppState& app, const std::filesystem::path& folder,
+               const std::vector<std::string>& names) {
+  if (!app.AppCrypto) app.AppCrypto = std::make_unique<MakeCrypto>(AppError);
+  for (const std::string& name : names) {
+    auto dictionary = std::make_unique<Dictionary>(*app.AppCrypto, AppError, folder,
+                                                   &platform::CaseMapForCharset);
+    if (dictionary->Initialize(name)) app.Dictionaries.push_back(std::move(dictionary));
+  }
+}
+
+int Main(const QString& commandLine, const QString& appFolder) {
+  try {
+    AppError.Clear();
+    if (!SelectLanguage()) {
+      // Nothing stored could be read: the message is told in the system's language.
+      ApplyLanguageSetting(kNoLanguageStored);
+      AppError.SetNomer(AppError.Nomer());
+      return Fail();
+    }
+    InstanceChannel channel(platform::UserChannelName());
+    if (const std::optional<int> status = HandOffToRunning(channel, commandLine)) {
+      ReportDamagedSettings();
+      return *status;
+    }
+    return RunFirst(channel, commandLine, appFolder);
+  } catch (const std::exception&) {
+    return Fail();
+  }
+}
+
+}  // namespace vokabi::ui

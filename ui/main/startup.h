@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "ui/main/app_state.h"
+
+// The program's start: one instance per user, the settings, the shared objects, the bases of the
+// application folder, and the main window.
+namespace vokabi::ui {
+
+// Every start-up message goes through this; tests put their own in place.
+using MessageBoxFunction = void (*)(QMessageBox::Icon icon, const QString& title,
+                                    const QString& text);
+extern MessageBoxFunction ShowMessageBox;
+// The default: a modal box, and the same text on standard error for a start from a terminal.
+void ShowMessageBoxAndPrint(QMessageBox::Icon icon, const QString& title, const QString& text);
+// For tests of the whole program (VOKABI_TEST_MESSAGES): standard error only, nothing waits.
+void PrintMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
+
+// At most this many base files are taken from the application folder.
+inline constexpr std::size_t kMaxBaseFiles = 21;
+
+// The command line as Windows hands it to a program: the arguments joined by spaces.
+QString CommandLineText(const QStringList& arguments);
+
+// Names of the base files (extension .vkb in any case) in the order the folder lists them,
+// at most kMaxBaseFiles.
+std::vector<std::string> FindBaseFiles(const std::filesystem::path& folder);
+
+// Loads each named base of the folder into app.Dictionaries, in order, keeping those that load;
+// the others are skipped without a word.
+void LoadBases(AppState& app, const std::filesystem::path& folder,
+               const std::vector<std::string>& names);
+
+// Runs the start and then the event loop; the program's exit status. A second start hands
+// commandLine to the first and returns.
+int Main(const QString& commandLine, const QString& appFolder);
+
+}  // namespace vokabi::ui
