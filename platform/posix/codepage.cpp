@@ -8,35 +8,19 @@
 #include <string>
 #include <utility>
 
+#include "platform/posix/iconv_converter.h"
+
 namespace vokabi::platform {
 
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
-const iconv_t kNoDescriptor = reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1));
 constexpr std::size_t kFailed = static_cast<std::size_t>(-1);
-
-// One iconv descriptor, closed with its owner.
-class Converter {
- public:
-  Converter(const std::string& to, const std::string& from)
-      : cd_(iconv_open(to.c_str(), from.c_str())) {}
-  ~Converter() {
-    if (cd_ != kNoDescriptor) iconv_close(cd_);
-  }
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
-
-  iconv_t get() const { return cd_; }
-
- private:
-  iconv_t cd_;
-};
 
 // Descriptors are opened once per thread and code page: this runs on every keystroke, and a
 // descriptor must not be shared between threads.
 iconv_t Descriptor(int codePage, bool toUtf8) {
-  thread_local std::map<std::pair<int, bool>, Converter> open;
+  thread_local std::map<std::pair<int, bool>, IconvConverter> open;
   const std::string name = "CP" + std::to_string(codePage);
   const auto [it, added] =
       open.try_emplace({codePage, toUtf8}, toUtf8 ? "UTF-8" : name, toUtf8 ? name : "UTF-8");

@@ -17,6 +17,8 @@
 #include <unordered_map>
 #include <utility>
 
+#include "platform/posix/iconv_converter.h"
+
 namespace vokabi::platform::hive {
 
 namespace {
@@ -28,28 +30,12 @@ constexpr char kHexDigits[] = "0123456789abcdef";
 
 // ---- Character sets -----------------------------------------------------------------------
 
-const iconv_t kNoDescriptor = reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1));
 constexpr std::size_t kFailed = static_cast<std::size_t>(-1);
-
-class Converter {
- public:
-  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-  ~Converter() {
-    if (cd_ != kNoDescriptor) iconv_close(cd_);
-  }
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
-
-  iconv_t get() const { return cd_; }
-
- private:
-  iconv_t cd_;
-};
 
 // The whole text in another encoding, or nullopt when any of it is not valid in its own. Names
 // are compared on every lookup, so descriptors stay open (one per thread: they are not shared).
 std::optional<std::string> Recode(const char* to, const char* from, std::string_view text) {
-  thread_local std::map<std::pair<std::string, std::string>, Converter> open;
+  thread_local std::map<std::pair<std::string, std::string>, IconvConverter> open;
   const iconv_t cd = open.try_emplace({to, from}, to, from).first->second.get();
   if (cd == kNoDescriptor) return std::nullopt;
   iconv(cd, nullptr, nullptr, nullptr, nullptr);

@@ -6,6 +6,7 @@
 #include <QShortcut>
 
 #include "ui/controls/button.h"
+#include "ui/controls/key_codes.h"
 
 namespace vokabi::ui {
 
@@ -14,12 +15,6 @@ namespace {
 constexpr int kLeft = 1;
 constexpr int kRight = 2;
 constexpr int kMiddle = 4;
-
-constexpr int kSpace = 32;
-constexpr int kLeftKey = 37;
-constexpr int kUpKey = 38;
-constexpr int kRightKey = 39;
-constexpr int kDownKey = 40;
 
 constexpr int kDown = 2;
 constexpr int kUp = 0;
@@ -41,100 +36,6 @@ int HeldButtons(Qt::MouseButtons buttons) {
   return (buttons.testFlag(Qt::LeftButton) ? kLeft : 0) |
          (buttons.testFlag(Qt::RightButton) ? kRight : 0) |
          (buttons.testFlag(Qt::MiddleButton) ? kMiddle : 0);
-}
-
-// 1 Shift, 2 Ctrl, 4 Alt, as the host's handlers expect.
-int ShiftState(Qt::KeyboardModifiers modifiers) {
-  return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
-         (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
-         (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
-}
-
-// The key codes the host's handlers compare with (Space 32, Left 37 …); 0 for keys without one.
-int VirtualKey(int key) {
-  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9) ||
-      key == Qt::Key_Space) {
-    return key;  // these Qt codes are the upper-case ASCII the host expects
-  }
-  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 112 + (key - Qt::Key_F1);
-  switch (key) {
-    case Qt::Key_Backspace:
-      return 8;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-      return 9;
-    case Qt::Key_Clear:
-      return 12;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return 13;
-    case Qt::Key_Shift:
-      return 16;
-    case Qt::Key_Control:
-      return 17;
-    case Qt::Key_Alt:
-      return 18;
-    case Qt::Key_Pause:
-      return 19;
-    case Qt::Key_CapsLock:
-      return 20;
-    case Qt::Key_Escape:
-      return 27;
-    case Qt::Key_PageUp:
-      return 33;
-    case Qt::Key_PageDown:
-      return 34;
-    case Qt::Key_End:
-      return 35;
-    case Qt::Key_Home:
-      return 36;
-    case Qt::Key_Left:
-      return kLeftKey;
-    case Qt::Key_Up:
-      return kUpKey;
-    case Qt::Key_Right:
-      return kRightKey;
-    case Qt::Key_Down:
-      return kDownKey;
-    case Qt::Key_Print:
-      return 44;
-    case Qt::Key_Insert:
-      return 45;
-    case Qt::Key_Delete:
-      return 46;
-    case Qt::Key_Meta:
-      return 91;
-    case Qt::Key_Menu:
-      return 93;
-    case Qt::Key_NumLock:
-      return 144;
-    case Qt::Key_ScrollLock:
-      return 145;
-    case Qt::Key_Semicolon:
-      return 186;
-    case Qt::Key_Equal:
-      return 187;
-    case Qt::Key_Comma:
-      return 188;
-    case Qt::Key_Minus:
-      return 189;
-    case Qt::Key_Period:
-      return 190;
-    case Qt::Key_Slash:
-      return 191;
-    case Qt::Key_QuoteLeft:
-      return 192;
-    case Qt::Key_BracketLeft:
-      return 219;
-    case Qt::Key_Backslash:
-      return 220;
-    case Qt::Key_BracketRight:
-      return 221;
-    case Qt::Key_Apostrophe:
-      return 222;
-    default:
-      return 0;
-  }
 }
 
 }  // namespace
@@ -266,15 +167,15 @@ void Button::keyPressEvent(QKeyEvent* event) {
   emit KeyDown(code, ShiftState(event->modifiers()));
   lastKey_ = static_cast<std::uint8_t>(code);
   switch (code) {
-    case kSpace:
+    case kKeySpace:
       Redraw(kDown, false);
       break;
-    case kLeftKey:
-    case kUpKey:
+    case kKeyLeft:
+    case kKeyUp:
       focusNextPrevChild(false);
       break;
-    case kRightKey:
-    case kDownKey:
+    case kKeyRight:
+    case kKeyDown:
       focusNextPrevChild(true);
       break;
     default:
@@ -294,7 +195,7 @@ void Button::keyReleaseEvent(QKeyEvent* event) {
   }
   const int code = VirtualKey(event->key());
   emit KeyUp(code, ShiftState(event->modifiers()));
-  if (code != kSpace || lastKey_ != kSpace) {
+  if (code != kKeySpace || lastKey_ != kKeySpace) {
     event->ignore();
     return;
   }

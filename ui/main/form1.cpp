@@ -14,7 +14,7 @@
 #include "app/settings.h"
 #include "resources/pictures.h"
 #include "ui/controls/button.h"
-#include "ui/main/form1_keys.h"
+#include "ui/controls/key_codes.h"
 
 namespace vokabi::ui {
 
@@ -162,7 +162,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     for (QToolButton* option : options_) {
       if (watched != option) continue;
       const auto* key = static_cast<QKeyEvent*>(event);
-      if (!key->isAutoRepeat()) EscapeReleased(KeyCode(key->key()));
+      if (!key->isAutoRepeat()) EscapeReleased(VirtualKey(key->key()));
     }
   }
   return QWidget::eventFilter(watched, event);

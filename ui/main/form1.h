@@ -52,7 +52,7 @@ class Form1 : public QWidget, public WordListHost {
   // Ends the program as the close button does with MinimizeToTray off, saving what closing saves.
   void CloseAndSave();
 
-  // The word box's key release, with the key codes of form1_keys.h and shift 1, ctrl 2, alt 4.
+  // The word box's key release, with the key codes of key_codes.h and shift 1, ctrl 2, alt 4.
   void Combo1_KeyUp(int keyCode, int shift);
   // Puts a found entry on screen, fills the word list and records the word as recent.
   void ShowTranslation(const std::string& word, const std::string& translation,

@@ -9,8 +9,8 @@
 #include "app/error_class.h"
 #include "app/language.h"
 #include "app/settings.h"
+#include "ui/controls/key_codes.h"
 #include "ui/main/form1.h"
-#include "ui/main/form1_keys.h"
 #include "ui/main/text_edge.h"
 
 namespace vokabi::ui {
@@ -37,44 +37,6 @@ bool NeverCompletes(int keyCode) {
 }
 
 }  // namespace
-
-int KeyCode(int qtKey) {
-  if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) ||
-      qtKey == Qt::Key_Space) {
-    return qtKey;  // these Qt codes are the upper-case ASCII the handlers expect
-  }
-  switch (qtKey) {
-    case Qt::Key_Backspace:
-      return kKeyBackspace;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return kKeyEnter;
-    case Qt::Key_Shift:
-      return kKeyShift;
-    case Qt::Key_Control:
-      return kKeyCtrl;
-    case Qt::Key_Escape:
-      return kKeyEscape;
-    case Qt::Key_Left:
-      return kKeyLeft;
-    case Qt::Key_Up:
-      return kKeyUp;
-    case Qt::Key_Right:
-      return kKeyRight;
-    case Qt::Key_Down:
-      return kKeyDown;
-    case Qt::Key_Delete:
-      return kKeyDelete;
-    default:
-      return 0;
-  }
-}
-
-int ShiftState(Qt::KeyboardModifiers modifiers) {
-  return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
-         (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
-         (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
-}
 
 void Form1::BtnPrevod_Click() {
   AppError.Clear();
@@ -135,7 +97,7 @@ bool Form1::WordBoxEvent(QEvent* event) {
     }
     case QEvent::KeyRelease: {
       const auto* key = static_cast<QKeyEvent*>(event);
-      if (!key->isAutoRepeat()) Combo1_KeyUp(KeyCode(key->key()), ShiftState(key->modifiers()));
+      if (!key->isAutoRepeat()) Combo1_KeyUp(VirtualKey(key->key()), ShiftState(key->modifiers()));
       return false;
     }
     case QEvent::FocusIn:

@@ -3,8 +3,8 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 
+#include "ui/controls/key_codes.h"
 #include "ui/main/form1.h"
-#include "ui/main/form1_keys.h"
 #include "ui/main/text_edge.h"
 
 namespace vokabi::ui {
@@ -44,7 +44,7 @@ bool Form1::PaneEvent(QEvent* event) {
     }
     case QEvent::KeyRelease: {
       const auto* key = static_cast<QKeyEvent*>(event);
-      if (!key->isAutoRepeat()) EscapeReleased(KeyCode(key->key()));
+      if (!key->isAutoRepeat()) EscapeReleased(VirtualKey(key->key()));
       return false;
     }
     case QEvent::MouseButtonPress:
