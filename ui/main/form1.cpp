@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSystemTrayIcon>
 #include <QToolButton>
@@ -15,6 +14,7 @@
 #include "resources/pictures.h"
 #include "ui/controls/button.h"
 #include "ui/controls/key_codes.h"
+#include "ui/main/keyboard.h"
 
 namespace vokabi::ui {
 
@@ -114,11 +114,12 @@ void Form1::BuildControls() {
                                        kFrameButtonSize));
   btnClose_ =
       MakeButton("BtnClose", QRect(closeLeft, frameTop, kFrameButtonSize, kFrameButtonSize));
+  BuildKeyboards();
   DrawFramePictures();
 }
 
-Button* Form1::MakeButton(const char* name, const QRect& geometry) {
-  auto* button = new Button(this);
+Button* Form1::MakeButton(const char* name, const QRect& geometry, QWidget* parent) {
+  auto* button = new Button(parent != nullptr ? parent : this);
   button->setObjectName(QString::fromLatin1(name));
   button->DisableRefresh();
   button->SetButtonType(kButtonType);
@@ -134,6 +135,14 @@ void Form1::ConnectEvents() {
   connect(btnPrevod_, &Button::Click, this, &Form1::BtnPrevod_Click);
   connect(btnMin_, &Button::Click, this, &Form1::BtnMin_Click);
   connect(btnClose_, &Button::Click, this, &Form1::BtnClose_Click);
+  connect(btnBack_, &Button::Click, this, &Form1::BtnBack_Click);
+  connect(btnNext_, &Button::Click, this, &Form1::BtnNext_Click);
+  connect(btnCyr_, &Button::Click, this, &Form1::BtnCyr_Click);
+  connect(btnLat_, &Button::Click, this, &Form1::BtnLat_Click);
+  connect(btnCloseCyr_, &Button::Click, this, &Form1::BtnCyr_Click);
+  connect(btnCloseLat_, &Button::Click, this, &Form1::BtnLat_Click);
+  for (KeyboardStrip* strip : {picCyr_, picLat_})
+    connect(strip, &KeyboardStrip::KeyClicked, this, &Form1::Image1_Click);
   for (Button* button : buttons_) {
     connect(button, &Button::KeyUp, this, [this](int keyCode, int) { EscapeReleased(keyCode); });
   }
@@ -143,21 +152,8 @@ void Form1::ConnectEvents() {
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == combo1_) return WordBoxEvent(event);
   if (watched == text2_ || watched == text2_->viewport()) return PaneEvent(event);
-  if (watched == labelFon_) {
-    switch (event->type()) {
-      case QEvent::MouseButtonPress:
-        DragPress(*static_cast<QMouseEvent*>(event));
-        return true;
-      case QEvent::MouseMove:
-        DragMove(*static_cast<QMouseEvent*>(event));
-        return true;
-      case QEvent::MouseButtonRelease:
-        DragRelease();
-        return true;
-      default:
-        return false;
-    }
-  }
+  // The background and the keyboard strips drag the window.
+  if (watched == labelFon_ || watched == picCyr_ || watched == picLat_) return DragEvent(event);
   if (event->type() == QEvent::KeyRelease) {
     for (QToolButton* option : options_) {
       if (watched != option) continue;

@@ -24,6 +24,7 @@ class QToolButton;
 namespace vokabi::ui {
 
 class Button;
+class KeyboardStrip;
 
 // The lookup window: the word box with its recent words, the translation pane, the word list,
 // one flag button per base, the command buttons, its own frame and the tray icon with its menu.
@@ -87,7 +88,8 @@ class Form1 : public QWidget, public WordListHost {
  private:
   // form1.cpp: the controls of the window design.
   void BuildControls();
-  Button* MakeButton(const char* name, const QRect& geometry);
+  // Buttons lie on the window unless a strip of it is given.
+  Button* MakeButton(const char* name, const QRect& geometry, QWidget* parent = nullptr);
   void ConnectEvents();
   int DictionaryCount() const { return static_cast<int>(app_.Dictionaries.size()); }
 
@@ -98,6 +100,8 @@ class Form1 : public QWidget, public WordListHost {
   // Selects option button index; with fire, its handler runs when the selection moved.
   void SetOptionValue(int index, bool fire);
   void EscapeReleased(int keyCode);
+  // Completes the word box as a typed letter does, selecting the completed tail.
+  void CompleteWordBox();
   void ShowPaneMessage();
   int WordBoxSelStart() const;
   int WordBoxSelLength() const;
@@ -121,8 +125,24 @@ class Form1 : public QWidget, public WordListHost {
   void mnuRestore_Click();
   void Form_QueryUnload();
 
+  // form1_history.cpp: the working base's own history.
+  void BtnBack_Click();
+  void BtnNext_Click();
+  void ShowHistoryEntry(Dictionary& dictionary);
+
+  // form1_keyboards.cpp: the on-screen keyboards.
+  void BuildKeyboards();
+  void PlaceKeyboards();
+  void BtnCyr_Click();
+  void BtnLat_Click();
+  void ToggleKeyboard(bool& shown, KeyboardStrip* strip, int& top, bool otherShown,
+                      KeyboardStrip* other, int& otherTop);
+  void Image1_Click(int index);
+
   // form1_frame.cpp: the window's own frame, shape and dragging.
   void ClipToClientArea();
+  // A press, move or release on a control that drags the window.
+  bool DragEvent(QEvent* event);
   void DragPress(const QMouseEvent& event);
   void DragMove(const QMouseEvent& event);
   void DragRelease();
@@ -144,6 +164,14 @@ class Form1 : public QWidget, public WordListHost {
   Button* btnLat_ = nullptr;
   Button* btnMin_ = nullptr;
   Button* btnClose_ = nullptr;
+  KeyboardStrip* picCyr_ = nullptr;
+  KeyboardStrip* picLat_ = nullptr;
+  Button* btnCloseCyr_ = nullptr;
+  Button* btnCloseLat_ = nullptr;
+  // Where each strip stands in the window: the first one shown at the base height, the next
+  // below it.
+  int cyrKeyboardTop_ = kBaseClientHeight;
+  int latKeyboardTop_ = kBaseClientHeight;
   std::vector<Button*> buttons_;
   std::vector<QToolButton*> options_;
   QButtonGroup* optionGroup_ = nullptr;

@@ -36,9 +36,9 @@ QImage FramePicture(bool cross) {
 }  // namespace
 
 void Form1::DrawFramePictures() {
-  for (Button* button : {btnMin_, btnClose_}) {
+  for (Button* button : {btnMin_, btnClose_, btnCloseCyr_, btnCloseLat_}) {
     button->DisableRefresh();
-    button->SetPictureNormal(FramePicture(button == btnClose_));
+    button->SetPictureNormal(FramePicture(button != btnMin_));
     button->SetMaskColor(kPictureMask);
     button->SetUseMaskColor(true);
     button->SetPicturePosition(4);
@@ -74,6 +74,22 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
 
 void Form1::mouseReleaseEvent(QMouseEvent*) {
   DragRelease();
+}
+
+bool Form1::DragEvent(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+      DragPress(*static_cast<QMouseEvent*>(event));
+      return true;
+    case QEvent::MouseMove:
+      DragMove(*static_cast<QMouseEvent*>(event));
+      return true;
+    case QEvent::MouseButtonRelease:
+      DragRelease();
+      return true;
+    default:
+      return false;
+  }
 }
 
 void Form1::DragPress(const QMouseEvent& event) {

@@ -133,8 +133,12 @@ void Form1::Combo1_KeyUp(int keyCode, int /*shift*/) {
     BtnPrevod_Click();
     return;
   }
-  if (!AppSettings.CompleteWord || NeverCompletes(keyCode) || DictionaryCount() == 0) return;
+  if (!AppSettings.CompleteWord || NeverCompletes(keyCode)) return;
+  CompleteWordBox();
+}
 
+void Form1::CompleteWordBox() {
+  if (DictionaryCount() == 0) return;
   Dictionary& dictionary = WorkingDictionary();
   const std::string typed = EncodeWord(WordBoxText(), dictionary.Charset1(), dictionary.Charset2());
   if (dictionary.AutoComplete(typed)) {

@@ -17,6 +17,7 @@
 #include "resources/pictures.h"
 #include "ui/controls/button.h"
 #include "ui/main/form1.h"
+#include "ui/main/keyboard.h"
 #include "ui/main/text_edge.h"
 
 namespace vokabi::ui {
@@ -95,6 +96,7 @@ QString Form1::BaseNames(int index) const {
 }
 
 void Form1::Form1Setup() {
+  for (KeyboardStrip* strip : {picCyr_, picLat_}) strip->Dress(app_.Colours, app_.FontSmall);
   DressControls();
   LoadTexts();
   UpdateTrayTip();
@@ -105,6 +107,7 @@ void Form1::Form1Setup() {
     options_[i]->setPalette(palette);
     if (i < DictionaryCount()) options_[i]->setToolTip(BaseNames(i));
   }
+  PlaceKeyboards();
   std::int16_t work = ReadWorkDic();
   if (work >= DictionaryCount()) work = 0;
   AppSettings.WorkDic = work;
@@ -155,9 +158,10 @@ void Form1::LoadTexts() {
   setWindowTitle(Text(15));
 
   // The host's tooltips, not the buttons' own.
-  const std::pair<Button*, int> tooltips[] = {
-      {btnClose_, 6},  {btnMin_, 10},    {btnBack_, 11},  {btnNext_, 12}, {btnSetup_, 13},
-      {btnAbout_, 14}, {btnPrevod_, 45}, {btnPrint_, 47}, {btnCyr_, 51},  {btnLat_, 52}};
+  const std::pair<Button*, int> tooltips[] = {{btnClose_, 6},  {btnCloseCyr_, 6}, {btnCloseLat_, 6},
+                                              {btnMin_, 10},   {btnBack_, 11},    {btnNext_, 12},
+                                              {btnSetup_, 13}, {btnAbout_, 14},   {btnPrevod_, 45},
+                                              {btnPrint_, 47}, {btnCyr_, 51},     {btnLat_, 52}};
   for (const auto& [button, n] : tooltips) button->setToolTip(Text(n));
 }
 

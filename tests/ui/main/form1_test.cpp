@@ -29,6 +29,7 @@
 #include "tests/support/config_home.h"
 #include "tests/support/sample_base.h"
 #include "tests/support/temp_folder.h"
+#include "tests/ui/main/window_world.h"
 #include "ui/controls/button.h"
 #include "ui/main/text_edge.h"
 
@@ -36,69 +37,6 @@ namespace vokabi::ui {
 namespace {
 
 constexpr const char* kNoWordMessage = "There are no word/phrase for translation.";
-
-// A second English-Bulgarian base that tells itself apart by its translation of "house".
-BaseSource SecondBase() {
-  BaseSource source = test::EnglishBulgarianSample();
-  source.id = "debgvk01";
-  for (SideEntry& entry : source.side1) {
-    if (entry.headword == "house") entry.translation = platform::EncodeCharset(204, "сграда").bytes;
-  }
-  return source;
-}
-
-// One test's world: its own settings folder and store, its own bases, the window over them.
-struct World {
-  World() {
-    AppSettings = SettingsRecord{};
-    AppSettings.CompleteWord = true;
-    LanguageOffset = 1000;
-    LanguageCharset = 0;
-    AppError.Clear();
-    CreateRegKey(RegRoot::CurrentUser, kSettingsKey);
-    app.AppCrypto = std::make_unique<MakeCrypto>(AppError);
-    app.Colours = LookupSchemeColours(QStringLiteral("Green"));
-    app.FontLarge = QFont(QStringLiteral("Sans"), 12);
-    app.FontSmall = QFont(QStringLiteral("Serif"), 10);
-  }
-  ~World() {
-    form.reset();
-    app.Dictionaries.clear();
-    ReplaceRegStore(std::move(previousStore));
-    AppSettings = savedSettings;
-    LanguageOffset = savedOffset;
-    LanguageCharset = savedCharset;
-  }
-
-  bool AddBase(const BaseSource& source) {
-    const std::string name = "base" + std::to_string(app.Dictionaries.size()) + ".vkb";
-    if (!test::WriteBase(bases / name, source)) return false;
-    app.Dictionaries.push_back(std::make_unique<Dictionary>(*app.AppCrypto, AppError, bases.Path(),
-                                                            platform::CaseMapForCharset));
-    return app.Dictionaries.back()->Initialize(name);
-  }
-
-  // Loads the window; a shown one is made active, as the user's window would be.
-  Form1& Load(const QString& commandLine) {
-    form = std::make_unique<Form1>(app);
-    form->Form_Load(commandLine);
-    if (form->isVisible()) {
-      form->activateWindow();
-      if (!QTest::qWaitForWindowActive(form.get())) qWarning("the window did not become active");
-    }
-    return *form;
-  }
-
-  test::ConfigHome home;
-  std::unique_ptr<platform::RegistryStore> previousStore =
-      ReplaceRegStore(platform::MakeSystemRegistryStore());
-  test::TempFolder bases;
-  AppState app;
-  std::unique_ptr<Form1> form;
-  SettingsRecord savedSettings = AppSettings;
-  std::int32_t savedOffset = LanguageOffset;
-  std::int32_t savedCharset = LanguageCharset;
-};
 
 RegVariant Stored(std::string_view name) {
   return QueryRegValue(RegRoot::CurrentUser, kSettingsKey, name, RegVariant{});

@@ -1,0 +1,275 @@
+// The history buttons and the on-screen keyboards, driven through the window's controls.
+#include "ui/main/keyboard.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <QtTest>
+
+#include "tests/ui/main/window_world.h"
+#include "ui/controls/button.h"
+#include "ui/main/word_list.h"
+
+namespace vokabi::ui {
+
+class KeyboardTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { world_ = std::make_unique<World>(); }
+  void cleanup() { world_.reset(); }
+
+  void backAtStartChangesNothing();
+  void backAndNextWalkTheLookups();
+  void eachBaseWalksItsOwnHistory();
+  void escapeInAHistoryButton_data();
+  void escapeInAHistoryButton();
+  void startStateFromTheSettings_data();
+  void startStateFromTheSettings();
+  void stripsStackInOpeningOrder();
+  void keysEnterTheirLetterAndCharset_data();
+  void keysEnterTheirLetterAndCharset();
+  void keyReplacesTheSelectionTheBoxHadLast();
+  void keysTypeAWordToTranslate();
+  void draggingAStripMovesTheWindow();
+
+ private:
+  Form1& Form() const { return *world_->form; }
+  QComboBox* Combo() const { return Form().findChild<QComboBox*>("Combo1"); }
+  QPlainTextEdit* Pane() const { return Form().findChild<QPlainTextEdit*>("Text2"); }
+  QWidget* Strip(const char* name) const { return Form().findChild<QWidget*>(name); }
+  void Click(const char* name) {
+    QTest::mouseClick(Form().findChild<QWidget*>(QString::fromLatin1(name)), Qt::LeftButton);
+  }
+  void ClickKey(int index) {
+    auto* key = Form().findChild<QWidget*>(QStringLiteral("Image1_%1").arg(index));
+    QVERIFY(key != nullptr && key->isVisible());
+    QTest::mouseClick(key, Qt::LeftButton);
+  }
+  void Translate(const QString& text) {
+    Combo()->setEditText(text);
+    QTest::keyClick(Combo(), Qt::Key_Return);
+  }
+  void LoadOneBase() {
+    QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
+    world_->Load(QStringLiteral("0"));
+  }
+  QString Highlighted() const {
+    auto* list = Form().findChild<WordList*>("PictureLAB");
+    return list->Label(list->HighlightedLabel())->text();
+  }
+
+  std::unique_ptr<World> world_;
+};
+
+void KeyboardTest::backAtStartChangesNothing() {
+  LoadOneBase();
+  Click("BtnBack");
+  Click("BtnNext");
+  QVERIFY(Combo()->currentText().isEmpty());
+  QVERIFY(Pane()->toPlainText().isEmpty());
+  QCOMPARE(Combo()->count(), 0);
+}
+
+void KeyboardTest::backAndNextWalkTheLookups() {
+  LoadOneBase();
+  for (const char* word : {"house", "march", "tree"}) Translate(QString::fromLatin1(word));
+  Click("BtnBack");
+  Click("BtnBack");
+  QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
+  QCOMPARE(Combo()->property("charset").toInt(), 0);
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+  QCOMPARE(Pane()->property("charset").toInt(), 204);
+  QCOMPARE(Highlighted(), QStringLiteral("house"));
+  // A step shows; it records no recent word.
+  QCOMPARE(Combo()->count(), 3);
+  QCOMPARE(Combo()->itemText(0), QStringLiteral("tree"));
+
+  Click("BtnNext");
+  Click("BtnNext");
+  QCOMPARE(Combo()->currentText(), QStringLiteral("tree"));
+  Click("BtnNext");
+  QCOMPARE(Combo()->currentText(), QStringLiteral("tree"));
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("дърво"));
+  QCOMPARE(Highlighted(), QStringLiteral("tree"));
+}
+
+void KeyboardTest::eachBaseWalksItsOwnHistory() {
+  QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
+  QVERIFY(world_->AddBase(SecondBase()));
+  world_->Load(QStringLiteral("0"));
+  Translate(QStringLiteral("house"));
+  Translate(QStringLiteral("tree"));
+  // An empty box: switching looks nothing up.
+  Combo()->setEditText(QString());
+  QTest::mouseClick(Form().findChild<QToolButton*>("Option1_1"), Qt::LeftButton);
+  Translate(QStringLiteral("house"));
+  Translate(QStringLiteral("water"));
+  Click("BtnBack");
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("сграда"));
+  // The second base never saw the first one's tree.
+  for (int i = 0; i < 3; ++i) Click("BtnBack");
+  QVERIFY(Combo()->currentText() != QStringLiteral("tree"));
+
+  Combo()->setEditText(QString());
+  QTest::mouseClick(Form().findChild<QToolButton*>("Option1_0"), Qt::LeftButton);
+  for (int i = 0; i < 4; ++i) Click("BtnBack");
+  QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+}
+
+void KeyboardTest::escapeInAHistoryButton_data() {
+  QTest::addColumn<QString>("name");
+  for (const char* name : {"BtnBack", "BtnNext", "BtnCyr", "BtnCloseLat"})
+    QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void KeyboardTest::escapeInAHistoryButton() {
+  QFETCH(QString, name);
+  AppSettings.LatKeyboard = true;
+  LoadOneBase();
+  Translate(QStringLiteral("house"));
+  auto* button = Form().findChild<Button*>(name);
+  button->setFocus();
+  QTest::keyClick(button, Qt::Key_Escape);
+  QVERIFY(Combo()->currentText().isEmpty());
+  QTRY_COMPARE(Form().focusWidget(), static_cast<QWidget*>(Combo()));
+}
+
+void KeyboardTest::startStateFromTheSettings_data() {
+  QTest::addColumn<bool>("cyr");
+  QTest::addColumn<bool>("lat");
+  QTest::addColumn<int>("height");
+  QTest::addColumn<int>("cyrTop");
+  QTest::addColumn<int>("latTop");
+  QTest::newRow("none") << false << false << 323 << -1 << -1;
+  QTest::newRow("Cyrillic") << true << false << 388 << 323 << -1;
+  QTest::newRow("Latin") << false << true << 388 << -1 << 323;
+  QTest::newRow("both") << true << true << 453 << 323 << 388;
+}
+
+void KeyboardTest::startStateFromTheSettings() {
+  QFETCH(bool, cyr);
+  QFETCH(bool, lat);
+  QFETCH(int, height);
+  QFETCH(int, cyrTop);
+  QFETCH(int, latTop);
+  AppSettings.CyrKeyboard = cyr;
+  AppSettings.LatKeyboard = lat;
+  LoadOneBase();
+  QCOMPARE(Form().height(), height);
+  QCOMPARE(Form().mask(), QRegion(Form().rect()));
+  QCOMPARE(Strip("PicCyr")->isVisible() ? Strip("PicCyr")->y() : -1, cyrTop);
+  QCOMPARE(Strip("PicLat")->isVisible() ? Strip("PicLat")->y() : -1, latTop);
+}
+
+void KeyboardTest::stripsStackInOpeningOrder() {
+  LoadOneBase();
+  Click("BtnLat");
+  Click("BtnCyr");
+  QCOMPARE(Form().height(), 453);
+  QCOMPARE(Form().mask(), QRegion(Form().rect()));
+  QCOMPARE(Strip("PicLat")->y(), 323);
+  QCOMPARE(Strip("PicCyr")->y(), 388);
+  QCOMPARE(Strip("PicCyr")->height(), KeyboardStrip::kHeight);
+
+  Click("BtnCloseLat");
+  QCOMPARE(Form().height(), 388);
+  QCOMPARE(Form().mask(), QRegion(Form().rect()));
+  QVERIFY(!Strip("PicLat")->isVisible());
+  QCOMPARE(Strip("PicCyr")->y(), 323);
+  QVERIFY(AppSettings.CyrKeyboard && !AppSettings.LatKeyboard);
+
+  Click("BtnLat");
+  QCOMPARE(Strip("PicLat")->y(), 388);
+  Click("BtnCyr");
+  QCOMPARE(Strip("PicLat")->y(), 323);
+  Click("BtnCloseLat");
+  QCOMPARE(Form().height(), 323);
+  QVERIFY(!AppSettings.CyrKeyboard && !AppSettings.LatKeyboard);
+}
+
+void KeyboardTest::keysEnterTheirLetterAndCharset_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<QString>("letter");
+  QTest::addColumn<int>("charset");
+  const std::pair<int, const char*> keys[] = {{0, "а"},  {31, "я"}, {32, "ё"}, {33, "à"}, {40, "ç"},
+                                              {55, "ö"}, {56, "ù"}, {62, "ÿ"}, {63, "œ"}};
+  for (const auto& [key, letter] : keys) {
+    QTest::newRow(letter) << key << QString::fromUtf8(letter) << (key < 33 ? 204 : 0);
+  }
+}
+
+void KeyboardTest::keysEnterTheirLetterAndCharset() {
+  QFETCH(int, key);
+  QFETCH(QString, letter);
+  QFETCH(int, charset);
+  AppSettings.CompleteWord = false;
+  AppSettings.CyrKeyboard = AppSettings.LatKeyboard = true;
+  LoadOneBase();
+  Combo()->setEditText(QStringLiteral("x"));
+  Combo()->setProperty("charset", 204 - charset);
+  ClickKey(key);
+  QCOMPARE(Combo()->currentText(), QStringLiteral("x") + letter);
+  QCOMPARE(Combo()->property("charset").toInt(), charset);
+  // Each strip holds its own alphabet.
+  const char* strip = key < kFirstLatinKey ? "PicCyr" : "PicLat";
+  QCOMPARE(Form().findChild<QWidget*>(QStringLiteral("Image1_%1").arg(key))->parent(),
+           Strip(strip));
+}
+
+void KeyboardTest::keyReplacesTheSelectionTheBoxHadLast() {
+  AppSettings.CompleteWord = false;
+  AppSettings.LatKeyboard = true;
+  LoadOneBase();
+  Combo()->setEditText(QStringLiteral("facade"));
+  Combo()->lineEdit()->setSelection(2, 1);
+  QTest::mouseClick(Pane()->viewport(), Qt::LeftButton);
+  QTRY_COMPARE(Form().focusWidget(), static_cast<QWidget*>(Pane()));
+  Combo()->lineEdit()->setCursorPosition(0);
+  ClickKey(40);
+  QCOMPARE(Combo()->currentText(), QStringLiteral("façade"));
+  // Completion off: nothing else happens.
+  QVERIFY(Pane()->toPlainText().isEmpty());
+  ClickKey(41);
+  QCOMPARE(Combo()->currentText(), QStringLiteral("façèade"));
+}
+
+void KeyboardTest::keysTypeAWordToTranslate() {
+  LoadOneBase();
+  Click("BtnCyr");
+  Combo()->setFocus();
+  ClickKey(10);  // к
+  QVERIFY(Combo()->currentText().startsWith(QStringLiteral("к")));
+  QCOMPARE(Combo()->lineEdit()->selectionStart(), 1);
+  for (int key : {26, 25, 0}) ClickKey(key);  // ъ щ а
+  QCOMPARE(Combo()->currentText(), QStringLiteral("къща"));
+  QTest::keyClick(Combo(), Qt::Key_Return);
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("house"));
+  QCOMPARE(Combo()->itemText(0), QStringLiteral("къща"));
+}
+
+void KeyboardTest::draggingAStripMovesTheWindow() {
+  AppSettings.CyrKeyboard = true;
+  LoadOneBase();
+  QWidget* strip = Strip("PicCyr");
+  const QPoint start = Form().pos();
+  const QPoint local(440, 50);
+  const QPoint global = strip->mapToGlobal(local);
+  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(strip, &press);
+  QMouseEvent move(QEvent::MouseMove, local, global + QPoint(25, 15), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(strip, &move);
+  QMouseEvent release(QEvent::MouseButtonRelease, local, global + QPoint(25, 15), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(strip, &release);
+  QCOMPARE(Form().pos(), start + QPoint(25, 15));
+}
+
+}  // namespace vokabi::ui
+
+QTEST_MAIN(vokabi::ui::KeyboardTest)
+#include "keyboard_test.moc"
