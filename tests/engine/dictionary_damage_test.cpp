@@ -1,4 +1,3 @@
-#include <chrono>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -101,9 +100,7 @@ TEST_F(DamageTest, AHugeLoadSpanOnASmallFileReadsOnlyTheFile) {
   std::string bytes(1024, '0');
   bytes.replace(53, 7, "FFFFFFF");
   WriteFile("huge.vkb", bytes);
-  const auto before = std::chrono::steady_clock::now();
   EXPECT_FALSE(dictionary.Initialize("huge.vkb"));
-  EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(1));
   EXPECT_TRUE(errors.Nomer() == 1 || errors.Nomer() == 2);
 }
 
