@@ -29,4 +29,8 @@ Encoded EncodeCharset(int charset, std::string_view utf8);
 // True when every character of the UTF-8 text has a byte in the character set.
 bool FitsCharset(int charset, std::string_view utf8);
 
+// A typed word for a base: in side 1's code page when every character fits there, else in side
+// 2's when it fits there, else in side 1's with '?' for what fits nowhere.
+std::string EncodeForBase(std::string_view utf8, int charset1, int charset2);
+
 }  // namespace vokabi::platform

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/codepage.h"
 #include "tools/vkb/arguments.h"
 #include "tools/vkb/queries.h"
 #include "tools/vkb/text_edge.h"
@@ -15,7 +16,7 @@ namespace {
 constexpr std::int32_t kBaseError = 8;
 
 std::string Engine(Session& session, const std::string& word) {
-  return WordForEngine(word, session.Dic().Charset1(), session.Dic().Charset2());
+  return platform::EncodeForBase(word, session.Dic().Charset1(), session.Dic().Charset2());
 }
 
 Json CurrentResult(Dictionary& dic) {

@@ -12,10 +12,7 @@ QString DecodeText(int charset, std::string_view bytes) {
 std::string EncodeWord(const QString& text, int charset1, int charset2) {
   const QByteArray utf8 = text.toUtf8();
   const std::string_view view(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-  if (!platform::FitsCharset(charset1, view) && platform::FitsCharset(charset2, view)) {
-    return platform::EncodeCharset(charset2, view).bytes;
-  }
-  return platform::EncodeCharset(charset1, view).bytes;
+  return platform::EncodeForBase(view, charset1, charset2);
 }
 
 }  // namespace vokabi::ui

@@ -12,8 +12,7 @@ namespace vokabi::ui {
 // Bytes of a character set as Unicode, with the code page of that set.
 QString DecodeText(int charset, std::string_view bytes);
 
-// What the user typed, for the engine: in side 1's code page when every character fits there,
-// else in side 2's when it fits there, else side 1's with '?' for what does not fit.
+// What the user typed, for the engine, by the rule of platform::EncodeForBase.
 std::string EncodeWord(const QString& text, int charset1, int charset2);
 
 }  // namespace vokabi::ui
