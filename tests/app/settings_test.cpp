@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -141,6 +142,25 @@ TEST_F(SettingsTest, SaveSettingsWritesItsValuesInOrder) {
   Use(1000);
   ASSERT_TRUE(SelectLanguage());
   EXPECT_EQ(LanguageOffset, 6000);
+}
+
+TEST_F(SettingsTest, TextsWithControlCharactersGoAsHexAndReadBackExactly) {
+  // Names pasted with a line end or an escape left in: between quotes a bare CR or an escape
+  // would not survive regedit or a text editor.
+  ASSERT_TRUE(SelectLanguage());
+  AppSettings = {};
+  AppSettings.PrinterName = "HP LaserJet\r";
+  AppSettings.UseFont = "Arial\x1B";
+  SaveSettings();
+  std::ifstream in(home_.Hives() / "user.reg", std::ios::binary);
+  const std::string file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  EXPECT_NE(file.find("\n\"PrinterName\"=hex(1):48,00,50,00,"), std::string::npos) << file;
+  EXPECT_NE(file.find("\n\"UseFont\"=hex(1):41,00,72,00,69,00,61,00,6c,00,1b,00,00,00\n"),
+            std::string::npos);
+  AppSettings = {};
+  Load();
+  EXPECT_EQ(AppSettings.PrinterName, "HP LaserJet\r");
+  EXPECT_EQ(AppSettings.UseFont, "Arial\x1B");
 }
 
 TEST_F(SettingsTest, ClosingStoresThePositionOnlyWithSavePositionAndTheBase) {

@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -75,6 +76,34 @@ TEST_F(DamageTest, UnreadableHeadersFailWithMessage1) {
   }));
   EXPECT_EQ(errors.Nomer(), 1);
   EXPECT_FALSE(dictionary.Initi());
+}
+
+// Lengthens the first-letter table of side 1 by the bytes, moving the index and both data regions
+// on so that everything else still reads.
+void GrowTable1(std::string& b, const std::string& extra) {
+  const auto hex = [&](std::size_t at, int digits, std::size_t add) {
+    const auto value = std::stoul(b.substr(at, static_cast<std::size_t>(digits)), nullptr, 16);
+    char field[9];
+    std::snprintf(field, sizeof field, "%0*lX", digits, value + add);
+    b.replace(at, static_cast<std::size_t>(digits), field);
+  };
+  std::size_t at = 81 + static_cast<unsigned char>(b[67]);
+  for (int k = 0; k < 7; ++k) at = b.find('|', at) + 1;
+  b.insert(at + 3 + std::stoul(b.substr(at, 3), nullptr, 16), extra);
+  hex(at, 3, extra.size());
+  hex(13, 4, extra.size());  // IndexOffset
+  hex(53, 7, extra.size());  // DataBase1
+  hex(60, 7, extra.size());  // DataBase2
+}
+
+TEST_F(DamageTest, AFirstLetterTableOfPartRecordsFailsWithMessage1) {
+  // A whole extra record is harmless; a stray byte is not.
+  ASSERT_TRUE(LoadChanged([](std::string& b) { GrowTable1(b, std::string(4, '\0')); }));
+  ASSERT_TRUE(dictionary.Translate("zebra"));
+  for (const std::size_t stray : {1u, 2u, 3u}) {
+    EXPECT_FALSE(LoadChanged([&](std::string& b) { GrowTable1(b, std::string(stray, '\0')); }));
+    EXPECT_EQ(errors.Nomer(), 1) << stray;
+  }
 }
 
 TEST_F(DamageTest, IndexBlocksThatCannotDecipherFailWithMessage2) {

@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/engine/dictionary_fixture.h"
@@ -61,6 +62,14 @@ TEST_F(LookupTest, FoldsCaseByTheCodePageOfTheSection) {
 TEST_F(LookupTest, TrimsNonLettersOnceBeforeGivingUp) {
   ASSERT_TRUE(dictionary.Translate(" house."));
   EXPECT_EQ(dictionary.Duma(), "house");
+  // Quotes, ellipsis and angle quotes of the code pages lie in 128 to 155: not letters.
+  for (const char* quoted : {"„house“", "house…", "‹house›"}) {
+    ASSERT_TRUE(dictionary.Translate(Cp1252(quoted))) << quoted;
+    EXPECT_EQ(dictionary.Duma(), "house");
+  }
+  ASSERT_TRUE(dictionary.Translate(Cp1251("„къща“")));
+  EXPECT_EQ(dictionary.Duma(), Cp1251("къща"));
+  EXPECT_EQ(dictionary.DumaCHSet(), 204);
 
   EXPECT_FALSE(dictionary.Translate("+++"));
   EXPECT_EQ(errors.Nomer(), 4);
@@ -88,6 +97,29 @@ TEST_F(LookupTest, AWordOnBothSidesIsFoundWhereTheSearchStarts) {
   ASSERT_TRUE(dictionary.Translate("OK"));
   EXPECT_EQ(dictionary.DumaCHSet(), 0);
   EXPECT_EQ(dictionary.Prevod(), Cp1251("добре"));
+}
+
+TEST_F(DictionaryTest, ATwoLetterWordIsGuessedByItsLettersLikeALongerOne) {
+  // Russian and Bulgarian share many short words; each side has its own translation of them.
+  BaseSource source = EnglishBulgarianSample();
+  source.id = "rubgvk01";
+  source.charset1 = 204;
+  source.side1 = {{Cp1251("да"), Cp1251("да")},
+                  {Cp1251("дом"), Cp1251("къща; дом")},
+                  {Cp1251("от"), Cp1251("от")}};
+  source.side2 = {{Cp1251("да"), Cp1251("да; чтобы")},
+                  {Cp1251("дом"), Cp1251("дом")},
+                  {Cp1251("от"), Cp1251("от; из")}};
+  ASSERT_TRUE(Load(source));
+
+  ASSERT_TRUE(dictionary.Translate(Cp1251("от")));
+  EXPECT_EQ(dictionary.Prevod(), Cp1251("от; из"));
+  EXPECT_EQ(dictionary.DumaCHSet(), 204);
+  ASSERT_TRUE(dictionary.AutoComplete(Cp1251("да")));
+  EXPECT_EQ(dictionary.Prevod(), Cp1251("да; чтобы"));
+  // Capitals steer to neither side, so the search starts in section 1.
+  ASSERT_TRUE(dictionary.Translate(Cp1251("ОТ")));
+  EXPECT_EQ(dictionary.Prevod(), Cp1251("от"));
 }
 
 TEST_F(LookupTest, CompletesToTheFirstHeadwordWithThePrefix) {
@@ -128,6 +160,38 @@ TEST_F(LookupTest, NeighboursSurroundTheWord) {
   ASSERT_EQ(words.size(), 9u);
   EXPECT_EQ(words[4], "house");
   EXPECT_EQ(words[5], "houseboat");
+}
+
+TEST_F(DictionaryTest, NeighboursReachBackPastLongHeadwords) {
+  // Four treaty names before the one looked up span more than 255 bytes of index.
+  BaseSource source = EnglishBulgarianSample();
+  const std::pair<const char*, const char*> treaties[] = {
+      {"Convention against Torture and Other Cruel, Inhuman or Degrading Treatment or Punishment",
+       "Конвенция против изтезанията и други форми на жестоко, нечовешко или унизително "
+       "отнасяне или наказание"},
+      {"Convention for the Protection of Human Rights and Fundamental Freedoms",
+       "Конвенция за защита на правата на човека и основните свободи"},
+      {"Convention on the Elimination of All Forms of Discrimination against Women",
+       "Конвенция за премахване на всички форми на дискриминация по отношение на жените"},
+      {"Convention on the Rights of Persons with Disabilities",
+       "Конвенция за правата на хората с увреждания"},
+      {"Convention on the Rights of the Child", "Конвенция за правата на детето"},
+      {"Convention relating to the Status of Refugees", "Конвенция за статута на бежанците"},
+  };
+  for (const auto& [name, translation] : treaties)
+    source.side1.push_back({name, Cp1251(translation)});
+  ASSERT_TRUE(Load(source));
+
+  ASSERT_TRUE(dictionary.Translate("convention on the rights of the child"));
+  const std::int32_t start = dictionary.PredniDumi();
+  const auto position = static_cast<std::int32_t>(
+      dictionary.BazaDumi().find("#Convention on the Rights of the Child$") + 1);
+  EXPECT_GT(position - start, 255);
+  const auto words = Split(dictionary.Load5Etikets(start));
+  ASSERT_EQ(words.size(), 9u);
+  EXPECT_EQ(words[0], treaties[0].first);
+  EXPECT_EQ(words[4], treaties[4].first);
+  EXPECT_EQ(words[5], treaties[5].first);
 }
 
 TEST_F(LookupTest, NeighboursRunIntoSection2AndStopAtTheEnd) {
