@@ -88,22 +88,49 @@ class ColourTest : public QObject {
     QCOMPARE(p.text, Colour{0x010203});
   }
 
-  void schemesAreFoundByNameWhateverTheCase() {
+  void everySchemeHasItsSixColours_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("position");  // in the settings list
+    QTest::addColumn<SchemeColours>("want");
+    int position = 0;
+    const auto row = [&position](const char* name, SchemeColours colours) {
+      QTest::newRow(name) << QString::fromLatin1(name) << position++ << colours;
+    };
+    row("Silver", {0xF4F4F4, 0x000000, 0xF4F4F4, 0xFF0000, 0xFFFFFF, 0x000000});
+    row("Gold", {0x37D9FB, 0x000000, 0x37D9FB, 0xFF0000, 0xCCFFFF, 0x000000});
+    row("Copper", {0x435991, 0x00FFFF, 0x576C9F, 0xFF0000, 0xCCFFFF, 0x000000});
+    row("Chrome", {0xC0C0C0, 0x000000, 0xC0C0C0, 0xFF0000, 0xCCFFFF, 0x000000});
+    row("Red", {0x0000C0, 0x00FFFF, 0x0000C0, 0xFF0000, 0xCCFFFF, 0x000000});
+    row("Green", {0x5AAA29, 0x000000, 0x5AAA29, 0xFF0000, 0xCCFFFF, 0x000000});
+    row("Green Metallic", {0x00C000, 0x000000, 0x00C000, 0xFF0000, 0xCCFFFF, 0x000000});
+    row("Blue sky", {0xCE9A63, 0x000000, 0xCE9A63, 0xFF0000, 0xCCFFFF, 0x000000});
+    row("Blue dark", {0xFF4A1E, 0x00FFFF, 0xFF6F42, 0xFF0000, 0xCCFFFF, 0x000000});
+    row("Black", {0x5A5A5A, 0xFFFFFF, 0x5A5A5A, 0xFF0000, 0xCCFFFF, 0x000000});
+  }
+
+  void everySchemeHasItsSixColours() {
+    QFETCH(QString, name);
+    QFETCH(int, position);
+    QFETCH(SchemeColours, want);
     QCOMPARE(SchemeNames().size(), 10);
-    QCOMPARE(SchemeNames().front(), QStringLiteral("Silver"));
-    const SchemeColours gold = LookupSchemeColours(QStringLiteral("GOLD"));
-    QCOMPARE(gold.optionBack, Colour{0x37D9FB});
-    QCOMPARE(gold.listBack, Colour{0xCCFFFF});
-    const SchemeColours copper = LookupSchemeColours(QStringLiteral("copper"));
-    QCOMPARE(copper.schemeButton, Colour{0x576C9F});
-    QCOMPARE(copper.schemeText, Colour{0x00FFFF});
-    QCOMPARE(LookupSchemeColours(QStringLiteral("Silver")).listBack, Colour{0xFFFFFF});
+    QCOMPARE(SchemeNames().at(position), name);
+    // The stored name is compared whatever its case.
+    for (const QString& spelling : {name, name.toUpper(), name.toLower()}) {
+      const SchemeColours got = LookupSchemeColours(spelling);
+      QCOMPARE(got.optionBack, want.optionBack);
+      QCOMPARE(got.schemeText, want.schemeText);
+      QCOMPARE(got.schemeButton, want.schemeButton);
+      QCOMPARE(got.listHighlight, want.listHighlight);
+      QCOMPARE(got.listBack, want.listBack);
+      QCOMPARE(got.listText, want.listText);
+    }
+  }
+
+  void anUnknownSchemeIsBlueSky() {
     for (const QString& other :
          {QStringLiteral("Purple"), QString(), QStringLiteral("Blue sky ")}) {
       QCOMPARE(LookupSchemeColours(other).optionBack, Colour{0xCE9A63});
-    }
-    for (const QString& name : SchemeNames()) {
-      QCOMPARE(LookupSchemeColours(name).listHighlight, Colour{0xFF0000});
+      QCOMPARE(LookupSchemeColours(other).schemeButton, Colour{0xCE9A63});
     }
   }
 
