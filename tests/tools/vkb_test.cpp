@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/support/temp_folder.h"
+#include "vokabi_version.h"
 
 namespace vokabi::test {
 namespace {
@@ -208,6 +209,10 @@ TEST(VkbUsageTest, BadCommandLinesExitTwoWithAReason) {
   const Outcome help = Vkb({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("vkb neighbours"), std::string::npos) << help.out;
+  // The program's version, not a base's: "build --version" takes a base version.
+  const Outcome version = Vkb({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, std::string("vkb ") + kVersionText + "\n");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "tools/vkb/vkb.h"
+#include "vokabi_version.h"
 
 namespace vokabi::vkb {
 
@@ -54,6 +55,8 @@ const char* UsageText() {
         --back N         how many earlier headwords a neighbour list shows (default 4)
   vkb help | --help
       This text.
+  vkb --version
+      The version of vkb, which is the program's version.
 
 Options:
   --json     answer with one JSON object: {"ok": true, ...} or
@@ -75,6 +78,10 @@ namespace {
 int Dispatch(const std::string& command, const Args& args) {
   if (command == "help" || command == "--help" || command == "-h") {
     std::cout << UsageText();
+    return kExitOk;
+  }
+  if (command == "--version") {
+    std::cout << "vkb " << kVersionText << '\n';
     return kExitOk;
   }
   for (const std::string& arg : args) {
