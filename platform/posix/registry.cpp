@@ -1,11 +1,7 @@
 #include "platform/registry.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
-
 #include "platform/posix/hive_file.h"
+#include "platform/posix/user_folders.h"
 
 namespace vokabi::platform {
 
@@ -14,16 +10,6 @@ namespace {
 using hive::Hive;
 using hive::HiveFile;
 using Edit = HiveFile::Edit;
-
-// $XDG_CONFIG_HOME, else ~/.config; a relative XDG_CONFIG_HOME is ignored, as the XDG rules ask.
-std::filesystem::path ConfigFolder() {
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/') return xdg;
-  if (const char* home = std::getenv("HOME"); home && home[0] != '\0')
-    return std::filesystem::path(home) / ".config";
-  if (const passwd* user = getpwuid(getuid()); user && user->pw_dir && user->pw_dir[0] != '\0')
-    return std::filesystem::path(user->pw_dir) / ".config";
-  return {};
-}
 
 // Each root is one hive file; without a home folder every operation fails.
 class HiveStore final : public RegistryStore {
