@@ -7,14 +7,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSystemTrayIcon>
 #include <QToolButton>
 
 #include "app/settings.h"
 #include "resources/pictures.h"
 #include "ui/controls/button.h"
 #include "ui/controls/key_codes.h"
-#include "ui/main/keyboard.h"
+#include "ui/main/keyboard_panel.h"
+#include "ui/main/tray_icon.h"
 
 namespace vokabi::ui {
 
@@ -46,15 +46,12 @@ constexpr int kTwipsPerInch = 1440;
 
 }  // namespace
 
-Form1::Form1(AppState& app, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      app_(app),
-      trayAvailable_(&QSystemTrayIcon::isSystemTrayAvailable) {
+Form1::Form1(AppState& app, QWidget* parent) : FramelessWindow(parent), app_(app) {
   setObjectName(QStringLiteral("Form1"));
   setFixedSize(kClientWidth, kBaseClientHeight);
   setWindowIcon(ProgramIcon());
   BuildControls();
-  BuildMenu();
+  tray_ = new TrayIcon(*this);
   ConnectEvents();
 }
 
@@ -68,7 +65,7 @@ void Form1::BuildControls() {
   labelFon_ = new QLabel(this);
   labelFon_->setObjectName(QStringLiteral("LabelFon"));
   labelFon_->setGeometry(rect());
-  labelFon_->installEventFilter(this);
+  DragBy(labelFon_);
 
   combo1_ = new QComboBox(this);
   combo1_->setObjectName(QStringLiteral("Combo1"));
@@ -114,7 +111,15 @@ void Form1::BuildControls() {
                                        kFrameButtonSize));
   btnClose_ =
       MakeButton("BtnClose", QRect(closeLeft, frameTop, kFrameButtonSize, kFrameButtonSize));
-  BuildKeyboards();
+  keyboards_ = new KeyboardPanel(*this, kClientWidth, kBaseClientHeight,
+                                 [this](const char* name, const QRect& geometry, QWidget* parent) {
+                                   return MakeButton(name, geometry, parent);
+                                 });
+  btnCloseCyr_ = findChild<Button*>(QStringLiteral("BtnCloseCyr"));
+  btnCloseLat_ = findChild<Button*>(QStringLiteral("BtnCloseLat"));
+  // The strips drag the window as its background does.
+  DragBy(keyboards_->Cyr());
+  DragBy(keyboards_->Lat());
   DrawFramePictures();
 }
 
@@ -137,12 +142,16 @@ void Form1::ConnectEvents() {
   connect(btnClose_, &Button::Click, this, &Form1::BtnClose_Click);
   connect(btnBack_, &Button::Click, this, &Form1::BtnBack_Click);
   connect(btnNext_, &Button::Click, this, &Form1::BtnNext_Click);
-  connect(btnCyr_, &Button::Click, this, &Form1::BtnCyr_Click);
-  connect(btnLat_, &Button::Click, this, &Form1::BtnLat_Click);
-  connect(btnCloseCyr_, &Button::Click, this, &Form1::BtnCyr_Click);
-  connect(btnCloseLat_, &Button::Click, this, &Form1::BtnLat_Click);
-  for (KeyboardStrip* strip : {picCyr_, picLat_})
-    connect(strip, &KeyboardStrip::KeyClicked, this, &Form1::Image1_Click);
+  connect(btnCyr_, &Button::Click, keyboards_, &KeyboardPanel::ToggleCyr);
+  connect(btnLat_, &Button::Click, keyboards_, &KeyboardPanel::ToggleLat);
+  connect(keyboards_, &KeyboardPanel::KeyClicked, this, &Form1::Image1_Click);
+  connect(keyboards_, &KeyboardPanel::Resized, this, [this] {
+    // A resize reshapes the window too, but only when the size really changed.
+    ClipToClientArea();
+    update();
+  });
+  connect(tray_, &TrayIcon::RestoreRequested, this, &Form1::mnuRestore_Click);
+  connect(tray_, &TrayIcon::ExitRequested, this, &Form1::CloseAndSave);
   for (Button* button : buttons_) {
     connect(button, &Button::KeyUp, this, [this](int keyCode, int) { EscapeReleased(keyCode); });
   }
@@ -152,8 +161,6 @@ void Form1::ConnectEvents() {
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == combo1_) return WordBoxEvent(event);
   if (watched == text2_ || watched == text2_->viewport()) return PaneEvent(event);
-  // The background and the keyboard strips drag the window.
-  if (watched == labelFon_ || watched == picCyr_ || watched == picLat_) return DragEvent(event);
   if (event->type() == QEvent::KeyRelease) {
     for (QToolButton* option : options_) {
       if (watched != option) continue;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPoint>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -9,26 +8,25 @@
 #include <utility>
 #include <vector>
 
+#include "ui/controls/frameless_window.h"
 #include "ui/main/app_state.h"
 #include "ui/main/word_list.h"
 
-class QAction;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
-class QMenu;
 class QPlainTextEdit;
-class QSystemTrayIcon;
 class QToolButton;
 
 namespace vokabi::ui {
 
 class Button;
-class KeyboardStrip;
+class KeyboardPanel;
+class TrayIcon;
 
 // The lookup window: the word box with its recent words, the translation pane, the word list,
 // one flag button per base, the command buttons, its own frame and the tray icon with its menu.
-class Form1 : public QWidget, public WordListHost {
+class Form1 : public FramelessWindow, public WordListHost {
   Q_OBJECT
 
  public:
@@ -63,7 +61,7 @@ class Form1 : public QWidget, public WordListHost {
   void SysTray();
 
   // Replaces the platform's answer to "is there a tray?" (tests).
-  void SetTrayAvailableProbe(std::function<bool()> probe) { trayAvailable_ = std::move(probe); }
+  void SetTrayAvailableProbe(std::function<bool()> probe);
 
   // WordListHost.
   Dictionary& WorkingDictionary() override;
@@ -78,12 +76,8 @@ class Form1 : public QWidget, public WordListHost {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   // form1.cpp: the controls of the window design.
@@ -117,9 +111,8 @@ class Form1 : public QWidget, public WordListHost {
   void DressControls();
   void LoadTexts();
 
-  // form1_tray.cpp: tray icon, menu, minimise, close.
-  void BuildMenu();
-  void UpdateTrayTip();
+  // form1_window.cpp: the frame buttons' pictures, minimise, close, restore.
+  void DrawFramePictures();
   void BtnMin_Click();
   void BtnClose_Click();
   void mnuRestore_Click();
@@ -130,23 +123,8 @@ class Form1 : public QWidget, public WordListHost {
   void BtnNext_Click();
   void ShowHistoryEntry(Dictionary& dictionary);
 
-  // form1_keyboards.cpp: the on-screen keyboards.
-  void BuildKeyboards();
-  void PlaceKeyboards();
-  void BtnCyr_Click();
-  void BtnLat_Click();
-  void ToggleKeyboard(bool& shown, KeyboardStrip* strip, int& top, bool otherShown,
-                      KeyboardStrip* other, int& otherTop);
+  // form1_keyboards.cpp: an on-screen key types into the word box.
   void Image1_Click(int index);
-
-  // form1_frame.cpp: the window's own frame, shape and dragging.
-  void ClipToClientArea();
-  // A press, move or release on a control that drags the window.
-  bool DragEvent(QEvent* event);
-  void DragPress(const QMouseEvent& event);
-  void DragMove(const QMouseEvent& event);
-  void DragRelease();
-  void DrawFramePictures();
 
   AppState& app_;
 
@@ -164,25 +142,14 @@ class Form1 : public QWidget, public WordListHost {
   Button* btnLat_ = nullptr;
   Button* btnMin_ = nullptr;
   Button* btnClose_ = nullptr;
-  KeyboardStrip* picCyr_ = nullptr;
-  KeyboardStrip* picLat_ = nullptr;
+  KeyboardPanel* keyboards_ = nullptr;
   Button* btnCloseCyr_ = nullptr;
   Button* btnCloseLat_ = nullptr;
-  // Where each strip stands in the window: the first one shown at the base height, the next
-  // below it.
-  int cyrKeyboardTop_ = kBaseClientHeight;
-  int latKeyboardTop_ = kBaseClientHeight;
   std::vector<Button*> buttons_;
   std::vector<QToolButton*> options_;
   QButtonGroup* optionGroup_ = nullptr;
 
-  QMenu* mnuTOP_ = nullptr;
-  QAction* mnuRestore_ = nullptr;
-  QAction* mnuSetup_ = nullptr;
-  QAction* mnuAbout_ = nullptr;
-  QAction* mnuExit_ = nullptr;
-  QSystemTrayIcon* tray_ = nullptr;
-  std::function<bool()> trayAvailable_;
+  TrayIcon* tray_ = nullptr;
 
   std::string paneBytes_;
   bool wordBoxHasFocus_ = false;
@@ -190,11 +157,6 @@ class Form1 : public QWidget, public WordListHost {
   int savedSelStart_ = 0;
   int savedSelLength_ = 0;
   bool closing_ = false;
-
-  bool dragging_ = false;
-  bool systemMoveTried_ = false;
-  QPoint dragFrom_;
-  QPoint windowFrom_;
 };
 
 // Puts a window into the topmost band or takes it out, without moving or activating it; the

@@ -1,6 +1,5 @@
 // The option buttons, one per base, and the dressing of the window in the interface language,
 // the fonts and the colour scheme.
-#include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
@@ -17,8 +16,9 @@
 #include "resources/pictures.h"
 #include "ui/controls/button.h"
 #include "ui/main/form1.h"
-#include "ui/main/keyboard.h"
+#include "ui/main/keyboard_panel.h"
 #include "ui/main/text_edge.h"
+#include "ui/main/tray_icon.h"
 
 namespace vokabi::ui {
 
@@ -96,10 +96,10 @@ QString Form1::BaseNames(int index) const {
 }
 
 void Form1::Form1Setup() {
-  for (KeyboardStrip* strip : {picCyr_, picLat_}) strip->Dress(app_.Colours, app_.FontSmall);
+  keyboards_->Dress(app_.Colours, app_.FontSmall);
   DressControls();
   LoadTexts();
-  UpdateTrayTip();
+  tray_->SetTip(windowTitle());
   for (int i = 0; i < static_cast<int>(options_.size()); ++i) {
     QPalette palette = options_[i]->palette();
     palette.setColor(QPalette::Button, ToQColor(app_.Colours.optionBack));
@@ -107,7 +107,7 @@ void Form1::Form1Setup() {
     options_[i]->setPalette(palette);
     if (i < DictionaryCount()) options_[i]->setToolTip(BaseNames(i));
   }
-  PlaceKeyboards();
+  keyboards_->Place();
   std::int16_t work = ReadWorkDic();
   if (work >= DictionaryCount()) work = 0;
   AppSettings.WorkDic = work;
@@ -117,6 +117,7 @@ void Form1::Form1Setup() {
 
 void Form1::DressControls() {
   const SchemeColours& colours = app_.Colours;
+  Restyle(colours);
   QFont translateFont = app_.FontSmall;
   translateFont.setPointSize(12);
   translateFont.setBold(false);
@@ -151,9 +152,7 @@ void Form1::LoadTexts() {
                                               {btnCyr_, 49},   {btnLat_, 50}};
   for (const auto& [button, n] : captions) button->SetCaption(Text(n));
 
-  const std::pair<QAction*, int> menus[] = {
-      {mnuSetup_, 13}, {mnuAbout_, 14}, {mnuExit_, 53}, {mnuRestore_, 54}};
-  for (const auto& [action, n] : menus) action->setText(Text(n));
+  tray_->SetTexts(Text(54), Text(13), Text(14), Text(53));
 
   setWindowTitle(Text(15));
 

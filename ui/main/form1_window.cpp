@@ -1,0 +1,121 @@
+// The window's own frame buttons: minimise and close, restoring from the tray, closing with what
+// closing saves, and the topmost band.
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+
+#include "app/settings.h"
+#include "ui/controls/button.h"
+#include "ui/main/form1.h"
+#include "ui/main/tray_icon.h"
+
+namespace vokabi::ui {
+
+namespace {
+
+constexpr int kPictureSize = 10;
+constexpr Colour kPictureMask = 0xFFFFFF;
+constexpr int kTwipsPerInch = 1440;
+
+// A small black picture on the mask colour, which the button leaves transparent.
+QImage FramePicture(bool cross) {
+  QImage picture(kPictureSize, kPictureSize, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  painter.setPen(QPen(Qt::black, 2));
+  if (cross) {
+    painter.drawLine(1, 1, kPictureSize - 2, kPictureSize - 2);
+    painter.drawLine(1, kPictureSize - 2, kPictureSize - 2, 1);
+  } else {
+    painter.drawLine(1, kPictureSize - 2, kPictureSize - 2, kPictureSize - 2);
+  }
+  return picture;
+}
+
+}  // namespace
+
+void Form1::DrawFramePictures() {
+  for (Button* button : {btnMin_, btnClose_, btnCloseCyr_, btnCloseLat_}) {
+    button->DisableRefresh();
+    button->SetPictureNormal(FramePicture(button != btnMin_));
+    button->SetMaskColor(kPictureMask);
+    button->SetUseMaskColor(true);
+    button->SetPicturePosition(4);
+    button->SetBord(false);
+    button->Refresh();
+  }
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+  // The background label covers the whole client area, so all of it drags the window.
+  labelFon_->setGeometry(rect());
+  FramelessWindow::resizeEvent(event);
+}
+
+void Form1::SetTrayAvailableProbe(std::function<bool()> probe) {
+  tray_->SetAvailableProbe(std::move(probe));
+}
+
+void Form1::SysTray() {
+  tray_->Add(windowTitle());
+}
+
+void Form1::BtnMin_Click() {
+  setWindowState(windowState() | Qt::WindowMinimized);
+}
+
+void Form1::BtnClose_Click() {
+  if (!AppSettings.MinimizeToTray) {
+    CloseAndSave();
+    return;
+  }
+  if (!AppSettings.SystrayIcon) SysTray();
+  // Without a tray a hidden window could never be reached again.
+  if (tray_->Available()) {
+    hide();
+  } else {
+    BtnMin_Click();
+  }
+}
+
+void Form1::mnuRestore_Click() {
+  if (windowState() != Qt::WindowNoState) setWindowState(Qt::WindowNoState);
+  show();
+  raise();
+  activateWindow();
+}
+
+void Form1::Form_QueryUnload() {
+  tray_->Remove();
+  SaveClosingSettings(x() * kTwipsPerInch / logicalDpiX(), y() * kTwipsPerInch / logicalDpiY());
+}
+
+void Form1::CloseAndSave() {
+  if (closing_) return;
+  closing_ = true;
+  Form_QueryUnload();
+  hide();
+  QCoreApplication::quit();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  CloseAndSave();
+  event->accept();
+}
+
+void SetTopmost(QWidget* window, bool topmost) {
+  const QPoint at = window->pos();
+  const bool quiet = window->testAttribute(Qt::WA_ShowWithoutActivating);
+  window->setAttribute(Qt::WA_ShowWithoutActivating, true);
+  if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != topmost) {
+    // Changing a window's flags hides it and may forget where it stood.
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+    window->move(at);
+  }
+  window->show();
+  window->setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+}
+
+}  // namespace vokabi::ui
