@@ -152,6 +152,10 @@ void Form1::ConnectEvents() {
   });
   connect(tray_, &TrayIcon::RestoreRequested, this, &Form1::mnuRestore_Click);
   connect(tray_, &TrayIcon::ExitRequested, this, &Form1::CloseAndSave);
+  connect(btnSetup_, &Button::Click, this, &Form1::BtnSetup_Click);
+  connect(tray_, &TrayIcon::SetupRequested, this, &Form1::BtnSetup_Click);
+  connect(btnAbout_, &Button::Click, this, &Form1::BtnAbout_Click);
+  connect(tray_, &TrayIcon::AboutRequested, this, &Form1::BtnAbout_Click);
   for (Button* button : buttons_) {
     connect(button, &Button::KeyUp, this, [this](int keyCode, int) { EscapeReleased(keyCode); });
   }

@@ -123,6 +123,11 @@ class Form1 : public FramelessWindow, public WordListHost {
   void BtnNext_Click();
   void ShowHistoryEntry(Dictionary& dictionary);
 
+  // form1_dialogs.cpp: the settings dialog and the about box.
+  friend class Form1DialogHost;
+  void BtnSetup_Click();
+  void BtnAbout_Click();
+
   // form1_keyboards.cpp: an on-screen key types into the word box.
   void Image1_Click(int index);
 

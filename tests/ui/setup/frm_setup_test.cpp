@@ -1,0 +1,351 @@
+// The settings dialog opened from the lookup window and driven through its controls.
+#include "ui/setup/frm_setup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QSystemTrayIcon>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+#include "app/desktop_integration.h"
+#include "tests/ui/setup/dialog_world.h"
+#include "ui/setup/fonts.h"
+#include "ui/setup/printers.h"
+
+namespace vokabi::ui {
+namespace {
+
+RegVariant Stored(std::string_view name) {
+  return QueryRegValue(RegRoot::CurrentUser, kSettingsKey, name, RegVariant{});
+}
+
+bool MenuKeyExists(std::int32_t offset) {
+  return std::holds_alternative<std::int32_t>(
+      QueryRegValue(RegRoot::CurrentUser, BrowserMenuKey(offset), "Contexts", RegVariant{}));
+}
+
+// A family of the system without Cyrillic letters; empty when every family has them.
+QString FamilyWithoutCyrillic() {
+  for (const QString& family : QFontDatabase::families()) {
+    const auto systems = QFontDatabase::writingSystems(family);
+    if (systems.contains(QFontDatabase::Latin) && !systems.contains(QFontDatabase::Cyrillic) &&
+        ObtainedFamily(family) == family)
+      return family;
+  }
+  return {};
+}
+
+std::string FileText(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+class FrmSetupTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    world_ = std::make_unique<DialogWorld>();
+    previousPrinters_ = ReplacePrinterSource([this] { return printers_; });
+    QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
+  }
+  void cleanup() {
+    world_.reset();
+    ReplacePrinterSource(std::move(previousPrinters_));
+    printers_.clear();
+  }
+
+  void opensFromButtonAndTrayWithTheSettingsShown();
+  void fontWithoutCyrillicRefusesRussian();
+  void iconBoxFollowsStartAndTrayBoxes();
+  void defaultKeepsTheTrayBoxAndItsIcon();
+  void printerNoLongerInstalledIsKept();
+  void applyTwiceThenCancelDiscards();
+  void languageChangeMovesTheBrowserKey();
+  void applyRedressesBothWindowsAndSurvivesARestart();
+  void startWithTheSessionWritesTheAutostartFile();
+  void draggingACheckBoxMovesTheDialogOnly();
+
+ private:
+  FrmSetup* Open() { return world_->Open<FrmSetup>("BtnSetup"); }
+  FrmSetup* Dialog() const { return world_->form->findChild<FrmSetup*>(); }
+  QCheckBox* Check(int i) const {
+    return Dialog()->findChild<QCheckBox*>(QStringLiteral("Check1_%1").arg(i));
+  }
+  QComboBox* List(int i) const {
+    return Dialog()->findChild<QComboBox*>(QStringLiteral("Combo%1").arg(i));
+  }
+  Button* DialogButton(const char* name) const {
+    return Dialog()->findChild<Button*>(QString::fromLatin1(name));
+  }
+  Button* WindowButton(const char* name) const {
+    return world_->form->findChild<Button*>(QString::fromLatin1(name));
+  }
+  void Press(const char* name) { DialogWorld::Click(DialogButton(name)); }
+  void Toggle(int i) { QTest::mouseClick(Check(i), Qt::LeftButton); }
+  // Picks an item with the keyboard, as a user does on a closed list.
+  void Choose(int list, const QString& text) {
+    QComboBox* combo = List(list);
+    const int index = combo->findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Home);
+    for (int i = 0; i < index; ++i) QTest::keyClick(combo, Qt::Key_Down);
+    QCOMPARE(combo->currentText(), text);
+  }
+  void Load() {
+    world_->Load(QStringLiteral("0"));
+    QVERIFY(Open() != nullptr);
+  }
+
+  std::unique_ptr<DialogWorld> world_;
+  QStringList printers_;
+  PrinterSource previousPrinters_;
+};
+
+void FrmSetupTest::opensFromButtonAndTrayWithTheSettingsShown() {
+  AppSettings.AlwaysOnTop = true;
+  AppSettings.Style = "blue DARK";
+  AppSettings.ClipboardTranslate = true;
+  LanguageOffset = 3000;
+  world_->Load(QStringLiteral("0"));
+  Form1& form = *world_->form;
+  QVERIFY(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+  FrmSetup* dialog = Open();
+  QVERIFY(dialog != nullptr);
+  QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+  QVERIFY(!form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  QCOMPARE(List(1)->count(), 7);
+  QCOMPARE(List(1)->currentText(), QStringLiteral("German"));
+  QCOMPARE(List(1)->itemText(6), QStringLiteral("Руский"));
+  QCOMPARE(List(3)->currentText(), QStringLiteral("Blue dark"));
+  QCOMPARE(List(2)->currentText(), ObtainedFamily(world_->app.FontLarge.family()));
+  QVERIFY(!List(4)->isEnabled());
+  QVERIFY(Check(0)->isChecked() && Check(3)->isChecked() && Check(4)->isChecked());
+  QVERIFY(!Check(1)->isChecked() && !Check(7)->isChecked() && Check(7)->isEnabled());
+  // The browser of the menu entry exists only on Windows.
+  QVERIFY(!Check(6)->isEnabled());
+  QCOMPARE(DialogButton("BtnApply")->Caption(), QStringLiteral("Setzen"));
+
+  // The tray menu reaches the open dialog rather than a second one.
+  form.findChild<QAction*>("mnuSetup")->trigger();
+  QCOMPARE(form.findChildren<FrmSetup*>().size(), 1);
+
+  // Closing gives the window its band back and changes nothing.
+  Press("BtnClose");
+  QTRY_VERIFY(Dialog() == nullptr);
+  QVERIFY(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  QVERIFY(std::holds_alternative<std::monostate>(Stored("Style")));
+
+  form.findChild<QAction*>("mnuSetup")->trigger();
+  QVERIFY(Dialog() != nullptr && Dialog()->isVisible());
+}
+
+void FrmSetupTest::fontWithoutCyrillicRefusesRussian() {
+  const QString latinOnly = FamilyWithoutCyrillic();
+  if (latinOnly.isEmpty()) QSKIP("every font family here has Cyrillic letters");
+  Load();
+  const QString fontBefore = world_->app.FontLarge.family();
+  Choose(1, QStringLiteral("Руский"));
+  Choose(2, latinOnly);
+  Press("BtnOk");
+  QCOMPARE(world_->messages.size(), std::size_t{1});
+  QCOMPARE(world_->messages[0].first, QMessageBox::Warning);
+  QVERIFY(world_->messages[0].second.startsWith(QStringLiteral("Attention! Selected font")));
+  QVERIFY(Dialog() != nullptr && Dialog()->isVisible());
+  QCOMPARE(LanguageOffset, 1000);
+  QCOMPARE(world_->app.FontLarge.family(), fontBefore);
+  QVERIFY(std::holds_alternative<std::monostate>(Stored("Language")));
+
+  // The same family shows a Latin language.
+  Choose(1, QStringLiteral("French"));
+  Press("BtnOk");
+  QCOMPARE(world_->messages.size(), std::size_t{1});
+  QTRY_VERIFY(Dialog() == nullptr);
+  QCOMPARE(LanguageOffset, 2000);
+  QCOMPARE(RegText(Stored("UseFont")), latinOnly.toStdString());
+}
+
+void FrmSetupTest::iconBoxFollowsStartAndTrayBoxes() {
+  Load();
+  QVERIFY(Check(7)->isEnabled() && !Check(7)->isChecked());
+  Toggle(2);
+  QVERIFY(Check(7)->isChecked() && !Check(7)->isEnabled());
+  QVERIFY(AppSettings.SystrayIcon);
+  Toggle(8);
+  Toggle(2);
+  QVERIFY(!Check(2)->isChecked());
+  QVERIFY(Check(7)->isChecked() && !Check(7)->isEnabled());
+  Toggle(8);
+  QVERIFY(Check(7)->isChecked() && Check(7)->isEnabled());
+  Toggle(7);
+  QVERIFY(!Check(7)->isChecked());
+  // A disabled box ignores clicks.
+  Toggle(2);
+  Toggle(7);
+  QVERIFY(Check(7)->isChecked());
+}
+
+void FrmSetupTest::defaultKeepsTheTrayBoxAndItsIcon() {
+  AppSettings.MinimizeToTray = true;
+  AppSettings.AlwaysOnTop = true;
+  AppSettings.CompleteWord = false;
+  AppSettings.SelectionTranslate = true;
+  AppSettings.Style = "Black";
+  LanguageOffset = 2000;
+  Load();
+  Press("BtnDefault");
+  const bool expected[] = {false, true, false, true, false, false, false, true, true};
+  for (int i = 0; i < FrmSetup::kCheckBoxes; ++i) QCOMPARE(Check(i)->isChecked(), expected[i]);
+  QVERIFY(!Check(7)->isEnabled());
+  QCOMPARE(List(1)->currentText(), QStringLiteral("English"));
+  QCOMPARE(List(3)->currentText(), QStringLiteral("Green"));
+  QCOMPARE(List(2)->currentText(), ObtainedFamily(QStringLiteral("Arial")));
+  // Applied at once and saved.
+  QVERIFY(Dialog() != nullptr);
+  QCOMPARE(world_->messages.size(), std::size_t{0});
+  QCOMPARE(LanguageOffset, 1000);
+  QCOMPARE(RegNumber(Stored("Language")), 1000);
+  QCOMPARE(RegText(Stored("Style")), std::string("Green"));
+  QCOMPARE(RegNumber(Stored("MinimizeToTray")), 1);
+  QCOMPARE(RegNumber(Stored("SystrayIcon")), 1);
+  QCOMPARE(RegNumber(Stored("AlwaysOnTop")), 0);
+  QCOMPARE(RegNumber(Stored("CompleteWord")), 1);
+  QVERIFY(!world_->form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void FrmSetupTest::printerNoLongerInstalledIsKept() {
+  printers_ = {QStringLiteral("Office"), QStringLiteral("Lab")};
+  AppSettings.PrinterName = "Gone";
+  Load();
+  QVERIFY(List(4)->isEnabled());
+  QCOMPARE(List(4)->count(), 2);
+  QCOMPARE(List(4)->currentIndex(), -1);
+  Press("BtnApply");
+  QCOMPARE(AppSettings.PrinterName, std::string("Gone"));
+  QCOMPARE(RegText(Stored("PrinterName")), std::string("Gone"));
+  Choose(4, QStringLiteral("Lab"));
+  Press("BtnApply");
+  QCOMPARE(RegText(Stored("PrinterName")), std::string("Lab"));
+}
+
+void FrmSetupTest::applyTwiceThenCancelDiscards() {
+  Load();
+  Choose(3, QStringLiteral("Blue dark"));
+  Press("BtnApply");
+  QCOMPARE(RegText(Stored("Style")), std::string("Blue dark"));
+  Choose(3, QStringLiteral("Black"));
+  Toggle(4);
+  Press("BtnApply");
+  QCOMPARE(RegText(Stored("Style")), std::string("Black"));
+  QCOMPARE(RegNumber(Stored("ClipboardTranslate")), 1);
+  QCOMPARE(world_->app.Colours.optionBack, LookupSchemeColours(QStringLiteral("Black")).optionBack);
+  QVERIFY(Dialog() != nullptr);
+
+  Toggle(3);
+  Choose(1, QStringLiteral("Italian"));
+  Press("BtnCancel");
+  QTRY_VERIFY(Dialog() == nullptr);
+  QVERIFY(AppSettings.CompleteWord);
+  QCOMPARE(LanguageOffset, 1000);
+  QCOMPARE(RegNumber(Stored("CompleteWord")), 1);
+  // Opened again, it shows what was applied, not what was discarded.
+  QVERIFY(Open() != nullptr);
+  QVERIFY(Check(3)->isChecked());
+  QCOMPARE(List(3)->currentText(), QStringLiteral("Black"));
+}
+
+void FrmSetupTest::languageChangeMovesTheBrowserKey() {
+  LanguageOffset = 0;
+  LanguageCharset = 204;
+  AppSettings.IEintegration = true;
+  InstallBrowserMenu("/opt/vokabi/vokabi");
+  Load();
+  QVERIFY(Check(6)->isChecked());
+  Choose(1, QStringLiteral("English"));
+  Press("BtnApply");
+  QVERIFY(!MenuKeyExists(0));
+  QVERIFY(MenuKeyExists(1000));
+  const RegVariant script =
+      QueryRegValue(RegRoot::CurrentUser, BrowserMenuKey(1000), "", RegVariant{});
+  QVERIFY(RegText(script).find(QCoreApplication::applicationFilePath().toStdString()) !=
+          std::string::npos);
+}
+
+void FrmSetupTest::applyRedressesBothWindowsAndSurvivesARestart() {
+  Load();
+  Choose(1, QStringLiteral("Български"));
+  Choose(3, QStringLiteral("Blue dark"));
+  Toggle(0);
+  Press("BtnApply");
+  Form1& form = *world_->form;
+  const SchemeColours blueDark = LookupSchemeColours(QStringLiteral("Blue dark"));
+  QCOMPARE(WindowButton("BtnSetup")->Caption(), QStringLiteral("Настройки"));
+  QCOMPARE(WindowButton("BtnPrevod")->BackColor(), blueDark.schemeButton);
+  QCOMPARE(form.windowTitle(), QStringLiteral("Вокаби"));
+  QCOMPARE(DialogButton("BtnApply")->Caption(), QStringLiteral("Запомни"));
+  QCOMPARE(DialogButton("BtnOk")->BackColor(), blueDark.schemeButton);
+  QVERIFY(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  QVERIFY(Dialog()->isVisible());
+
+  // The next start reads back what was applied.
+  const SettingsRecord applied = AppSettings;
+  AppSettings = SettingsRecord{};
+  QVERIFY(SelectLanguage());
+  QVERIFY(LoadSettings(1 << 20, 1 << 20));
+  QCOMPARE(LanguageOffset, 0);
+  QCOMPARE(AppSettings.Style, std::string("Blue dark"));
+  QCOMPARE(AppSettings.UseFont, applied.UseFont);
+  QVERIFY(AppSettings.AlwaysOnTop);
+  QCOMPARE(AppSettings.CompleteWord, applied.CompleteWord);
+}
+
+void FrmSetupTest::startWithTheSessionWritesTheAutostartFile() {
+  Load();
+  Toggle(2);
+  Press("BtnOk");
+  QTRY_VERIFY(Dialog() == nullptr);
+  const std::filesystem::path autostart = world_->home.Path() / "autostart" / "vokabi.desktop";
+  const std::string entry = FileText(autostart);
+  const std::string program = QCoreApplication::applicationFilePath().toStdString();
+  QVERIFY2(entry.find("Exec=" + program + " /1\n") != std::string::npos, entry.c_str());
+  QVERIFY(std::filesystem::exists(world_->home.Data() / "icons/hicolor/64x64/apps/vokabi.png"));
+  QCOMPARE(RegText(QueryRegValue(RegRoot::LocalMachine, kRunKey,
+                                 std::filesystem::path(program).stem().string(), RegVariant{})),
+           program + " /1");
+  QVERIFY(world_->form->findChild<QSystemTrayIcon*>()->isVisible());
+
+  QVERIFY(Open() != nullptr);
+  QVERIFY(Check(2)->isChecked() && !Check(7)->isEnabled());
+  Toggle(2);
+  Toggle(7);
+  Press("BtnApply");
+  QVERIFY(!std::filesystem::exists(autostart));
+  QVERIFY(!world_->form->findChild<QSystemTrayIcon*>()->isVisible());
+  QCOMPARE(RegNumber(Stored("StartWithWindows")), 0);
+}
+
+void FrmSetupTest::draggingACheckBoxMovesTheDialogOnly() {
+  Load();
+  FrmSetup* dialog = Dialog();
+  const QPoint before = dialog->pos();
+  QCheckBox* box = Check(3);
+  const bool value = box->isChecked();
+  QTest::mousePress(box, Qt::LeftButton, {}, QPoint(5, 5));
+  QMouseEvent move(QEvent::MouseMove, QPointF(45, 25), box->mapToGlobal(QPointF(45, 25)),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(box, &move);
+  QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(45, 25));
+  QCOMPARE(box->isChecked(), value);
+  QCOMPARE(dialog->pos(), before + QPoint(40, 20));
+}
+
+}  // namespace vokabi::ui
+
+QTEST_MAIN(vokabi::ui::FrmSetupTest)
+#include "frm_setup_test.moc"

@@ -1,0 +1,120 @@
+#include "ui/setup/dialog_parts.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+#include <utility>
+
+#include "app/catalogue.h"
+#include "app/language.h"
+#include "platform/codepage.h"
+#include "ui/controls/button.h"
+
+namespace vokabi::ui {
+
+namespace {
+
+// The look every button of the program wears.
+constexpr int kButtonType = 3;
+constexpr int kButtonColorScheme = 2;
+
+constexpr int kCloseSize = 18;
+constexpr int kCloseMargin = 12;
+constexpr int kCloseTop = 10;
+constexpr int kPictureSize = 10;
+constexpr Colour kPictureMask = 0xFFFFFF;
+constexpr int kCloseTooltipText = 6;
+
+// A black cross on the mask colour, which the button leaves transparent.
+QImage CrossPicture() {
+  QImage picture(kPictureSize, kPictureSize, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  painter.setPen(QPen(Qt::black, 2));
+  painter.drawLine(1, 1, kPictureSize - 2, kPictureSize - 2);
+  painter.drawLine(1, kPictureSize - 2, kPictureSize - 2, 1);
+  return picture;
+}
+
+void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+  QMessageBox box(icon, parent ? parent->windowTitle() : QString(), text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+DialogMessageBox& MessageBoxHook() {
+  static DialogMessageBox hook = &ShowBox;
+  return hook;
+}
+
+}  // namespace
+
+QString InterfaceText(int n) {
+  return QString::fromStdString(platform::DecodeCharset(LanguageCharset, UiText(n)).utf8);
+}
+
+Button* MakeDialogButton(QWidget* parent, const char* name, const QRect& geometry) {
+  auto* button = new Button(parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->DisableRefresh();
+  button->SetButtonType(kButtonType);
+  button->SetColorScheme(kButtonColorScheme);
+  button->SetHandPointer(true);
+  button->setGeometry(geometry);
+  button->Refresh();
+  return button;
+}
+
+Button* MakeCloseButton(QWidget* parent, int clientWidth) {
+  Button* close = MakeDialogButton(
+      parent, "BtnClose",
+      QRect(clientWidth - kCloseMargin - kCloseSize, kCloseTop, kCloseSize, kCloseSize));
+  close->DisableRefresh();
+  close->SetPictureNormal(CrossPicture());
+  close->SetMaskColor(kPictureMask);
+  close->SetUseMaskColor(true);
+  close->SetPicturePosition(4);
+  close->SetBord(false);
+  close->Refresh();
+  close->setToolTip(InterfaceText(kCloseTooltipText));
+  return close;
+}
+
+void DressButton(Button* button, const SchemeColours& colours, const QFont& font) {
+  button->DisableRefresh();
+  button->SetBackColor(colours.schemeButton);
+  button->SetBackOver(colours.schemeButton);
+  button->SetForeColor(colours.schemeText);
+  button->SetForeOver(colours.schemeText);
+  button->SetFont(font);
+  button->Refresh();
+}
+
+void SetTextColour(QWidget* widget, Colour text) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, ToQColor(text));
+  palette.setColor(QPalette::Text, ToQColor(text));
+  palette.setColor(QPalette::ButtonText, ToQColor(text));
+  widget->setPalette(palette);
+}
+
+void SetColours(QWidget* widget, Colour back, Colour text) {
+  QPalette palette = widget->palette();
+  for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+    palette.setColor(role, ToQColor(back));
+  for (const QPalette::ColorRole role :
+       {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    palette.setColor(role, ToQColor(text));
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+void ShowDialogMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+  MessageBoxHook()(parent, icon, text);
+}
+
+DialogMessageBox ReplaceDialogMessageBox(DialogMessageBox messageBox) {
+  return std::exchange(MessageBoxHook(),
+                       messageBox ? std::move(messageBox) : DialogMessageBox(&ShowBox));
+}
+
+}  // namespace vokabi::ui

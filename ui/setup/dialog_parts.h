@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QRect>
+#include <QString>
+#include <functional>
+
+#include "ui/controls/schemes.h"
+
+class QFont;
+class QWidget;
+
+// Pieces the settings dialog and the about box share.
+namespace vokabi::ui {
+
+class Button;
+
+// Interface text n in the current interface language.
+QString InterfaceText(int n);
+
+// A skinned button in the look of every button of the program.
+Button* MakeDialogButton(QWidget* parent, const char* name, const QRect& geometry);
+// The close button of a frameless dialog: a small cross, tooltip text 6.
+Button* MakeCloseButton(QWidget* parent, int clientWidth);
+// Scheme colours on the face and the caption in both looks, and the font.
+void DressButton(Button* button, const SchemeColours& colours, const QFont& font);
+
+// Text colour and, for a widget that fills its background, background colour.
+void SetTextColour(QWidget* widget, Colour text);
+void SetColours(QWidget* widget, Colour back, Colour text);
+
+// Message boxes of the dialogs; tests put their own in place and get the old one back.
+using DialogMessageBox =
+    std::function<void(QWidget* parent, QMessageBox::Icon icon, const QString& text)>;
+void ShowDialogMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text);
+DialogMessageBox ReplaceDialogMessageBox(DialogMessageBox messageBox);
+
+}  // namespace vokabi::ui

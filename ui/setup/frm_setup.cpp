@@ -1,0 +1,247 @@
+#include "ui/setup/frm_setup.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include "app/language.h"
+#include "app/settings.h"
+#include "platform/autostart.h"
+#include "ui/controls/button.h"
+#include "ui/setup/dialog_parts.h"
+#include "ui/setup/fonts.h"
+#include "ui/setup/printers.h"
+
+namespace vokabi::ui {
+
+namespace {
+
+// The captions of the check boxes, drawn on the surface at x = 36 and these tops, with their
+// text numbers, check box 0 to 8.
+constexpr int kCaptionLeft = 36;
+constexpr int kCaptionTops[FrmSetup::kCheckBoxes] = {37, 61, 85, 125, 149, 173, 213, 237, 261};
+constexpr int kCaptionTexts[FrmSetup::kCheckBoxes] = {27, 28, 29, 30, 31, 37, 38, 32, 39};
+constexpr int kCheckBoxLeft = 14;
+constexpr int kCheckBoxSize = 18;
+
+// The four lists in a column on the right, each under its label.
+constexpr int kListLeft = 320;
+constexpr int kListWidth = 166;
+constexpr int kListTop = 34;
+constexpr int kListStep = 56;
+constexpr int kLabelHeight = 18;
+constexpr int kListHeight = 24;
+constexpr int kLabelTexts[] = {26, 24, 33, 34};
+const char* const kListNames[] = {"Combo1", "Combo2", "Combo3", "Combo4"};
+
+constexpr int kCommandTop = 296;
+constexpr int kCommandLeft = 36;
+constexpr int kCommandWidth = 94;
+constexpr int kCommandHeight = 26;
+constexpr int kCommandGap = 8;
+
+constexpr const char* kLanguageNames[] = {"Български", "English", "French", "German",
+                                          "Spanish",   "Italian", "Руский"};
+constexpr int kLanguageStep = 1000;
+
+}  // namespace
+
+FrmSetup::FrmSetup(std::unique_ptr<DialogHost> host, QWidget* parent)
+    : FramelessWindow(parent), host_(std::move(host)) {
+  setObjectName(QStringLiteral("FrmSetup"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowModality(Qt::WindowModal);
+  setFixedSize(kClientWidth, kClientHeight);
+  BuildControls();
+  Form_Load();
+}
+
+FrmSetup::~FrmSetup() = default;
+
+void FrmSetup::BuildControls() {
+  for (int i = 0; i < kCheckBoxes; ++i) {
+    auto* box = new QCheckBox(this);
+    box->setObjectName(QStringLiteral("Check1_%1").arg(i));
+    box->setGeometry(kCheckBoxLeft, kCaptionTops[i] - 1, kCheckBoxSize, kCheckBoxSize);
+    box->installEventFilter(this);
+    check1_[i] = box;
+    connect(box, &QCheckBox::toggled, this, [this, i] { Check1_Click(i); });
+  }
+  QComboBox** const lists[] = {&combo1_, &combo2_, &combo3_, &combo4_};
+  for (int i = 0; i < 4; ++i) {
+    const int top = kListTop + i * kListStep;
+    auto* label = new QLabel(this);
+    label->setObjectName(QStringLiteral("Label1_%1").arg(i));
+    label->setGeometry(kListLeft, top, kListWidth, kLabelHeight);
+    DragBy(label);
+    label1_[i] = label;
+    auto* list = new QComboBox(this);
+    list->setObjectName(QString::fromLatin1(kListNames[i]));
+    list->setGeometry(kListLeft, top + kLabelHeight, kListWidth, kListHeight);
+    *lists[i] = list;
+  }
+  const char* const commands[] = {"BtnOk", "BtnCancel", "BtnApply", "BtnDefault"};
+  Button** const buttons[] = {&btnOk_, &btnCancel_, &btnApply_, &btnDefault_};
+  for (int i = 0; i < 4; ++i) {
+    *buttons[i] = MakeDialogButton(this, commands[i],
+                                   QRect(kCommandLeft + i * (kCommandWidth + kCommandGap),
+                                         kCommandTop, kCommandWidth, kCommandHeight));
+  }
+  btnClose_ = MakeCloseButton(this, kClientWidth);
+
+  connect(btnOk_, &Button::Click, this, &FrmSetup::BtnOk_Click);
+  connect(btnCancel_, &Button::Click, this, &FrmSetup::BtnCancel_Click);
+  connect(btnClose_, &Button::Click, this, &FrmSetup::BtnCancel_Click);
+  connect(btnApply_, &Button::Click, this, &FrmSetup::BtnApply_Click);
+  connect(btnDefault_, &Button::Click, this, &FrmSetup::BtnDefault_Click);
+}
+
+void FrmSetup::Form_Load() {
+  host_->SetLookupTopmost(false);
+  Restyle();
+  for (const char* name : kLanguageNames) combo1_->addItem(QString::fromUtf8(name));
+  combo1_->setCurrentIndex(LanguageOffset / kLanguageStep);
+  combo3_->addItems(SchemeNames());
+  // A name stored in another case is still its scheme; an unknown one selects nothing.
+  combo3_->setCurrentIndex(
+      combo3_->findText(QString::fromStdString(AppSettings.Style), Qt::MatchFixedString));
+  FillFonts();
+  FillPrinters();
+
+  check1_[kAlwaysOnTop]->setChecked(AppSettings.AlwaysOnTop);
+  check1_[kSavePosition]->setChecked(AppSettings.SavePosition);
+  check1_[kStartWithWindows]->setChecked(AppSettings.StartWithWindows);
+  check1_[kMinimizeToTray]->setChecked(AppSettings.MinimizeToTray);
+  if (AppSettings.StartWithWindows || AppSettings.MinimizeToTray) AppSettings.SystrayIcon = true;
+  check1_[kSystrayIcon]->setChecked(AppSettings.SystrayIcon);
+  check1_[kSystrayIcon]->setEnabled(!AppSettings.StartWithWindows && !AppSettings.MinimizeToTray);
+  check1_[kCompleteWord]->setChecked(AppSettings.CompleteWord);
+  check1_[kClipboardTranslate]->setChecked(AppSettings.ClipboardTranslate);
+  check1_[kSelectionTranslate]->setChecked(AppSettings.SelectionTranslate);
+  check1_[kIEintegration]->setChecked(AppSettings.IEintegration);
+  // Where the browser does not exist the switch would do nothing; it shows what is stored.
+  check1_[kIEintegration]->setEnabled(platform::HasBrowserMenuHost());
+}
+
+void FrmSetup::FillFonts() {
+  combo2_->addItems(FontFamilies());
+  const QString face = host_->FontLarge().family();
+  int index = combo2_->findText(face);
+  // A face the system lacks (Arial on many Linux systems): what it substitutes for it.
+  if (index < 0) index = combo2_->findText(ObtainedFamily(face));
+  combo2_->setCurrentIndex(index);
+}
+
+void FrmSetup::FillPrinters() {
+  combo4_->addItems(InstalledPrinters());
+  combo4_->setCurrentIndex(combo4_->findText(QString::fromStdString(AppSettings.PrinterName)));
+  combo4_->setEnabled(combo4_->count() > 0);
+}
+
+void FrmSetup::Restyle() {
+  const SchemeColours& colours = host_->Colours();
+  const QFont& small = host_->FontSmall();
+  btnOk_->SetCaption(InterfaceText(7));
+  btnCancel_->SetCaption(InterfaceText(17));
+  btnApply_->SetCaption(InterfaceText(25));
+  btnDefault_->SetCaption(InterfaceText(36));
+  for (int i = 0; i < 4; ++i) {
+    label1_[i]->setText(InterfaceText(kLabelTexts[i]));
+    label1_[i]->setFont(small);
+    SetTextColour(label1_[i], colours.schemeText);
+  }
+  setWindowTitle(InterfaceText(13));
+  setFont(small);
+  FramelessWindow::Restyle(colours);
+  for (QCheckBox* box : check1_) SetColours(box, colours.optionBack, colours.schemeText);
+  for (Button* button : {btnOk_, btnCancel_, btnApply_, btnDefault_, btnClose_})
+    DressButton(button, colours, small);
+  for (QComboBox* list : {combo1_, combo2_, combo3_, combo4_}) {
+    list->setFont(small);
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, ToQColor(colours.listBack));
+    palette.setColor(QPalette::Text, ToQColor(colours.listText));
+    palette.setColor(QPalette::Button, ToQColor(colours.listBack));
+    palette.setColor(QPalette::ButtonText, ToQColor(colours.listText));
+    list->setPalette(palette);
+  }
+  btnClose_->setToolTip(InterfaceText(6));
+  update();
+}
+
+void FrmSetup::paintEvent(QPaintEvent* event) {
+  FramelessWindow::paintEvent(event);
+  QPainter painter(this);
+  painter.setFont(host_->FontSmall());
+  painter.setPen(ToQColor(host_->Colours().schemeText));
+  for (int i = 0; i < kCheckBoxes; ++i) {
+    painter.drawText(
+        QRect(kCaptionLeft, kCaptionTops[i], kListLeft - kCaptionLeft - 4, 2 * kLabelHeight),
+        Qt::AlignLeft | Qt::AlignTop, InterfaceText(kCaptionTexts[i]));
+  }
+}
+
+void FrmSetup::Check1_Click(int index) {
+  if (index == kMinimizeToTray) HoldSystrayIcon(kMinimizeToTray, kStartWithWindows);
+  if (index == kStartWithWindows) HoldSystrayIcon(kStartWithWindows, kMinimizeToTray);
+}
+
+void FrmSetup::HoldSystrayIcon(int index, int other) {
+  QCheckBox* icon = check1_[kSystrayIcon];
+  if (check1_[index]->isChecked()) {
+    AppSettings.SystrayIcon = true;
+    icon->setChecked(true);
+    icon->setEnabled(false);
+  } else if (!check1_[other]->isChecked()) {
+    icon->setEnabled(true);
+  }
+}
+
+void FrmSetup::BtnCancel_Click() {
+  host_->SetLookupTopmost(AppSettings.AlwaysOnTop);
+  close();
+}
+
+bool FrmSetup::eventFilter(QObject* watched, QEvent* event) {
+  for (QCheckBox* box : check1_) {
+    if (watched == box) return CheckBoxDrag(box, event);
+  }
+  return FramelessWindow::eventFilter(watched, event);
+}
+
+bool FrmSetup::CheckBoxDrag(QCheckBox* box, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress) {
+    const auto& press = *static_cast<QMouseEvent*>(event);
+    if (press.button() == Qt::LeftButton) {
+      checkPressedAt_ = press.globalPosition().toPoint();
+      windowFrom_ = pos();
+      checkDragging_ = false;
+      systemMoved_ = false;
+    }
+    return false;
+  }
+  if (event->type() == QEvent::MouseMove) {
+    const auto& move = *static_cast<QMouseEvent*>(event);
+    if (!move.buttons().testFlag(Qt::LeftButton)) return false;
+    const QPoint by = move.globalPosition().toPoint() - checkPressedAt_;
+    if (!checkDragging_ && by.manhattanLength() >= QApplication::startDragDistance()) {
+      // A drag, not a click: the box keeps its value.
+      checkDragging_ = true;
+      box->setDown(false);
+      systemMoved_ = windowHandle() != nullptr && windowHandle()->startSystemMove();
+    }
+    if (checkDragging_ && !systemMoved_) this->move(windowFrom_ + by);
+    return checkDragging_;
+  }
+  if (event->type() == QEvent::MouseButtonRelease && checkDragging_) {
+    checkDragging_ = false;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace vokabi::ui

@@ -1,0 +1,105 @@
+// The dialog's commands: Apply in its eighteen steps, OK, Default.
+#include <QCheckBox>
+#include <QComboBox>
+
+#include "app/desktop_integration.h"
+#include "app/error_class.h"
+#include "app/language.h"
+#include "app/settings.h"
+#include "platform/codepage.h"
+#include "ui/setup/dialog_parts.h"
+#include "ui/setup/fonts.h"
+#include "ui/setup/frm_setup.h"
+
+namespace vokabi::ui {
+
+namespace {
+
+constexpr std::int32_t kFontMessage = 2000;
+constexpr int kLanguageStep = 1000;
+constexpr int kLargePoints = 12;
+constexpr int kSmallPoints = 10;
+
+// What Default puts into the lists.
+constexpr int kDefaultLanguage = 1;  // English
+constexpr const char* kDefaultFont = "Arial";
+constexpr int kDefaultScheme = 5;  // Green
+
+}  // namespace
+
+bool FrmSetup::On(int index) const {
+  return check1_[index]->isChecked();
+}
+
+bool FrmSetup::BtnApply_Click() {
+  const std::int32_t offset = combo1_->currentIndex() * kLanguageStep;
+  const std::int32_t charset = CharsetForLanguage(offset);
+  const QString face = combo2_->currentText();
+  if (!FontShowsCharset(face, charset)) {
+    AppError.SetNomer(kFontMessage);
+    ShowDialogMessage(
+        this, QMessageBox::Warning,
+        QString::fromStdString(platform::DecodeCharset(LanguageCharset, AppError.MsgText()).utf8));
+    return false;
+  }
+  LanguageOffset = offset;
+  LanguageCharset = charset;
+  host_->FontLarge() = QFont(face, kLargePoints);
+  host_->FontSmall() = QFont(face, kSmallPoints);
+  AppSettings.UseFont = face.toStdString();
+
+  ApplySwitches();
+
+  // A scheme list that shows nothing (an unknown stored name) leaves the scheme alone.
+  const QString scheme = combo3_->currentText();
+  if (!scheme.isEmpty() && scheme.toStdString() != AppSettings.Style) {
+    AppSettings.Style = scheme.toStdString();
+    host_->Colours() = LookupSchemeColours(scheme);
+  }
+  if (!combo4_->currentText().isEmpty())
+    AppSettings.PrinterName = combo4_->currentText().toStdString();
+
+  Restyle();
+  host_->DressLookupWindow();
+  host_->SetLookupTopmost(AppSettings.AlwaysOnTop);
+  SaveSettings();
+  return true;
+}
+
+void FrmSetup::ApplySwitches() {
+  AppSettings.AlwaysOnTop = On(kAlwaysOnTop);
+  AppSettings.SavePosition = On(kSavePosition);
+  AppSettings.StartWithWindows = On(kStartWithWindows);
+  SetStartWithWindows(AppSettings.StartWithWindows, host_->Program());
+  AppSettings.CompleteWord = On(kCompleteWord);
+  // The clipboard and selection timers read these two.
+  AppSettings.ClipboardTranslate = On(kClipboardTranslate);
+  AppSettings.SelectionTranslate = On(kSelectionTranslate);
+  AppSettings.IEintegration = On(kIEintegration);
+  RemoveBrowserMenus();
+  if (AppSettings.IEintegration) InstallBrowserMenu(host_->Program().executable);
+  AppSettings.SystrayIcon = On(kSystrayIcon);
+  host_->ShowTrayIcon(AppSettings.SystrayIcon);
+  AppSettings.MinimizeToTray = On(kMinimizeToTray);
+}
+
+void FrmSetup::BtnOk_Click() {
+  AppError.Clear();
+  if (BtnApply_Click()) close();
+}
+
+void FrmSetup::BtnDefault_Click() {
+  const bool defaults[] = {false, true, false, true, false, false, false, false};
+  for (int i = 0; i < kMinimizeToTray; ++i) check1_[i]->setChecked(defaults[i]);
+  // The tray box keeps its state, and with it the icon it needs.
+  Check1_Click(kMinimizeToTray);
+  combo1_->setCurrentIndex(kDefaultLanguage);
+  const QString face = QString::fromLatin1(kDefaultFont);
+  int font = combo2_->findText(face);
+  if (font < 0) font = combo2_->findText(ObtainedFamily(face));
+  combo2_->setCurrentIndex(font);
+  combo3_->setCurrentIndex(kDefaultScheme);
+  BtnApply_Click();
+}
+
+}  // namespace vokabi::ui
