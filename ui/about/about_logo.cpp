@@ -2,13 +2,16 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QtMath>
 
 namespace vokabi::ui {
 
 namespace {
 
-constexpr int kWidth = 200;
 constexpr int kHeight = 64;
+constexpr int kBaseline = 46;
+// Room for the white edge after the last letter.
+constexpr int kEdge = 4;
 
 const QColor kCover(30, 90, 160);
 const QColor kPage(250, 248, 238);
@@ -38,22 +41,21 @@ void DrawBook(QPainter& painter, int size) {
 }  // namespace
 
 QPixmap AboutLogo() {
-  QPixmap logo(kWidth, kHeight);
-  logo.fill(Qt::transparent);
-  QPainter painter(&logo);
-  painter.setRenderHint(QPainter::Antialiasing);
-  DrawBook(painter, kHeight);
-
   // The name in the cover's blue, its V in the letter's red, with a white edge for dark schemes.
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setBold(true);
   font.setPixelSize(36);
-  QPainterPath name;
-  name.addText(QPointF(kHeight + 6, 46), font, QStringLiteral("okabi"));
   QPainterPath letter;
-  letter.addText(QPointF(kHeight + 4, 46), font, QStringLiteral("V"));
-  const qreal letterWidth = letter.boundingRect().width();
-  name.translate(letterWidth + 2, 0);
+  letter.addText(QPointF(kHeight + 6, kBaseline), font, QStringLiteral("V"));
+  QPainterPath name;
+  name.addText(QPointF(letter.boundingRect().right() + 2, kBaseline), font,
+               QStringLiteral("okabi"));
+
+  QPixmap logo(qCeil(name.boundingRect().right()) + kEdge, kHeight);
+  logo.fill(Qt::transparent);
+  QPainter painter(&logo);
+  painter.setRenderHint(QPainter::Antialiasing);
+  DrawBook(painter, kHeight);
   painter.setPen(QPen(QColor(255, 255, 255, 200), 3));
   painter.setBrush(Qt::NoBrush);
   painter.drawPath(letter);

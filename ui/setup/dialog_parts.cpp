@@ -97,17 +97,6 @@ void SetTextColour(QWidget* widget, Colour text) {
   widget->setPalette(palette);
 }
 
-void SetColours(QWidget* widget, Colour back, Colour text) {
-  QPalette palette = widget->palette();
-  for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-    palette.setColor(role, ToQColor(back));
-  for (const QPalette::ColorRole role :
-       {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-    palette.setColor(role, ToQColor(text));
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
-
 void ShowDialogMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
   MessageBoxHook()(parent, icon, text);
 }

@@ -25,9 +25,8 @@ Button* MakeCloseButton(QWidget* parent, int clientWidth);
 // Scheme colours on the face and the caption in both looks, and the font.
 void DressButton(Button* button, const SchemeColours& colours, const QFont& font);
 
-// Text colour and, for a widget that fills its background, background colour.
+// The colour of a widget's text.
 void SetTextColour(QWidget* widget, Colour text);
-void SetColours(QWidget* widget, Colour back, Colour text);
 
 // Message boxes of the dialogs; tests put their own in place and get the old one back.
 using DialogMessageBox =

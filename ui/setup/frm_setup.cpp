@@ -157,7 +157,14 @@ void FrmSetup::Restyle() {
   setWindowTitle(InterfaceText(13));
   setFont(small);
   FramelessWindow::Restyle(colours);
-  for (QCheckBox* box : check1_) SetColours(box, colours.optionBack, colours.schemeText);
+  for (QCheckBox* box : check1_) {
+    // The box itself stays white, as a check box is; around it the dialog's colour.
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, ToQColor(colours.optionBack));
+    palette.setColor(QPalette::WindowText, ToQColor(colours.schemeText));
+    box->setPalette(palette);
+    box->setAutoFillBackground(true);
+  }
   for (Button* button : {btnOk_, btnCancel_, btnApply_, btnDefault_, btnClose_})
     DressButton(button, colours, small);
   for (QComboBox* list : {combo1_, combo2_, combo3_, combo4_}) {
