@@ -2,10 +2,12 @@
 // closing saves, and the topmost band.
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 
+#include "app/desktop_integration.h"
 #include "app/settings.h"
 #include "ui/controls/button.h"
 #include "ui/main/form1.h"
@@ -90,6 +92,9 @@ void Form1::mnuRestore_Click() {
 void Form1::Form_QueryUnload() {
   tray_->Remove();
   SaveClosingSettings(x() * kTwipsPerInch / logicalDpiX(), y() * kTwipsPerInch / logicalDpiY());
+  // The browser's entry follows the program to wherever it now lives.
+  if (AppSettings.IEintegration)
+    InstallBrowserMenu(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
 }
 
 void Form1::CloseAndSave() {

@@ -275,6 +275,11 @@ void FrmSetupTest::languageChangeMovesTheBrowserKey() {
       QueryRegValue(RegRoot::CurrentUser, BrowserMenuKey(1000), "", RegVariant{});
   QVERIFY(RegText(script).find(QCoreApplication::applicationFilePath().toStdString()) !=
           std::string::npos);
+  // Closing the window puts the entry back where the program is now.
+  DeleteRegKey(RegRoot::CurrentUser, BrowserMenuKey(1000));
+  Press("BtnCancel");
+  world_->form->CloseAndSave();
+  QVERIFY(MenuKeyExists(1000));
 }
 
 void FrmSetupTest::applyRedressesBothWindowsAndSurvivesARestart() {
