@@ -11,7 +11,7 @@
 #include "app/settings.h"
 #include "ui/controls/key_codes.h"
 #include "ui/main/form1.h"
-#include "ui/main/text_edge.h"
+#include "ui/main/engine_text.h"
 
 namespace vokabi::ui {
 

@@ -5,7 +5,7 @@
 
 #include "ui/controls/key_codes.h"
 #include "ui/main/form1.h"
-#include "ui/main/text_edge.h"
+#include "ui/main/engine_text.h"
 
 namespace vokabi::ui {
 

@@ -18,7 +18,7 @@
 #include "ui/controls/button.h"
 #include "ui/main/form1.h"
 #include "ui/main/keyboard.h"
-#include "ui/main/text_edge.h"
+#include "ui/main/engine_text.h"
 
 namespace vokabi::ui {
 

@@ -23,7 +23,7 @@
 #include "ui/controls/schemes.h"
 #include "ui/main/form1.h"
 #include "ui/main/test_probe.h"
-#include "ui/main/text_edge.h"
+#include "ui/main/engine_text.h"
 
 namespace vokabi::ui {
 

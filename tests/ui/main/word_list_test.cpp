@@ -16,7 +16,7 @@
 #include "tests/support/sample_base.h"
 #include "tests/support/temp_folder.h"
 #include "ui/controls/colour.h"
-#include "ui/main/text_edge.h"
+#include "ui/main/engine_text.h"
 
 using namespace vokabi;
 using namespace vokabi::ui;
