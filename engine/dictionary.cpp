@@ -48,7 +48,7 @@ bool ReadAt(const std::filesystem::path& path, std::uint64_t offset, std::size_t
 
 }  // namespace
 
-Dictionary::Dictionary(MakeCrypto& crypto, ErrorClass& errors, std::filesystem::path appFolder,
+Dictionary::Dictionary(MakeCrypto& crypto, ErrorReport& errors, std::filesystem::path appFolder,
                        CaseMapProvider caseMaps)
     : crypto_(crypto),
       errors_(errors),

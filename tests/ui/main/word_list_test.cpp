@@ -9,8 +9,8 @@
 
 #include "app/error_class.h"
 #include "app/language.h"
+#include "app/system_case_map.h"
 #include "engine/make_crypto.h"
-#include "platform/case_map.h"
 #include "platform/codepage.h"
 #include "tests/support/base_files.h"
 #include "tests/support/sample_base.h"
@@ -62,7 +62,7 @@ struct Host : WordListHost {
   }
   bool Load(const BaseSource& source, const std::string& name) {
     dictionaries.push_back(
-        std::make_unique<Dictionary>(crypto, AppError, folder.Path(), platform::CaseMapForCharset));
+        std::make_unique<Dictionary>(crypto, AppError, folder.Path(), SystemCaseMap));
     return test::WriteBase(folder / name, source) && dictionaries.back()->Initialize(name);
   }
   // The translate action and ShowTranslation as the window runs them.
