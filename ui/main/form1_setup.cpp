@@ -16,9 +16,9 @@
 #include "app/settings.h"
 #include "resources/pictures.h"
 #include "ui/controls/button.h"
+#include "ui/main/engine_text.h"
 #include "ui/main/form1.h"
 #include "ui/main/keyboard.h"
-#include "ui/main/engine_text.h"
 
 namespace vokabi::ui {
 
