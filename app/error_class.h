@@ -3,18 +3,20 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/error_report.h"
+
 namespace vokabi {
 
 // The one message object through which every routine reports a failure by number. Setting the
 // number fetches its text in the interface language of that moment.
-class ErrorClass {
+class ErrorClass : public ErrorReport {
  public:
   ErrorClass() { Clear(); }
 
   void Clear();
 
-  void SetNomer(std::int32_t nomer);
-  std::int32_t Nomer() const { return nomer_; }
+  void SetNomer(std::int32_t nomer) override;
+  std::int32_t Nomer() const override { return nomer_; }
   // Single-byte text as stored in the catalogue (see catalogue.h).
   const std::string& MsgText() const { return msgText_; }
 

@@ -80,6 +80,9 @@ template <class... F>
 struct Overloaded : F... {
   using F::operator()...;
 };
+// C++20 deduces this by itself, but clang before 17 does not.
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
 
 const StoredSetting& Setting(std::string_view name) {
   for (const StoredSetting& setting : kStored)

@@ -12,13 +12,13 @@
 #include <vector>
 
 #include "app/error_class.h"
+#include "app/system_case_map.h"
 #include "bench/freedict_bases.h"
 #include "bench/linear_lookup.h"
 #include "bench/synthetic_base.h"
 #include "engine/base_header.h"
 #include "engine/dictionary.h"
 #include "engine/make_crypto.h"
-#include "platform/case_map.h"
 
 namespace vokabi::bench {
 namespace {
@@ -41,13 +41,12 @@ struct Engines {
 // Ends the run when the base does not load: no figure would mean anything.
 std::unique_ptr<Engines> Open(const fs::path& folder, const std::string& fileName) {
   auto e = std::make_unique<Engines>();
-  e->dictionary =
-      std::make_unique<Dictionary>(e->crypto, e->errors, folder, platform::CaseMapForCharset);
+  e->dictionary = std::make_unique<Dictionary>(e->crypto, e->errors, folder, SystemCaseMap);
   const bool loaded = e->dictionary->Initialize(fileName);
   if (loaded) {
-    e->linear = std::make_unique<LinearLookup>(
-        e->crypto, e->errors, platform::CaseMapForCharset(e->dictionary->Charset1()),
-        platform::CaseMapForCharset(e->dictionary->Charset2()));
+    e->linear = std::make_unique<LinearLookup>(e->crypto, e->errors,
+                                               SystemCaseMap(e->dictionary->Charset1()),
+                                               SystemCaseMap(e->dictionary->Charset2()));
   }
   if (!loaded || !e->linear->Load(folder / fileName)) {
     std::fprintf(stderr, "%s does not load\n", (folder / fileName).c_str());
@@ -203,7 +202,7 @@ void LoadBase(benchmark::State& state) {
   const SyntheticBase& base = MakeSyntheticBase(kWordsPerSide);
   Engines& e = Synthetic();
   for (auto _ : state) {
-    Dictionary d(e.crypto, e.errors, base.folder, platform::CaseMapForCharset);
+    Dictionary d(e.crypto, e.errors, base.folder, SystemCaseMap);
     benchmark::DoNotOptimize(d.Initialize(base.fileName));
   }
 }
@@ -227,8 +226,8 @@ void LoadFourBases(benchmark::State& state) {
   std::vector<std::unique_ptr<Dictionary>> loaded;
   for (auto _ : state) {
     for (const char* name : kFreeDictBases) {
-      loaded.push_back(std::make_unique<Dictionary>(crypto, errors, FreeDictFolder(),
-                                                    platform::CaseMapForCharset));
+      loaded.push_back(
+          std::make_unique<Dictionary>(crypto, errors, FreeDictFolder(), SystemCaseMap));
       benchmark::DoNotOptimize(loaded.back()->Initialize(name));
     }
     state.PauseTiming();

@@ -7,9 +7,9 @@
 #include <stdexcept>
 
 #include "app/error_class.h"
+#include "app/system_case_map.h"
 #include "engine/base_writer.h"
 #include "engine/make_crypto.h"
-#include "platform/case_map.h"
 
 namespace vokabi::bench {
 namespace {
@@ -64,7 +64,7 @@ const SyntheticBase& MakeSyntheticBase(int wordsPerSide) {
     MakeCrypto crypto(errors);
     BaseImage image;
     std::string error;
-    if (!BuildBaseImage(source, crypto, platform::CaseMapForCharset, &image, &error)) {
+    if (!BuildBaseImage(source, crypto, SystemCaseMap, &image, &error)) {
       throw std::runtime_error(error);
     }
     const std::string bytes = EncodeBase(image, crypto, &error);

@@ -4,6 +4,11 @@
 #include <optional>
 
 namespace vokabi {
+
+// Offsets that bases in use depend on.
+static_assert(header::kIndexOffset.offset == 13 && header::kDataBase1.offset == 53 &&
+              header::kKey.offset == 68 && header::kNamesAfterKey == 13);
+
 namespace {
 
 // The header as the loader sees it: the bytes read from the file, then spaces up to the load
@@ -21,10 +26,18 @@ class HeaderText {
     return field;
   }
 
+  std::string Field(HeaderField field, std::size_t base = 0) const {
+    return Field(base + field.offset, field.length);
+  }
+
   std::optional<std::uint32_t> Hex(std::size_t offset, std::size_t digits) const {
     std::uint32_t value = 0;
     if (!ParseHex(Field(offset, digits), &value)) return std::nullopt;
     return value;
+  }
+
+  std::optional<std::uint32_t> Hex(HeaderField field, std::size_t base = 0) const {
+    return Hex(base + field.offset, field.length);
   }
 
   // Offset of the next "|" at or after offset; spaces never hold one.
@@ -49,10 +62,10 @@ void FillLetters(const std::string& table, std::array<std::int32_t, 256>& letter
 }
 
 bool ReadTable(const HeaderText& text, std::size_t* offset, std::string* table) {
-  const auto length = text.Hex(*offset, 3);
+  const auto length = text.Hex(*offset, header::kTableLength);
   if (!length || *length % 4 != 0) return false;
-  *table = text.Field(*offset + 3, *length);
-  *offset += 3 + *length;
+  *table = text.Field(*offset + header::kTableLength, *length);
+  *offset += header::kTableLength + *length;
   return true;
 }
 
@@ -81,21 +94,21 @@ bool ParseHex(std::string_view field, std::uint32_t* value) {
 bool ParseBaseHeader(std::string_view bytes, BaseHeader* header) {
   const HeaderText text(bytes);
   BaseHeader h;
-  h.baseId = text.Field(5, 8);
-  const auto indexOffset = text.Hex(13, 4);
-  const auto indexLength = text.Hex(17, 7);
-  const auto reserved1 = text.Hex(24, 7);
-  const auto reserved2 = text.Hex(31, 7);
-  const auto charset1 = text.Hex(38, 2);
-  const auto charset2 = text.Hex(40, 2);
-  const std::string digit = text.Field(42, 1);
-  const auto words1 = text.Hex(43, 5);
-  const auto words2 = text.Hex(48, 5);
-  const auto dataBase1 = text.Hex(53, 7);
-  const auto dataBase2 = text.Hex(60, 7);
-  if (!indexOffset || *indexOffset > 0x7FFF || !indexLength || !reserved1 || !reserved2 ||
-      !charset1 || !charset2 || digit[0] < '0' || digit[0] > '9' || !words1 || !words2 ||
-      !dataBase1 || !dataBase2 || bytes.size() < 68) {
+  h.baseId = text.Field(header::kBaseId);
+  const auto indexOffset = text.Hex(header::kIndexOffset);
+  const auto indexLength = text.Hex(header::kIndexLength);
+  const auto reserved1 = text.Hex(header::kReserved1);
+  const auto reserved2 = text.Hex(header::kReserved2);
+  const auto charset1 = text.Hex(header::kCharset1);
+  const auto charset2 = text.Hex(header::kCharset2);
+  const std::string digit = text.Field(header::kDigit);
+  const auto words1 = text.Hex(header::kWordCount1);
+  const auto words2 = text.Hex(header::kWordCount2);
+  const auto dataBase1 = text.Hex(header::kDataBase1);
+  const auto dataBase2 = text.Hex(header::kDataBase2);
+  if (!indexOffset || *indexOffset > header::kMaxOffset || !indexLength || !reserved1 ||
+      !reserved2 || !charset1 || !charset2 || digit[0] < '0' || digit[0] > '9' || !words1 ||
+      !words2 || !dataBase1 || !dataBase2 || bytes.size() < header::kKey.offset) {
     return false;
   }
   h.indexOffset = *indexOffset;
@@ -107,13 +120,14 @@ bool ParseBaseHeader(std::string_view bytes, BaseHeader* header) {
   h.dataBase1 = *dataBase1;
   h.dataBase2 = *dataBase2;
 
-  const std::size_t keyLength = static_cast<unsigned char>(bytes[67]);
-  h.key = text.Field(68, keyLength);
-  h.version = text.Field(73 + keyLength, 4);
-  const auto reserved3 = text.Hex(77 + keyLength, 4);
-  if (!reserved3 || *reserved3 > 0x7FFF) return false;
+  const std::size_t keyLength = static_cast<unsigned char>(bytes[header::kKeyLength.offset]);
+  h.key = text.Field(header::kKey.offset, keyLength);
+  const std::size_t keyEnd = header::kKey.offset + keyLength;
+  h.version = text.Field(header::kVersion, keyEnd);
+  const auto reserved4 = text.Hex(header::kReserved4, keyEnd);
+  if (!reserved4 || *reserved4 > header::kMaxOffset) return false;
 
-  std::size_t offset = 81 + keyLength;
+  std::size_t offset = keyEnd + header::kNamesAfterKey;
   for (std::string& name : h.names) {
     const auto bar = text.Bar(offset);
     if (!bar) return false;

@@ -11,7 +11,6 @@ namespace vokabi {
 namespace {
 
 constexpr std::uint32_t kMaxHex3 = 0xFFF;
-constexpr std::uint32_t kMaxHex4Offset = 0x7FFF;
 constexpr std::uint32_t kMaxHex5 = 0xFFFFF;
 constexpr std::uint32_t kMaxHex7 = 0xFFFFFFF;
 constexpr std::uint32_t kMax24 = 0xFFFFFF;
@@ -68,34 +67,39 @@ bool CheckImage(const BaseImage& image, std::string* error) {
   return true;
 }
 
-// Everything in front of the enciphered index; the two data bases are filled in afterwards.
+// Writes text into its field of the header, which must be exactly as long.
+void Put(std::string& out, HeaderField field, std::string_view text, std::size_t base = 0) {
+  out.replace(base + field.offset, field.length, text);
+}
+
+void PutHex(std::string& out, HeaderField field, std::uint32_t value, std::size_t base = 0) {
+  Put(out, field, Hex(value, static_cast<int>(field.length)), base);
+}
+
+// Everything in front of the enciphered index. IndexOffset and the two data bases stay zero
+// until the sizes are known; the reserved fields are zero.
 std::string Header(const BaseImage& image, std::uint32_t indexLength) {
-  std::string out = "VKB01";
-  out += image.id;
-  out += "0000";  // IndexOffset, known once the header is complete
-  out += Hex(indexLength, 7);
-  out += "0000000";
-  out += "0000000";
-  out += Hex(static_cast<std::uint32_t>(image.charset1), 2);
-  out += Hex(static_cast<std::uint32_t>(image.charset2), 2);
-  out += "0";
-  out += Hex(image.wordCount1, 5);
-  out += Hex(image.wordCount2, 5);
-  out += "0000000";  // DataBase1
-  out += "0000000";  // DataBase2
-  out.push_back(static_cast<char>(image.key.size()));
-  out += image.key;
-  out += "00000";
-  out += image.version;
-  out += "0000";
+  using namespace header;
+  const std::size_t keyEnd = kKey.offset + image.key.size();
+  std::string out(keyEnd + kNamesAfterKey, '0');
+  Put(out, kLead, "VKB01");
+  Put(out, kBaseId, image.id);
+  PutHex(out, kIndexLength, indexLength);
+  PutHex(out, kCharset1, static_cast<std::uint32_t>(image.charset1));
+  PutHex(out, kCharset2, static_cast<std::uint32_t>(image.charset2));
+  PutHex(out, kWordCount1, image.wordCount1);
+  PutHex(out, kWordCount2, image.wordCount2);
+  out[kKeyLength.offset] = static_cast<char>(image.key.size());
+  out.replace(kKey.offset, image.key.size(), image.key);
+  Put(out, kVersion, image.version, keyEnd);
   for (const std::string& name : image.names) {
     out += name;
     out += '|';
   }
-  out += Hex(static_cast<std::uint32_t>(image.table1.size()), 3);
-  out += image.table1;
-  out += Hex(static_cast<std::uint32_t>(image.table2.size()), 3);
-  out += image.table2;
+  for (const std::string* table : {&image.table1, &image.table2}) {
+    out += Hex(static_cast<std::uint32_t>(table->size()), static_cast<int>(kTableLength));
+    out += *table;
+  }
   return out;
 }
 
@@ -214,8 +218,8 @@ std::string EncodeBase(const BaseImage& image, MakeCrypto& crypto, std::string* 
     return {};
   }
   std::string out = Header(image, static_cast<std::uint32_t>(index.size()));
-  const std::size_t indexOffset = out.size() - 5;
-  if (indexOffset > kMaxHex4Offset) {
+  const std::size_t indexOffset = out.size() - header::kLead.length;
+  if (indexOffset > header::kMaxOffset) {
     Fail(error, "the header is longer than 7FFF bytes");
     return {};
   }
@@ -226,9 +230,9 @@ std::string EncodeBase(const BaseImage& image, MakeCrypto& crypto, std::string* 
     Fail(error, "the file would exceed FFFFFFF bytes");
     return {};
   }
-  out.replace(13, 4, Hex(static_cast<std::uint32_t>(indexOffset), 4));
-  out.replace(kDataBase1Offset, 7, Hex(static_cast<std::uint32_t>(dataBase1), 7));
-  out.replace(kDataBase1Offset + 7, 7, Hex(static_cast<std::uint32_t>(dataBase2), 7));
+  PutHex(out, header::kIndexOffset, static_cast<std::uint32_t>(indexOffset));
+  PutHex(out, header::kDataBase1, static_cast<std::uint32_t>(dataBase1));
+  PutHex(out, header::kDataBase2, static_cast<std::uint32_t>(dataBase2));
   out.reserve(out.size() + index.size() + image.region1.size() + image.region2.size());
   out += index;
   out += image.region1;

@@ -48,7 +48,7 @@ bool ReadAt(const std::filesystem::path& path, std::uint64_t offset, std::size_t
 
 }  // namespace
 
-Dictionary::Dictionary(MakeCrypto& crypto, ErrorClass& errors, std::filesystem::path appFolder,
+Dictionary::Dictionary(MakeCrypto& crypto, ErrorReport& errors, std::filesystem::path appFolder,
                        CaseMapProvider caseMaps)
     : crypto_(crypto),
       errors_(errors),
@@ -81,14 +81,15 @@ bool Dictionary::Load() {
   file.seekg(0);
 
   // The load span comes from the file itself: read no more than the file holds.
-  std::string field(7, ' ');
+  std::string field(header::kDataBase1.length, ' ');
   std::uint32_t dataBase1 = 0;
-  if (fileSize < kDataBase1Offset + 7 || !file.seekg(kDataBase1Offset) ||
-      !file.read(field.data(), 7) || !ParseHex(field, &dataBase1)) {
+  if (fileSize < header::kDataBase1.End() || !file.seekg(header::kDataBase1.offset) ||
+      !file.read(field.data(), static_cast<std::streamsize>(field.size())) ||
+      !ParseHex(field, &dataBase1)) {
     errors_.SetNomer(kNoSettings);
     return false;
   }
-  const std::uint64_t span = std::uint64_t{dataBase1} + 5;
+  const std::uint64_t span = std::uint64_t{dataBase1} + header::kLead.length;
   std::string head(static_cast<std::size_t>(std::min(span, fileSize)), '\0');
   file.seekg(0);
   if (!file.read(head.data(), static_cast<std::streamsize>(head.size()))) {

@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/error_class.h"
 #include "engine/base_header.h"
 #include "engine/base_index.h"
 #include "engine/case_map.h"
+#include "engine/error_report.h"
 #include "engine/history.h"
 #include "engine/make_crypto.h"
 
@@ -18,10 +18,10 @@ namespace vokabi {
 
 // One loaded dictionary base with its current result and its history. Texts are single-byte in
 // the character set that DumaCHSet / PrevodCHSet (or HistCharset1/2) name. Failures leave their
-// message number in the ErrorClass given at construction.
+// message number in the ErrorReport given at construction.
 class Dictionary {
  public:
-  Dictionary(MakeCrypto& crypto, ErrorClass& errors, std::filesystem::path appFolder,
+  Dictionary(MakeCrypto& crypto, ErrorReport& errors, std::filesystem::path appFolder,
              CaseMapProvider caseMaps);
 
   // Loads the base file of that name from the application folder.
@@ -75,7 +75,7 @@ class Dictionary {
   void SetResult(std::size_t entry, std::string translation, std::int32_t neighbourStart);
 
   MakeCrypto& crypto_;
-  ErrorClass& errors_;
+  ErrorReport& errors_;
   std::filesystem::path folder_;
   CaseMapProvider caseMaps_;
   CaseMap case1_;

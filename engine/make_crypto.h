@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/error_class.h"
+#include "engine/error_report.h"
 
 namespace vokabi {
 
@@ -11,14 +11,14 @@ namespace vokabi {
 // 40 effective bits), CBC with a zero IV, PKCS #5 padding. Texts are byte strings.
 class MakeCrypto {
  public:
-  explicit MakeCrypto(ErrorClass& errors) : errors_(errors) {}
+  explicit MakeCrypto(ErrorReport& errors) : errors_(errors) {}
 
   // Empty text or key, or a failure: empty result and message 2.
   std::string Encrypt(std::string_view text, std::string_view key);
   std::string Decrypt(std::string_view text, std::string_view key);
 
  private:
-  ErrorClass& errors_;
+  ErrorReport& errors_;
 };
 
 }  // namespace vokabi

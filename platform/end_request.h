@@ -14,8 +14,10 @@ class EndRequestWatcher {
   EndRequestWatcher(const EndRequestWatcher&) = delete;
   EndRequestWatcher& operator=(const EndRequestWatcher&) = delete;
 
- private:
+  // The system's own part; named here so that its handlers can reach it.
   struct Impl;
+
+ private:
   std::unique_ptr<Impl> impl_;
 };
 

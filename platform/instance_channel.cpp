@@ -33,7 +33,7 @@ InstanceChannel::Role InstanceChannel::Claim() {
   peer_.reset();
   // Without the lock (a full or read-only folder) the test still decides; only two starts at
   // the very same moment could then both listen.
-  QLockFile lock(name_ + QStringLiteral(".lock"));
+  QLockFile lock(ChannelLockPath(name_));
   lock.tryLock(kLockMs);
 
   auto peer = std::make_unique<QLocalSocket>();

@@ -17,7 +17,7 @@ namespace vokabi::platform {
 // with it, as a sent window message waits for its window procedure.
 class InstanceChannel {
  public:
-  // name: the socket's path; the lock file that settles two starts at once goes beside it.
+  // name: the local socket's name (a path, or a pipe name on Windows).
   explicit InstanceChannel(QString name);
   ~InstanceChannel();
   InstanceChannel(const InstanceChannel&) = delete;
@@ -57,5 +57,8 @@ class InstanceChannel {
 
 // The channel of the user running the program.
 QString UserChannelName();
+
+// The lock file that settles two starts of a channel at once.
+QString ChannelLockPath(const QString& name);
 
 }  // namespace vokabi::platform

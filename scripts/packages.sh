@@ -12,9 +12,14 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# What building the program, its tools, tests and benchmarks needs.
+# What building the program, its tools, tests and benchmarks needs. Liberation Sans is the face
+# fontconfig puts in place of the captions' Arial, with the same metrics.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config nettle-dev zlib1g-dev libicu-dev nlohmann-json3-dev
-  libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-dejavu-core)
+  libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2)
+
+# What the checks beside the GCC build need: clang with its sanitizer and fuzzer run-time, the
+# formatter, and the Windows cross-compiler.
+CHECK_PACKAGES=(clang libclang-rt-14-dev clang-format g++-mingw-w64-x86-64)
 
 # The free dictionaries the default bases and the real-data tests are made from.
 FREEDICT_PACKAGES=(dict-freedict-eng-bul dict-freedict-deu-bul dict-freedict-fra-bul

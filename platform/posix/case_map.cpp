@@ -65,9 +65,18 @@ unsigned char OtherCase(int charset, unsigned char byte, long point,
   return static_cast<unsigned char>(encoded.bytes[0]);
 }
 
-CaseMap Build(int charset) {
-  // ASCII letters follow the engine's own rule whatever the system thinks.
-  CaseMap map = CaseMap::Ascii();
+// ASCII letters change case by the plain rule whatever the system thinks.
+CaseTable Ascii() {
+  CaseTable table;
+  for (int c = 0; c < 256; ++c) {
+    table.upper[c] = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    table.lower[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  }
+  return table;
+}
+
+CaseTable Build(int charset) {
+  CaseTable map = Ascii();
   const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
   if (locale == locale_t{}) return map;
   for (int c = 0x80; c < 0x100; ++c) {
@@ -85,9 +94,9 @@ CaseMap Build(int charset) {
 
 }  // namespace
 
-CaseMap CaseMapForCharset(int charset) {
+CaseTable CaseTableForCharset(int charset) {
   static std::mutex guard;
-  static std::map<int, CaseMap> built;
+  static std::map<int, CaseTable> built;
   const int codePage = CodePageForCharset(charset);
   const std::lock_guard lock(guard);
   auto found = built.find(codePage);

@@ -109,31 +109,6 @@ std::size_t Convert(iconv_t cd, std::string_view in, std::string& out, OnBad onB
 
 }  // namespace
 
-int CodePageForCharset(int charset) {
-  switch (charset) {
-    case 204:
-      return 1251;
-    case 238:
-      return 1250;
-    case 161:
-      return 1253;
-    case 162:
-      return 1254;
-    case 177:
-      return 1255;
-    case 178:
-      return 1256;
-    case 186:
-      return 1257;
-    case 163:
-      return 1258;
-    case 222:
-      return 874;
-    default:
-      return 1252;
-  }
-}
-
 Decoded DecodeCharset(int charset, std::string_view bytes) {
   Decoded decoded;
   decoded.utf8.reserve(bytes.size());

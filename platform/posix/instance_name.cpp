@@ -15,4 +15,9 @@ QString UserChannelName() {
   return folder + QStringLiteral("/vokabi-") + QString::number(getuid());
 }
 
+// Beside the socket.
+QString ChannelLockPath(const QString& name) {
+  return name + QStringLiteral(".lock");
+}
+
 }  // namespace vokabi::platform

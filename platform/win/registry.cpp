@@ -1,7 +1,5 @@
 #include "platform/registry.h"
 
-#define NOMINMAX
-#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 #include <vector>

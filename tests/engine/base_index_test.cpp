@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/case_map.h"
+#include "app/system_case_map.h"
 
 namespace vokabi {
 namespace {
@@ -46,8 +46,8 @@ std::string RandomWord(std::mt19937& rng, const std::string& letters, int maxLen
 // Sorted, shuffled and nearly sorted indexes, with duplicates and case variants, must give what
 // reading the text from the start position would give, for every kind of start.
 TEST(BaseIndex, FindsWhatAPlainReadingFinds) {
-  const CaseMap case1 = platform::CaseMapForCharset(0);
-  const CaseMap case2 = platform::CaseMapForCharset(204);
+  const CaseMap case1 = SystemCaseMap(0);
+  const CaseMap case2 = SystemCaseMap(204);
   const std::string latin =
       "abcABC\xE9"
       "\xC9";  // é É in 1252

@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "app/error_class.h"
+#include "app/system_case_map.h"
 #include "engine/dictionary.h"
 #include "engine/make_crypto.h"
-#include "platform/case_map.h"
 #include "platform/codepage.h"
 #include "tests/support/base_files.h"
 #include "tests/support/sample_base.h"
@@ -19,8 +19,7 @@ namespace vokabi::test {
 // A Dictionary over a base written into the test's own folder.
 class DictionaryTest : public ::testing::Test {
  protected:
-  DictionaryTest()
-      : crypto(errors), dictionary(crypto, errors, folder.Path(), platform::CaseMapForCharset) {}
+  DictionaryTest() : crypto(errors), dictionary(crypto, errors, folder.Path(), SystemCaseMap) {}
 
   bool Load(const BaseSource& source, const std::string& name = "enbg.vkb") {
     return WriteBase(folder / name, source) && dictionary.Initialize(name);

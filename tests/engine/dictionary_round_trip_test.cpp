@@ -45,8 +45,8 @@ TEST_F(DictionaryTest, EveryHeadwordIsFoundOnItsSideWithItsTranslation) {
     if (i == 7) t.append(30000, '\xFE');  // near the largest body a locator can describe
     return t;
   };
-  const auto words1 = Words(rng, latin, platform::CaseMapForCharset(0), 600, true);
-  const auto words2 = Words(rng, cyrillic, platform::CaseMapForCharset(204), 600, false);
+  const auto words1 = Words(rng, latin, SystemCaseMap(0), 600, true);
+  const auto words2 = Words(rng, cyrillic, SystemCaseMap(204), 600, false);
   for (std::size_t i = 0; i < words1.size(); ++i)
     source.side1.push_back({words1[i], translation(i)});
   for (std::size_t i = 0; i < words2.size(); ++i) {

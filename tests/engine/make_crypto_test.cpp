@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/error_class.h"
+
 namespace vokabi {
 namespace {
 

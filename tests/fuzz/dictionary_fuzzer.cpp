@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "app/error_class.h"
+#include "app/system_case_map.h"
 #include "engine/base_writer.h"
 #include "engine/dictionary.h"
 #include "engine/make_crypto.h"
-#include "platform/case_map.h"
 
 namespace {
 
@@ -196,7 +196,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::string> words;
   for (std::string word; words.size() < 24 && std::getline(lines, word);) words.push_back(word);
 
-  Dictionary dict(crypto, errors, Folder(), vokabi::platform::CaseMapForCharset);
+  Dictionary dict(crypto, errors, Folder(), vokabi::SystemCaseMap);
   if (!dict.Initialize(kFileName)) {
     // Nothing can be looked up in a base that did not load.
     Check(!dict.Initi() && !dict.Translate("a") && !dict.AutoComplete("a") &&

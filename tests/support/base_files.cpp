@@ -6,8 +6,8 @@
 #include <string>
 
 #include "app/error_class.h"
+#include "app/system_case_map.h"
 #include "engine/make_crypto.h"
-#include "platform/case_map.h"
 
 namespace vokabi::test {
 
@@ -15,7 +15,7 @@ bool BuildImage(const BaseSource& source, BaseImage* image) {
   ErrorClass errors;
   MakeCrypto crypto(errors);
   std::string error;
-  if (!BuildBaseImage(source, crypto, platform::CaseMapForCharset, image, &error)) {
+  if (!BuildBaseImage(source, crypto, SystemCaseMap, image, &error)) {
     ADD_FAILURE() << "the writer refused the base: " << error;
     return false;
   }

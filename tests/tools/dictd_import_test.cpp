@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/case_map.h"
+#include "app/system_case_map.h"
 #include "platform/codepage.h"
 #include "tests/support/temp_folder.h"
 #include "tools/vkb/code_page_fit.h"
@@ -57,7 +57,7 @@ class DictdImportTest : public ::testing::Test {
   bool Import(const std::vector<std::pair<std::string, std::string>>& articles) {
     entries.clear();
     return vkb::ImportDictd(WriteDictd(folder, articles), CodePageFitter(0), CodePageFitter(204),
-                            platform::CaseMapForCharset(0), &entries, &report, &error);
+                            SystemCaseMap(0), &entries, &report, &error);
   }
   TempFolder folder;
   std::vector<ImportedEntry> entries;
@@ -94,7 +94,7 @@ TEST_F(DictdImportTest, DerivesTheOtherSideFromTheTerms) {
   ASSERT_TRUE(Import({{"house", "house <n>\n1. къща\n2. дом\n"},
                       {"home", "home <n>\nдом, Къща\n"},
                       {"building", "building <n>\nсграда, къща\n"}}));
-  const auto inverted = vkb::InvertEntries(entries, platform::CaseMapForCharset(204));
+  const auto inverted = vkb::InvertEntries(entries, SystemCaseMap(204));
   ASSERT_EQ(inverted.size(), 3u);
   EXPECT_EQ(inverted[0].headword, W1251("къща"));
   EXPECT_EQ(inverted[0].translation, "house, home, building");
@@ -106,8 +106,8 @@ TEST_F(DictdImportTest, RefusesAnIndexLineOutsideTheArticles) {
   std::FILE* file = std::fopen((stem.string() + ".index").c_str(), "a");
   std::fputs("b\tA\tzzzz\n", file);
   std::fclose(file);
-  EXPECT_FALSE(vkb::ImportDictd(stem, CodePageFitter(0), CodePageFitter(204),
-                                platform::CaseMapForCharset(0), &entries, &report, &error));
+  EXPECT_FALSE(vkb::ImportDictd(stem, CodePageFitter(0), CodePageFitter(204), SystemCaseMap(0),
+                                &entries, &report, &error));
   EXPECT_NE(error.find("line 2"), std::string::npos) << error;
 }
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "app/error_class.h"
+#include "app/system_case_map.h"
 #include "engine/dictionary.h"
-#include "platform/case_map.h"
 #include "platform/codepage.h"
 #include "tests/support/base_files.h"
 #include "tests/support/temp_folder.h"
@@ -29,12 +29,12 @@ class FreeDictTest : public ::testing::Test {
     vkb::ImportReport report;
     std::string error;
     if (!vkb::ImportDictd(kDictd / name, vkb::CodePageFitter(0), vkb::CodePageFitter(204),
-                          platform::CaseMapForCharset(0), &entries, &report, &error)) {
+                          SystemCaseMap(0), &entries, &report, &error)) {
       ADD_FAILURE() << error;
       return false;
     }
     for (const auto& e : entries) source->side1.push_back({e.headword, e.translation});
-    source->side2 = vkb::InvertEntries(entries, platform::CaseMapForCharset(204));
+    source->side2 = vkb::InvertEntries(entries, SystemCaseMap(204));
     source->key = name;
     for (auto& n : source->names) n = "A,B";
     return WriteBase(folder / file, *source) && dictionary.Initialize(file);
@@ -43,7 +43,7 @@ class FreeDictTest : public ::testing::Test {
   TempFolder folder;
   ErrorClass errors;
   MakeCrypto crypto{errors};
-  Dictionary dictionary{crypto, errors, folder.Path(), platform::CaseMapForCharset};
+  Dictionary dictionary{crypto, errors, folder.Path(), SystemCaseMap};
 };
 
 // A word without lower-case Latin letters but with high bytes is looked for on side 2 first.

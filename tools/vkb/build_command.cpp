@@ -9,15 +9,15 @@
 #include <vector>
 
 #include "app/error_class.h"
+#include "app/system_case_map.h"
 #include "engine/base_writer.h"
 #include "engine/make_crypto.h"
-#include "platform/case_map.h"
 #include "platform/codepage.h"
 #include "tools/vkb/arguments.h"
+#include "tools/vkb/charset_text.h"
 #include "tools/vkb/code_page_fit.h"
 #include "tools/vkb/dictd_database.h"
 #include "tools/vkb/dictd_import.h"
-#include "tools/vkb/text_edge.h"
 #include "tools/vkb/tsv_reader.h"
 #include "tools/vkb/vkb.h"
 
@@ -203,7 +203,7 @@ bool ImportSide(const std::string& database, int side, int wordCharset, int tran
                 std::vector<ImportedEntry>* entries, std::string* error) {
   ImportReport report;
   if (!ImportDictd(database, CodePageFitter(wordCharset), CodePageFitter(translationCharset),
-                   platform::CaseMapForCharset(wordCharset), entries, &report, error)) {
+                   SystemCaseMap(wordCharset), entries, &report, error)) {
     return false;
   }
   std::cout << "side " << side << ": " << entries->size() << " headwords from " << report.articles
@@ -308,7 +308,7 @@ int RunBuild(const Args& args) {
     if (file.empty()) {
       if (imported.empty())
         return UsageError("side 2 can be left out only when side 1 is a dictd database");
-      *sides[1] = InvertEntries(imported, platform::CaseMapForCharset(own));
+      *sides[1] = InvertEntries(imported, SystemCaseMap(own));
       std::cout << "side 2: " << sides[1]->size() << " headwords derived from side 1\n";
     } else if (IsDictdDatabase(file)) {
       std::vector<ImportedEntry> entries;
@@ -323,7 +323,7 @@ int RunBuild(const Args& args) {
   ErrorClass errors;
   MakeCrypto crypto(errors);
   BaseImage image;
-  if (!BuildBaseImage(source, crypto, platform::CaseMapForCharset, &image, &error)) {
+  if (!BuildBaseImage(source, crypto, SystemCaseMap, &image, &error)) {
     return Refuse(WithLine(error, build.files, lines));
   }
   const std::string bytes = EncodeBase(image, crypto, &error);

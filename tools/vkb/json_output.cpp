@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "app/language.h"
-#include "tools/vkb/text_edge.h"
+#include "tools/vkb/charset_text.h"
 #include "tools/vkb/vkb.h"
 
 namespace vokabi::vkb {

@@ -6,8 +6,8 @@
 
 #include "platform/codepage.h"
 #include "tools/vkb/arguments.h"
+#include "tools/vkb/charset_text.h"
 #include "tools/vkb/queries.h"
-#include "tools/vkb/text_edge.h"
 #include "tools/vkb/vkb.h"
 
 namespace vokabi::vkb {

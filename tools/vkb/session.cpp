@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "platform/case_map.h"
+#include "app/system_case_map.h"
 
 namespace vokabi::vkb {
 
@@ -10,7 +10,7 @@ bool Session::Open(const std::string& basePath) {
   const std::filesystem::path path(basePath);
   std::filesystem::path folder = path.parent_path();
   if (folder.empty()) folder = ".";
-  dictionary_ = std::make_unique<Dictionary>(crypto_, errors_, folder, platform::CaseMapForCharset);
+  dictionary_ = std::make_unique<Dictionary>(crypto_, errors_, folder, SystemCaseMap);
   errors_.Clear();
   if (dictionary_->Initialize(path.filename().string())) return true;
   // The dictionary reports every unexpected load failure as 1; make sure one is set.

@@ -4,8 +4,8 @@
 #include <QPlainTextEdit>
 
 #include "ui/controls/key_codes.h"
+#include "ui/main/engine_text.h"
 #include "ui/main/form1.h"
-#include "ui/main/text_edge.h"
 
 namespace vokabi::ui {
 

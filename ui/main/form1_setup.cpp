@@ -15,9 +15,9 @@
 #include "app/settings.h"
 #include "resources/pictures.h"
 #include "ui/controls/button.h"
+#include "ui/main/engine_text.h"
 #include "ui/main/form1.h"
 #include "ui/main/keyboard_panel.h"
-#include "ui/main/text_edge.h"
 #include "ui/main/tray_icon.h"
 
 namespace vokabi::ui {

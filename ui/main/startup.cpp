@@ -16,14 +16,14 @@
 #include "app/language.h"
 #include "app/registry.h"
 #include "app/settings.h"
-#include "platform/case_map.h"
+#include "app/system_case_map.h"
 #include "platform/end_request.h"
 #include "platform/instance_channel.h"
 #include "resources/pictures.h"
 #include "ui/controls/schemes.h"
+#include "ui/main/engine_text.h"
 #include "ui/main/form1.h"
 #include "ui/main/test_probe.h"
-#include "ui/main/text_edge.h"
 
 namespace vokabi::ui {
 
@@ -190,8 +190,8 @@ void LoadBases(AppState& app, const std::filesystem::path& folder,
                const std::vector<std::string>& names) {
   if (!app.AppCrypto) app.AppCrypto = std::make_unique<MakeCrypto>(AppError);
   for (const std::string& name : names) {
-    auto dictionary = std::make_unique<Dictionary>(*app.AppCrypto, AppError, folder,
-                                                   &platform::CaseMapForCharset);
+    auto dictionary =
+        std::make_unique<Dictionary>(*app.AppCrypto, AppError, folder, &SystemCaseMap);
     if (dictionary->Initialize(name)) app.Dictionaries.push_back(std::move(dictionary));
   }
 }

@@ -9,7 +9,7 @@
 #include "app/error_class.h"
 #include "app/language.h"
 #include "ui/controls/colour.h"
-#include "ui/main/text_edge.h"
+#include "ui/main/engine_text.h"
 
 namespace vokabi::ui {
 namespace {

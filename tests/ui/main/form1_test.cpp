@@ -16,7 +16,7 @@
 
 #include "tests/ui/main/window_world.h"
 #include "ui/controls/button.h"
-#include "ui/main/text_edge.h"
+#include "ui/main/engine_text.h"
 
 namespace vokabi::ui {
 namespace {

@@ -9,8 +9,8 @@
 #include "app/language.h"
 #include "app/registry.h"
 #include "app/settings.h"
+#include "app/system_case_map.h"
 #include "engine/dictionary.h"
-#include "platform/case_map.h"
 #include "platform/codepage.h"
 #include "tests/support/base_files.h"
 #include "tests/support/config_home.h"
@@ -55,8 +55,8 @@ struct World {
   bool AddBase(const BaseSource& source) {
     const std::string name = "base" + std::to_string(app.Dictionaries.size()) + ".vkb";
     if (!test::WriteBase(bases / name, source)) return false;
-    app.Dictionaries.push_back(std::make_unique<Dictionary>(*app.AppCrypto, AppError, bases.Path(),
-                                                            platform::CaseMapForCharset));
+    app.Dictionaries.push_back(
+        std::make_unique<Dictionary>(*app.AppCrypto, AppError, bases.Path(), SystemCaseMap));
     return app.Dictionaries.back()->Initialize(name);
   }
 

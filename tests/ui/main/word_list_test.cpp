@@ -9,14 +9,14 @@
 
 #include "app/error_class.h"
 #include "app/language.h"
+#include "app/system_case_map.h"
 #include "engine/make_crypto.h"
-#include "platform/case_map.h"
 #include "platform/codepage.h"
 #include "tests/support/base_files.h"
 #include "tests/support/sample_base.h"
 #include "tests/support/temp_folder.h"
 #include "ui/controls/colour.h"
-#include "ui/main/text_edge.h"
+#include "ui/main/engine_text.h"
 
 using namespace vokabi;
 using namespace vokabi::ui;
@@ -62,7 +62,7 @@ struct Host : WordListHost {
   }
   bool Load(const BaseSource& source, const std::string& name) {
     dictionaries.push_back(
-        std::make_unique<Dictionary>(crypto, AppError, folder.Path(), platform::CaseMapForCharset));
+        std::make_unique<Dictionary>(crypto, AppError, folder.Path(), SystemCaseMap));
     return test::WriteBase(folder / name, source) && dictionaries.back()->Initialize(name);
   }
   // The translate action and ShowTranslation as the window runs them.

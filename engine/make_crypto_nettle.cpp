@@ -1,11 +1,11 @@
-#include "engine/make_crypto.h"
-
 #include <nettle/arctwo.h>
 #include <nettle/cbc.h>
 #include <nettle/md5.h>
 
 #include <array>
 #include <cstdint>
+
+#include "engine/make_crypto.h"
 
 namespace vokabi {
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/vkb/text_edge.h"
+#include "tools/vkb/charset_text.h"
 
 #include "platform/codepage.h"
 

@@ -1,4 +1,4 @@
-#include "ui/main/text_edge.h"
+#include "ui/main/engine_text.h"
 
 #include "platform/codepage.h"
 

@@ -1,0 +1,49 @@
+#include <windows.h>
+// sddl.h needs windows.h first.
+#include <sddl.h>
+
+#include <QDir>
+#include <vector>
+
+#include "platform/instance_channel.h"
+
+namespace vokabi::platform {
+
+namespace {
+
+// The user's security identifier as text ("S-1-5-21-…"); empty when the token cannot be read.
+QString UserSid() {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return {};
+  QString sid;
+  DWORD size = 0;
+  GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+  std::vector<BYTE> buffer(size);
+  if (size > 0 && GetTokenInformation(token, TokenUser, buffer.data(), size, &size)) {
+    const auto* user = reinterpret_cast<const TOKEN_USER*>(buffer.data());
+    LPWSTR text = nullptr;
+    if (ConvertSidToStringSidW(user->User.Sid, &text)) {
+      sid = QString::fromWCharArray(text);
+      LocalFree(text);
+    }
+  }
+  CloseHandle(token);
+  return sid;
+}
+
+}  // namespace
+
+// A named pipe. Pipe names are shared by every session of the machine, so the user's SID keeps
+// users apart (the user name when the SID cannot be read); the pipe admits only its own user.
+QString UserChannelName() {
+  QString user = UserSid();
+  if (user.isEmpty()) user = qEnvironmentVariable("USERNAME");
+  return QStringLiteral("vokabi-") + user;
+}
+
+// A pipe name is no path, so the lock goes to the user's own temporary folder.
+QString ChannelLockPath(const QString& name) {
+  return QDir::tempPath() + QLatin1Char('/') + name + QStringLiteral(".lock");
+}
+
+}  // namespace vokabi::platform
