@@ -13,6 +13,7 @@
 #include "resources/pictures.h"
 #include "ui/controls/button.h"
 #include "ui/controls/key_codes.h"
+#include "ui/main/command_row.h"
 #include "ui/main/keyboard_panel.h"
 #include "ui/main/tray_icon.h"
 
@@ -31,9 +32,9 @@ constexpr QRect kPane(kMargin, kPaneTop, 270, kListHeight);
 constexpr QRect kWordList(288, kPaneTop, 160, kListHeight);
 constexpr QRect kFirstOption(kMargin, 234, 30, 22);
 constexpr int kCommandTop = 288;
+constexpr int kCommandGap = 5;
 constexpr int kCommandHeight = 24;
 constexpr int kCommandWidth = 58;
-constexpr int kCommandGap = 5;
 
 // Every button of the window wears the same look.
 constexpr int kButtonType = 3;
@@ -99,10 +100,12 @@ void Form1::BuildControls() {
                                   "BtnPrint", "BtnCyr",  "BtnLat"};
   Button** const commandButtons[] = {&btnBack_,  &btnNext_, &btnSetup_, &btnAbout_,
                                      &btnPrint_, &btnCyr_,  &btnLat_};
+  // Their widths follow their captions (LayOutCommandRow); this is the even share.
   for (int i = 0; i < 7; ++i) {
     const QRect geometry(kMargin + i * (kCommandWidth + kCommandGap), kCommandTop, kCommandWidth,
                          kCommandHeight);
     *commandButtons[i] = MakeButton(commands[i], geometry);
+    commandRow_.push_back(*commandButtons[i]);
   }
 
   const int frameTop = 10;
@@ -121,6 +124,21 @@ void Form1::BuildControls() {
   DragBy(keyboards_->Cyr());
   DragBy(keyboards_->Lat());
   DrawFramePictures();
+}
+
+void Form1::LayOutCommandRow() {
+  QStringList captions;
+  for (const Button* button : commandRow_) captions << button->Caption();
+  const CommandRow row =
+      PlanCommandRow(captions, app_.FontSmall, kClientWidth - 2 * kMargin, kCommandGap);
+  int left = kMargin;
+  for (std::size_t i = 0; i < commandRow_.size(); ++i) {
+    Button* button = commandRow_[i];
+    // Only a language whose captions do not fit at FontSmall gets a smaller one.
+    if (row.font != app_.FontSmall) button->SetFont(row.font);
+    button->setGeometry(left, kCommandTop, row.widths[i], kCommandHeight);
+    left += row.widths[i] + kCommandGap;
+  }
 }
 
 Button* Form1::MakeButton(const char* name, const QRect& geometry, QWidget* parent) {

@@ -110,6 +110,8 @@ class Form1 : public FramelessWindow, public WordListHost {
   QString BaseNames(int index) const;
   void DressControls();
   void LoadTexts();
+  // The command buttons share their row by the widths of their captions.
+  void LayOutCommandRow();
 
   // form1_window.cpp: the frame buttons' pictures, minimise, close, restore.
   void DrawFramePictures();
@@ -146,6 +148,7 @@ class Form1 : public FramelessWindow, public WordListHost {
   Button* btnCloseCyr_ = nullptr;
   Button* btnCloseLat_ = nullptr;
   std::vector<Button*> buttons_;
+  std::vector<Button*> commandRow_;
   std::vector<QToolButton*> options_;
   QButtonGroup* optionGroup_ = nullptr;
 

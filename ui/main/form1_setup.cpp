@@ -99,6 +99,7 @@ void Form1::Form1Setup() {
   keyboards_->Dress(app_.Colours, app_.FontSmall);
   DressControls();
   LoadTexts();
+  LayOutCommandRow();
   tray_->SetTip(windowTitle());
   for (int i = 0; i < static_cast<int>(options_.size()); ++i) {
     QPalette palette = options_[i]->palette();

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSystemTrayIcon>
@@ -54,6 +55,8 @@ class Form1Test : public QObject {
   void paneRefusesCopy();
   void escapeReleasedClearsAndFocusesWordBox_data();
   void escapeReleasedClearsAndFocusesWordBox();
+  void everyCaptionFitsItsButton_data();
+  void everyCaptionFitsItsButton();
 
  private:
   QComboBox* Combo() const { return world_->form->findChild<QComboBox*>("Combo1"); }
@@ -367,6 +370,43 @@ void Form1Test::escapeReleasedClearsAndFocusesWordBox() {
   QVERIFY(Combo()->currentText().isEmpty());
   QTRY_COMPARE(world_->form->focusWidget(), static_cast<QWidget*>(Combo()));
   QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+}
+
+void Form1Test::everyCaptionFitsItsButton_data() {
+  QTest::addColumn<int>("offset");
+  QTest::addColumn<int>("charset");
+  const char* const languages[] = {"Bulgarian", "English", "French", "German",
+                                   "Spanish",   "Italian", "Russian"};
+  for (int i = 0; i < 7; ++i)
+    QTest::newRow(languages[i]) << i * 1000 << (i == 0 || i == 6 ? 204 : 0);
+}
+
+void Form1Test::everyCaptionFitsItsButton() {
+  QFETCH(int, offset);
+  QFETCH(int, charset);
+  LanguageOffset = offset;
+  LanguageCharset = charset;
+  // The program's fonts with UseFont's default face.
+  world_->app.FontLarge = QFont(QStringLiteral("Arial"), 12);
+  world_->app.FontSmall = QFont(QStringLiteral("Arial"), 10);
+  LoadOneBase();
+  int right = -1;
+  for (const char* name :
+       {"BtnBack", "BtnNext", "BtnSetup", "BtnAbout", "BtnPrint", "BtnCyr", "BtnLat"}) {
+    Button* button = ButtonNamed(name);
+    const QRect caption = button->Layout().caption;
+    const QString what = button->Caption() + QStringLiteral(" in ") +
+                         QString::number(button->width()) + QStringLiteral(" pixels");
+    QVERIFY2(button->rect().contains(caption), qPrintable(what));
+    // One line: a wrapped caption would stand two lines high.
+    QVERIFY2(caption.height() < 2 * QFontMetrics(button->Font()).lineSpacing(), qPrintable(what));
+    // The row keeps its order, without overlaps, inside the window's edge.
+    QVERIFY(button->x() > right);
+    right = button->geometry().right();
+    QVERIFY(right < world_->form->width() - 8);
+  }
+  Button* translate = ButtonNamed("BtnPrevod");
+  QVERIFY(translate->rect().contains(translate->Layout().caption));
 }
 
 }  // namespace vokabi::ui
