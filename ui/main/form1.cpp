@@ -215,6 +215,8 @@ void Form1::Form_Load(const QString& commandLine) {
 
   // "/1" is the start with the session: the window waits in the tray.
   if (commandLine == QStringLiteral("/1")) return;
+  // The band is chosen before the window first shows, so showing activates it as usual.
+  setWindowFlag(Qt::WindowStaysOnTopHint, AppSettings.AlwaysOnTop);
   show();
   SetTopmost(this, AppSettings.AlwaysOnTop);
   combo1_->setFocus();

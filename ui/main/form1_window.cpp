@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QWindow>
 
 #include "app/settings.h"
 #include "ui/controls/button.h"
@@ -106,14 +107,21 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void SetTopmost(QWidget* window, bool topmost) {
-  const QPoint at = window->pos();
+  if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != topmost) {
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
+    if (window->windowHandle() != nullptr) {
+      // QWidget::setWindowFlags would re-create a shown window, hiding it and taking away its
+      // focus; the platform window changes its band in place.
+      window->overrideWindowFlags(flags);
+      window->windowHandle()->setFlags(flags);
+    } else {
+      window->setWindowFlags(flags);
+    }
+  }
+  if (window->isVisible()) return;
   const bool quiet = window->testAttribute(Qt::WA_ShowWithoutActivating);
   window->setAttribute(Qt::WA_ShowWithoutActivating, true);
-  if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != topmost) {
-    // Changing a window's flags hides it and may forget where it stood.
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-    window->move(at);
-  }
   window->show();
   window->setAttribute(Qt::WA_ShowWithoutActivating, quiet);
 }

@@ -57,6 +57,8 @@ class Form1Test : public QObject {
   void escapeReleasedClearsAndFocusesWordBox();
   void everyCaptionFitsItsButton_data();
   void everyCaptionFitsItsButton();
+  void startsWithTheWordBoxFocused_data();
+  void startsWithTheWordBoxFocused();
 
  private:
   QComboBox* Combo() const { return world_->form->findChild<QComboBox*>("Combo1"); }
@@ -407,6 +409,31 @@ void Form1Test::everyCaptionFitsItsButton() {
   }
   Button* translate = ButtonNamed("BtnPrevod");
   QVERIFY(translate->rect().contains(translate->Layout().caption));
+}
+
+void Form1Test::startsWithTheWordBoxFocused_data() {
+  QTest::addColumn<bool>("onTop");
+  QTest::newRow("normal") << false;
+  QTest::newRow("always on top") << true;
+}
+
+void Form1Test::startsWithTheWordBoxFocused() {
+  QFETCH(bool, onTop);
+  AppSettings.AlwaysOnTop = onTop;
+  QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
+  // As the program starts the window: nothing activates it afterwards.
+  world_->form = std::make_unique<Form1>(world_->app);
+  Form1& form = *world_->form;
+  form.Form_Load(QStringLiteral("0"));
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  QCOMPARE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Combo()));
+  // Switching the band on a shown window keeps it shown and active.
+  SetTopmost(&form, !onTop);
+  QCOMPARE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint), !onTop);
+  QVERIFY(form.isVisible());
+  QVERIFY(form.isActiveWindow());
+  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Combo()));
 }
 
 }  // namespace vokabi::ui
