@@ -86,6 +86,8 @@ class WordList : public QWidget {
   void EndScroll();
 
   void SetWord(int index, const std::string& bytes, int charset);
+  // A headword wider than its label ends in "…"; the tooltip holds all of it.
+  void ShowText(int index);
   void Paint(int index, bool highlighted, const SchemeColours& colours);
   int Top(int index) const;
   void SetTop(int index, int top);
@@ -95,6 +97,7 @@ class WordList : public QWidget {
   WordListHost& host_;
   std::array<QLabel*, kRows> labels_{};
   std::array<std::string, kRows> words_;
+  std::array<QString, kRows> texts_;  // the whole headwords the labels show
   std::array<int, kRows> charsets_{};
   std::array<bool, kRows> highlighted_{};
   int highlightedLabel_ = 0;
