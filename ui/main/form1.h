@@ -97,6 +97,8 @@ class Form1 : public FramelessWindow, public WordListHost {
   // Completes the word box as a typed letter does, selecting the completed tail.
   void CompleteWordBox();
   void ShowPaneMessage();
+  // Makes the recent word shown the combo's current item, or none when the list lacks it.
+  void MarkShownRecent(const QString& word, int dictionaryIndex);
   int WordBoxSelStart() const;
   int WordBoxSelLength() const;
 

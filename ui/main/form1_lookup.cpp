@@ -74,17 +74,30 @@ void Form1::ShowWordBox(const std::string& bytes, int charset) {
 }
 
 void Form1::RecordRecent(const std::string& word, int charset, int dictionaryIndex) {
+  const QString shown = DecodeText(charset, word);
   // The word counts as present by the working base's current entry, as the list always has.
   const Dictionary& dictionary = WorkingDictionary();
   const QString current = DecodeText(dictionary.DumaCHSet(), dictionary.Duma());
-  for (int i = 0; i < combo1_->count(); ++i) {
-    if (combo1_->itemText(i) == current && combo1_->itemData(i).toInt() == dictionaryIndex) return;
+  bool present = false;
+  for (int i = 0; i < combo1_->count() && !present; ++i)
+    present = combo1_->itemText(i) == current && combo1_->itemData(i).toInt() == dictionaryIndex;
+  if (!present) {
+    if (combo1_->count() >= kRecentWords) combo1_->removeItem(combo1_->count() - 1);
+    combo1_->insertItem(0, shown, dictionaryIndex);
+    combo1_->setItemData(0, charset, kCharsetRole);
   }
-  // Changing the items can move the combo's current item and with it the text being edited.
+  MarkShownRecent(shown, dictionaryIndex);
+}
+
+void Form1::MarkShownRecent(const QString& word, int dictionaryIndex) {
+  int shown = -1;
+  for (int i = 0; i < combo1_->count() && shown < 0; ++i) {
+    if (combo1_->itemText(i) == word && combo1_->itemData(i).toInt() == dictionaryIndex) shown = i;
+  }
+  // Up, Down, the wheel and the open list go on from the current item; choosing it also puts
+  // its text into the box, which must stay the text being edited.
   const QString editing = combo1_->currentText();
-  if (combo1_->count() >= kRecentWords) combo1_->removeItem(combo1_->count() - 1);
-  combo1_->insertItem(0, DecodeText(charset, word), dictionaryIndex);
-  combo1_->setItemData(0, charset, kCharsetRole);
+  combo1_->setCurrentIndex(shown);
   if (combo1_->currentText() != editing) combo1_->setEditText(editing);
 }
 

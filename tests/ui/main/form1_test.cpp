@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QSystemTrayIcon>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <QtTest>
 #include <memory>
 #include <variant>
@@ -59,6 +60,7 @@ class Form1Test : public QObject {
   void everyCaptionFitsItsButton();
   void startsWithTheWordBoxFocused_data();
   void startsWithTheWordBoxFocused();
+  void upDownAndWheelWalkFromTheShownWord();
 
  private:
   QComboBox* Combo() const { return world_->form->findChild<QComboBox*>("Combo1"); }
@@ -434,6 +436,34 @@ void Form1Test::startsWithTheWordBoxFocused() {
   QVERIFY(form.isVisible());
   QVERIFY(form.isActiveWindow());
   QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Combo()));
+}
+
+void Form1Test::upDownAndWheelWalkFromTheShownWord() {
+  AppSettings.CompleteWord = false;
+  LoadOneBase();
+  for (const char* word : {"apple", "house", "cat"}) Translate(QString::fromLatin1(word));
+  // Newest first: cat, house, apple; cat is shown.
+  QTest::keyClick(Combo(), Qt::Key_Down);
+  QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+  QTest::keyClick(Combo(), Qt::Key_Up);
+  QCOMPARE(Combo()->currentText(), QStringLiteral("cat"));
+  // A history step shows house; the wheel walks on from there.
+  QTest::mouseClick(ButtonNamed("BtnBack"), Qt::LeftButton);
+  QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
+  const QPointF at(5, 5);
+  QWheelEvent wheel(at, Combo()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(Combo(), &wheel);
+  QCOMPARE(Combo()->currentText(), QStringLiteral("apple"));
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("ябълка"));
+  // The open list marks the shown word's item.
+  QTest::keyClick(Combo(), Qt::Key_Up);
+  QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
+  Combo()->showPopup();
+  QTRY_VERIFY(Combo()->view()->isVisible());
+  QCOMPARE(Combo()->view()->currentIndex().row(), 1);
+  Combo()->hidePopup();
 }
 
 }  // namespace vokabi::ui
