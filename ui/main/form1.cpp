@@ -1,5 +1,6 @@
 #include "ui/main/form1.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
@@ -80,6 +81,8 @@ void Form1::BuildControls() {
   combo1_->setGeometry(kWordBox);
   combo1_->setProperty("charset", 0);
   combo1_->installEventFilter(this);
+  combo1_->view()->installEventFilter(this);
+  combo1_->view()->window()->installEventFilter(this);
 
   btnPrevod_ = MakeButton("BtnPrevod", kTranslateButton);
 
@@ -178,6 +181,8 @@ void Form1::ConnectEvents() {
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == combo1_) return WordBoxEvent(event);
+  if (watched == combo1_->view() || watched == combo1_->view()->window())
+    return RecentListEvent(event);
   if (watched == text2_ || watched == text2_->viewport()) return PaneEvent(event);
   if (event->type() == QEvent::KeyRelease) {
     for (QToolButton* option : options_) {

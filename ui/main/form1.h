@@ -89,6 +89,7 @@ class Form1 : public FramelessWindow, public WordListHost {
 
   // form1_lookup.cpp: the word box, the recent words and the option buttons' handlers.
   bool WordBoxEvent(QEvent* event);
+  bool RecentListEvent(QEvent* event);
   void Combo1_Click(int index);
   void Option1_Click(int index);
   // Selects option button index; with fire, its handler runs when the selection moved.
@@ -159,6 +160,8 @@ class Form1 : public FramelessWindow, public WordListHost {
   std::string paneBytes_;
   bool wordBoxHasFocus_ = false;
   bool listClickBusy_ = false;
+  // Escape closed the open list; its release, arriving in the word box, is not the box's.
+  bool escapeClosedList_ = false;
   int savedSelStart_ = 0;
   int savedSelLength_ = 0;
   bool closing_ = false;

@@ -1,10 +1,12 @@
 // The lookup flow: the translate action, the word box with completion and recent words, and the
 // option buttons that choose the working base.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 #include <algorithm>
+#include <utility>
 
 #include "app/error_class.h"
 #include "app/language.h"
@@ -106,11 +108,14 @@ bool Form1::WordBoxEvent(QEvent* event) {
     case QEvent::KeyPress: {
       // Enter translates on its release; the combo's own Enter would pick a matching item.
       const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key != Qt::Key_Escape) escapeClosedList_ = false;
       return key == Qt::Key_Return || key == Qt::Key_Enter;
     }
     case QEvent::KeyRelease: {
       const auto* key = static_cast<QKeyEvent*>(event);
-      if (!key->isAutoRepeat()) Combo1_KeyUp(VirtualKey(key->key()), ShiftState(key->modifiers()));
+      if (key->isAutoRepeat()) return false;
+      if (key->key() == Qt::Key_Escape && std::exchange(escapeClosedList_, false)) return false;
+      Combo1_KeyUp(VirtualKey(key->key()), ShiftState(key->modifiers()));
       return false;
     }
     case QEvent::FocusIn:
@@ -125,6 +130,15 @@ bool Form1::WordBoxEvent(QEvent* event) {
     default:
       return false;
   }
+}
+
+bool Form1::RecentListEvent(QEvent* event) {
+  // The open list closes on Escape's shortcut test or on its press, whichever it gets.
+  const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+  if (key && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+      combo1_->view()->isVisible())
+    escapeClosedList_ = true;
+  return false;
 }
 
 int Form1::WordBoxSelStart() const {

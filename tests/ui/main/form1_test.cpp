@@ -12,6 +12,7 @@
 #include <QSystemTrayIcon>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <QWindow>
 #include <QtTest>
 #include <memory>
 #include <variant>
@@ -61,6 +62,7 @@ class Form1Test : public QObject {
   void startsWithTheWordBoxFocused_data();
   void startsWithTheWordBoxFocused();
   void upDownAndWheelWalkFromTheShownWord();
+  void escapeInTheOpenListClosesItOnly();
 
  private:
   QComboBox* Combo() const { return world_->form->findChild<QComboBox*>("Combo1"); }
@@ -464,6 +466,23 @@ void Form1Test::upDownAndWheelWalkFromTheShownWord() {
   QTRY_VERIFY(Combo()->view()->isVisible());
   QCOMPARE(Combo()->view()->currentIndex().row(), 1);
   Combo()->hidePopup();
+}
+
+void Form1Test::escapeInTheOpenListClosesItOnly() {
+  LoadOneBase();
+  Translate(QStringLiteral("house"));
+  Combo()->showPopup();
+  QAbstractItemView* view = Combo()->view();
+  QTRY_VERIFY(view->isVisible());
+  // As the keyboard delivers it: the press to the open list, the release to the word box.
+  QWindow* window = world_->form->windowHandle();
+  QTest::keyPress(window, Qt::Key_Escape);
+  QTRY_VERIFY(!view->isVisible());
+  QTest::keyRelease(window, Qt::Key_Escape);
+  QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
+  // With the list closed, Escape empties the word box.
+  QTest::keyClick(Combo(), Qt::Key_Escape);
+  QVERIFY(Combo()->currentText().isEmpty());
 }
 
 }  // namespace vokabi::ui
