@@ -158,7 +158,11 @@ Button* Form1::MakeButton(const char* name, const QRect& geometry, QWidget* pare
 }
 
 void Form1::ConnectEvents() {
-  connect(btnPrevod_, &Button::Click, this, &Form1::BtnPrevod_Click);
+  connect(btnPrevod_, &Button::Click, this, [this] {
+    BtnPrevod_Click();
+    // Back to the word box, its text selected, for the next word.
+    combo1_->setFocus();
+  });
   connect(btnMin_, &Button::Click, this, &Form1::BtnMin_Click);
   connect(btnClose_, &Button::Click, this, &Form1::BtnClose_Click);
   connect(btnBack_, &Button::Click, this, &Form1::BtnBack_Click);

@@ -72,6 +72,7 @@ class Form1 : public FramelessWindow, public WordListHost {
   const std::string& PaneBytes() const override { return paneBytes_; }
   void SelectOption(int index) override;
   void RecordRecent(const std::string& word, int charset, int dictionaryIndex) override;
+  void SelectWordBoxText() override;
   const SchemeColours& Colours() const override { return app_.Colours; }
 
  protected:

@@ -47,6 +47,7 @@ void Form1::BtnPrevod_Click() {
   const std::string word = EncodeWord(WordBoxText(), dictionary.Charset1(), dictionary.Charset2());
   if (!dictionary.Translate(word)) {
     ShowPaneMessage();
+    SelectWordBoxText();
     return;
   }
   const std::string duma = dictionary.Duma();
@@ -55,6 +56,15 @@ void Form1::BtnPrevod_Click() {
   const int dumaCharset = dictionary.DumaCHSet();
   const int prevodCharset = dictionary.PrevodCHSet();
   ShowTranslation(duma, prevod, predniDumi, dumaCharset, prevodCharset, WorkDic());
+  SelectWordBoxText();
+}
+
+void Form1::SelectWordBoxText() {
+  QLineEdit* edit = combo1_->lineEdit();
+  edit->selectAll();
+  // An on-screen key replaces it too, while the focus is elsewhere.
+  savedSelStart_ = 0;
+  savedSelLength_ = static_cast<int>(edit->text().size());
 }
 
 void Form1::ShowTranslation(const std::string& word, const std::string& translation,

@@ -124,6 +124,7 @@ void WordList::LabelDumi_Click(int index) {
     }
     host_.ShowWordBox(dictionary.Duma(), dictionary.DumaCHSet());
     host_.ShowPane(dictionary.Prevod(), dictionary.PrevodCHSet());
+    host_.SelectWordBoxText();
     return;
   }
 
@@ -144,6 +145,7 @@ void WordList::LabelDumi_Click(int index) {
   host_.ShowPane(dictionary.Prevod(), dictionary.PrevodCHSet());
   for (int i = 0; i < kRows; ++i) SetWord(i, words_[i], dictionary.DumaCHSet());
   host_.RecordRecent(dictionary.Duma(), dictionary.DumaCHSet(), host_.WorkDic());
+  host_.SelectWordBoxText();
 
   // The window catches up before the scroll; clicks arriving meanwhile are ignored, and a list
   // filled meanwhile wins over this one.

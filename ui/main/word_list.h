@@ -27,6 +27,8 @@ class WordListHost {
   virtual const std::string& PaneBytes() const = 0;
   // Selects dictionary option button index; its handler switches base and translates.
   virtual void SelectOption(int index) = 0;
+  // Selects the word box's text after a lookup, so the next word typed replaces it.
+  virtual void SelectWordBoxText() = 0;
   // Records a found word in the word box's list of recent words.
   virtual void RecordRecent(const std::string& word, int charset, int dictionaryIndex) = 0;
   virtual const SchemeColours& Colours() const = 0;

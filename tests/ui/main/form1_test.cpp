@@ -63,6 +63,7 @@ class Form1Test : public QObject {
   void startsWithTheWordBoxFocused();
   void upDownAndWheelWalkFromTheShownWord();
   void escapeInTheOpenListClosesItOnly();
+  void lookupSelectsTheWordSoTypingReplacesIt();
 
  private:
   QComboBox* Combo() const { return world_->form->findChild<QComboBox*>("Combo1"); }
@@ -483,6 +484,38 @@ void Form1Test::escapeInTheOpenListClosesItOnly() {
   // With the list closed, Escape empties the word box.
   QTest::keyClick(Combo(), Qt::Key_Escape);
   QVERIFY(Combo()->currentText().isEmpty());
+}
+
+void Form1Test::lookupSelectsTheWordSoTypingReplacesIt() {
+  AppSettings.CompleteWord = false;
+  LoadOneBase();
+  const auto wholeWordSelected = [this] {
+    const QString text = Combo()->currentText();
+    return !text.isEmpty() && Combo()->lineEdit()->selectedText() == text;
+  };
+  QTest::keyClicks(Combo(), QStringLiteral("house"));
+  QTest::keyClick(Combo(), Qt::Key_Return);
+  QVERIFY(wholeWordSelected());
+  QTest::keyClicks(Combo(), QStringLiteral("cat"));
+  QCOMPARE(Combo()->currentText(), QStringLiteral("cat"));
+
+  // The translate button hands the box back, selected.
+  QTest::mouseClick(ButtonNamed("BtnPrevod"), Qt::LeftButton);
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("котка"));
+  QCOMPARE(world_->form->focusWidget(), static_cast<QWidget*>(Combo()));
+  QVERIFY(wholeWordSelected());
+
+  world_->form->TranslateHandedText(QStringLiteral("tree"));
+  QVERIFY(wholeWordSelected());
+
+  auto* list = world_->form->findChild<WordList*>("PictureLAB");
+  int table = 0;
+  while (table < WordList::kRows && list->Label(table)->text() != QStringLiteral("table")) ++table;
+  QVERIFY(table < WordList::kRows);
+  QTest::mouseClick(list->Label(table), Qt::LeftButton);
+  list->FinishScroll();
+  QCOMPARE(Combo()->currentText(), QStringLiteral("table"));
+  QVERIFY(wholeWordSelected());
 }
 
 }  // namespace vokabi::ui

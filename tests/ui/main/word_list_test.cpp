@@ -91,13 +91,14 @@ struct Host : WordListHost {
   const std::string& PaneBytes() const override { return pane; }
   void SelectOption(int index) override { options.push_back(index); }
   void RecordRecent(const std::string& word, int, int) override { recent.push_back(word); }
+  void SelectWordBoxText() override { ++selections; }
   const SchemeColours& Colours() const override { return colours; }
 
   test::TempFolder folder;
   MakeCrypto crypto{AppError};
   std::vector<std::unique_ptr<Dictionary>> dictionaries;
   std::size_t working = 0;
-  int workDic = 0, paneCharset = -1, shows = 0;
+  int workDic = 0, paneCharset = -1, shows = 0, selections = 0;
   QString wordBox;
   std::string pane;
   std::vector<int> options;
@@ -212,6 +213,7 @@ class WordListTest : public QObject {
     QTest::mouseClick(label, Qt::LeftButton);
     host.list->FinishScroll();
     QCOMPARE(host.wordBox, whole);
+    QCOMPARE(host.selections, 1);
   }
 
   void clickBelowTheMiddleScrollsItUpInFrames() {
