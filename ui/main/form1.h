@@ -62,6 +62,8 @@ class Form1 : public FramelessWindow, public WordListHost {
 
   // Replaces the platform's answer to "is there a tray?" (tests).
   void SetTrayAvailableProbe(std::function<bool()> probe);
+  // Replaces the platform's answer to "can this window be minimised?" (tests).
+  void SetCanMinimiseProbe(std::function<bool()> probe) { canMinimise_ = std::move(probe); }
 
   // WordListHost.
   Dictionary& WorkingDictionary() override;
@@ -157,6 +159,7 @@ class Form1 : public FramelessWindow, public WordListHost {
   QButtonGroup* optionGroup_ = nullptr;
 
   TrayIcon* tray_ = nullptr;
+  std::function<bool()> canMinimise_;  // none: the platform's answer
 
   std::string paneBytes_;
   bool wordBoxHasFocus_ = false;

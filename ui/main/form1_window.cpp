@@ -2,6 +2,7 @@
 // closing saves, and the topmost band.
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -33,6 +34,13 @@ QImage FramePicture(bool cross) {
     painter.drawLine(1, kPictureSize - 2, kPictureSize - 2, kPictureSize - 2);
   }
   return picture;
+}
+
+// Without a window manager (the offscreen and minimal platforms have none) a window cannot be
+// minimised; under X11 without one, a request to minimise leaves the window where it is anyway.
+bool PlatformMinimises() {
+  const QString platform = QGuiApplication::platformName();
+  return platform != QStringLiteral("offscreen") && platform != QStringLiteral("minimal");
 }
 
 }  // namespace
@@ -73,10 +81,11 @@ void Form1::BtnClose_Click() {
     return;
   }
   if (!AppSettings.SystrayIcon) SysTray();
-  // Without a tray a hidden window could never be reached again.
+  // Without a tray a hidden window could never be reached again, nor a minimised one without a
+  // window manager: the window then stays as it is.
   if (tray_->Available()) {
     hide();
-  } else {
+  } else if (canMinimise_ ? canMinimise_() : PlatformMinimises()) {
     BtnMin_Click();
   }
 }

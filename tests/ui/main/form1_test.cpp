@@ -321,8 +321,13 @@ void Form1Test::closeButtonMinimisesHidesOrEnds() {
   AppSettings.MinimizeToTray = true;
   LoadOneBase();
   Form1& form = *world_->form;
-  // Without a tray area the close button minimises; still running, nothing is saved.
+  // With neither a tray area nor a window manager the window stays as it is.
   form.SetTrayAvailableProbe([] { return false; });
+  form.SetCanMinimiseProbe([] { return false; });
+  QTest::mouseClick(ButtonNamed("BtnClose"), Qt::LeftButton);
+  QVERIFY(form.isVisible() && !form.isMinimized());
+  // Without a tray area the close button minimises; still running, nothing is saved.
+  form.SetCanMinimiseProbe([] { return true; });
   QTest::mouseClick(ButtonNamed("BtnClose"), Qt::LeftButton);
   QVERIFY(form.isVisible() && form.isMinimized());
   QVERIFY(Tray()->isVisible());
