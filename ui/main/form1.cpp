@@ -15,6 +15,7 @@
 #include "ui/controls/button.h"
 #include "ui/controls/key_codes.h"
 #include "ui/main/command_row.h"
+#include "ui/main/flag_button.h"
 #include "ui/main/keyboard_panel.h"
 #include "ui/main/tray_icon.h"
 

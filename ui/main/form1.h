@@ -16,11 +16,11 @@ class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
-class QToolButton;
 
 namespace vokabi::ui {
 
 class Button;
+class FlagButton;
 class KeyboardPanel;
 class TrayIcon;
 
@@ -112,7 +112,7 @@ class Form1 : public FramelessWindow, public WordListHost {
 
   // form1_setup.cpp: the option buttons and the dressing.
   void BuildOptionButtons();
-  QToolButton* MakeOptionButton(int index);
+  FlagButton* MakeOptionButton(int index);
   QString BaseNames(int index) const;
   void DressControls();
   void LoadTexts();
@@ -155,7 +155,7 @@ class Form1 : public FramelessWindow, public WordListHost {
   Button* btnCloseLat_ = nullptr;
   std::vector<Button*> buttons_;
   std::vector<Button*> commandRow_;
-  std::vector<QToolButton*> options_;
+  std::vector<FlagButton*> options_;
   QButtonGroup* optionGroup_ = nullptr;
 
   TrayIcon* tray_ = nullptr;

@@ -12,6 +12,7 @@
 #include "app/language.h"
 #include "app/settings.h"
 #include "ui/controls/key_codes.h"
+#include "ui/main/flag_button.h"
 #include "ui/main/form1.h"
 #include "ui/main/text_edge.h"
 

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSystemTrayIcon>
@@ -14,11 +15,15 @@
 #include <QWheelEvent>
 #include <QWindow>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <variant>
 
 #include "tests/ui/main/window_world.h"
 #include "ui/controls/button.h"
+#include "ui/controls/colour.h"
+#include "ui/controls/schemes.h"
 #include "ui/main/text_edge.h"
 
 namespace vokabi::ui {
@@ -28,6 +33,19 @@ constexpr const char* kNoWordMessage = "There are no word/phrase for translation
 
 RegVariant Stored(std::string_view name) {
   return QueryRegValue(RegRoot::CurrentUser, kSettingsKey, name, RegVariant{});
+}
+
+// Contrast of two colours by their relative luminance, as WCAG measures it (1 to 21).
+double Contrast(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& c) {
+    const auto channel = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+  };
+  const double la = luminance(a);
+  const double lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 }  // namespace
@@ -64,6 +82,8 @@ class Form1Test : public QObject {
   void upDownAndWheelWalkFromTheShownWord();
   void escapeInTheOpenListClosesItOnly();
   void lookupSelectsTheWordSoTypingReplacesIt();
+  void workingBaseFlagStandsOut_data();
+  void workingBaseFlagStandsOut();
 
  private:
   QComboBox* Combo() const { return world_->form->findChild<QComboBox*>("Combo1"); }
@@ -521,6 +541,32 @@ void Form1Test::lookupSelectsTheWordSoTypingReplacesIt() {
   list->FinishScroll();
   QCOMPARE(Combo()->currentText(), QStringLiteral("table"));
   QVERIFY(wholeWordSelected());
+}
+
+void Form1Test::workingBaseFlagStandsOut_data() {
+  QTest::addColumn<QString>("scheme");
+  for (const QString& name : SchemeNames()) QTest::newRow(qPrintable(name)) << name;
+}
+
+void Form1Test::workingBaseFlagStandsOut() {
+  QFETCH(QString, scheme);
+  world_->app.Colours = LookupSchemeColours(scheme);
+  LoadTwoBases();
+  const QColor face = ToQColor(world_->app.Colours.optionBack);
+  QToolButton* chosen = Option(0);
+  QVERIFY(chosen->isChecked() && !Option(1)->isChecked());
+  const QImage image = chosen->grab().toImage();
+  const int w = image.width();
+  const int h = image.height();
+  // A mark two pixels wide all round, set off from the face as a non-text mark must be (3:1).
+  for (const QPoint& p : {QPoint(0, h / 2), QPoint(1, h / 2), QPoint(w - 1, h / 2),
+                          QPoint(w - 2, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1)}) {
+    QVERIFY2(Contrast(image.pixelColor(p), face) >= 3.0,
+             qPrintable(image.pixelColor(p).name() + QStringLiteral(" on ") + face.name()));
+  }
+  // The other flags carry no such mark.
+  const QImage plain = Option(1)->grab().toImage();
+  QVERIFY(Contrast(plain.pixelColor(1, h / 2), face) < 3.0);
 }
 
 }  // namespace vokabi::ui
