@@ -225,10 +225,12 @@ void Form1::Form_Load(const QString& commandLine) {
 
   // "/1" is the start with the session: the window waits in the tray.
   if (commandLine == QStringLiteral("/1")) return;
-  // The band is chosen before the window first shows, so showing activates it as usual.
+  // The band is chosen before the window first shows, so showing activates it as usual; asking
+  // for the activation too serves desktops without a window manager, where nothing else would.
   setWindowFlag(Qt::WindowStaysOnTopHint, AppSettings.AlwaysOnTop);
   show();
   SetTopmost(this, AppSettings.AlwaysOnTop);
+  activateWindow();
   combo1_->setFocus();
   if (!commandLine.isEmpty() && commandLine.trimmed() != QStringLiteral("0")) {
     combo1_->setEditText(commandLine);
