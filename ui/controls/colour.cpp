@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPalette>
 #include <algorithm>
+#include <cmath>
 
 namespace vokabi::ui {
 namespace {
@@ -94,6 +95,19 @@ Colour TranslateColour(Colour colour, const QPalette& system) {
 
 Colour TranslateColour(Colour colour) {
   return TranslateColour(colour, QApplication::palette());
+}
+
+double Contrast(Colour a, Colour b) {
+  const auto luminance = [](Colour c) {
+    const auto linear = [](int channel) {
+      const double v = channel / 255.0;
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(Red(c)) + 0.7152 * linear(Green(c)) + 0.0722 * linear(Blue(c));
+  };
+  const double la = luminance(a);
+  const double lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 }  // namespace vokabi::ui

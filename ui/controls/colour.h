@@ -27,6 +27,10 @@ Colour ShiftColour(Colour colour, int amount, bool proportionalBlue, bool softBe
 // Moves each channel toward white: c × (255 − amount) / 255 + amount, at most 255.
 Colour BlendToWhite(Colour colour, int amount);
 
+// How well two colours stand apart, by their relative luminance: 1 (the same) to 21 (black on
+// white), as WCAG measures contrast.
+double Contrast(Colour a, Colour b);
+
 // RGB of a colour; system colours (button face, shadow, highlight …) come from the palette.
 Colour TranslateColour(Colour colour, const QPalette& system);
 Colour TranslateColour(Colour colour);  // with the application's palette

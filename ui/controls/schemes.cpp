@@ -46,4 +46,14 @@ SchemeColours LookupSchemeColours(const QString& name) {
   return kSchemes[kFallback].colours;
 }
 
+Colour MarkColour(const SchemeColours& colours) {
+  // Text on a background is read at 4.5:1; a mark needs no less to be found at a glance.
+  constexpr double kEnough = 4.5;
+  const Colour back = colours.optionBack;
+  if (Contrast(colours.schemeText, back) >= kEnough) return colours.schemeText;
+  constexpr Colour kBlack = 0x000000;
+  constexpr Colour kWhite = 0xFFFFFF;
+  return Contrast(kBlack, back) >= Contrast(kWhite, back) ? kBlack : kWhite;
+}
+
 }  // namespace vokabi::ui

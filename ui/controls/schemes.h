@@ -23,4 +23,9 @@ const QStringList& SchemeNames();
 // The scheme named (compared in lower case); any other name gives "Blue sky".
 SchemeColours LookupSchemeColours(const QString& name);
 
+// The colour that marks a chosen item on the scheme's background (the working base's flag): the
+// scheme's text colour where it stands out well enough, else black or white, whichever stands
+// out more.
+Colour MarkColour(const SchemeColours& colours);
+
 }  // namespace vokabi::ui

@@ -1,5 +1,6 @@
 #include "ui/main/form1.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
@@ -13,6 +14,8 @@
 #include "resources/pictures.h"
 #include "ui/controls/button.h"
 #include "ui/controls/key_codes.h"
+#include "ui/main/command_row.h"
+#include "ui/main/flag_button.h"
 #include "ui/main/keyboard_panel.h"
 #include "ui/main/tray_icon.h"
 
@@ -31,9 +34,9 @@ constexpr QRect kPane(kMargin, kPaneTop, 270, kListHeight);
 constexpr QRect kWordList(288, kPaneTop, 160, kListHeight);
 constexpr QRect kFirstOption(kMargin, 234, 30, 22);
 constexpr int kCommandTop = 288;
+constexpr int kCommandGap = 5;
 constexpr int kCommandHeight = 24;
 constexpr int kCommandWidth = 58;
-constexpr int kCommandGap = 5;
 
 // Every button of the window wears the same look.
 constexpr int kButtonType = 3;
@@ -79,6 +82,8 @@ void Form1::BuildControls() {
   combo1_->setGeometry(kWordBox);
   combo1_->setProperty("charset", 0);
   combo1_->installEventFilter(this);
+  combo1_->view()->installEventFilter(this);
+  combo1_->view()->window()->installEventFilter(this);
 
   btnPrevod_ = MakeButton("BtnPrevod", kTranslateButton);
 
@@ -99,10 +104,12 @@ void Form1::BuildControls() {
                                   "BtnPrint", "BtnCyr",  "BtnLat"};
   Button** const commandButtons[] = {&btnBack_,  &btnNext_, &btnSetup_, &btnAbout_,
                                      &btnPrint_, &btnCyr_,  &btnLat_};
+  // Their widths follow their captions (LayOutCommandRow); this is the even share.
   for (int i = 0; i < 7; ++i) {
     const QRect geometry(kMargin + i * (kCommandWidth + kCommandGap), kCommandTop, kCommandWidth,
                          kCommandHeight);
     *commandButtons[i] = MakeButton(commands[i], geometry);
+    commandRow_.push_back(*commandButtons[i]);
   }
 
   const int frameTop = 10;
@@ -123,6 +130,21 @@ void Form1::BuildControls() {
   DrawFramePictures();
 }
 
+void Form1::LayOutCommandRow() {
+  QStringList captions;
+  for (const Button* button : commandRow_) captions << button->Caption();
+  const CommandRow row =
+      PlanCommandRow(captions, app_.FontSmall, kClientWidth - 2 * kMargin, kCommandGap);
+  int left = kMargin;
+  for (std::size_t i = 0; i < commandRow_.size(); ++i) {
+    Button* button = commandRow_[i];
+    // Only a language whose captions do not fit at FontSmall gets a smaller one.
+    if (row.font != app_.FontSmall) button->SetFont(row.font);
+    button->setGeometry(left, kCommandTop, row.widths[i], kCommandHeight);
+    left += row.widths[i] + kCommandGap;
+  }
+}
+
 Button* Form1::MakeButton(const char* name, const QRect& geometry, QWidget* parent) {
   auto* button = new Button(parent != nullptr ? parent : this);
   button->setObjectName(QString::fromLatin1(name));
@@ -137,7 +159,11 @@ Button* Form1::MakeButton(const char* name, const QRect& geometry, QWidget* pare
 }
 
 void Form1::ConnectEvents() {
-  connect(btnPrevod_, &Button::Click, this, &Form1::BtnPrevod_Click);
+  connect(btnPrevod_, &Button::Click, this, [this] {
+    BtnPrevod_Click();
+    // Back to the word box, its text selected, for the next word.
+    combo1_->setFocus();
+  });
   connect(btnMin_, &Button::Click, this, &Form1::BtnMin_Click);
   connect(btnClose_, &Button::Click, this, &Form1::BtnClose_Click);
   connect(btnBack_, &Button::Click, this, &Form1::BtnBack_Click);
@@ -164,6 +190,8 @@ void Form1::ConnectEvents() {
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == combo1_) return WordBoxEvent(event);
+  if (watched == combo1_->view() || watched == combo1_->view()->window())
+    return RecentListEvent(event);
   if (watched == text2_ || watched == text2_->viewport()) return PaneEvent(event);
   if (event->type() == QEvent::KeyRelease) {
     for (QToolButton* option : options_) {
@@ -201,8 +229,12 @@ void Form1::Form_Load(const QString& commandLine) {
 
   // "/1" is the start with the session: the window waits in the tray.
   if (commandLine == QStringLiteral("/1")) return;
+  // The band is chosen before the window first shows, so showing activates it as usual; asking
+  // for the activation too serves desktops without a window manager, where nothing else would.
+  setWindowFlag(Qt::WindowStaysOnTopHint, AppSettings.AlwaysOnTop);
   show();
   SetTopmost(this, AppSettings.AlwaysOnTop);
+  activateWindow();
   combo1_->setFocus();
   if (!commandLine.isEmpty() && commandLine.trimmed() != QStringLiteral("0")) {
     combo1_->setEditText(commandLine);

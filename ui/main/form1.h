@@ -16,11 +16,11 @@ class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
-class QToolButton;
 
 namespace vokabi::ui {
 
 class Button;
+class FlagButton;
 class KeyboardPanel;
 class TrayIcon;
 
@@ -62,6 +62,8 @@ class Form1 : public FramelessWindow, public WordListHost {
 
   // Replaces the platform's answer to "is there a tray?" (tests).
   void SetTrayAvailableProbe(std::function<bool()> probe);
+  // Replaces the platform's answer to "can this window be minimised?" (tests).
+  void SetCanMinimiseProbe(std::function<bool()> probe) { canMinimise_ = std::move(probe); }
 
   // WordListHost.
   Dictionary& WorkingDictionary() override;
@@ -72,6 +74,7 @@ class Form1 : public FramelessWindow, public WordListHost {
   const std::string& PaneBytes() const override { return paneBytes_; }
   void SelectOption(int index) override;
   void RecordRecent(const std::string& word, int charset, int dictionaryIndex) override;
+  void SelectWordBoxText() override;
   const SchemeColours& Colours() const override { return app_.Colours; }
 
  protected:
@@ -89,6 +92,7 @@ class Form1 : public FramelessWindow, public WordListHost {
 
   // form1_lookup.cpp: the word box, the recent words and the option buttons' handlers.
   bool WordBoxEvent(QEvent* event);
+  bool RecentListEvent(QEvent* event);
   void Combo1_Click(int index);
   void Option1_Click(int index);
   // Selects option button index; with fire, its handler runs when the selection moved.
@@ -97,6 +101,8 @@ class Form1 : public FramelessWindow, public WordListHost {
   // Completes the word box as a typed letter does, selecting the completed tail.
   void CompleteWordBox();
   void ShowPaneMessage();
+  // Makes the recent word shown the combo's current item, or none when the list lacks it.
+  void MarkShownRecent(const QString& word, int dictionaryIndex);
   int WordBoxSelStart() const;
   int WordBoxSelLength() const;
 
@@ -106,10 +112,12 @@ class Form1 : public FramelessWindow, public WordListHost {
 
   // form1_setup.cpp: the option buttons and the dressing.
   void BuildOptionButtons();
-  QToolButton* MakeOptionButton(int index);
+  FlagButton* MakeOptionButton(int index);
   QString BaseNames(int index) const;
   void DressControls();
   void LoadTexts();
+  // The command buttons share their row by the widths of their captions.
+  void LayOutCommandRow();
 
   // form1_window.cpp: the frame buttons' pictures, minimise, close, restore.
   void DrawFramePictures();
@@ -151,14 +159,18 @@ class Form1 : public FramelessWindow, public WordListHost {
   Button* btnCloseCyr_ = nullptr;
   Button* btnCloseLat_ = nullptr;
   std::vector<Button*> buttons_;
-  std::vector<QToolButton*> options_;
+  std::vector<Button*> commandRow_;
+  std::vector<FlagButton*> options_;
   QButtonGroup* optionGroup_ = nullptr;
 
   TrayIcon* tray_ = nullptr;
+  std::function<bool()> canMinimise_;  // none: the platform's answer
 
   std::string paneBytes_;
   bool wordBoxHasFocus_ = false;
   bool listClickBusy_ = false;
+  // Escape closed the open list; its release, arriving in the word box, is not the box's.
+  bool escapeClosedList_ = false;
   int savedSelStart_ = 0;
   int savedSelLength_ = 0;
   bool closing_ = false;

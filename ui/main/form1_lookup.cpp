@@ -1,16 +1,19 @@
 // The lookup flow: the translate action, the word box with completion and recent words, and the
 // option buttons that choose the working base.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 #include <algorithm>
+#include <utility>
 
 #include "app/error_class.h"
 #include "app/language.h"
 #include "app/settings.h"
 #include "ui/controls/key_codes.h"
 #include "ui/main/engine_text.h"
+#include "ui/main/flag_button.h"
 #include "ui/main/form1.h"
 
 namespace vokabi::ui {
@@ -45,6 +48,7 @@ void Form1::BtnPrevod_Click() {
   const std::string word = EncodeWord(WordBoxText(), dictionary.Charset1(), dictionary.Charset2());
   if (!dictionary.Translate(word)) {
     ShowPaneMessage();
+    SelectWordBoxText();
     return;
   }
   const std::string duma = dictionary.Duma();
@@ -53,6 +57,15 @@ void Form1::BtnPrevod_Click() {
   const int dumaCharset = dictionary.DumaCHSet();
   const int prevodCharset = dictionary.PrevodCHSet();
   ShowTranslation(duma, prevod, predniDumi, dumaCharset, prevodCharset, WorkDic());
+  SelectWordBoxText();
+}
+
+void Form1::SelectWordBoxText() {
+  QLineEdit* edit = combo1_->lineEdit();
+  edit->selectAll();
+  // An on-screen key replaces it too, while the focus is elsewhere.
+  savedSelStart_ = 0;
+  savedSelLength_ = static_cast<int>(edit->text().size());
 }
 
 void Form1::ShowTranslation(const std::string& word, const std::string& translation,
@@ -74,17 +87,30 @@ void Form1::ShowWordBox(const std::string& bytes, int charset) {
 }
 
 void Form1::RecordRecent(const std::string& word, int charset, int dictionaryIndex) {
+  const QString shown = DecodeText(charset, word);
   // The word counts as present by the working base's current entry, as the list always has.
   const Dictionary& dictionary = WorkingDictionary();
   const QString current = DecodeText(dictionary.DumaCHSet(), dictionary.Duma());
-  for (int i = 0; i < combo1_->count(); ++i) {
-    if (combo1_->itemText(i) == current && combo1_->itemData(i).toInt() == dictionaryIndex) return;
+  bool present = false;
+  for (int i = 0; i < combo1_->count() && !present; ++i)
+    present = combo1_->itemText(i) == current && combo1_->itemData(i).toInt() == dictionaryIndex;
+  if (!present) {
+    if (combo1_->count() >= kRecentWords) combo1_->removeItem(combo1_->count() - 1);
+    combo1_->insertItem(0, shown, dictionaryIndex);
+    combo1_->setItemData(0, charset, kCharsetRole);
   }
-  // Changing the items can move the combo's current item and with it the text being edited.
+  MarkShownRecent(shown, dictionaryIndex);
+}
+
+void Form1::MarkShownRecent(const QString& word, int dictionaryIndex) {
+  int shown = -1;
+  for (int i = 0; i < combo1_->count() && shown < 0; ++i) {
+    if (combo1_->itemText(i) == word && combo1_->itemData(i).toInt() == dictionaryIndex) shown = i;
+  }
+  // Up, Down, the wheel and the open list go on from the current item; choosing it also puts
+  // its text into the box, which must stay the text being edited.
   const QString editing = combo1_->currentText();
-  if (combo1_->count() >= kRecentWords) combo1_->removeItem(combo1_->count() - 1);
-  combo1_->insertItem(0, DecodeText(charset, word), dictionaryIndex);
-  combo1_->setItemData(0, charset, kCharsetRole);
+  combo1_->setCurrentIndex(shown);
   if (combo1_->currentText() != editing) combo1_->setEditText(editing);
 }
 
@@ -93,11 +119,14 @@ bool Form1::WordBoxEvent(QEvent* event) {
     case QEvent::KeyPress: {
       // Enter translates on its release; the combo's own Enter would pick a matching item.
       const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key != Qt::Key_Escape) escapeClosedList_ = false;
       return key == Qt::Key_Return || key == Qt::Key_Enter;
     }
     case QEvent::KeyRelease: {
       const auto* key = static_cast<QKeyEvent*>(event);
-      if (!key->isAutoRepeat()) Combo1_KeyUp(VirtualKey(key->key()), ShiftState(key->modifiers()));
+      if (key->isAutoRepeat()) return false;
+      if (key->key() == Qt::Key_Escape && std::exchange(escapeClosedList_, false)) return false;
+      Combo1_KeyUp(VirtualKey(key->key()), ShiftState(key->modifiers()));
       return false;
     }
     case QEvent::FocusIn:
@@ -112,6 +141,15 @@ bool Form1::WordBoxEvent(QEvent* event) {
     default:
       return false;
   }
+}
+
+bool Form1::RecentListEvent(QEvent* event) {
+  // The open list closes on Escape's shortcut test or on its press, whichever it gets.
+  const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+  if (key && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+      combo1_->view()->isVisible())
+    escapeClosedList_ = true;
+  return false;
 }
 
 int Form1::WordBoxSelStart() const {

@@ -16,6 +16,7 @@
 #include "resources/pictures.h"
 #include "ui/controls/button.h"
 #include "ui/main/engine_text.h"
+#include "ui/main/flag_button.h"
 #include "ui/main/form1.h"
 #include "ui/main/keyboard_panel.h"
 #include "ui/main/tray_icon.h"
@@ -55,11 +56,9 @@ void SetColours(QWidget* widget, QPalette::ColorRole backRole, Colour back,
 
 }  // namespace
 
-QToolButton* Form1::MakeOptionButton(int index) {
-  auto* option = new QToolButton(this);
+FlagButton* Form1::MakeOptionButton(int index) {
+  auto* option = new FlagButton(this);
   option->setObjectName(QStringLiteral("Option1_%1").arg(index));
-  option->setCheckable(true);
-  option->setAutoFillBackground(true);
   option->setIconSize(QSize(22, 14));
   optionGroup_->addButton(option, index);
   option->installEventFilter(this);
@@ -71,7 +70,7 @@ void Form1::BuildOptionButtons() {
   if (options_.size() > 1) return;
   for (int i = 1; i < DictionaryCount(); ++i) {
     const QRect before = options_[i - 1]->geometry();
-    QToolButton* option = MakeOptionButton(i);
+    FlagButton* option = MakeOptionButton(i);
     // A new row when this button would leave less than one more button's width and 6 to spare.
     if (before.left() + 2 * before.width() + 6 < width()) {
       option->setGeometry(before.translated(before.width(), 0));
@@ -99,12 +98,14 @@ void Form1::Form1Setup() {
   keyboards_->Dress(app_.Colours, app_.FontSmall);
   DressControls();
   LoadTexts();
+  LayOutCommandRow();
   tray_->SetTip(windowTitle());
   for (int i = 0; i < static_cast<int>(options_.size()); ++i) {
     QPalette palette = options_[i]->palette();
     palette.setColor(QPalette::Button, ToQColor(app_.Colours.optionBack));
     palette.setColor(QPalette::Window, ToQColor(app_.Colours.optionBack));
     options_[i]->setPalette(palette);
+    options_[i]->SetMarkColour(MarkColour(app_.Colours));
     if (i < DictionaryCount()) options_[i]->setToolTip(BaseNames(i));
   }
   keyboards_->Place();

@@ -3,9 +3,11 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QWindow>
 
 #include "app/desktop_integration.h"
 #include "app/settings.h"
@@ -34,6 +36,13 @@ QImage FramePicture(bool cross) {
     painter.drawLine(1, kPictureSize - 2, kPictureSize - 2, kPictureSize - 2);
   }
   return picture;
+}
+
+// Without a window manager (the offscreen and minimal platforms have none) a window cannot be
+// minimised; under X11 without one, a request to minimise leaves the window where it is anyway.
+bool PlatformMinimises() {
+  const QString platform = QGuiApplication::platformName();
+  return platform != QStringLiteral("offscreen") && platform != QStringLiteral("minimal");
 }
 
 }  // namespace
@@ -74,10 +83,11 @@ void Form1::BtnClose_Click() {
     return;
   }
   if (!AppSettings.SystrayIcon) SysTray();
-  // Without a tray a hidden window could never be reached again.
+  // Without a tray a hidden window could never be reached again, nor a minimised one without a
+  // window manager: the window then stays as it is.
   if (tray_->Available()) {
     hide();
-  } else {
+  } else if (canMinimise_ ? canMinimise_() : PlatformMinimises()) {
     BtnMin_Click();
   }
 }
@@ -111,14 +121,21 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void SetTopmost(QWidget* window, bool topmost) {
-  const QPoint at = window->pos();
+  if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != topmost) {
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
+    if (window->windowHandle() != nullptr) {
+      // QWidget::setWindowFlags would re-create a shown window, hiding it and taking away its
+      // focus; the platform window changes its band in place.
+      window->overrideWindowFlags(flags);
+      window->windowHandle()->setFlags(flags);
+    } else {
+      window->setWindowFlags(flags);
+    }
+  }
+  if (window->isVisible()) return;
   const bool quiet = window->testAttribute(Qt::WA_ShowWithoutActivating);
   window->setAttribute(Qt::WA_ShowWithoutActivating, true);
-  if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != topmost) {
-    // Changing a window's flags hides it and may forget where it stood.
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-    window->move(at);
-  }
   window->show();
   window->setAttribute(Qt::WA_ShowWithoutActivating, quiet);
 }

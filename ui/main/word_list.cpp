@@ -105,7 +105,7 @@ void WordList::FillWordList(int /*dictionaryIndex*/, std::int32_t position, cons
   // The list starts at the base's first headword, so the word may stand in any row.
   const QString shown = DecodeText(wordCharset, word);
   for (int j = 0; j < std::min(count, kRows); ++j) {
-    if (labels_[j]->text().compare(shown, Qt::CaseInsensitive) == 0) {
+    if (texts_[j].compare(shown, Qt::CaseInsensitive) == 0) {
       Paint(j, true, colours);
       highlightedLabel_ = j;
     }
@@ -119,11 +119,12 @@ void WordList::LabelDumi_Click(int index) {
   const std::string caption = words_[index];
 
   if (caption == dictionary.Duma()) {
-    if (labels_[index]->text() == host_.WordBoxText() && host_.PaneBytes() == dictionary.Prevod()) {
+    if (texts_[index] == host_.WordBoxText() && host_.PaneBytes() == dictionary.Prevod()) {
       return;
     }
     host_.ShowWordBox(dictionary.Duma(), dictionary.DumaCHSet());
     host_.ShowPane(dictionary.Prevod(), dictionary.PrevodCHSet());
+    host_.SelectWordBoxText();
     return;
   }
 
@@ -144,6 +145,7 @@ void WordList::LabelDumi_Click(int index) {
   host_.ShowPane(dictionary.Prevod(), dictionary.PrevodCHSet());
   for (int i = 0; i < kRows; ++i) SetWord(i, words_[i], dictionary.DumaCHSet());
   host_.RecordRecent(dictionary.Duma(), dictionary.DumaCHSet(), host_.WorkDic());
+  host_.SelectWordBoxText();
 
   // The window catches up before the scroll; clicks arriving meanwhile are ignored, and a list
   // filled meanwhile wins over this one.
@@ -190,6 +192,7 @@ void WordList::Dress(const SchemeColours& colours, const QFont& font) {
   setPalette(panel);
   for (int i = 0; i < kRows; ++i) {
     labels_[i]->setFont(labelFont);
+    ShowText(i);
     Paint(i, highlighted_[i], colours);
   }
 }
@@ -305,13 +308,25 @@ bool WordList::eventFilter(QObject* watched, QEvent* event) {
 
 void WordList::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  for (QLabel* label : labels_) label->resize(std::max(0, width() - 2), kRowHeight);
+  for (int i = 0; i < kRows; ++i) {
+    labels_[i]->resize(std::max(0, width() - 2), kRowHeight);
+    ShowText(i);
+  }
 }
 
 void WordList::SetWord(int index, const std::string& bytes, int charset) {
   words_[index] = bytes;
   charsets_[index] = charset;
-  labels_[index]->setText(DecodeText(charset, bytes));
+  texts_[index] = DecodeText(charset, bytes);
+  ShowText(index);
+}
+
+void WordList::ShowText(int index) {
+  QLabel* label = labels_[index];
+  const QString& text = texts_[index];
+  label->setText(
+      label->fontMetrics().elidedText(text, Qt::ElideRight, label->contentsRect().width()));
+  label->setToolTip(text);
 }
 
 void WordList::Paint(int index, bool highlighted, const SchemeColours& colours) {

@@ -27,6 +27,8 @@ class WordListHost {
   virtual const std::string& PaneBytes() const = 0;
   // Selects dictionary option button index; its handler switches base and translates.
   virtual void SelectOption(int index) = 0;
+  // Selects the word box's text after a lookup, so the next word typed replaces it.
+  virtual void SelectWordBoxText() = 0;
   // Records a found word in the word box's list of recent words.
   virtual void RecordRecent(const std::string& word, int charset, int dictionaryIndex) = 0;
   virtual const SchemeColours& Colours() const = 0;
@@ -86,6 +88,8 @@ class WordList : public QWidget {
   void EndScroll();
 
   void SetWord(int index, const std::string& bytes, int charset);
+  // A headword wider than its label ends in "…"; the tooltip holds all of it.
+  void ShowText(int index);
   void Paint(int index, bool highlighted, const SchemeColours& colours);
   int Top(int index) const;
   void SetTop(int index, int top);
@@ -95,6 +99,7 @@ class WordList : public QWidget {
   WordListHost& host_;
   std::array<QLabel*, kRows> labels_{};
   std::array<std::string, kRows> words_;
+  std::array<QString, kRows> texts_;  // the whole headwords the labels show
   std::array<int, kRows> charsets_{};
   std::array<bool, kRows> highlighted_{};
   int highlightedLabel_ = 0;

@@ -134,6 +134,20 @@ class ColourTest : public QObject {
     }
   }
 
+  void markStandsOutInEveryScheme() {
+    QCOMPARE(Contrast(0x000000, 0xFFFFFF), 21.0);
+    QCOMPARE(Contrast(0x5AAA29, 0x5AAA29), 1.0);
+    // Green's face against the frame a plain style draws around a chosen flag: hard to tell.
+    QVERIFY(Contrast(0x8AD85D, 0x6EAC4A) < 2.0);
+    for (const QString& name : SchemeNames()) {
+      const SchemeColours scheme = LookupSchemeColours(name);
+      QVERIFY2(Contrast(MarkColour(scheme), scheme.optionBack) >= 4.5, qPrintable(name));
+    }
+    // The scheme's own text colour where it reads well: black on Green, white on Black.
+    QCOMPARE(MarkColour(LookupSchemeColours(QStringLiteral("Green"))), Colour{0x000000});
+    QCOMPARE(MarkColour(LookupSchemeColours(QStringLiteral("Black"))), Colour{0xFFFFFF});
+  }
+
   void windowFrameIsRaised() {
     QImage image(100, 60, QImage::Format_RGB32);
     image.fill(Qt::magenta);

@@ -6,16 +6,24 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSystemTrayIcon>
 #include <QToolButton>
+#include <QWheelEvent>
+#include <QWindow>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <variant>
 
 #include "tests/ui/main/window_world.h"
 #include "ui/controls/button.h"
+#include "ui/controls/colour.h"
+#include "ui/controls/schemes.h"
 #include "ui/main/engine_text.h"
 
 namespace vokabi::ui {
@@ -25,6 +33,19 @@ constexpr const char* kNoWordMessage = "There are no word/phrase for translation
 
 RegVariant Stored(std::string_view name) {
   return QueryRegValue(RegRoot::CurrentUser, kSettingsKey, name, RegVariant{});
+}
+
+// Contrast of two colours by their relative luminance, as WCAG measures it (1 to 21).
+double Contrast(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& c) {
+    const auto channel = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+  };
+  const double la = luminance(a);
+  const double lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 }  // namespace
@@ -54,6 +75,15 @@ class Form1Test : public QObject {
   void paneRefusesCopy();
   void escapeReleasedClearsAndFocusesWordBox_data();
   void escapeReleasedClearsAndFocusesWordBox();
+  void everyCaptionFitsItsButton_data();
+  void everyCaptionFitsItsButton();
+  void startsWithTheWordBoxFocused_data();
+  void startsWithTheWordBoxFocused();
+  void upDownAndWheelWalkFromTheShownWord();
+  void escapeInTheOpenListClosesItOnly();
+  void lookupSelectsTheWordSoTypingReplacesIt();
+  void workingBaseFlagStandsOut_data();
+  void workingBaseFlagStandsOut();
 
  private:
   QComboBox* Combo() const { return world_->form->findChild<QComboBox*>("Combo1"); }
@@ -311,8 +341,13 @@ void Form1Test::closeButtonMinimisesHidesOrEnds() {
   AppSettings.MinimizeToTray = true;
   LoadOneBase();
   Form1& form = *world_->form;
-  // Without a tray area the close button minimises; still running, nothing is saved.
+  // With neither a tray area nor a window manager the window stays as it is.
   form.SetTrayAvailableProbe([] { return false; });
+  form.SetCanMinimiseProbe([] { return false; });
+  QTest::mouseClick(ButtonNamed("BtnClose"), Qt::LeftButton);
+  QVERIFY(form.isVisible() && !form.isMinimized());
+  // Without a tray area the close button minimises; still running, nothing is saved.
+  form.SetCanMinimiseProbe([] { return true; });
   QTest::mouseClick(ButtonNamed("BtnClose"), Qt::LeftButton);
   QVERIFY(form.isVisible() && form.isMinimized());
   QVERIFY(Tray()->isVisible());
@@ -367,6 +402,171 @@ void Form1Test::escapeReleasedClearsAndFocusesWordBox() {
   QVERIFY(Combo()->currentText().isEmpty());
   QTRY_COMPARE(world_->form->focusWidget(), static_cast<QWidget*>(Combo()));
   QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+}
+
+void Form1Test::everyCaptionFitsItsButton_data() {
+  QTest::addColumn<int>("offset");
+  QTest::addColumn<int>("charset");
+  const char* const languages[] = {"Bulgarian", "English", "French", "German",
+                                   "Spanish",   "Italian", "Russian"};
+  for (int i = 0; i < 7; ++i)
+    QTest::newRow(languages[i]) << i * 1000 << (i == 0 || i == 6 ? 204 : 0);
+}
+
+void Form1Test::everyCaptionFitsItsButton() {
+  QFETCH(int, offset);
+  QFETCH(int, charset);
+  LanguageOffset = offset;
+  LanguageCharset = charset;
+  // The program's fonts with UseFont's default face.
+  world_->app.FontLarge = QFont(QStringLiteral("Arial"), 12);
+  world_->app.FontSmall = QFont(QStringLiteral("Arial"), 10);
+  LoadOneBase();
+  int right = -1;
+  for (const char* name :
+       {"BtnBack", "BtnNext", "BtnSetup", "BtnAbout", "BtnPrint", "BtnCyr", "BtnLat"}) {
+    Button* button = ButtonNamed(name);
+    const QRect caption = button->Layout().caption;
+    const QString what = button->Caption() + QStringLiteral(" in ") +
+                         QString::number(button->width()) + QStringLiteral(" pixels");
+    QVERIFY2(button->rect().contains(caption), qPrintable(what));
+    // One line: a wrapped caption would stand two lines high.
+    QVERIFY2(caption.height() < 2 * QFontMetrics(button->Font()).lineSpacing(), qPrintable(what));
+    // The row keeps its order, without overlaps, inside the window's edge.
+    QVERIFY(button->x() > right);
+    right = button->geometry().right();
+    QVERIFY(right < world_->form->width() - 8);
+  }
+  Button* translate = ButtonNamed("BtnPrevod");
+  QVERIFY(translate->rect().contains(translate->Layout().caption));
+}
+
+void Form1Test::startsWithTheWordBoxFocused_data() {
+  QTest::addColumn<bool>("onTop");
+  QTest::newRow("normal") << false;
+  QTest::newRow("always on top") << true;
+}
+
+void Form1Test::startsWithTheWordBoxFocused() {
+  QFETCH(bool, onTop);
+  AppSettings.AlwaysOnTop = onTop;
+  QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
+  // As the program starts the window: nothing activates it afterwards.
+  world_->form = std::make_unique<Form1>(world_->app);
+  Form1& form = *world_->form;
+  form.Form_Load(QStringLiteral("0"));
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  QCOMPARE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Combo()));
+  // Switching the band on a shown window keeps it shown and active.
+  SetTopmost(&form, !onTop);
+  QCOMPARE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint), !onTop);
+  QVERIFY(form.isVisible());
+  QVERIFY(form.isActiveWindow());
+  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Combo()));
+}
+
+void Form1Test::upDownAndWheelWalkFromTheShownWord() {
+  AppSettings.CompleteWord = false;
+  LoadOneBase();
+  for (const char* word : {"apple", "house", "cat"}) Translate(QString::fromLatin1(word));
+  // Newest first: cat, house, apple; cat is shown.
+  QTest::keyClick(Combo(), Qt::Key_Down);
+  QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+  QTest::keyClick(Combo(), Qt::Key_Up);
+  QCOMPARE(Combo()->currentText(), QStringLiteral("cat"));
+  // A history step shows house; the wheel walks on from there.
+  QTest::mouseClick(ButtonNamed("BtnBack"), Qt::LeftButton);
+  QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
+  const QPointF at(5, 5);
+  QWheelEvent wheel(at, Combo()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(Combo(), &wheel);
+  QCOMPARE(Combo()->currentText(), QStringLiteral("apple"));
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("ябълка"));
+  // The open list marks the shown word's item.
+  QTest::keyClick(Combo(), Qt::Key_Up);
+  QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
+  Combo()->showPopup();
+  QTRY_VERIFY(Combo()->view()->isVisible());
+  QCOMPARE(Combo()->view()->currentIndex().row(), 1);
+  Combo()->hidePopup();
+}
+
+void Form1Test::escapeInTheOpenListClosesItOnly() {
+  LoadOneBase();
+  Translate(QStringLiteral("house"));
+  Combo()->showPopup();
+  QAbstractItemView* view = Combo()->view();
+  QTRY_VERIFY(view->isVisible());
+  // As the keyboard delivers it: the press to the open list, the release to the word box.
+  QWindow* window = world_->form->windowHandle();
+  QTest::keyPress(window, Qt::Key_Escape);
+  QTRY_VERIFY(!view->isVisible());
+  QTest::keyRelease(window, Qt::Key_Escape);
+  QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
+  // With the list closed, Escape empties the word box.
+  QTest::keyClick(Combo(), Qt::Key_Escape);
+  QVERIFY(Combo()->currentText().isEmpty());
+}
+
+void Form1Test::lookupSelectsTheWordSoTypingReplacesIt() {
+  AppSettings.CompleteWord = false;
+  LoadOneBase();
+  const auto wholeWordSelected = [this] {
+    const QString text = Combo()->currentText();
+    return !text.isEmpty() && Combo()->lineEdit()->selectedText() == text;
+  };
+  QTest::keyClicks(Combo(), QStringLiteral("house"));
+  QTest::keyClick(Combo(), Qt::Key_Return);
+  QVERIFY(wholeWordSelected());
+  QTest::keyClicks(Combo(), QStringLiteral("cat"));
+  QCOMPARE(Combo()->currentText(), QStringLiteral("cat"));
+
+  // The translate button hands the box back, selected.
+  QTest::mouseClick(ButtonNamed("BtnPrevod"), Qt::LeftButton);
+  QCOMPARE(Pane()->toPlainText(), QStringLiteral("котка"));
+  QCOMPARE(world_->form->focusWidget(), static_cast<QWidget*>(Combo()));
+  QVERIFY(wholeWordSelected());
+
+  world_->form->TranslateHandedText(QStringLiteral("tree"));
+  QVERIFY(wholeWordSelected());
+
+  auto* list = world_->form->findChild<WordList*>("PictureLAB");
+  int table = 0;
+  while (table < WordList::kRows && list->Label(table)->text() != QStringLiteral("table")) ++table;
+  QVERIFY(table < WordList::kRows);
+  QTest::mouseClick(list->Label(table), Qt::LeftButton);
+  list->FinishScroll();
+  QCOMPARE(Combo()->currentText(), QStringLiteral("table"));
+  QVERIFY(wholeWordSelected());
+}
+
+void Form1Test::workingBaseFlagStandsOut_data() {
+  QTest::addColumn<QString>("scheme");
+  for (const QString& name : SchemeNames()) QTest::newRow(qPrintable(name)) << name;
+}
+
+void Form1Test::workingBaseFlagStandsOut() {
+  QFETCH(QString, scheme);
+  world_->app.Colours = LookupSchemeColours(scheme);
+  LoadTwoBases();
+  const QColor face = ToQColor(world_->app.Colours.optionBack);
+  QToolButton* chosen = Option(0);
+  QVERIFY(chosen->isChecked() && !Option(1)->isChecked());
+  const QImage image = chosen->grab().toImage();
+  const int w = image.width();
+  const int h = image.height();
+  // A mark two pixels wide all round, set off from the face as a non-text mark must be (3:1).
+  for (const QPoint& p : {QPoint(0, h / 2), QPoint(1, h / 2), QPoint(w - 1, h / 2),
+                          QPoint(w - 2, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1)}) {
+    QVERIFY2(Contrast(image.pixelColor(p), face) >= 3.0,
+             qPrintable(image.pixelColor(p).name() + QStringLiteral(" on ") + face.name()));
+  }
+  // The other flags carry no such mark.
+  const QImage plain = Option(1)->grab().toImage();
+  QVERIFY(Contrast(plain.pixelColor(1, h / 2), face) < 3.0);
 }
 
 }  // namespace vokabi::ui

@@ -91,13 +91,14 @@ struct Host : WordListHost {
   const std::string& PaneBytes() const override { return pane; }
   void SelectOption(int index) override { options.push_back(index); }
   void RecordRecent(const std::string& word, int, int) override { recent.push_back(word); }
+  void SelectWordBoxText() override { ++selections; }
   const SchemeColours& Colours() const override { return colours; }
 
   test::TempFolder folder;
   MakeCrypto crypto{AppError};
   std::vector<std::unique_ptr<Dictionary>> dictionaries;
   std::size_t working = 0;
-  int workDic = 0, paneCharset = -1, shows = 0;
+  int workDic = 0, paneCharset = -1, shows = 0, selections = 0;
   QString wordBox;
   std::string pane;
   std::vector<int> options;
@@ -185,6 +186,34 @@ class WordListTest : public QObject {
     QCOMPARE(Rows(*host.list), Expected(kLast - 4));
     for (int i = 5; i < WordList::kRows; ++i) QVERIFY(!host.list->Label(i)->isVisible());
     QCOMPARE(host.list->WordCharset(LabelAt(*host.list, 0)), 204);
+  }
+
+  void longHeadwordsAreElidedWithTheWholeWordAsTooltip() {
+    Host host;
+    BaseSource source;
+    source.id = "enbgvk01";
+    source.key = "long-words";
+    for (const char* word : {"a friend in need is a friend indeed", "house", "hut"})
+      source.side1.push_back({word, platform::EncodeCharset(204, "превод").bytes});
+    source.side2.push_back({platform::EncodeCharset(204, "дом").bytes, "house"});
+    QVERIFY(host.Load(source, "long.vkb"));
+    Dictionary& d = host.WorkingDictionary();
+    QVERIFY(d.Translate("house"));
+    host.list->FillWordList(0, d.PredniDumi(), d.Duma(), d.DumaCHSet());
+
+    const QString whole = QStringLiteral("a friend in need is a friend indeed");
+    QLabel* label = host.list->Label(0);
+    QCOMPARE(label->toolTip(), whole);
+    QVERIFY(label->text().endsWith(QChar(0x2026)));
+    QVERIFY(whole.startsWith(label->text().chopped(1)));
+    QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());
+    QCOMPARE(host.list->Label(1)->text(), QStringLiteral("house"));
+    QVERIFY(OnlyHighlighted(host, 1));
+    // A click looks the whole headword up.
+    QTest::mouseClick(label, Qt::LeftButton);
+    host.list->FinishScroll();
+    QCOMPARE(host.wordBox, whole);
+    QCOMPARE(host.selections, 1);
   }
 
   void clickBelowTheMiddleScrollsItUpInFrames() {

@@ -1,0 +1,129 @@
+// The pictures of the README: the lookup window after looking up "house", and the command row in
+// each interface language. For people to look at; not installed.
+//   window_shots window BASE_FOLDER OUT.png
+//   window_shots captions BASE_FOLDER OUT.png
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <vector>
+
+#include "app/error_class.h"
+#include "app/language.h"
+#include "app/settings.h"
+#include "ui/controls/button.h"
+#include "ui/main/form1.h"
+#include "ui/main/startup.h"
+
+using namespace vokabi;
+using namespace vokabi::ui;
+
+namespace {
+
+constexpr const char* kCommands[] = {"BtnBack",  "BtnNext", "BtnSetup", "BtnAbout",
+                                     "BtnPrint", "BtnCyr",  "BtnLat"};
+// The interface languages in offset order, each by its own name.
+constexpr const char* kLanguageNames[] = {"Български", "English",  "Français", "Deutsch",
+                                          "Español",   "Italiano", "Русский"};
+constexpr int kLanguages = 7;
+constexpr int kNameWidth = 90;
+
+// The default settings, as a first start has them, with the bases of folder.
+bool Prepare(AppState& app, const QString& folder) {
+  if (!LoadSettings(0, 0)) return false;
+  app.Colours = LookupSchemeColours(QString::fromStdString(AppSettings.Style));
+  const QString face = QString::fromStdString(AppSettings.UseFont);
+  app.FontLarge = QFont(face, 12);
+  app.FontSmall = QFont(face, 10);
+  const std::filesystem::path path = QFile::encodeName(folder).toStdString();
+  LoadBases(app, path, FindBaseFiles(path));
+  return !app.Dictionaries.empty();
+}
+
+// The English-Bulgarian base first, whatever order the folder lists the bases in.
+void PutEnglishFirst(AppState& app) {
+  for (std::size_t i = 0; i < app.Dictionaries.size(); ++i) {
+    if (app.Dictionaries[i]->ID().rfind("enbg", 0) == 0) {
+      std::swap(app.Dictionaries[0], app.Dictionaries[i]);
+      return;
+    }
+  }
+}
+
+QImage Window(AppState& app) {
+  AppSettings.CyrKeyboard = true;
+  AppSettings.LatKeyboard = false;
+  PutEnglishFirst(app);
+  Form1 form(app);
+  form.Form_Load(QStringLiteral("house"));
+  QApplication::processEvents();
+  return form.grab().toImage();
+}
+
+QImage Captions(AppState& app) {
+  std::vector<QImage> rows;
+  for (int language = 0; language < kLanguages; ++language) {
+    LanguageOffset = language * 1000;
+    LanguageCharset = language == 0 || language == 6 ? 204 : 0;
+    Form1 form(app);
+    form.Form_Load(QStringLiteral("0"));
+    QApplication::processEvents();
+    QRect row;
+    for (const char* name : kCommands)
+      row |= form.findChild<Button*>(QString::fromLatin1(name))->geometry();
+    row.adjust(-6, -6, 6, 6);
+    const QImage strip = form.grab(row).toImage();
+    QImage line(kNameWidth + strip.width(), strip.height(), QImage::Format_RGB32);
+    QPainter painter(&line);
+    painter.fillRect(line.rect(), ToQColor(app.Colours.optionBack));
+    painter.setPen(ToQColor(app.Colours.schemeText));
+    painter.setFont(app.FontSmall);
+    painter.drawText(QRect(8, 0, kNameWidth - 8, line.height()), Qt::AlignVCenter,
+                     QString::fromUtf8(kLanguageNames[language]));
+    painter.drawImage(kNameWidth, 0, strip);
+    painter.end();
+    rows.push_back(line);
+    form.hide();
+  }
+  int height = 0;
+  int width = 0;
+  for (const QImage& row : rows) {
+    height += row.height();
+    width = std::max(width, row.width());
+  }
+  QImage all(width, height, QImage::Format_RGB32);
+  all.fill(ToQColor(app.Colours.optionBack));
+  QPainter painter(&all);
+  int top = 0;
+  for (const QImage& row : rows) {
+    painter.drawImage(0, top, row);
+    top += row.height();
+  }
+  return all;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The pictures show a first start: settings of their own, never the user's.
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+  QApplication application(argc, argv);
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() != 4 ||
+      (arguments[1] != QStringLiteral("window") && arguments[1] != QStringLiteral("captions"))) {
+    std::fputs("usage: window_shots window|captions BASE_FOLDER OUT.png\n", stderr);
+    return 2;
+  }
+  ApplyLanguageSetting(1000);
+  AppState app;
+  app.AppCrypto = std::make_unique<MakeCrypto>(AppError);
+  if (!Prepare(app, arguments[2])) {
+    std::fputs("window_shots: no base loads from that folder\n", stderr);
+    return 1;
+  }
+  const QImage image = arguments[1] == QStringLiteral("window") ? Window(app) : Captions(app);
+  return image.save(arguments[3]) ? 0 : 1;
+}
