@@ -181,7 +181,6 @@ std::vector<std::string> FindBaseFiles(const std::filesystem::path& folder) {
     std::error_code kind;
     if (entry->is_directory(kind)) continue;
     names.push_back(entry->path().filename().string());
-    if (names.size() == kMaxBaseFiles) break;
   }
   return names;
 }
@@ -190,6 +189,7 @@ void LoadBases(AppState& app, const std::filesystem::path& folder,
                const std::vector<std::string>& names) {
   if (!app.AppCrypto) app.AppCrypto = std::make_unique<MakeCrypto>(AppError);
   for (const std::string& name : names) {
+    if (app.Dictionaries.size() == kMaxBaseFiles) break;
     auto dictionary = std::make_unique<Dictionary>(*app.AppCrypto, AppError, folder,
                                                    &platform::CaseMapForCharset);
     if (dictionary->Initialize(name)) app.Dictionaries.push_back(std::move(dictionary));

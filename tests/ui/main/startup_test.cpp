@@ -226,7 +226,7 @@ class StartupTest : public QObject {
 
   // ---- Discovery -----------------------------------------------------------------------------
 
-  void atMost21BasesAreFoundInAnyCaseInTheFolderOrder() {
+  void everyBaseFileIsFoundInAnyCaseInTheFolderOrder() {
     test::TempFolder folder;
     std::set<std::string> bases;
     for (int i = 0; i < 25; ++i) bases.insert("b" + std::to_string(i) + (i % 2 ? ".vkb" : ".VKB"));
@@ -238,8 +238,26 @@ class StartupTest : public QObject {
     for (const fs::directory_entry& entry : fs::directory_iterator(folder.Path()))
       if (bases.contains(entry.path().filename().string()))
         listed.push_back(entry.path().filename().string());
-    listed.resize(21);
     QCOMPARE(FindBaseFiles(folder.Path()), listed);
+  }
+
+  // Damaged files listed first never push good bases out of the 21 places.
+  void theLimitOf21CountsOnlyBasesThatLoad() {
+    for (const std::size_t good : {4u, 22u}) {
+      test::TempFolder folder;
+      for (std::size_t i = 0; i < 21 + good; ++i)
+        WriteFile(folder / ("b" + std::to_string(i) + ".vkb"), "damaged");
+      const std::vector<std::string> listed = FindBaseFiles(folder.Path());
+      QCOMPARE(listed.size(), 21 + good);
+      for (std::size_t i = 21; i < listed.size(); ++i)
+        QVERIFY(test::WriteBase(folder / listed[i], test::EnglishBulgarianSample()));
+      AppState app;
+      LoadBases(app, folder.Path(), listed);
+      std::vector<std::string> loaded;
+      for (const auto& dictionary : app.Dictionaries) loaded.push_back(dictionary->DicName());
+      const auto first = listed.begin() + 21;
+      QCOMPARE(loaded, std::vector<std::string>(first, first + std::min<std::size_t>(good, 21)));
+    }
   }
 
   // A start without bases, or whose settings cannot be opened, ends with one message box, told
