@@ -31,6 +31,8 @@ InstanceChannel::~InstanceChannel() = default;
 InstanceChannel::Role InstanceChannel::Claim() {
   server_.reset();
   peer_.reset();
+  // No safe place for the channel: this start runs alone.
+  if (name_.isEmpty()) return Role::kFirst;
   // Without the lock (a full or read-only folder) the test still decides; only two starts at
   // the very same moment could then both listen.
   QLockFile lock(name_ + QStringLiteral(".lock"));
@@ -39,6 +41,8 @@ InstanceChannel::Role InstanceChannel::Claim() {
   auto peer = std::make_unique<QLocalSocket>();
   peer->connectToServer(name_);
   if (peer->waitForConnected(kConnectMs)) {
+    // Only a start of the same user is handed anything.
+    if (!PeerIsThisUser(peer->socketDescriptor())) return Role::kFirst;
     peer_ = std::move(peer);
     return Role::kRunning;
   }
@@ -86,6 +90,11 @@ void InstanceChannel::Receive(std::function<void(const CopyData&)> receiver) {
 
 void InstanceChannel::AcceptPending() {
   while (QLocalSocket* socket = server_->nextPendingConnection()) {
+    if (!PeerIsThisUser(socket->socketDescriptor())) {
+      socket->abort();
+      socket->deleteLater();
+      continue;
+    }
     QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] { Read(socket); });
     QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     Read(socket);

@@ -17,14 +17,16 @@ namespace vokabi::platform {
 // with it, as a sent window message waits for its window procedure.
 class InstanceChannel {
  public:
-  // name: the socket's path; the lock file that settles two starts at once goes beside it.
+  // name: the socket's path; the lock file that settles two starts at once goes beside it. An
+  // empty name makes a channel that never finds nor takes another start.
   explicit InstanceChannel(QString name);
   ~InstanceChannel();
   InstanceChannel(const InstanceChannel&) = delete;
   InstanceChannel& operator=(const InstanceChannel&) = delete;
 
   enum class Role {
-    kFirst,    // no other start answers: this one now listens (a stale socket is replaced)
+    kFirst,    // no other start of the user answers: this one now listens (a stale socket is
+               // replaced; another user's is left alone and this one runs without listening)
     kRunning,  // another start answers: Send hands data to it
   };
   // Tests for a running start and otherwise listens, under the lock, so that of two starts at
@@ -55,7 +57,13 @@ class InstanceChannel {
   std::function<void(const CopyData&)> receiver_;
 };
 
-// The channel of the user running the program.
+// The channel of the user running the program; empty when the only place for it is not safely
+// the user's own (UserChannelFallbackFolder belongs to another user or is no folder): another
+// user could listen there, so this start then runs without hand-offs.
 QString UserChannelName();
+QString UserChannelFallbackFolder();
+
+// The other end of a connected local socket runs as the user running the program.
+bool PeerIsThisUser(qintptr socket);
 
 }  // namespace vokabi::platform

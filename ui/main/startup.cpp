@@ -55,6 +55,24 @@ constexpr std::array<const char*, 7> kDamageNotice = {
     "Файл настроек был повреждён. Он сохранён как %1, а настройки начинаются заново.",
 };
 
+// The place of the hand-off channel is not the user's own, by interface language; %1 is its path.
+constexpr std::array<const char*, 7> kUnsafeChannelNotice = {
+    "Папката %1 принадлежи на друг потребител или не е папка. Програмата работи самостоятелно и "
+    "не предава думи на вече работещото ѝ копие.",
+    "The folder %1 belongs to another user or is not a folder. The program runs on its own and "
+    "does not hand words to a copy already running.",
+    "Le dossier %1 appartient à un autre utilisateur ou n'est pas un dossier. Le programme "
+    "fonctionne seul et ne transmet pas de mots à une copie déjà lancée.",
+    "Der Ordner %1 gehört einem anderen Benutzer oder ist kein Ordner. Das Programm läuft für "
+    "sich und übergibt keine Wörter an eine bereits laufende Kopie.",
+    "La carpeta %1 pertenece a otro usuario o no es una carpeta. El programa funciona solo y no "
+    "pasa palabras a una copia que ya esté en marcha.",
+    "La cartella %1 appartiene a un altro utente o non è una cartella. Il programma funziona da "
+    "solo e non passa parole a una copia già in esecuzione.",
+    "Папка %1 принадлежит другому пользователю или не является папкой. Программа работает сама "
+    "по себе и не передаёт слова уже запущенной копии.",
+};
+
 QString InterfaceText(const std::string& bytes) {
   return DecodeText(LanguageCharset, bytes);
 }
@@ -74,12 +92,16 @@ int Fail(std::int32_t nomer) {
   return Fail();
 }
 
+// One of the notices above in the interface language, about path.
+QString Notice(const std::array<const char*, 7>& texts, const QString& path) {
+  const auto language = static_cast<std::size_t>(LanguageOffset / 1000) % texts.size();
+  return QString::fromUtf8(texts[language]).arg(path);
+}
+
 void ReportDamagedSettings() {
   while (const auto kept = TakeRegistryDamageNotice()) {
-    const auto language = static_cast<std::size_t>(LanguageOffset / 1000) % kDamageNotice.size();
-    const QString text = QString::fromUtf8(kDamageNotice[language])
-                             .arg(QFile::decodeName(QByteArray::fromStdString(kept->string())));
-    ShowMessageBox(QMessageBox::Information, Title(), text);
+    const QString path = QFile::decodeName(QByteArray::fromStdString(kept->string()));
+    ShowMessageBox(QMessageBox::Information, Title(), Notice(kDamageNotice, path));
   }
 }
 
@@ -205,7 +227,12 @@ int Main(const QString& commandLine, const QString& appFolder) {
       AppError.SetNomer(AppError.Nomer());
       return Fail();
     }
-    InstanceChannel channel(platform::UserChannelName());
+    const QString channelName = platform::UserChannelName();
+    if (channelName.isEmpty()) {
+      ShowMessageBox(QMessageBox::Warning, Title(),
+                     Notice(kUnsafeChannelNotice, platform::UserChannelFallbackFolder()));
+    }
+    InstanceChannel channel(channelName);
     if (const std::optional<int> status = HandOffToRunning(channel, commandLine)) {
       ReportDamagedSettings();
       return *status;

@@ -1,7 +1,9 @@
 #include "ui/main/startup.h"
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QImage>
@@ -35,6 +37,8 @@ using platform::CopyData;
 using platform::InstanceChannel;
 
 constexpr int kWaitMs = 15000;
+// Another local user, for tests run by root.
+constexpr uid_t kOtherUser = 65534;
 const QString kNoBases = QStringLiteral("There are no installed dictionary bases.");
 
 // Letters ж, two bytes each in UTF-8.
@@ -152,6 +156,7 @@ class StartupTest : public QObject {
     // Start-up run here speaks English and meets no instance of the user's.
     qputenv("LC_ALL", "C.UTF-8");
     qputenv("XDG_RUNTIME_DIR", runtime_.Path().c_str());
+    fs::permissions(runtime_.Path(), fs::perms::owner_all);
     ShowMessageBox = &RecordMessage;
   }
   void init() { shownMessages.clear(); }
@@ -222,6 +227,96 @@ class StartupTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(second->isFinished(), kWaitMs);
     QCOMPARE(delivery.load(), InstanceChannel::Delivery::kTaken);
     QCOMPARE(received, std::vector<CopyData>{MakeHandOff("house")});
+  }
+
+  // Without a runtime folder the channel lives in a folder of the user's own under the temporary
+  // folder, which every user may write to; a place another user holds there is never used.
+  void withoutARuntimeFolderTheChannelIsInAFolderOnlyTheUserEnters() {
+    test::TempFolder temp;
+    fs::permissions(temp.Path(), fs::perms::all | fs::perms::sticky_bit);
+    const std::optional<QByteArray> savedTemp =
+        qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", temp.Path().c_str());
+    qunsetenv("XDG_RUNTIME_DIR");
+    const fs::path place = temp / ("vokabi-" + std::to_string(getuid()));
+    const auto privateToUser = [&] {
+      struct stat info {};
+      return lstat(place.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid() &&
+             (info.st_mode & 0777) == 0700;
+    };
+    const QString name = platform::UserChannelName();
+    const bool made = name.startsWith(Machine::Path(place) + QLatin1Char('/')) && privateToUser();
+    std::error_code error;
+    fs::permissions(place, fs::perms::all, error);
+    const bool narrowed = !platform::UserChannelName().isEmpty() && privateToUser();
+    bool otherUsers = true;
+    if (geteuid() == 0) {
+      otherUsers = chown(place.c_str(), kOtherUser, kOtherUser) == 0 &&
+                   platform::UserChannelName().isEmpty();
+    }
+    fs::remove_all(place);
+    fs::create_directory(temp / "elsewhere");
+    fs::create_directory_symlink(temp / "elsewhere", place);
+    const bool link = platform::UserChannelName().isEmpty();
+    fs::remove(place);
+    WriteFile(place, "not a folder");
+    const bool file = platform::UserChannelName().isEmpty();
+    if (savedTemp)
+      qputenv("TMPDIR", *savedTemp);
+    else
+      qunsetenv("TMPDIR");
+    qputenv("XDG_RUNTIME_DIR", savedRuntime);
+    QVERIFY(made);
+    QVERIFY(narrowed);
+    QVERIFY(otherUsers);
+    QVERIFY(link);
+    QVERIFY(file);
+  }
+
+  // A process of another user listening where the hand-off goes gets nothing, and its socket is
+  // left alone.
+  void anotherUsersListenerIsHandedNothing() {
+    if (geteuid() != 0) QSKIP("needs root to act as a second user");
+    test::TempFolder folder;
+    const fs::path path = folder / "channel";
+    int report[2];
+    QCOMPARE(pipe(report), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+      // The other user: listens, and reports how many bytes reached it before the end.
+      const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+      sockaddr_un address{};
+      address.sun_family = AF_UNIX;
+      path.string().copy(address.sun_path, sizeof address.sun_path - 1);
+      if (bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+          setgid(kOtherUser) != 0 || setuid(kOtherUser) != 0 || listen(fd, 4) != 0)
+        _exit(1);
+      ssize_t total = 0;
+      if (write(report[1], &total, sizeof total) != sizeof total) _exit(1);
+      const int connection = accept(fd, nullptr, nullptr);
+      char buffer[512];
+      for (ssize_t got; (got = read(connection, buffer, sizeof buffer)) > 0;) total += got;
+      _exit(write(report[1], &total, sizeof total) == sizeof total ? 0 : 1);
+    }
+    close(report[1]);
+    ssize_t total = -1;
+    QCOMPARE(read(report[0], &total, sizeof total), ssize_t{sizeof total});
+    InstanceChannel::Role role = InstanceChannel::Role::kRunning;
+    InstanceChannel::Delivery delivery = InstanceChannel::Delivery::kTaken;
+    {
+      InstanceChannel channel(Machine::Path(path));
+      role = channel.Claim();
+      delivery = channel.Send(MakeHandOff("my secret search"), std::chrono::milliseconds(500));
+    }
+    const bool reported = read(report[0], &total, sizeof total) == sizeof total;
+    close(report[0]);
+    waitpid(child, nullptr, 0);
+    QVERIFY(reported);
+    QCOMPARE(total, ssize_t{0});
+    QCOMPARE(role, InstanceChannel::Role::kFirst);
+    QCOMPARE(delivery, InstanceChannel::Delivery::kGone);
+    QVERIFY(fs::exists(path));
   }
 
   // ---- Discovery -----------------------------------------------------------------------------
