@@ -5,6 +5,7 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QPointer>
+#include <QTimer>
 #include <QtEndian>
 
 namespace vokabi::platform {
@@ -95,6 +96,15 @@ void InstanceChannel::AcceptPending() {
       socket->deleteLater();
       continue;
     }
+    // A connection that keeps silent would otherwise be held for ever.
+    auto* idle = new QTimer(socket);
+    idle->setObjectName(QStringLiteral("idle"));
+    idle->setSingleShot(true);
+    QObject::connect(idle, &QTimer::timeout, socket, [socket] {
+      socket->abort();
+      socket->deleteLater();
+    });
+    idle->start(idleTimeout_);
     QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] { Read(socket); });
     QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     Read(socket);
@@ -102,24 +112,32 @@ void InstanceChannel::AcceptPending() {
 }
 
 void InstanceChannel::Read(QLocalSocket* socket) {
-  if (socket->bytesAvailable() < kHeaderSize) return;
-  char header[kHeaderSize];
-  socket->peek(header, kHeaderSize);
-  const quint32 size = qFromLittleEndian<quint32>(header + 4);
-  if (size > kMaxData) {
-    socket->abort();
-    return;
+  if (reading_.contains(socket)) return;
+  // Several data may come in one write; each is dealt with and acknowledged in turn.
+  while (socket->bytesAvailable() >= kHeaderSize) {
+    char header[kHeaderSize];
+    socket->peek(header, kHeaderSize);
+    const quint32 size = qFromLittleEndian<quint32>(header + 4);
+    if (size > kMaxData) {
+      socket->abort();
+      return;
+    }
+    if (socket->bytesAvailable() < kHeaderSize + size) return;
+    socket->read(header, kHeaderSize);
+    const QByteArray bytes = socket->read(size);
+    const CopyData data{qFromLittleEndian<quint32>(header), bytes.toStdString()};
+    auto* idle = socket->findChild<QTimer*>(QStringLiteral("idle"));
+    if (idle) idle->stop();
+    // The receiver may run the event loop, where a vanished sender's socket can be deleted.
+    const QPointer<QLocalSocket> alive(socket);
+    reading_.insert(socket);
+    if (receiver_) receiver_(data);
+    reading_.remove(socket);
+    if (!alive) return;
+    socket->write(&kAcknowledgement, 1);
+    socket->flush();
+    if (idle) idle->start(idleTimeout_);
   }
-  if (socket->bytesAvailable() < kHeaderSize + size) return;
-  socket->read(header, kHeaderSize);
-  const QByteArray bytes = socket->read(size);
-  const CopyData data{qFromLittleEndian<quint32>(header), bytes.toStdString()};
-  // The receiver may run the event loop, where a vanished sender's socket can be deleted.
-  const QPointer<QLocalSocket> alive(socket);
-  if (receiver_) receiver_(data);
-  if (!alive) return;
-  socket->write(&kAcknowledgement, 1);
-  socket->flush();
 }
 
 }  // namespace vokabi::platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <chrono>
 #include <functional>
@@ -42,8 +43,10 @@ class InstanceChannel {
   Delivery Send(const CopyData& data, std::chrono::milliseconds timeout);
 
   // After Claim gave kFirst: each data handed over from now on, and any handed over before,
-  // goes to receiver on the event loop; the sender is acknowledged once receiver returns.
+  // goes to receiver on the event loop; the sender is acknowledged once receiver returns. A
+  // connection that delivers no whole data within the idle timeout is closed.
   void Receive(std::function<void(const CopyData&)> receiver);
+  void SetIdleTimeout(std::chrono::milliseconds timeout) { idleTimeout_ = timeout; }
 
   const QString& Name() const { return name_; }
 
@@ -55,6 +58,9 @@ class InstanceChannel {
   std::unique_ptr<QLocalServer> server_;
   std::unique_ptr<QLocalSocket> peer_;
   std::function<void(const CopyData&)> receiver_;
+  std::chrono::milliseconds idleTimeout_{5000};
+  // Connections whose data is with the receiver; what else they sent waits for its return.
+  QSet<QLocalSocket*> reading_;
 };
 
 // The channel of the user running the program; empty when the only place for it is not safely

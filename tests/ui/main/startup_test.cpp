@@ -9,7 +9,9 @@
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocalSocket>
 #include <QProcess>
+#include <QtEndian>
 #include <QtTest>
 #include <atomic>
 #include <csignal>
@@ -140,6 +142,14 @@ int RunToEnd(QProcess& process) {
   return process.exitCode();
 }
 
+// A message as it travels on the channel: dwData and the byte count, little-endian, then the bytes.
+QByteArray Wire(const CopyData& message) {
+  QByteArray bytes(8, '\0');
+  qToLittleEndian<quint32>(message.dwData, bytes.data());
+  qToLittleEndian<quint32>(static_cast<quint32>(message.data.size()), bytes.data() + 4);
+  return bytes.append(message.data.data(), static_cast<qsizetype>(message.data.size()));
+}
+
 using Shown = std::tuple<QMessageBox::Icon, QString, QString>;
 std::vector<Shown> shownMessages;
 void RecordMessage(QMessageBox::Icon icon, const QString& title, const QString& text) {
@@ -227,6 +237,32 @@ class StartupTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(second->isFinished(), kWaitMs);
     QCOMPARE(delivery.load(), InstanceChannel::Delivery::kTaken);
     QCOMPARE(received, std::vector<CopyData>{MakeHandOff("house")});
+  }
+
+  // A connection that never delivers a whole message is closed; one write may carry several.
+  void idleConnectionsAreClosedAndEveryWholeMessageIsRead() {
+    test::TempFolder folder;
+    const QString name = Machine::Path(folder / "channel");
+    InstanceChannel first(name);
+    QCOMPARE(first.Claim(), InstanceChannel::Role::kFirst);
+    first.SetIdleTimeout(std::chrono::milliseconds(300));
+    std::vector<CopyData> received;
+    first.Receive([&](const CopyData& data) { received.push_back(data); });
+
+    QLocalSocket silent;
+    QLocalSocket halfway;
+    QLocalSocket twice;
+    for (QLocalSocket* socket : {&silent, &halfway, &twice}) {
+      socket->connectToServer(name);
+      QVERIFY(socket->waitForConnected(kWaitMs));
+    }
+    halfway.write(Wire(MakeHandOff("house")).left(10));
+    twice.write(Wire(MakeHandOff("house")) + Wire(MakeHandOff("ice")));
+    QTRY_COMPARE_WITH_TIMEOUT(twice.bytesAvailable(), 2, kWaitMs);
+    QCOMPARE(received, (std::vector<CopyData>{MakeHandOff("house"), MakeHandOff("ice")}));
+    QTRY_COMPARE_WITH_TIMEOUT(silent.state(), QLocalSocket::UnconnectedState, kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(halfway.state(), QLocalSocket::UnconnectedState, kWaitMs);
+    QCOMPARE(received.size(), 2u);
   }
 
   // Without a runtime folder the channel lives in a folder of the user's own under the temporary
