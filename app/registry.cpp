@@ -41,6 +41,10 @@ std::optional<std::filesystem::path> TakeRegistryDamageNotice() {
   return RegStore().TakeDamageNotice();
 }
 
+std::optional<platform::StoreTrouble> TakeRegistryTrouble() {
+  return RegStore().TakeTrouble();
+}
+
 bool CreateRegKey(RegRoot root, std::string_view path) {
   if (RegStore().CreateKey(root, path)) return true;
   AppError.SetNomer(kRegistryOpenFailed);

@@ -57,5 +57,7 @@ std::unique_ptr<platform::RegistryStore> ReplaceRegStore(
     std::unique_ptr<platform::RegistryStore> store);
 // Where a damaged settings store was kept aside; each once, for a message to the user.
 std::optional<std::filesystem::path> TakeRegistryDamageNotice();
+// What kept the latest failed operation from the store, when the store can tell; once.
+std::optional<platform::StoreTrouble> TakeRegistryTrouble();
 
 }  // namespace vokabi

@@ -35,6 +35,18 @@ inline std::uint32_t RegType(const RegValue& value) {
   return std::get<RegBytes>(value).type;
 }
 
+// What kept the store from its file, beyond damaged contents, for a message to the user.
+struct StoreTrouble {
+  enum class Kind {
+    kLocked,    // another program held the store's lock for longer than a start waits
+    kNotAFile,  // the store's file is a FIFO, a device or the like, and is never read
+  };
+  Kind kind;
+  std::filesystem::path file;
+
+  bool operator==(const StoreTrouble&) const = default;
+};
+
 // A registry: under each root, keys named by backslash paths ("Software\Tarnvel"), each holding
 // named values, "" naming the key's default value. Key and value names are UTF-8 and compared
 // without regard to case, as Windows compares them; a name with a control character, an empty
@@ -59,6 +71,8 @@ class RegistryStore {
   // Where a store found damaged was kept before the store started afresh; each such place is
   // given once, so that the program can tell the user.
   virtual std::optional<std::filesystem::path> TakeDamageNotice() = 0;
+  // Why the latest operation that failed could not reach the store, when the store knows; once.
+  virtual std::optional<StoreTrouble> TakeTrouble() = 0;
 };
 
 // The system's registry. Off Windows, one hive file per root in the user's configuration folder.

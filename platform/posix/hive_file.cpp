@@ -8,12 +8,15 @@
 #include <unistd.h>
 #include <wctype.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <ctime>
 #include <map>
+#include <tuple>
 #include <unordered_map>
 #include <utility>
 
@@ -258,20 +261,66 @@ BeforeReplaceHook& Hook() {
   return hook;
 }
 
+std::chrono::milliseconds& LockWait() {
+  static std::chrono::milliseconds wait{5000};
+  return wait;
+}
+
 std::filesystem::path WithSuffix(const std::filesystem::path& file, std::string_view suffix) {
   return file.string() + std::string(suffix);
 }
 
-// The exclusive advisory lock of a hive, held while the object lives.
+// Opens without blocking (a FIFO would wait for a writer) and keeps the descriptor only for a
+// regular file; -1 otherwise, with errno ENOENT for a missing file and EINVAL for another kind.
+int OpenRegular(const std::filesystem::path& file, int flags) {
+  const int fd = open(file.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0600);
+  if (fd < 0) return -1;
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    errno = EINVAL;
+    return -1;
+  }
+  return fd;
+}
+
+// The file as it stands: another writer that replaced it changes this.
+std::tuple<ino_t, std::int64_t, std::int64_t> Identity(const std::filesystem::path& file) {
+  struct stat info {};
+  if (stat(file.c_str(), &info) != 0) return {};
+  return {info.st_ino, info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
+}
+
+// The exclusive advisory lock of a hive, held while the object lives. A lock that others keep
+// taking and releasing is waited for as long as they work; one held while the hive stays as it is
+// is given up after LockWait.
 class WriterLock {
  public:
   explicit WriterLock(const std::filesystem::path& file)
-      : fd_(open(WithSuffix(file, ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
-    while (fd_ >= 0 && flock(fd_, LOCK_EX) != 0) {
-      if (errno != EINTR) {
+      : fd_(OpenRegular(WithSuffix(file, ".lock"), O_RDWR | O_CREAT)) {
+    if (fd_ < 0) {
+      notAFile_ = errno == EINVAL;
+      return;
+    }
+    auto deadline = std::chrono::steady_clock::now() + LockWait();
+    auto seen = Identity(file);
+    useconds_t pause = 1000;
+    while (flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+      if (errno == EINTR) continue;
+      const bool held = errno == EWOULDBLOCK;
+      const auto now = std::chrono::steady_clock::now();
+      if (held && Identity(file) != seen) {
+        seen = Identity(file);
+        deadline = now + LockWait();
+      }
+      if (!held || now >= deadline) {
+        busy_ = held;
         close(fd_);
         fd_ = -1;
+        return;
       }
+      usleep(pause);
+      pause = std::min<useconds_t>(pause * 2, kMaxPause);
     }
   }
   ~WriterLock() {
@@ -281,20 +330,33 @@ class WriterLock {
   WriterLock& operator=(const WriterLock&) = delete;
 
   bool Held() const { return fd_ >= 0; }
+  // What kept the lock from being taken, if the user can act on it.
+  std::optional<StoreTrouble> Trouble(const std::filesystem::path& file) const {
+    if (busy_) return StoreTrouble{StoreTrouble::Kind::kLocked, WithSuffix(file, ".lock")};
+    if (notAFile_) return StoreTrouble{StoreTrouble::Kind::kNotAFile, WithSuffix(file, ".lock")};
+    return std::nullopt;
+  }
 
  private:
+  static constexpr useconds_t kMaxPause = 20000;
   int fd_;
+  bool busy_ = false;
+  bool notAFile_ = false;
 };
 
 struct FileText {
-  bool missing = false;
+  enum class State { kText, kMissing, kTooLarge, kNotAFile };
+  State state = State::kText;
   std::string text;
 };
 
+// nullopt when the file cannot be read.
 std::optional<FileText> ReadWhole(const std::filesystem::path& file) {
-  const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  using State = FileText::State;
+  const int fd = OpenRegular(file, O_RDONLY);
   if (fd < 0) {
-    if (errno == ENOENT) return FileText{true, {}};
+    if (errno == ENOENT) return FileText{State::kMissing, {}};
+    if (errno == EINVAL) return FileText{State::kNotAFile, {}};
     return std::nullopt;
   }
   FileText result;
@@ -308,6 +370,11 @@ std::optional<FileText> ReadWhole(const std::filesystem::path& file) {
     }
     if (got == 0) break;
     result.text.append(buffer, static_cast<std::size_t>(got));
+    // Checked as it is read: the file may grow meanwhile.
+    if (result.text.size() > kMaxFileSize) {
+      close(fd);
+      return FileText{State::kTooLarge, {}};
+    }
   }
   close(fd);
   return result;
@@ -478,11 +545,24 @@ std::optional<Hive> HiveFile::Read() {
   // A plain read sees a whole file: writers replace it by rename.
   const std::optional<FileText> file = ReadWhole(file_);
   if (!file) return std::nullopt;
-  if (file->missing) return Hive{};
-  if (auto hive = Parse(file->text)) return hive;
+  switch (file->state) {
+    case FileText::State::kMissing:
+      return Hive{};
+    case FileText::State::kNotAFile:
+      trouble_ = StoreTrouble{StoreTrouble::Kind::kNotAFile, file_};
+      return std::nullopt;
+    case FileText::State::kText:
+      if (auto hive = Parse(file->text)) return hive;
+      break;
+    case FileText::State::kTooLarge:
+      break;
+  }
   // Only a writer may move the damaged file aside.
   const WriterLock lock(file_);
-  if (!lock.Held()) return std::nullopt;
+  if (!lock.Held()) {
+    trouble_ = lock.Trouble(file_);
+    return std::nullopt;
+  }
   return ReadLocked();
 }
 
@@ -491,7 +571,10 @@ bool HiveFile::Update(const std::function<Edit(Hive&)>& edit) {
   std::filesystem::create_directories(file_.parent_path(), error);
   if (error) return false;
   const WriterLock lock(file_);
-  if (!lock.Held()) return false;
+  if (!lock.Held()) {
+    trouble_ = lock.Trouble(file_);
+    return false;
+  }
   std::optional<Hive> hive = ReadLocked();
   if (!hive) return false;
   switch (edit(*hive)) {
@@ -515,8 +598,18 @@ std::optional<std::filesystem::path> HiveFile::TakeDamageNotice() {
 std::optional<Hive> HiveFile::ReadLocked() {
   const std::optional<FileText> file = ReadWhole(file_);
   if (!file) return std::nullopt;
-  if (file->missing) return Hive{};
-  if (auto hive = Parse(file->text)) return hive;
+  switch (file->state) {
+    case FileText::State::kMissing:
+      return Hive{};
+    case FileText::State::kNotAFile:
+      trouble_ = StoreTrouble{StoreTrouble::Kind::kNotAFile, file_};
+      return std::nullopt;
+    case FileText::State::kText:
+      if (auto hive = Parse(file->text)) return hive;
+      break;
+    case FileText::State::kTooLarge:
+      break;
+  }
   const std::optional<std::filesystem::path> kept = MoveAside(file_);
   if (!kept) return std::nullopt;
   damaged_.push_back(*kept);
@@ -537,6 +630,10 @@ bool HiveFile::Replace(const std::string& text) {
 
 void SetBeforeReplaceHook(BeforeReplaceHook hook) {
   Hook() = std::move(hook);
+}
+
+void SetLockWait(std::chrono::milliseconds wait) {
+  LockWait() = wait;
 }
 
 }  // namespace vokabi::platform::hive

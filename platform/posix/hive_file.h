@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <cstdint>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -62,11 +64,16 @@ std::string Format(const Hive& hive);
 // nullopt when the text is not a hive in this format (an empty text is an empty hive).
 std::optional<Hive> Parse(std::string_view text);
 
+// Far above any real settings file; a larger file is treated as damaged.
+inline constexpr std::uint64_t kMaxFileSize = 16 << 20;
+
 // A hive file, read whole and replaced whole, so that a reader sees the old file or the new one.
 // Writers take an advisory lock on FILE.lock beside it, read, change, write FILE.new, sync it and
 // rename it over FILE: concurrent writers lose no update, and a crash leaves the old file or the
-// new one. A file that cannot be parsed is renamed to FILE.damaged-YYYYMMDD-HHMMSS (with -2, -3 …
-// when that exists) and the hive starts empty; it is never overwritten.
+// new one. A file that cannot be parsed, or is larger than kMaxFileSize, is renamed to
+// FILE.damaged-YYYYMMDD-HHMMSS (with -2, -3 … when that exists) and the hive starts empty; it is
+// never overwritten. Only a regular file is read: a FIFO or a device fails every operation, as
+// does a lock that another program holds for longer than the lock wait.
 class HiveFile {
  public:
   explicit HiveFile(std::filesystem::path file) : file_(std::move(file)) {}
@@ -83,6 +90,8 @@ class HiveFile {
 
   // Where a damaged file was kept; each once, the oldest first.
   std::optional<std::filesystem::path> TakeDamageNotice();
+  // Why the latest failed operation could not reach the file, when it was not plain I/O; once.
+  std::optional<StoreTrouble> TakeTrouble() { return std::exchange(trouble_, std::nullopt); }
 
  private:
   std::optional<Hive> ReadLocked();
@@ -90,11 +99,16 @@ class HiveFile {
 
   std::filesystem::path file_;
   std::deque<std::filesystem::path> damaged_;
+  std::optional<StoreTrouble> trouble_;
 };
 
 // Test seam: called with the written and synced temporary file just before it replaces the hive
 // file. Returning false abandons the write as a failure; an empty hook does nothing.
 using BeforeReplaceHook = std::function<bool(const std::filesystem::path& temporary)>;
 void SetBeforeReplaceHook(BeforeReplaceHook hook);
+
+// How long an operation waits for another program's lock before it fails; a few seconds unless a
+// test sets it.
+void SetLockWait(std::chrono::milliseconds wait);
 
 }  // namespace vokabi::platform::hive

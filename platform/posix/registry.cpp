@@ -94,6 +94,11 @@ class HiveStore final : public RegistryStore {
     return machine_.TakeDamageNotice();
   }
 
+  std::optional<StoreTrouble> TakeTrouble() override {
+    if (auto trouble = user_.TakeTrouble()) return trouble;
+    return machine_.TakeTrouble();
+  }
+
  private:
   HiveFile& File(RegRoot root) { return root == RegRoot::CurrentUser ? user_ : machine_; }
 

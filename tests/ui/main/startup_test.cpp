@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "app/hand_off.h"
+#include "app/language.h"
 #include "app/registry.h"
 #include "platform/instance_channel.h"
 #include "platform/registry.h"
@@ -149,6 +150,26 @@ QByteArray Wire(const CopyData& message) {
   qToLittleEndian<quint32>(static_cast<quint32>(message.data.size()), bytes.data() + 4);
   return bytes.append(message.data.data(), static_cast<qsizetype>(message.data.size()));
 }
+
+// A store whose every operation fails unexpectedly.
+class ThrowingStore final : public platform::RegistryStore {
+ public:
+  bool CreateKey(platform::RegRoot, std::string_view) override { throw std::bad_alloc(); }
+  std::optional<platform::RegValue> QueryValue(platform::RegRoot, std::string_view,
+                                               std::string_view) override {
+    throw std::bad_alloc();
+  }
+  bool SetValue(platform::RegRoot, std::string_view, std::string_view,
+                const platform::RegValue&) override {
+    throw std::bad_alloc();
+  }
+  bool DeleteValue(platform::RegRoot, std::string_view, std::string_view) override {
+    throw std::bad_alloc();
+  }
+  bool DeleteKey(platform::RegRoot, std::string_view) override { throw std::bad_alloc(); }
+  std::optional<fs::path> TakeDamageNotice() override { return std::nullopt; }
+  std::optional<platform::StoreTrouble> TakeTrouble() override { return std::nullopt; }
+};
 
 using Shown = std::tuple<QMessageBox::Icon, QString, QString>;
 std::vector<Shown> shownMessages;
@@ -409,6 +430,32 @@ class StartupTest : public QObject {
       QCOMPARE(shownMessages,
                std::vector{Shown(QMessageBox::Critical, QStringLiteral("Vokabi"), text)});
     }
+  }
+
+  // Settings that cannot be read before the interface language is chosen still give a readable
+  // message in the system's language, naming what is in the way when the store can tell.
+  void settingsThatCannotBeReadAreToldReadably() {
+    test::ConfigHome config;
+    test::TempFolder folder;
+    // An unexpected failure, at the program's start, where no language is chosen yet.
+    LanguageOffset = 0;
+    LanguageCharset = 0;
+    ReplaceRegStore(std::make_unique<ThrowingStore>());
+    QCOMPARE(Main(QStringLiteral("house"), Machine::Path(folder.Path())), 1);
+    QCOMPARE(shownMessages, std::vector{Shown(QMessageBox::Critical, QStringLiteral("Vokabi"),
+                                              QStringLiteral("Error while trying to open "
+                                                             "registry."))});
+    shownMessages.clear();
+    fs::create_directories(config.Hives());
+    QCOMPARE(mkfifo((config.Hives() / "user.reg").c_str(), 0600), 0);
+    ReplaceRegStore(platform::MakeSystemRegistryStore());
+    QCOMPARE(Main(QStringLiteral("house"), Machine::Path(folder.Path())), 1);
+    ReplaceRegStore(nullptr);
+    QCOMPARE(shownMessages.size(), 1u);
+    QCOMPARE(std::get<2>(shownMessages[0]),
+             Machine::Path(config.Hives() / "user.reg") +
+                 QStringLiteral(" is not an ordinary file and cannot hold the settings. Move or "
+                                "delete it and start again."));
   }
 
   // ---- The whole program ---------------------------------------------------------------------
