@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
+#include <vector>
 
 namespace vokabi::platform {
 
@@ -63,6 +65,14 @@ class RegistryStore {
   // Writes into an existing key only; false when the key is missing or the write fails.
   virtual bool SetValue(RegRoot root, std::string_view path, std::string_view name,
                         const RegValue& value) = 0;
+  // Writes several values into one existing key: where the store can, in one step, so that a
+  // reader or a crash meets all of them or none. False when the key is missing or a write fails.
+  using NamedValues = std::vector<std::pair<std::string, RegValue>>;
+  virtual bool SetValues(RegRoot root, std::string_view path, const NamedValues& values) {
+    bool all = true;
+    for (const auto& [name, value] : values) all = SetValue(root, path, name, value) && all;
+    return all;
+  }
   // False when the key or the value is missing.
   virtual bool DeleteValue(RegRoot root, std::string_view path, std::string_view name) = 0;
   // Removes a key without subkeys; false when it is missing or has subkeys.

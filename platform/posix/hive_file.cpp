@@ -381,7 +381,9 @@ std::optional<FileText> ReadWhole(const std::filesystem::path& file) {
 }
 
 bool WriteWhole(const std::filesystem::path& file, std::string_view text) {
-  const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  // Made afresh: a file or link left in its place is never written through.
+  unlink(file.c_str());
+  const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) return false;
   bool ok = true;
   while (ok && !text.empty()) {
@@ -575,6 +577,8 @@ bool HiveFile::Update(const std::function<Edit(Hive&)>& edit) {
     trouble_ = lock.Trouble(file_);
     return false;
   }
+  // A writer killed between writing and renaming left its temporary file behind.
+  unlink(WithSuffix(file_, ".new").c_str());
   std::optional<Hive> hive = ReadLocked();
   if (!hive) return false;
   switch (edit(*hive)) {

@@ -52,19 +52,31 @@ class HiveStore final : public RegistryStore {
 
   bool SetValue(RegRoot root, std::string_view path, std::string_view name,
                 const RegValue& data) override {
-    if (!usable_ || !hive::IsKeyPath(path) || !hive::IsValueName(name)) return false;
-    if (const auto* text = std::get_if<std::string>(&data); text && !hive::IsUtf8(*text))
-      return false;
+    return SetValues(root, path, {{std::string(name), data}});
+  }
+
+  // One replacement of the file for all the values.
+  bool SetValues(RegRoot root, std::string_view path, const NamedValues& values) override {
+    if (!usable_ || !hive::IsKeyPath(path)) return false;
+    for (const auto& [name, data] : values) {
+      if (!hive::IsValueName(name)) return false;
+      if (const auto* text = std::get_if<std::string>(&data); text && !hive::IsUtf8(*text))
+        return false;
+    }
     return File(root).Update([&](Hive& hive) {
       hive::Key* key = hive.FindKey(path);
       if (!key) return Edit::kRefuse;
-      if (hive::Value* value = key->FindValue(name)) {
-        if (value->data == data) return Edit::kKeep;
-        value->data = data;
-      } else {
-        key->values.push_back(hive::Value{std::string(name), data});
+      bool changed = false;
+      for (const auto& [name, data] : values) {
+        if (hive::Value* value = key->FindValue(name)) {
+          if (value->data == data) continue;
+          value->data = data;
+        } else {
+          key->values.push_back(hive::Value{name, data});
+        }
+        changed = true;
       }
-      return Edit::kWrite;
+      return changed ? Edit::kWrite : Edit::kKeep;
     });
   }
 

@@ -193,6 +193,21 @@ TEST_F(RegistryStoreTest, AFailedWriteLeavesTheOldFileWhole) {
   EXPECT_EQ(HiveFolderFiles(), (Files{"user.reg", "user.reg.lock"}));
 }
 
+// A writer killed before its rename leaves FILE.new; the next writer removes it and never
+// writes through whatever stands there.
+TEST_F(RegistryStoreTest, AStaleTemporaryFileIsRemovedByTheNextWriter) {
+  ASSERT_TRUE(store_->CreateKey(kUser, kKey));
+  const std::filesystem::path outside = home_.Path() / "outside";
+  std::ofstream(outside) << "untouched";
+  std::filesystem::create_symlink(outside, home_.Hives() / "user.reg.new");
+  EXPECT_TRUE(store_->CreateKey(kUser, kKey));
+  EXPECT_EQ(HiveFolderFiles(), (Files{"user.reg", "user.reg.lock"}));
+  std::filesystem::create_symlink(outside, home_.Hives() / "user.reg.new");
+  EXPECT_TRUE(store_->SetValue(kUser, kKey, "Style", std::string("Red")));
+  EXPECT_EQ(HiveFolderFiles(), (Files{"user.reg", "user.reg.lock"}));
+  EXPECT_EQ(FileBytes(outside), "untouched");
+}
+
 TEST_F(RegistryStoreTest, ADamagedFileIsKeptAsideAndTheStoreStartsEmpty) {
   const std::string damaged = "Windows Registry Editor Version 5.00\n\n[A]\n\"X\"=dword:zz\n\xFF";
   std::filesystem::create_directories(home_.Hives());
