@@ -272,10 +272,11 @@ std::filesystem::path WithSuffix(const std::filesystem::path& file, std::string_
 
 // Opens without blocking (a FIFO would wait for a writer) and keeps the descriptor only for a
 // regular file; -1 otherwise, with errno ENOENT for a missing file and EINVAL for another kind.
-int OpenRegular(const std::filesystem::path& file, int flags) {
+int OpenRegular(const std::filesystem::path& file, int flags, struct stat* opened = nullptr) {
   const int fd = open(file.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0600);
   if (fd < 0) return -1;
-  struct stat info {};
+  struct stat local {};
+  struct stat& info = opened ? *opened : local;
   if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     close(fd);
     errno = EINVAL;
@@ -344,22 +345,34 @@ class WriterLock {
   bool notAFile_ = false;
 };
 
+FileStamp StampOf(const struct stat& info) {
+  const auto nanoseconds = [](const timespec& time) {
+    return static_cast<std::int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
+  };
+  return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+          static_cast<std::int64_t>(info.st_size), nanoseconds(info.st_mtim),
+          nanoseconds(info.st_ctim)};
+}
+
 struct FileText {
   enum class State { kText, kMissing, kTooLarge, kNotAFile };
   State state = State::kText;
   std::string text;
+  FileStamp stamp;  // of the file read, for kText
 };
 
 // nullopt when the file cannot be read.
 std::optional<FileText> ReadWhole(const std::filesystem::path& file) {
   using State = FileText::State;
-  const int fd = OpenRegular(file, O_RDONLY);
+  struct stat info {};
+  const int fd = OpenRegular(file, O_RDONLY, &info);
   if (fd < 0) {
-    if (errno == ENOENT) return FileText{State::kMissing, {}};
-    if (errno == EINVAL) return FileText{State::kNotAFile, {}};
+    if (errno == ENOENT) return FileText{State::kMissing, {}, {}};
+    if (errno == EINVAL) return FileText{State::kNotAFile, {}, {}};
     return std::nullopt;
   }
   FileText result;
+  result.stamp = StampOf(info);
   char buffer[8192];
   while (true) {
     const ssize_t got = read(fd, buffer, sizeof buffer);
@@ -373,7 +386,7 @@ std::optional<FileText> ReadWhole(const std::filesystem::path& file) {
     // Checked as it is read: the file may grow meanwhile.
     if (result.text.size() > kMaxFileSize) {
       close(fd);
-      return FileText{State::kTooLarge, {}};
+      return FileText{State::kTooLarge, {}, {}};
     }
   }
   close(fd);
@@ -460,10 +473,18 @@ Value* Key::FindValue(std::string_view name) {
   return nullptr;
 }
 
+const Value* Key::FindValue(std::string_view name) const {
+  return const_cast<Key*>(this)->FindValue(name);
+}
+
 Key* Hive::FindKey(std::string_view path) {
   for (Key& key : keys)
     if (SameName(key.path, path)) return &key;
   return nullptr;
+}
+
+const Key* Hive::FindKey(std::string_view path) const {
+  return const_cast<Hive*>(this)->FindKey(path);
 }
 
 Key& Hive::AddKey(std::string_view path) {
@@ -544,28 +565,13 @@ std::optional<Hive> Parse(std::string_view text) {
 // ---- Hive file ----------------------------------------------------------------------------
 
 std::optional<Hive> HiveFile::Read() {
-  // A plain read sees a whole file: writers replace it by rename.
-  const std::optional<FileText> file = ReadWhole(file_);
-  if (!file) return std::nullopt;
-  switch (file->state) {
-    case FileText::State::kMissing:
-      return Hive{};
-    case FileText::State::kNotAFile:
-      trouble_ = StoreTrouble{StoreTrouble::Kind::kNotAFile, file_};
-      return std::nullopt;
-    case FileText::State::kText:
-      if (auto hive = Parse(file->text)) return hive;
-      break;
-    case FileText::State::kTooLarge:
-      break;
-  }
-  // Only a writer may move the damaged file aside.
-  const WriterLock lock(file_);
-  if (!lock.Held()) {
-    trouble_ = lock.Trouble(file_);
-    return std::nullopt;
-  }
-  return ReadLocked();
+  if (const Hive* hive = Current()) return *hive;
+  return std::nullopt;
+}
+
+const Hive* HiveFile::Current() {
+  if (!KeptIsCurrent() && !Load(false)) return nullptr;
+  return &kept_->hive;
 }
 
 bool HiveFile::Update(const std::function<Edit(Hive&)>& edit) {
@@ -589,7 +595,9 @@ bool HiveFile::Update(const std::function<Edit(Hive&)>& edit) {
     case Edit::kWrite:
       break;
   }
-  return Replace(Format(*hive));
+  if (!Replace(Format(*hive))) return false;
+  Keep(*hive);
+  return true;
 }
 
 std::optional<std::filesystem::path> HiveFile::TakeDamageNotice() {
@@ -600,24 +608,61 @@ std::optional<std::filesystem::path> HiveFile::TakeDamageNotice() {
 }
 
 std::optional<Hive> HiveFile::ReadLocked() {
+  if (KeptIsCurrent()) return kept_->hive;
+  return Load(true);
+}
+
+std::optional<Hive> HiveFile::Load(bool locked) {
+  kept_.reset();
+  // A plain read sees a whole file: writers replace it by rename.
   const std::optional<FileText> file = ReadWhole(file_);
   if (!file) return std::nullopt;
   switch (file->state) {
     case FileText::State::kMissing:
+      kept_ = Kept{std::nullopt, Hive{}};
       return Hive{};
     case FileText::State::kNotAFile:
       trouble_ = StoreTrouble{StoreTrouble::Kind::kNotAFile, file_};
       return std::nullopt;
     case FileText::State::kText:
-      if (auto hive = Parse(file->text)) return hive;
+      ++reads_;
+      if (auto hive = Parse(file->text)) {
+        kept_ = Kept{file->stamp, *hive};
+        return hive;
+      }
       break;
     case FileText::State::kTooLarge:
       break;
   }
+  // Only a writer may move the damaged file aside.
+  if (!locked) {
+    const WriterLock lock(file_);
+    if (!lock.Held()) {
+      trouble_ = lock.Trouble(file_);
+      return std::nullopt;
+    }
+    return Load(true);
+  }
   const std::optional<std::filesystem::path> kept = MoveAside(file_);
   if (!kept) return std::nullopt;
   damaged_.push_back(*kept);
+  kept_ = Kept{std::nullopt, Hive{}};
   return Hive{};
+}
+
+bool HiveFile::KeptIsCurrent() const {
+  if (!kept_) return false;
+  struct stat info {};
+  if (stat(file_.c_str(), &info) != 0) return errno == ENOENT && !kept_->stamp;
+  return kept_->stamp && *kept_->stamp == StampOf(info);
+}
+
+void HiveFile::Keep(const Hive& hive) {
+  struct stat info {};
+  if (stat(file_.c_str(), &info) == 0)
+    kept_ = Kept{StampOf(info), hive};
+  else
+    kept_.reset();
 }
 
 bool HiveFile::Replace(const std::string& text) {

@@ -48,6 +48,7 @@ struct Key {
   std::vector<Value> values;
 
   Value* FindValue(std::string_view name);
+  const Value* FindValue(std::string_view name) const;
 };
 
 // The keys of one root in file order; every key's parent is there before it.
@@ -55,6 +56,7 @@ struct Hive {
   std::vector<Key> keys;
 
   Key* FindKey(std::string_view path);
+  const Key* FindKey(std::string_view path) const;
   // The key, added after its missing parents when it is not there; path must be a key path.
   Key& AddKey(std::string_view path);
   bool HasSubkeys(std::string_view path) const;
@@ -74,6 +76,18 @@ inline constexpr std::uint64_t kMaxFileSize = 16 << 20;
 // FILE.damaged-YYYYMMDD-HHMMSS (with -2, -3 … when that exists) and the hive starts empty; it is
 // never overwritten. Only a regular file is read: a FIFO or a device fails every operation, as
 // does a lock that another program holds for longer than the lock wait.
+// What tells one state of a file on disk from another: a writer's rename or an edit in place
+// changes it.
+struct FileStamp {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::int64_t size = 0;
+  std::int64_t modified = 0;  // nanoseconds
+  std::int64_t changed = 0;   // nanoseconds
+
+  bool operator==(const FileStamp&) const = default;
+};
+
 class HiveFile {
  public:
   explicit HiveFile(std::filesystem::path file) : file_(std::move(file)) {}
@@ -82,6 +96,11 @@ class HiveFile {
 
   // nullopt when the file exists but cannot be read; a missing file is an empty hive.
   std::optional<Hive> Read();
+  // The same without a copy: valid until the next call on this object, nullptr for nullopt. The
+  // hive is kept between calls and read again only when the file changed on disk.
+  const Hive* Current();
+  // How often the file was read and parsed, for tests.
+  std::size_t Reads() const { return reads_; }
 
   enum class Edit { kWrite, kKeep, kRefuse };
   // Applies edit to the current hive under the lock and stores the result when edit says kWrite.
@@ -96,8 +115,19 @@ class HiveFile {
  private:
   std::optional<Hive> ReadLocked();
   bool Replace(const std::string& text);
+  // The hive the file now holds, read unless the kept one is still the file's.
+  std::optional<Hive> Load(bool locked);
+  bool KeptIsCurrent() const;
+  void Keep(const Hive& hive);
 
   std::filesystem::path file_;
+  // The hive as last read or written, and the file's stamp then (none: there was no file).
+  struct Kept {
+    std::optional<FileStamp> stamp;
+    Hive hive;
+  };
+  std::optional<Kept> kept_;
+  std::size_t reads_ = 0;
   std::deque<std::filesystem::path> damaged_;
   std::optional<StoreTrouble> trouble_;
 };

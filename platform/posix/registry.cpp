@@ -43,8 +43,8 @@ class HiveStore final : public RegistryStore {
   std::optional<RegValue> QueryValue(RegRoot root, std::string_view path,
                                      std::string_view name) override {
     if (!usable_ || !hive::IsKeyPath(path) || !hive::IsValueName(name)) return std::nullopt;
-    std::optional<Hive> hive = File(root).Read();
-    hive::Key* key = hive ? hive->FindKey(path) : nullptr;
+    const Hive* hive = File(root).Current();
+    const hive::Key* key = hive ? hive->FindKey(path) : nullptr;
     const hive::Value* value = key ? key->FindValue(name) : nullptr;
     if (!value) return std::nullopt;
     return value->data;
