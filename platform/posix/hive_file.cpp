@@ -16,7 +16,6 @@
 #include <cstring>
 #include <ctime>
 #include <map>
-#include <tuple>
 #include <unordered_map>
 #include <utility>
 
@@ -285,11 +284,20 @@ int OpenRegular(const std::filesystem::path& file, int flags, struct stat* opene
   return fd;
 }
 
-// The file as it stands: another writer that replaced it changes this.
-std::tuple<ino_t, std::int64_t, std::int64_t> Identity(const std::filesystem::path& file) {
+FileStamp StampOf(const struct stat& info) {
+  const auto nanoseconds = [](const timespec& time) {
+    return static_cast<std::int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
+  };
+  return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+          static_cast<std::int64_t>(info.st_size), nanoseconds(info.st_mtim),
+          nanoseconds(info.st_ctim)};
+}
+
+// nullopt when the file is missing or cannot be looked at.
+std::optional<FileStamp> StampOf(const std::filesystem::path& file) {
   struct stat info {};
-  if (stat(file.c_str(), &info) != 0) return {};
-  return {info.st_ino, info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
+  if (stat(file.c_str(), &info) != 0) return std::nullopt;
+  return StampOf(info);
 }
 
 // The exclusive advisory lock of a hive, held while the object lives. A lock that others keep
@@ -304,14 +312,15 @@ class WriterLock {
       return;
     }
     auto deadline = std::chrono::steady_clock::now() + LockWait();
-    auto seen = Identity(file);
+    // Another writer's rename shows in the file's stamp.
+    auto seen = StampOf(file);
     useconds_t pause = 1000;
     while (flock(fd_, LOCK_EX | LOCK_NB) != 0) {
       if (errno == EINTR) continue;
       const bool held = errno == EWOULDBLOCK;
       const auto now = std::chrono::steady_clock::now();
-      if (held && Identity(file) != seen) {
-        seen = Identity(file);
+      if (const auto stamp = StampOf(file); held && stamp != seen) {
+        seen = stamp;
         deadline = now + LockWait();
       }
       if (!held || now >= deadline) {
@@ -344,15 +353,6 @@ class WriterLock {
   bool busy_ = false;
   bool notAFile_ = false;
 };
-
-FileStamp StampOf(const struct stat& info) {
-  const auto nanoseconds = [](const timespec& time) {
-    return static_cast<std::int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
-  };
-  return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
-          static_cast<std::int64_t>(info.st_size), nanoseconds(info.st_mtim),
-          nanoseconds(info.st_ctim)};
-}
 
 struct FileText {
   enum class State { kText, kMissing, kTooLarge, kNotAFile };
@@ -658,9 +658,8 @@ bool HiveFile::KeptIsCurrent() const {
 }
 
 void HiveFile::Keep(const Hive& hive) {
-  struct stat info {};
-  if (stat(file_.c_str(), &info) == 0)
-    kept_ = Kept{StampOf(info), hive};
+  if (const std::optional<FileStamp> stamp = StampOf(file_))
+    kept_ = Kept{stamp, hive};
   else
     kept_.reset();
 }

@@ -74,25 +74,6 @@ constexpr std::array<const char*, 7> kUnsafeChannelNotice = {
     "по себе и не передаёт слова уже запущенной копии.",
 };
 
-QString InterfaceText(const std::string& bytes) {
-  return DecodeText(LanguageCharset, bytes);
-}
-
-QString Title() {
-  return InterfaceText(UiText(kProductNameText));
-}
-
-// The error path: the current message with the stop icon; the program then ends.
-int Fail() {
-  ShowMessageBox(QMessageBox::Critical, Title(), InterfaceText(AppError.MsgText()));
-  return kFailureStatus;
-}
-
-int Fail(std::int32_t nomer) {
-  AppError.SetNomer(nomer);
-  return Fail();
-}
-
 // The settings could not be reached, by interface language; %1 is the file in the way.
 constexpr std::array<const char*, 7> kSettingsLockedNotice = {
     "Файлът %1 на настройките е заключен от друга програма. Затворете я и стартирайте отново.",
@@ -123,6 +104,25 @@ constexpr std::array<const char*, 7> kSettingsNotAFileNotice = {
     "%1 не является обычным файлом и не может хранить настройки. Переместите или удалите его и "
     "запустите снова.",
 };
+
+QString InterfaceText(const std::string& bytes) {
+  return DecodeText(LanguageCharset, bytes);
+}
+
+QString Title() {
+  return InterfaceText(UiText(kProductNameText));
+}
+
+// The error path: the current message with the stop icon; the program then ends.
+int Fail() {
+  ShowMessageBox(QMessageBox::Critical, Title(), InterfaceText(AppError.MsgText()));
+  return kFailureStatus;
+}
+
+int Fail(std::int32_t nomer) {
+  AppError.SetNomer(nomer);
+  return Fail();
+}
 
 // One of the notices above in the interface language, about path.
 QString Notice(const std::array<const char*, 7>& texts, const QString& path) {
