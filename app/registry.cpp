@@ -25,6 +25,12 @@ std::int32_t ParseNumber(std::string_view text) {
   return error == std::errc() && end == text.data() + text.size() ? number : 0;
 }
 
+// What SetRegValue stores for a value of that type.
+platform::RegValue Typed(const RegVariant& value, std::int32_t type) {
+  if (type == kRegDwordType) return RegNumber(value);
+  return RegText(value);
+}
+
 }  // namespace
 
 platform::RegistryStore& RegStore() {
@@ -39,6 +45,10 @@ std::unique_ptr<platform::RegistryStore> ReplaceRegStore(
 
 std::optional<std::filesystem::path> TakeRegistryDamageNotice() {
   return RegStore().TakeDamageNotice();
+}
+
+std::optional<platform::StoreTrouble> TakeRegistryTrouble() {
+  return RegStore().TakeTrouble();
 }
 
 bool CreateRegKey(RegRoot root, std::string_view path) {
@@ -61,10 +71,14 @@ RegVariant QueryRegValue(RegRoot root, std::string_view path, std::string_view n
 
 void SetRegValue(RegRoot root, std::string_view path, std::string_view name,
                  const RegVariant& value, std::int32_t type) {
-  if (type == kRegDwordType)
-    RegStore().SetValue(root, path, name, RegNumber(value));
-  else
-    RegStore().SetValue(root, path, name, RegText(value));
+  RegStore().SetValue(root, path, name, Typed(value, type));
+}
+
+void SetRegValues(RegRoot root, std::string_view path, const std::vector<RegWrite>& writes) {
+  platform::RegistryStore::NamedValues values;
+  for (const RegWrite& write : writes)
+    values.emplace_back(write.name, Typed(write.value, write.type));
+  RegStore().SetValues(root, path, values);
 }
 
 void DeleteRegValue(RegRoot root, std::string_view path, std::string_view name) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "app/error_class.h"
 #include "platform/registry.h"
@@ -38,6 +39,16 @@ RegVariant QueryRegValue(RegRoot root, std::string_view path, std::string_view n
 void SetRegValue(RegRoot root, std::string_view path, std::string_view name,
                  const RegVariant& value, std::int32_t type);
 
+// One value for SetRegValues, typed as SetRegValue types it.
+struct RegWrite {
+  std::string name;
+  RegVariant value;
+  std::int32_t type;
+};
+// SetRegValue for several values of one key, stored in one step where the store can, so that
+// no reader and no crash meets some of them without the others. Failures are silent.
+void SetRegValues(RegRoot root, std::string_view path, const std::vector<RegWrite>& writes);
+
 // Removes one value; silent when the key or the value is missing.
 void DeleteRegValue(RegRoot root, std::string_view path, std::string_view name);
 
@@ -57,5 +68,7 @@ std::unique_ptr<platform::RegistryStore> ReplaceRegStore(
     std::unique_ptr<platform::RegistryStore> store);
 // Where a damaged settings store was kept aside; each once, for a message to the user.
 std::optional<std::filesystem::path> TakeRegistryDamageNotice();
+// What kept the latest failed operation from the store, when the store can tell; once.
+std::optional<platform::StoreTrouble> TakeRegistryTrouble();
 
 }  // namespace vokabi

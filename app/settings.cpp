@@ -3,6 +3,7 @@
 #include <limits>
 #include <stdexcept>
 #include <variant>
+#include <vector>
 
 #include "app/language.h"
 #include "app/registry.h"
@@ -132,8 +133,8 @@ RegVariant Current(const StoredSetting& setting) {
       setting.field);
 }
 
-void Write(const StoredSetting& setting, const RegVariant& value) {
-  SetRegValue(RegRoot::CurrentUser, kSettingsKey, setting.name, value, setting.type);
+RegWrite Write(const StoredSetting& setting, const RegVariant& value) {
+  return {std::string(setting.name), value, setting.type};
 }
 
 }  // namespace
@@ -157,8 +158,10 @@ bool LoadSettings(std::int32_t screenWidthTwips, std::int32_t screenHeightTwips)
 }
 
 void SaveSettings() {
+  std::vector<RegWrite> writes;
   for (const StoredSetting& setting : kStored)
-    if (setting.writer == kSave) Write(setting, Current(setting));
+    if (setting.writer == kSave) writes.push_back(Write(setting, Current(setting)));
+  SetRegValues(RegRoot::CurrentUser, kSettingsKey, writes);
 }
 
 std::int16_t ReadWorkDic() {
@@ -171,13 +174,15 @@ void SaveClosingSettings(std::int32_t leftTwips, std::int32_t topTwips) {
     AppSettings.LeftPosition = leftTwips;
     AppSettings.TopPosition = topTwips;
   }
+  std::vector<RegWrite> writes;
   for (const StoredSetting& setting : kStored) {
-    if (setting.writer == kClose) Write(setting, Current(setting));
+    if (setting.writer == kClose) writes.push_back(Write(setting, Current(setting)));
     if (setting.writer == kClosePos && AppSettings.SavePosition) {
       const std::int32_t edge = RegNumber(Current(setting));
-      Write(setting, edge < 0 ? kOffScreenEdge : edge);
+      writes.push_back(Write(setting, edge < 0 ? kOffScreenEdge : edge));
     }
   }
+  SetRegValues(RegRoot::CurrentUser, kSettingsKey, writes);
 }
 
 }  // namespace vokabi

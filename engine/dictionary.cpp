@@ -1,9 +1,12 @@
 #include "engine/dictionary.h"
 
-#include <fstream>
+#include <algorithm>
 #include <limits>
 #include <new>
+#include <optional>
 #include <utility>
+
+#include "engine/base_file.h"
 
 namespace vokabi {
 namespace {
@@ -38,12 +41,8 @@ std::string TrimNonLetters(std::string_view word) {
 // Reads length bytes at offset; false when the file cannot be opened or does not hold them.
 bool ReadAt(const std::filesystem::path& path, std::uint64_t offset, std::size_t length,
             std::string* bytes) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file || !file.seekg(static_cast<std::streamoff>(offset))) return false;
-  bytes->resize(length);
-  // A body past the end of the file reads short.
-  file.read(bytes->data(), static_cast<std::streamsize>(length));
-  return static_cast<std::size_t>(file.gcount()) == length;
+  const std::optional<BaseFile> file = BaseFile::Open(path);
+  return file && file->ReadAt(offset, length, bytes);
 }
 
 }  // namespace
@@ -71,32 +70,27 @@ bool Dictionary::Initialize(const std::string& dictionaryFileName) {
 
 bool Dictionary::Load() {
   path_ = folder_ / fileName_;
-  std::ifstream file(path_, std::ios::binary);
+  const std::optional<BaseFile> file = BaseFile::Open(path_);
   if (!file) {
     errors_.SetNomer(kNoSettings);
     return false;
   }
-  file.seekg(0, std::ios::end);
-  const auto fileSize = static_cast<std::uint64_t>(file.tellg());
-  file.seekg(0);
+  const std::uint64_t fileSize = file->Size();
 
   // The load span comes from the file itself: read no more than the file holds.
-  std::string field(header::kDataBase1.length, ' ');
+  std::string field;
   std::uint32_t dataBase1 = 0;
-  if (fileSize < header::kDataBase1.End() || !file.seekg(header::kDataBase1.offset) ||
-      !file.read(field.data(), static_cast<std::streamsize>(field.size())) ||
+  if (!file->ReadAt(header::kDataBase1.offset, header::kDataBase1.length, &field) ||
       !ParseHex(field, &dataBase1)) {
     errors_.SetNomer(kNoSettings);
     return false;
   }
   const std::uint64_t span = std::uint64_t{dataBase1} + header::kLead.length;
-  std::string head(static_cast<std::size_t>(std::min(span, fileSize)), '\0');
-  file.seekg(0);
-  if (!file.read(head.data(), static_cast<std::streamsize>(head.size()))) {
+  std::string head;
+  if (!file->ReadAt(0, static_cast<std::size_t>(std::min(span, fileSize)), &head)) {
     errors_.SetNomer(kNoSettings);
     return false;
   }
-  file.close();
 
   if (!ParseBaseHeader(head, &header_)) {
     errors_.SetNomer(kNoSettings);

@@ -5,6 +5,7 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QPointer>
+#include <QTimer>
 #include <QtEndian>
 
 namespace vokabi::platform {
@@ -31,6 +32,8 @@ InstanceChannel::~InstanceChannel() = default;
 InstanceChannel::Role InstanceChannel::Claim() {
   server_.reset();
   peer_.reset();
+  // No safe place for the channel: this start runs alone.
+  if (name_.isEmpty()) return Role::kFirst;
   // Without the lock (a full or read-only folder) the test still decides; only two starts at
   // the very same moment could then both listen.
   QLockFile lock(ChannelLockPath(name_));
@@ -39,6 +42,8 @@ InstanceChannel::Role InstanceChannel::Claim() {
   auto peer = std::make_unique<QLocalSocket>();
   peer->connectToServer(name_);
   if (peer->waitForConnected(kConnectMs)) {
+    // Only a start of the same user is handed anything.
+    if (!PeerIsThisUser(peer->socketDescriptor())) return Role::kFirst;
     peer_ = std::move(peer);
     return Role::kRunning;
   }
@@ -86,6 +91,20 @@ void InstanceChannel::Receive(std::function<void(const CopyData&)> receiver) {
 
 void InstanceChannel::AcceptPending() {
   while (QLocalSocket* socket = server_->nextPendingConnection()) {
+    if (!PeerIsThisUser(socket->socketDescriptor())) {
+      socket->abort();
+      socket->deleteLater();
+      continue;
+    }
+    // A connection that keeps silent would otherwise be held for ever.
+    auto* idle = new QTimer(socket);
+    idle->setObjectName(QStringLiteral("idle"));
+    idle->setSingleShot(true);
+    QObject::connect(idle, &QTimer::timeout, socket, [socket] {
+      socket->abort();
+      socket->deleteLater();
+    });
+    idle->start(idleTimeout_);
     QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] { Read(socket); });
     QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     Read(socket);
@@ -93,24 +112,32 @@ void InstanceChannel::AcceptPending() {
 }
 
 void InstanceChannel::Read(QLocalSocket* socket) {
-  if (socket->bytesAvailable() < kHeaderSize) return;
-  char header[kHeaderSize];
-  socket->peek(header, kHeaderSize);
-  const quint32 size = qFromLittleEndian<quint32>(header + 4);
-  if (size > kMaxData) {
-    socket->abort();
-    return;
+  if (reading_.contains(socket)) return;
+  // Several data may come in one write; each is dealt with and acknowledged in turn.
+  while (socket->bytesAvailable() >= kHeaderSize) {
+    char header[kHeaderSize];
+    socket->peek(header, kHeaderSize);
+    const quint32 size = qFromLittleEndian<quint32>(header + 4);
+    if (size > kMaxData) {
+      socket->abort();
+      return;
+    }
+    if (socket->bytesAvailable() < kHeaderSize + size) return;
+    socket->read(header, kHeaderSize);
+    const QByteArray bytes = socket->read(size);
+    const CopyData data{qFromLittleEndian<quint32>(header), bytes.toStdString()};
+    auto* idle = socket->findChild<QTimer*>(QStringLiteral("idle"));
+    if (idle) idle->stop();
+    // The receiver may run the event loop, where a vanished sender's socket can be deleted.
+    const QPointer<QLocalSocket> alive(socket);
+    reading_.insert(socket);
+    if (receiver_) receiver_(data);
+    reading_.remove(socket);
+    if (!alive) return;
+    socket->write(&kAcknowledgement, 1);
+    socket->flush();
+    if (idle) idle->start(idleTimeout_);
   }
-  if (socket->bytesAvailable() < kHeaderSize + size) return;
-  socket->read(header, kHeaderSize);
-  const QByteArray bytes = socket->read(size);
-  const CopyData data{qFromLittleEndian<quint32>(header), bytes.toStdString()};
-  // The receiver may run the event loop, where a vanished sender's socket can be deleted.
-  const QPointer<QLocalSocket> alive(socket);
-  if (receiver_) receiver_(data);
-  if (!alive) return;
-  socket->write(&kAcknowledgement, 1);
-  socket->flush();
 }
 
 }  // namespace vokabi::platform

@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
+#include <vector>
 
 namespace vokabi::platform {
 
@@ -35,6 +37,18 @@ inline std::uint32_t RegType(const RegValue& value) {
   return std::get<RegBytes>(value).type;
 }
 
+// What kept the store from its file, beyond damaged contents, for a message to the user.
+struct StoreTrouble {
+  enum class Kind {
+    kLocked,    // another program held the store's lock for longer than a start waits
+    kNotAFile,  // the store's file is a FIFO, a device or the like, and is never read
+  };
+  Kind kind;
+  std::filesystem::path file;
+
+  bool operator==(const StoreTrouble&) const = default;
+};
+
 // A registry: under each root, keys named by backslash paths ("Software\Tarnvel"), each holding
 // named values, "" naming the key's default value. Key and value names are UTF-8 and compared
 // without regard to case, as Windows compares them; a name with a control character, an empty
@@ -51,6 +65,14 @@ class RegistryStore {
   // Writes into an existing key only; false when the key is missing or the write fails.
   virtual bool SetValue(RegRoot root, std::string_view path, std::string_view name,
                         const RegValue& value) = 0;
+  // Writes several values into one existing key: where the store can, in one step, so that a
+  // reader or a crash meets all of them or none. False when the key is missing or a write fails.
+  using NamedValues = std::vector<std::pair<std::string, RegValue>>;
+  virtual bool SetValues(RegRoot root, std::string_view path, const NamedValues& values) {
+    bool all = true;
+    for (const auto& [name, value] : values) all = SetValue(root, path, name, value) && all;
+    return all;
+  }
   // False when the key or the value is missing.
   virtual bool DeleteValue(RegRoot root, std::string_view path, std::string_view name) = 0;
   // Removes a key without subkeys; false when it is missing or has subkeys.
@@ -59,6 +81,8 @@ class RegistryStore {
   // Where a store found damaged was kept before the store started afresh; each such place is
   // given once, so that the program can tell the user.
   virtual std::optional<std::filesystem::path> TakeDamageNotice() = 0;
+  // Why the latest operation that failed could not reach the store, when the store knows; once.
+  virtual std::optional<StoreTrouble> TakeTrouble() = 0;
 };
 
 // The system's registry. Off Windows, one hive file per root in the user's configuration folder.

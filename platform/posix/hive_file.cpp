@@ -8,8 +8,10 @@
 #include <unistd.h>
 #include <wctype.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <ctime>
@@ -258,20 +260,77 @@ BeforeReplaceHook& Hook() {
   return hook;
 }
 
+std::chrono::milliseconds& LockWait() {
+  static std::chrono::milliseconds wait{5000};
+  return wait;
+}
+
 std::filesystem::path WithSuffix(const std::filesystem::path& file, std::string_view suffix) {
   return file.string() + std::string(suffix);
 }
 
-// The exclusive advisory lock of a hive, held while the object lives.
+// Opens without blocking (a FIFO would wait for a writer) and keeps the descriptor only for a
+// regular file; -1 otherwise, with errno ENOENT for a missing file and EINVAL for another kind.
+int OpenRegular(const std::filesystem::path& file, int flags, struct stat* opened = nullptr) {
+  const int fd = open(file.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0600);
+  if (fd < 0) return -1;
+  struct stat local {};
+  struct stat& info = opened ? *opened : local;
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    errno = EINVAL;
+    return -1;
+  }
+  return fd;
+}
+
+FileStamp StampOf(const struct stat& info) {
+  const auto nanoseconds = [](const timespec& time) {
+    return static_cast<std::int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
+  };
+  return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+          static_cast<std::int64_t>(info.st_size), nanoseconds(info.st_mtim),
+          nanoseconds(info.st_ctim)};
+}
+
+// nullopt when the file is missing or cannot be looked at.
+std::optional<FileStamp> StampOf(const std::filesystem::path& file) {
+  struct stat info {};
+  if (stat(file.c_str(), &info) != 0) return std::nullopt;
+  return StampOf(info);
+}
+
+// The exclusive advisory lock of a hive, held while the object lives. A lock that others keep
+// taking and releasing is waited for as long as they work; one held while the hive stays as it is
+// is given up after LockWait.
 class WriterLock {
  public:
   explicit WriterLock(const std::filesystem::path& file)
-      : fd_(open(WithSuffix(file, ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
-    while (fd_ >= 0 && flock(fd_, LOCK_EX) != 0) {
-      if (errno != EINTR) {
+      : fd_(OpenRegular(WithSuffix(file, ".lock"), O_RDWR | O_CREAT)) {
+    if (fd_ < 0) {
+      notAFile_ = errno == EINVAL;
+      return;
+    }
+    auto deadline = std::chrono::steady_clock::now() + LockWait();
+    // Another writer's rename shows in the file's stamp.
+    auto seen = StampOf(file);
+    useconds_t pause = 1000;
+    while (flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+      if (errno == EINTR) continue;
+      const bool held = errno == EWOULDBLOCK;
+      const auto now = std::chrono::steady_clock::now();
+      if (const auto stamp = StampOf(file); held && stamp != seen) {
+        seen = stamp;
+        deadline = now + LockWait();
+      }
+      if (!held || now >= deadline) {
+        busy_ = held;
         close(fd_);
         fd_ = -1;
+        return;
       }
+      usleep(pause);
+      pause = std::min<useconds_t>(pause * 2, kMaxPause);
     }
   }
   ~WriterLock() {
@@ -281,23 +340,39 @@ class WriterLock {
   WriterLock& operator=(const WriterLock&) = delete;
 
   bool Held() const { return fd_ >= 0; }
+  // What kept the lock from being taken, if the user can act on it.
+  std::optional<StoreTrouble> Trouble(const std::filesystem::path& file) const {
+    if (busy_) return StoreTrouble{StoreTrouble::Kind::kLocked, WithSuffix(file, ".lock")};
+    if (notAFile_) return StoreTrouble{StoreTrouble::Kind::kNotAFile, WithSuffix(file, ".lock")};
+    return std::nullopt;
+  }
 
  private:
+  static constexpr useconds_t kMaxPause = 20000;
   int fd_;
+  bool busy_ = false;
+  bool notAFile_ = false;
 };
 
 struct FileText {
-  bool missing = false;
+  enum class State { kText, kMissing, kTooLarge, kNotAFile };
+  State state = State::kText;
   std::string text;
+  FileStamp stamp;  // of the file read, for kText
 };
 
+// nullopt when the file cannot be read.
 std::optional<FileText> ReadWhole(const std::filesystem::path& file) {
-  const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  using State = FileText::State;
+  struct stat info {};
+  const int fd = OpenRegular(file, O_RDONLY, &info);
   if (fd < 0) {
-    if (errno == ENOENT) return FileText{true, {}};
+    if (errno == ENOENT) return FileText{State::kMissing, {}, {}};
+    if (errno == EINVAL) return FileText{State::kNotAFile, {}, {}};
     return std::nullopt;
   }
   FileText result;
+  result.stamp = StampOf(info);
   char buffer[8192];
   while (true) {
     const ssize_t got = read(fd, buffer, sizeof buffer);
@@ -308,13 +383,20 @@ std::optional<FileText> ReadWhole(const std::filesystem::path& file) {
     }
     if (got == 0) break;
     result.text.append(buffer, static_cast<std::size_t>(got));
+    // Checked as it is read: the file may grow meanwhile.
+    if (result.text.size() > kMaxFileSize) {
+      close(fd);
+      return FileText{State::kTooLarge, {}, {}};
+    }
   }
   close(fd);
   return result;
 }
 
 bool WriteWhole(const std::filesystem::path& file, std::string_view text) {
-  const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  // Made afresh: a file or link left in its place is never written through.
+  unlink(file.c_str());
+  const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) return false;
   bool ok = true;
   while (ok && !text.empty()) {
@@ -391,10 +473,18 @@ Value* Key::FindValue(std::string_view name) {
   return nullptr;
 }
 
+const Value* Key::FindValue(std::string_view name) const {
+  return const_cast<Key*>(this)->FindValue(name);
+}
+
 Key* Hive::FindKey(std::string_view path) {
   for (Key& key : keys)
     if (SameName(key.path, path)) return &key;
   return nullptr;
+}
+
+const Key* Hive::FindKey(std::string_view path) const {
+  return const_cast<Hive*>(this)->FindKey(path);
 }
 
 Key& Hive::AddKey(std::string_view path) {
@@ -475,15 +565,13 @@ std::optional<Hive> Parse(std::string_view text) {
 // ---- Hive file ----------------------------------------------------------------------------
 
 std::optional<Hive> HiveFile::Read() {
-  // A plain read sees a whole file: writers replace it by rename.
-  const std::optional<FileText> file = ReadWhole(file_);
-  if (!file) return std::nullopt;
-  if (file->missing) return Hive{};
-  if (auto hive = Parse(file->text)) return hive;
-  // Only a writer may move the damaged file aside.
-  const WriterLock lock(file_);
-  if (!lock.Held()) return std::nullopt;
-  return ReadLocked();
+  if (const Hive* hive = Current()) return *hive;
+  return std::nullopt;
+}
+
+const Hive* HiveFile::Current() {
+  if (!KeptIsCurrent() && !Load(false)) return nullptr;
+  return &kept_->hive;
 }
 
 bool HiveFile::Update(const std::function<Edit(Hive&)>& edit) {
@@ -491,7 +579,12 @@ bool HiveFile::Update(const std::function<Edit(Hive&)>& edit) {
   std::filesystem::create_directories(file_.parent_path(), error);
   if (error) return false;
   const WriterLock lock(file_);
-  if (!lock.Held()) return false;
+  if (!lock.Held()) {
+    trouble_ = lock.Trouble(file_);
+    return false;
+  }
+  // A writer killed between writing and renaming left its temporary file behind.
+  unlink(WithSuffix(file_, ".new").c_str());
   std::optional<Hive> hive = ReadLocked();
   if (!hive) return false;
   switch (edit(*hive)) {
@@ -502,7 +595,9 @@ bool HiveFile::Update(const std::function<Edit(Hive&)>& edit) {
     case Edit::kWrite:
       break;
   }
-  return Replace(Format(*hive));
+  if (!Replace(Format(*hive))) return false;
+  Keep(*hive);
+  return true;
 }
 
 std::optional<std::filesystem::path> HiveFile::TakeDamageNotice() {
@@ -513,14 +608,60 @@ std::optional<std::filesystem::path> HiveFile::TakeDamageNotice() {
 }
 
 std::optional<Hive> HiveFile::ReadLocked() {
+  if (KeptIsCurrent()) return kept_->hive;
+  return Load(true);
+}
+
+std::optional<Hive> HiveFile::Load(bool locked) {
+  kept_.reset();
+  // A plain read sees a whole file: writers replace it by rename.
   const std::optional<FileText> file = ReadWhole(file_);
   if (!file) return std::nullopt;
-  if (file->missing) return Hive{};
-  if (auto hive = Parse(file->text)) return hive;
+  switch (file->state) {
+    case FileText::State::kMissing:
+      kept_ = Kept{std::nullopt, Hive{}};
+      return Hive{};
+    case FileText::State::kNotAFile:
+      trouble_ = StoreTrouble{StoreTrouble::Kind::kNotAFile, file_};
+      return std::nullopt;
+    case FileText::State::kText:
+      ++reads_;
+      if (auto hive = Parse(file->text)) {
+        kept_ = Kept{file->stamp, *hive};
+        return hive;
+      }
+      break;
+    case FileText::State::kTooLarge:
+      break;
+  }
+  // Only a writer may move the damaged file aside.
+  if (!locked) {
+    const WriterLock lock(file_);
+    if (!lock.Held()) {
+      trouble_ = lock.Trouble(file_);
+      return std::nullopt;
+    }
+    return Load(true);
+  }
   const std::optional<std::filesystem::path> kept = MoveAside(file_);
   if (!kept) return std::nullopt;
   damaged_.push_back(*kept);
+  kept_ = Kept{std::nullopt, Hive{}};
   return Hive{};
+}
+
+bool HiveFile::KeptIsCurrent() const {
+  if (!kept_) return false;
+  struct stat info {};
+  if (stat(file_.c_str(), &info) != 0) return errno == ENOENT && !kept_->stamp;
+  return kept_->stamp && *kept_->stamp == StampOf(info);
+}
+
+void HiveFile::Keep(const Hive& hive) {
+  if (const std::optional<FileStamp> stamp = StampOf(file_))
+    kept_ = Kept{stamp, hive};
+  else
+    kept_.reset();
 }
 
 bool HiveFile::Replace(const std::string& text) {
@@ -537,6 +678,10 @@ bool HiveFile::Replace(const std::string& text) {
 
 void SetBeforeReplaceHook(BeforeReplaceHook hook) {
   Hook() = std::move(hook);
+}
+
+void SetLockWait(std::chrono::milliseconds wait) {
+  LockWait() = wait;
 }
 
 }  // namespace vokabi::platform::hive

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <cstdint>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -46,6 +48,7 @@ struct Key {
   std::vector<Value> values;
 
   Value* FindValue(std::string_view name);
+  const Value* FindValue(std::string_view name) const;
 };
 
 // The keys of one root in file order; every key's parent is there before it.
@@ -53,6 +56,7 @@ struct Hive {
   std::vector<Key> keys;
 
   Key* FindKey(std::string_view path);
+  const Key* FindKey(std::string_view path) const;
   // The key, added after its missing parents when it is not there; path must be a key path.
   Key& AddKey(std::string_view path);
   bool HasSubkeys(std::string_view path) const;
@@ -62,11 +66,28 @@ std::string Format(const Hive& hive);
 // nullopt when the text is not a hive in this format (an empty text is an empty hive).
 std::optional<Hive> Parse(std::string_view text);
 
+// Far above any real settings file; a larger file is treated as damaged.
+inline constexpr std::uint64_t kMaxFileSize = 16 << 20;
+
 // A hive file, read whole and replaced whole, so that a reader sees the old file or the new one.
 // Writers take an advisory lock on FILE.lock beside it, read, change, write FILE.new, sync it and
 // rename it over FILE: concurrent writers lose no update, and a crash leaves the old file or the
-// new one. A file that cannot be parsed is renamed to FILE.damaged-YYYYMMDD-HHMMSS (with -2, -3 …
-// when that exists) and the hive starts empty; it is never overwritten.
+// new one. A file that cannot be parsed, or is larger than kMaxFileSize, is renamed to
+// FILE.damaged-YYYYMMDD-HHMMSS (with -2, -3 … when that exists) and the hive starts empty; it is
+// never overwritten. Only a regular file is read: a FIFO or a device fails every operation, as
+// does a lock that another program holds for longer than the lock wait.
+// What tells one state of a file on disk from another: a writer's rename or an edit in place
+// changes it.
+struct FileStamp {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::int64_t size = 0;
+  std::int64_t modified = 0;  // nanoseconds
+  std::int64_t changed = 0;   // nanoseconds
+
+  bool operator==(const FileStamp&) const = default;
+};
+
 class HiveFile {
  public:
   explicit HiveFile(std::filesystem::path file) : file_(std::move(file)) {}
@@ -75,6 +96,11 @@ class HiveFile {
 
   // nullopt when the file exists but cannot be read; a missing file is an empty hive.
   std::optional<Hive> Read();
+  // The same without a copy: valid until the next call on this object, nullptr for nullopt. The
+  // hive is kept between calls and read again only when the file changed on disk.
+  const Hive* Current();
+  // How often the file was read and parsed, for tests.
+  std::size_t Reads() const { return reads_; }
 
   enum class Edit { kWrite, kKeep, kRefuse };
   // Applies edit to the current hive under the lock and stores the result when edit says kWrite.
@@ -83,18 +109,36 @@ class HiveFile {
 
   // Where a damaged file was kept; each once, the oldest first.
   std::optional<std::filesystem::path> TakeDamageNotice();
+  // Why the latest failed operation could not reach the file, when it was not plain I/O; once.
+  std::optional<StoreTrouble> TakeTrouble() { return std::exchange(trouble_, std::nullopt); }
 
  private:
   std::optional<Hive> ReadLocked();
   bool Replace(const std::string& text);
+  // The hive the file now holds, read unless the kept one is still the file's.
+  std::optional<Hive> Load(bool locked);
+  bool KeptIsCurrent() const;
+  void Keep(const Hive& hive);
 
   std::filesystem::path file_;
+  // The hive as last read or written, and the file's stamp then (none: there was no file).
+  struct Kept {
+    std::optional<FileStamp> stamp;
+    Hive hive;
+  };
+  std::optional<Kept> kept_;
+  std::size_t reads_ = 0;
   std::deque<std::filesystem::path> damaged_;
+  std::optional<StoreTrouble> trouble_;
 };
 
 // Test seam: called with the written and synced temporary file just before it replaces the hive
 // file. Returning false abandons the write as a failure; an empty hook does nothing.
 using BeforeReplaceHook = std::function<bool(const std::filesystem::path& temporary)>;
 void SetBeforeReplaceHook(BeforeReplaceHook hook);
+
+// How long an operation waits for another program's lock before it fails; a few seconds unless a
+// test sets it.
+void SetLockWait(std::chrono::milliseconds wait);
 
 }  // namespace vokabi::platform::hive

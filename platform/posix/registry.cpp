@@ -29,8 +29,8 @@ class HiveStore final : public RegistryStore {
   std::optional<RegValue> QueryValue(RegRoot root, std::string_view path,
                                      std::string_view name) override {
     if (!usable_ || !hive::IsKeyPath(path) || !hive::IsValueName(name)) return std::nullopt;
-    std::optional<Hive> hive = File(root).Read();
-    hive::Key* key = hive ? hive->FindKey(path) : nullptr;
+    const Hive* hive = File(root).Current();
+    const hive::Key* key = hive ? hive->FindKey(path) : nullptr;
     const hive::Value* value = key ? key->FindValue(name) : nullptr;
     if (!value) return std::nullopt;
     return value->data;
@@ -38,19 +38,31 @@ class HiveStore final : public RegistryStore {
 
   bool SetValue(RegRoot root, std::string_view path, std::string_view name,
                 const RegValue& data) override {
-    if (!usable_ || !hive::IsKeyPath(path) || !hive::IsValueName(name)) return false;
-    if (const auto* text = std::get_if<std::string>(&data); text && !hive::IsUtf8(*text))
-      return false;
+    return SetValues(root, path, {{std::string(name), data}});
+  }
+
+  // One replacement of the file for all the values.
+  bool SetValues(RegRoot root, std::string_view path, const NamedValues& values) override {
+    if (!usable_ || !hive::IsKeyPath(path)) return false;
+    for (const auto& [name, data] : values) {
+      if (!hive::IsValueName(name)) return false;
+      if (const auto* text = std::get_if<std::string>(&data); text && !hive::IsUtf8(*text))
+        return false;
+    }
     return File(root).Update([&](Hive& hive) {
       hive::Key* key = hive.FindKey(path);
       if (!key) return Edit::kRefuse;
-      if (hive::Value* value = key->FindValue(name)) {
-        if (value->data == data) return Edit::kKeep;
-        value->data = data;
-      } else {
-        key->values.push_back(hive::Value{std::string(name), data});
+      bool changed = false;
+      for (const auto& [name, data] : values) {
+        if (hive::Value* value = key->FindValue(name)) {
+          if (value->data == data) continue;
+          value->data = data;
+        } else {
+          key->values.push_back(hive::Value{name, data});
+        }
+        changed = true;
       }
-      return Edit::kWrite;
+      return changed ? Edit::kWrite : Edit::kKeep;
     });
   }
 
@@ -78,6 +90,11 @@ class HiveStore final : public RegistryStore {
   std::optional<std::filesystem::path> TakeDamageNotice() override {
     if (auto kept = user_.TakeDamageNotice()) return kept;
     return machine_.TakeDamageNotice();
+  }
+
+  std::optional<StoreTrouble> TakeTrouble() override {
+    if (auto trouble = user_.TakeTrouble()) return trouble;
+    return machine_.TakeTrouble();
   }
 
  private:

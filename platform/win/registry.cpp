@@ -153,6 +153,7 @@ class WindowsRegistry final : public RegistryStore {
 
   // The system keeps its own registry whole.
   std::optional<std::filesystem::path> TakeDamageNotice() override { return std::nullopt; }
+  std::optional<StoreTrouble> TakeTrouble() override { return std::nullopt; }
 };
 
 }  // namespace

@@ -1,12 +1,18 @@
 #include "app/settings.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "settings_fixture.h"
@@ -187,6 +193,59 @@ TEST_F(SettingsTest, ClosingStoresThePositionOnlyWithSavePositionAndTheBase) {
     Put("WorkDic", stored);
     EXPECT_EQ(ReadWorkDic(), index);
   }
+}
+
+// A kill at a random moment of a closing save leaves the values of before it or of after it,
+// never a mix; a temporary file it leaves is gone after the next write.
+TEST_F(SettingsTest, AKillDuringASaveLeavesOneWholeStateOrTheOther) {
+  ASSERT_TRUE(SelectLanguage());
+  AppSettings.SavePosition = true;
+  // Every value of generation g says g.
+  const auto save = [](int g) {
+    AppSettings.WorkDic = static_cast<std::int16_t>(g);
+    AppSettings.CyrKeyboard = AppSettings.LatKeyboard = g % 2 != 0;
+    SaveClosingSettings(g * 10, g * 10);
+  };
+  const auto start = std::chrono::steady_clock::now();
+  for (int g = 1; g <= 5; ++g) save(g);
+  // Kills fall anywhere in a save and a little after it.
+  const auto saveTime = (std::chrono::steady_clock::now() - start) / 4;
+  std::mt19937 random(std::random_device{}());
+  std::uniform_int_distribution<std::int64_t> moment(
+      0, std::chrono::duration_cast<std::chrono::microseconds>(saveTime).count());
+  const std::filesystem::path temporary = home_.Hives() / "user.reg.new";
+  int mixed = 0;
+  int strays = 0;
+  for (int trial = 0; trial < 60; ++trial) {
+    const int before = 2 * trial + 10;
+    save(before);
+    strays += std::filesystem::exists(temporary);
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      close(ready[0]);
+      if (write(ready[1], "!", 1) != 1) _exit(1);
+      save(before + 1);
+      _exit(0);
+    }
+    close(ready[1]);
+    char started = 0;
+    ASSERT_EQ(read(ready[0], &started, 1), 1);
+    close(ready[0]);
+    std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+    kill(child, SIGKILL);
+    ASSERT_EQ(waitpid(child, nullptr, 0), child);
+    const std::optional<RegValue> work = Stored("WorkDic");
+    ASSERT_TRUE(work);
+    const int g = std::get<std::int32_t>(*work);
+    mixed += (g != before && g != before + 1) || Stored("LeftPosition") != RegValue(g * 10) ||
+             Stored("TopPosition") != RegValue(g * 10) ||
+             Stored("CyrKeyboard") != RegValue(g % 2) || Stored("LatKeyboard") != RegValue(g % 2);
+  }
+  EXPECT_EQ(mixed, 0);
+  EXPECT_EQ(strays, 0);
 }
 
 TEST_F(SettingsTest, AKeyThatCannotBeOpenedStopsBothLoadsWithMessage11) {

@@ -1,7 +1,15 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <mutex>
 #include <string>
+#include <thread>
 
 #include "tests/engine/dictionary_fixture.h"
 
@@ -131,6 +139,37 @@ TEST_F(DamageTest, AHugeLoadSpanOnASmallFileReadsOnlyTheFile) {
   WriteFile("huge.vkb", bytes);
   EXPECT_FALSE(dictionary.Initialize("huge.vkb"));
   EXPECT_TRUE(errors.Nomer() == 1 || errors.Nomer() == 2);
+}
+
+// Only regular files are bases: a FIFO would block the opening until some writer came, a device
+// would read without end.
+TEST_F(DamageTest, AFifoOrADeviceNamedLikeABaseDoesNotLoadAndDoesNotBlock) {
+  ASSERT_EQ(mkfifo((folder / "fifo.vkb").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", folder / "zero.vkb");
+  for (const char* name : {"fifo.vkb", "zero.vkb"}) {
+    // Should the opening block, a writer comes after a while to end it, and the test fails.
+    std::mutex mutex;
+    std::condition_variable loaded;
+    bool done = false;
+    bool rescued = false;
+    std::thread rescuer([&] {
+      std::unique_lock lock(mutex);
+      if (loaded.wait_for(lock, std::chrono::seconds(10), [&] { return done; })) return;
+      rescued = true;
+      const int fd = open((folder / "fifo.vkb").c_str(), O_WRONLY | O_NONBLOCK);
+      if (fd >= 0) close(fd);
+    });
+    errors.Clear();
+    EXPECT_FALSE(dictionary.Initialize(name)) << name;
+    EXPECT_EQ(errors.Nomer(), 1) << name;
+    {
+      const std::lock_guard lock(mutex);
+      done = true;
+    }
+    loaded.notify_one();
+    rescuer.join();
+    EXPECT_FALSE(rescued) << name;
+  }
 }
 
 TEST_F(DamageTest, AnIndexThatIsNotASequenceOfEntriesFails) {

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/support/temp_folder.h"
 
 namespace vokabi::platform::hive {
 namespace {
@@ -128,6 +131,36 @@ TEST(HiveNamesTest, CaseIsIgnoredAndKeysComeAfterTheirParents) {
   EXPECT_EQ(hive.FindKey("a\\B\\c"), &hive.keys[2]);
   EXPECT_TRUE(hive.HasSubkeys("A\\b"));
   EXPECT_FALSE(hive.HasSubkeys("A\\D"));
+}
+
+// Reading a value goes to the hive kept from the last read or write; the file is read again only
+// when another writer replaced it or someone edited it in place.
+TEST(HiveFileTest, TheFileIsReadAgainOnlyWhenItChangedOnDisk) {
+  const test::TempFolder folder;
+  HiveFile file(folder / "user.reg");
+  const auto setStyle = [](HiveFile& hive, const std::string& style) {
+    return hive.Update([&](Hive& h) {
+      h.AddKey("Software\\Tarnvel").values = {{"Style", style}};
+      return HiveFile::Edit::kWrite;
+    });
+  };
+  ASSERT_TRUE(setStyle(file, "Gold"));
+  for (int i = 0; i < 25; ++i) ASSERT_EQ(ValueOf(*file.Read(), "Style"), RegValue("Gold"));
+  EXPECT_EQ(file.Reads(), 0u);
+
+  HiveFile other(folder / "user.reg");  // another program's
+  ASSERT_TRUE(setStyle(other, "Red"));
+  EXPECT_EQ(ValueOf(*file.Read(), "Style"), RegValue("Red"));
+  EXPECT_EQ(ValueOf(*file.Read(), "Style"), RegValue("Red"));
+  EXPECT_EQ(file.Reads(), 1u);
+
+  // Edited in place: the same file, other bytes.
+  const std::string edited = Format(OneKey({{"Style", std::string("Blue")}}));
+  std::ofstream(folder / "user.reg", std::ios::binary | std::ios::trunc) << edited;
+  EXPECT_EQ(ValueOf(*file.Read(), "Style"), RegValue("Blue"));
+  EXPECT_EQ(file.Reads(), 2u);
+  std::filesystem::remove(folder / "user.reg");
+  EXPECT_TRUE(file.Read()->keys.empty());
 }
 
 }  // namespace

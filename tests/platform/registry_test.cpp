@@ -1,13 +1,21 @@
 #include "platform/registry.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <mutex>
 #include <set>
 #include <string>
+#include <thread>
 
 #include "platform/posix/hive_file.h"
 #include "tests/support/config_home.h"
@@ -25,10 +33,36 @@ std::string FileBytes(const std::filesystem::path& file) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// Runs work; should it still be running after a long while, rescue is run to end it. True when
+// work ended by itself.
+bool EndsUnaided(const std::function<void()>& work, const std::function<void()>& rescue) {
+  std::mutex mutex;
+  std::condition_variable ended;
+  bool done = false;
+  bool rescued = false;
+  std::thread rescuer([&] {
+    std::unique_lock lock(mutex);
+    if (ended.wait_for(lock, std::chrono::seconds(20), [&] { return done; })) return;
+    rescued = true;
+    rescue();
+  });
+  work();
+  {
+    const std::lock_guard lock(mutex);
+    done = true;
+  }
+  ended.notify_one();
+  rescuer.join();
+  return !rescued;
+}
+
 // Each test has its own configuration folder and a store made in it.
 class RegistryStoreTest : public ::testing::Test {
  protected:
-  void TearDown() override { hive::SetBeforeReplaceHook({}); }
+  void TearDown() override {
+    hive::SetBeforeReplaceHook({});
+    hive::SetLockWait(std::chrono::seconds(5));
+  }
 
   Files HiveFolderFiles() const {
     Files names;
@@ -159,6 +193,21 @@ TEST_F(RegistryStoreTest, AFailedWriteLeavesTheOldFileWhole) {
   EXPECT_EQ(HiveFolderFiles(), (Files{"user.reg", "user.reg.lock"}));
 }
 
+// A writer killed before its rename leaves FILE.new; the next writer removes it and never
+// writes through whatever stands there.
+TEST_F(RegistryStoreTest, AStaleTemporaryFileIsRemovedByTheNextWriter) {
+  ASSERT_TRUE(store_->CreateKey(kUser, kKey));
+  const std::filesystem::path outside = home_.Path() / "outside";
+  std::ofstream(outside) << "untouched";
+  std::filesystem::create_symlink(outside, home_.Hives() / "user.reg.new");
+  EXPECT_TRUE(store_->CreateKey(kUser, kKey));
+  EXPECT_EQ(HiveFolderFiles(), (Files{"user.reg", "user.reg.lock"}));
+  std::filesystem::create_symlink(outside, home_.Hives() / "user.reg.new");
+  EXPECT_TRUE(store_->SetValue(kUser, kKey, "Style", std::string("Red")));
+  EXPECT_EQ(HiveFolderFiles(), (Files{"user.reg", "user.reg.lock"}));
+  EXPECT_EQ(FileBytes(outside), "untouched");
+}
+
 TEST_F(RegistryStoreTest, ADamagedFileIsKeptAsideAndTheStoreStartsEmpty) {
   const std::string damaged = "Windows Registry Editor Version 5.00\n\n[A]\n\"X\"=dword:zz\n\xFF";
   std::filesystem::create_directories(home_.Hives());
@@ -176,6 +225,61 @@ TEST_F(RegistryStoreTest, ADamagedFileIsKeptAsideAndTheStoreStartsEmpty) {
   ASSERT_TRUE(store_->CreateKey(kUser, "B"));
   EXPECT_TRUE(hive::Parse(FileBytes(UserFile())));
   EXPECT_EQ(store_->QueryValue(kUser, "A", "X"), std::nullopt);
+}
+
+// A FIFO would block the opening, a device read on without end: neither is read, and the
+// failure says why.
+TEST_F(RegistryStoreTest, ASettingsFileThatIsNotARegularFileIsNeverRead) {
+  std::filesystem::create_directories(home_.Hives());
+  ASSERT_EQ(mkfifo(UserFile().c_str(), 0600), 0);
+  bool created = true;
+  ASSERT_TRUE(EndsUnaided([&] { created = store_->CreateKey(kUser, kKey); },
+                          [&] {
+                            const int fd = open(UserFile().c_str(), O_WRONLY | O_NONBLOCK);
+                            if (fd >= 0) close(fd);
+                          }));
+  EXPECT_FALSE(created);
+  const StoreTrouble notAFile{StoreTrouble::Kind::kNotAFile, UserFile()};
+  EXPECT_EQ(store_->TakeTrouble(), notAFile);
+  EXPECT_EQ(store_->TakeTrouble(), std::nullopt) << "told once";
+  EXPECT_EQ(store_->QueryValue(kUser, kKey, "Style"), std::nullopt);
+  EXPECT_EQ(store_->TakeTrouble(), notAFile);
+
+  std::filesystem::remove(UserFile());
+  std::filesystem::create_symlink("/dev/zero", UserFile());
+  EXPECT_FALSE(store_->CreateKey(kUser, kKey));
+  EXPECT_EQ(store_->TakeTrouble(), notAFile);
+  EXPECT_EQ(HiveFolderFiles(), (Files{"user.reg", "user.reg.lock"})) << "nothing moved aside";
+}
+
+TEST_F(RegistryStoreTest, ASettingsFileBeyondTheSizeLimitIsKeptAsideAsDamaged) {
+  std::filesystem::create_directories(home_.Hives());
+  // Well-formed, but for its size.
+  std::ofstream(UserFile(), std::ios::binary)
+      << "Windows Registry Editor Version 5.00\n\n;" << std::string(hive::kMaxFileSize, 'x')
+      << "\n[A]\n\"X\"=dword:00000001\n";
+  EXPECT_EQ(store_->QueryValue(kUser, "A", "X"), std::nullopt);
+  const std::optional<std::filesystem::path> kept = store_->TakeDamageNotice();
+  ASSERT_TRUE(kept);
+  EXPECT_GT(std::filesystem::file_size(*kept), hive::kMaxFileSize);
+  EXPECT_TRUE(store_->CreateKey(kUser, "A"));
+}
+
+// Another program holding the lock for ever makes operations fail after a while, saying why.
+TEST_F(RegistryStoreTest, ALockHeldByAnotherProgramIsWaitedForOnlyAWhile) {
+  hive::SetLockWait(std::chrono::milliseconds(200));
+  std::filesystem::create_directories(home_.Hives());
+  const std::filesystem::path lock = home_.Hives() / "user.reg.lock";
+  const int held = open(lock.c_str(), O_RDWR | O_CREAT, 0600);
+  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  bool created = true;
+  const bool unaided =
+      EndsUnaided([&] { created = store_->CreateKey(kUser, kKey); }, [&] { flock(held, LOCK_UN); });
+  close(held);
+  ASSERT_TRUE(unaided);
+  EXPECT_FALSE(created);
+  EXPECT_EQ(store_->TakeTrouble(), (StoreTrouble{StoreTrouble::Kind::kLocked, lock}));
+  EXPECT_TRUE(store_->CreateKey(kUser, kKey)) << "free again";
 }
 
 }  // namespace

@@ -35,6 +35,7 @@ using platform::InstanceChannel;
 
 constexpr int kFailureStatus = 1;
 constexpr std::int32_t kNoBasesMessage = 10;
+constexpr std::int32_t kRegistryOpenFailed = 11;
 constexpr std::int32_t kProductNameText = 15;
 // Long enough for the running start to finish a lookup on a busy machine.
 constexpr std::chrono::seconds kHandOffTimeout{5};
@@ -53,6 +54,55 @@ constexpr std::array<const char*, 7> kDamageNotice = {
     "Il file delle impostazioni era danneggiato. È stato conservato come %1 e le impostazioni "
     "ripartono da zero.",
     "Файл настроек был повреждён. Он сохранён как %1, а настройки начинаются заново.",
+};
+
+// The place of the hand-off channel is not the user's own, by interface language; %1 is its path.
+constexpr std::array<const char*, 7> kUnsafeChannelNotice = {
+    "Папката %1 принадлежи на друг потребител или не е папка. Програмата работи самостоятелно и "
+    "не предава думи на вече работещото ѝ копие.",
+    "The folder %1 belongs to another user or is not a folder. The program runs on its own and "
+    "does not hand words to a copy already running.",
+    "Le dossier %1 appartient à un autre utilisateur ou n'est pas un dossier. Le programme "
+    "fonctionne seul et ne transmet pas de mots à une copie déjà lancée.",
+    "Der Ordner %1 gehört einem anderen Benutzer oder ist kein Ordner. Das Programm läuft für "
+    "sich und übergibt keine Wörter an eine bereits laufende Kopie.",
+    "La carpeta %1 pertenece a otro usuario o no es una carpeta. El programa funciona solo y no "
+    "pasa palabras a una copia que ya esté en marcha.",
+    "La cartella %1 appartiene a un altro utente o non è una cartella. Il programma funziona da "
+    "solo e non passa parole a una copia già in esecuzione.",
+    "Папка %1 принадлежит другому пользователю или не является папкой. Программа работает сама "
+    "по себе и не передаёт слова уже запущенной копии.",
+};
+
+// The settings could not be reached, by interface language; %1 is the file in the way.
+constexpr std::array<const char*, 7> kSettingsLockedNotice = {
+    "Файлът %1 на настройките е заключен от друга програма. Затворете я и стартирайте отново.",
+    "The settings file %1 is kept locked by another program. Close that program and start "
+    "again.",
+    "Le fichier des réglages %1 est verrouillé par un autre programme. Fermez ce programme et "
+    "relancez.",
+    "Die Einstellungsdatei %1 wird von einem anderen Programm gesperrt. Schließen Sie dieses "
+    "Programm und starten Sie erneut.",
+    "El archivo de ajustes %1 está bloqueado por otro programa. Cierre ese programa y vuelva a "
+    "empezar.",
+    "Il file delle impostazioni %1 è bloccato da un altro programma. Chiudete quel programma e "
+    "riavviate.",
+    "Файл настроек %1 заблокирован другой программой. Закройте её и запустите снова.",
+};
+constexpr std::array<const char*, 7> kSettingsNotAFileNotice = {
+    "%1 не е обикновен файл и не може да съхранява настройките. Преместете го или го изтрийте и "
+    "стартирайте отново.",
+    "%1 is not an ordinary file and cannot hold the settings. Move or delete it and start again.",
+    "%1 n'est pas un fichier ordinaire et ne peut pas contenir les réglages. Déplacez-le ou "
+    "supprimez-le et relancez.",
+    "%1 ist keine gewöhnliche Datei und kann die Einstellungen nicht aufnehmen. Verschieben oder "
+    "löschen Sie sie und starten Sie erneut.",
+    "%1 no es un archivo normal y no puede guardar los ajustes. Muévalo o bórrelo y vuelva a "
+    "empezar.",
+    "%1 non è un file normale e non può contenere le impostazioni. Spostatelo o cancellatelo e "
+    "riavviate.",
+    "%1 не является обычным файлом и не может хранить настройки. Переместите или удалите его и "
+    "запустите снова.",
 };
 
 QString InterfaceText(const std::string& bytes) {
@@ -74,13 +124,29 @@ int Fail(std::int32_t nomer) {
   return Fail();
 }
 
+// One of the notices above in the interface language, about path.
+QString Notice(const std::array<const char*, 7>& texts, const QString& path) {
+  const auto language = static_cast<std::size_t>(LanguageOffset / 1000) % texts.size();
+  return QString::fromUtf8(texts[language]).arg(path);
+}
+
 void ReportDamagedSettings() {
   while (const auto kept = TakeRegistryDamageNotice()) {
-    const auto language = static_cast<std::size_t>(LanguageOffset / 1000) % kDamageNotice.size();
-    const QString text = QString::fromUtf8(kDamageNotice[language])
-                             .arg(QFile::decodeName(QByteArray::fromStdString(kept->string())));
-    ShowMessageBox(QMessageBox::Information, Title(), text);
+    const QString path = QFile::decodeName(QByteArray::fromStdString(kept->string()));
+    ShowMessageBox(QMessageBox::Information, Title(), Notice(kDamageNotice, path));
   }
+}
+
+// The settings could not be read: what stood in the way when the store can tell, else the
+// current message; the program then ends.
+int FailSettings() {
+  const std::optional<platform::StoreTrouble> trouble = TakeRegistryTrouble();
+  if (!trouble) return Fail();
+  const QString path = QFile::decodeName(QByteArray::fromStdString(trouble->file.string()));
+  const bool locked = trouble->kind == platform::StoreTrouble::Kind::kLocked;
+  ShowMessageBox(QMessageBox::Critical, Title(),
+                 Notice(locked ? kSettingsLockedNotice : kSettingsNotAFileNotice, path));
+  return kFailureStatus;
 }
 
 // Hands the command line to a running start: the exit status, or none when no start answered
@@ -122,7 +188,7 @@ bool IsBaseExtension(const std::string& extension) {
 // From the settings on: the shared objects, the bases and the window, then the event loop.
 int RunFirst(InstanceChannel& channel, const QString& commandLine, const QString& appFolder) {
   const QSize screen = ScreenTwips();
-  if (!LoadSettings(screen.width(), screen.height())) return Fail();
+  if (!LoadSettings(screen.width(), screen.height())) return FailSettings();
   ReportDamagedSettings();
 
   AppState app;
@@ -181,7 +247,6 @@ std::vector<std::string> FindBaseFiles(const std::filesystem::path& folder) {
     std::error_code kind;
     if (entry->is_directory(kind)) continue;
     names.push_back(entry->path().filename().string());
-    if (names.size() == kMaxBaseFiles) break;
   }
   return names;
 }
@@ -190,6 +255,7 @@ void LoadBases(AppState& app, const std::filesystem::path& folder,
                const std::vector<std::string>& names) {
   if (!app.AppCrypto) app.AppCrypto = std::make_unique<MakeCrypto>(AppError);
   for (const std::string& name : names) {
+    if (app.Dictionaries.size() == kMaxBaseFiles) break;
     auto dictionary =
         std::make_unique<Dictionary>(*app.AppCrypto, AppError, folder, &SystemCaseMap);
     if (dictionary->Initialize(name)) app.Dictionaries.push_back(std::move(dictionary));
@@ -197,21 +263,33 @@ void LoadBases(AppState& app, const std::filesystem::path& folder,
 }
 
 int Main(const QString& commandLine, const QString& appFolder) {
+  bool languageChosen = false;
   try {
     AppError.Clear();
     if (!SelectLanguage()) {
       // Nothing stored could be read: the message is told in the system's language.
       ApplyLanguageSetting(kNoLanguageStored);
       AppError.SetNomer(AppError.Nomer());
-      return Fail();
+      return FailSettings();
     }
-    InstanceChannel channel(platform::UserChannelName());
+    languageChosen = true;
+    const QString channelName = platform::UserChannelName();
+    if (channelName.isEmpty()) {
+      ShowMessageBox(QMessageBox::Warning, Title(),
+                     Notice(kUnsafeChannelNotice, platform::UserChannelFallbackFolder()));
+    }
+    InstanceChannel channel(channelName);
     if (const std::optional<int> status = HandOffToRunning(channel, commandLine)) {
       ReportDamagedSettings();
       return *status;
     }
     return RunFirst(channel, commandLine, appFolder);
   } catch (const std::exception&) {
+    // Only reading the settings comes before the language: that is what failed.
+    if (!languageChosen) {
+      ApplyLanguageSetting(kNoLanguageStored);
+      AppError.SetNomer(kRegistryOpenFailed);
+    }
     return Fail();
   }
 }

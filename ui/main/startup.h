@@ -22,18 +22,17 @@ void ShowMessageBoxAndPrint(QMessageBox::Icon icon, const QString& title, const 
 // For tests of the whole program (VOKABI_TEST_MESSAGES): standard error only, nothing waits.
 void PrintMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
 
-// At most this many base files are taken from the application folder.
+// At most this many bases are loaded; files that do not load do not count.
 inline constexpr std::size_t kMaxBaseFiles = 21;
 
 // The command line as Windows hands it to a program: the arguments joined by spaces.
 QString CommandLineText(const QStringList& arguments);
 
-// Names of the base files (extension .vkb in any case) in the order the folder lists them,
-// at most kMaxBaseFiles.
+// Names of the base files (extension .vkb in any case) in the order the folder lists them.
 std::vector<std::string> FindBaseFiles(const std::filesystem::path& folder);
 
-// Loads each named base of the folder into app.Dictionaries, in order, keeping those that load;
-// the others are skipped without a word.
+// Loads the named bases of the folder into app.Dictionaries, in order, keeping those that load
+// (the others are skipped without a word) until kMaxBaseFiles have loaded.
 void LoadBases(AppState& app, const std::filesystem::path& folder,
                const std::vector<std::string>& names);
 

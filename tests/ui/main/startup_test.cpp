@@ -1,13 +1,17 @@
 #include "ui/main/startup.h"
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocalSocket>
 #include <QProcess>
+#include <QtEndian>
 #include <QtTest>
 #include <atomic>
 #include <csignal>
@@ -18,6 +22,7 @@
 #include <vector>
 
 #include "app/hand_off.h"
+#include "app/language.h"
 #include "app/registry.h"
 #include "platform/instance_channel.h"
 #include "platform/registry.h"
@@ -35,6 +40,8 @@ using platform::CopyData;
 using platform::InstanceChannel;
 
 constexpr int kWaitMs = 15000;
+// Another local user, for tests run by root.
+constexpr uid_t kOtherUser = 65534;
 const QString kNoBases = QStringLiteral("There are no installed dictionary bases.");
 
 // Letters ж, two bytes each in UTF-8.
@@ -136,6 +143,34 @@ int RunToEnd(QProcess& process) {
   return process.exitCode();
 }
 
+// A message as it travels on the channel: dwData and the byte count, little-endian, then the bytes.
+QByteArray Wire(const CopyData& message) {
+  QByteArray bytes(8, '\0');
+  qToLittleEndian<quint32>(message.dwData, bytes.data());
+  qToLittleEndian<quint32>(static_cast<quint32>(message.data.size()), bytes.data() + 4);
+  return bytes.append(message.data.data(), static_cast<qsizetype>(message.data.size()));
+}
+
+// A store whose every operation fails unexpectedly.
+class ThrowingStore final : public platform::RegistryStore {
+ public:
+  bool CreateKey(platform::RegRoot, std::string_view) override { throw std::bad_alloc(); }
+  std::optional<platform::RegValue> QueryValue(platform::RegRoot, std::string_view,
+                                               std::string_view) override {
+    throw std::bad_alloc();
+  }
+  bool SetValue(platform::RegRoot, std::string_view, std::string_view,
+                const platform::RegValue&) override {
+    throw std::bad_alloc();
+  }
+  bool DeleteValue(platform::RegRoot, std::string_view, std::string_view) override {
+    throw std::bad_alloc();
+  }
+  bool DeleteKey(platform::RegRoot, std::string_view) override { throw std::bad_alloc(); }
+  std::optional<fs::path> TakeDamageNotice() override { return std::nullopt; }
+  std::optional<platform::StoreTrouble> TakeTrouble() override { return std::nullopt; }
+};
+
 using Shown = std::tuple<QMessageBox::Icon, QString, QString>;
 std::vector<Shown> shownMessages;
 void RecordMessage(QMessageBox::Icon icon, const QString& title, const QString& text) {
@@ -152,6 +187,7 @@ class StartupTest : public QObject {
     // Start-up run here speaks English and meets no instance of the user's.
     qputenv("LC_ALL", "C.UTF-8");
     qputenv("XDG_RUNTIME_DIR", runtime_.Path().c_str());
+    fs::permissions(runtime_.Path(), fs::perms::owner_all);
     ShowMessageBox = &RecordMessage;
   }
   void init() { shownMessages.clear(); }
@@ -224,9 +260,125 @@ class StartupTest : public QObject {
     QCOMPARE(received, std::vector<CopyData>{MakeHandOff("house")});
   }
 
+  // A connection that never delivers a whole message is closed; one write may carry several.
+  void idleConnectionsAreClosedAndEveryWholeMessageIsRead() {
+    test::TempFolder folder;
+    const QString name = Machine::Path(folder / "channel");
+    InstanceChannel first(name);
+    QCOMPARE(first.Claim(), InstanceChannel::Role::kFirst);
+    first.SetIdleTimeout(std::chrono::milliseconds(300));
+    std::vector<CopyData> received;
+    first.Receive([&](const CopyData& data) { received.push_back(data); });
+
+    QLocalSocket silent;
+    QLocalSocket halfway;
+    QLocalSocket twice;
+    for (QLocalSocket* socket : {&silent, &halfway, &twice}) {
+      socket->connectToServer(name);
+      QVERIFY(socket->waitForConnected(kWaitMs));
+    }
+    halfway.write(Wire(MakeHandOff("house")).left(10));
+    twice.write(Wire(MakeHandOff("house")) + Wire(MakeHandOff("ice")));
+    QTRY_COMPARE_WITH_TIMEOUT(twice.bytesAvailable(), 2, kWaitMs);
+    QCOMPARE(received, (std::vector<CopyData>{MakeHandOff("house"), MakeHandOff("ice")}));
+    QTRY_COMPARE_WITH_TIMEOUT(silent.state(), QLocalSocket::UnconnectedState, kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(halfway.state(), QLocalSocket::UnconnectedState, kWaitMs);
+    QCOMPARE(received.size(), 2u);
+  }
+
+  // Without a runtime folder the channel lives in a folder of the user's own under the temporary
+  // folder, which every user may write to; a place another user holds there is never used.
+  void withoutARuntimeFolderTheChannelIsInAFolderOnlyTheUserEnters() {
+    test::TempFolder temp;
+    fs::permissions(temp.Path(), fs::perms::all | fs::perms::sticky_bit);
+    const std::optional<QByteArray> savedTemp =
+        qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", temp.Path().c_str());
+    qunsetenv("XDG_RUNTIME_DIR");
+    const fs::path place = temp / ("vokabi-" + std::to_string(getuid()));
+    const auto privateToUser = [&] {
+      struct stat info {};
+      return lstat(place.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid() &&
+             (info.st_mode & 0777) == 0700;
+    };
+    const QString name = platform::UserChannelName();
+    const bool made = name.startsWith(Machine::Path(place) + QLatin1Char('/')) && privateToUser();
+    std::error_code error;
+    fs::permissions(place, fs::perms::all, error);
+    const bool narrowed = !platform::UserChannelName().isEmpty() && privateToUser();
+    bool otherUsers = true;
+    if (geteuid() == 0) {
+      otherUsers = chown(place.c_str(), kOtherUser, kOtherUser) == 0 &&
+                   platform::UserChannelName().isEmpty();
+    }
+    fs::remove_all(place);
+    fs::create_directory(temp / "elsewhere");
+    fs::create_directory_symlink(temp / "elsewhere", place);
+    const bool link = platform::UserChannelName().isEmpty();
+    fs::remove(place);
+    WriteFile(place, "not a folder");
+    const bool file = platform::UserChannelName().isEmpty();
+    if (savedTemp)
+      qputenv("TMPDIR", *savedTemp);
+    else
+      qunsetenv("TMPDIR");
+    qputenv("XDG_RUNTIME_DIR", savedRuntime);
+    QVERIFY(made);
+    QVERIFY(narrowed);
+    QVERIFY(otherUsers);
+    QVERIFY(link);
+    QVERIFY(file);
+  }
+
+  // A process of another user listening where the hand-off goes gets nothing, and its socket is
+  // left alone.
+  void anotherUsersListenerIsHandedNothing() {
+    if (geteuid() != 0) QSKIP("needs root to act as a second user");
+    test::TempFolder folder;
+    const fs::path path = folder / "channel";
+    int report[2];
+    QCOMPARE(pipe(report), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+      // The other user: listens, and reports how many bytes reached it before the end.
+      const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+      sockaddr_un address{};
+      address.sun_family = AF_UNIX;
+      path.string().copy(address.sun_path, sizeof address.sun_path - 1);
+      if (bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+          setgid(kOtherUser) != 0 || setuid(kOtherUser) != 0 || listen(fd, 4) != 0)
+        _exit(1);
+      ssize_t total = 0;
+      if (write(report[1], &total, sizeof total) != sizeof total) _exit(1);
+      const int connection = accept(fd, nullptr, nullptr);
+      char buffer[512];
+      for (ssize_t got; (got = read(connection, buffer, sizeof buffer)) > 0;) total += got;
+      _exit(write(report[1], &total, sizeof total) == sizeof total ? 0 : 1);
+    }
+    close(report[1]);
+    ssize_t total = -1;
+    QCOMPARE(read(report[0], &total, sizeof total), ssize_t{sizeof total});
+    InstanceChannel::Role role = InstanceChannel::Role::kRunning;
+    InstanceChannel::Delivery delivery = InstanceChannel::Delivery::kTaken;
+    {
+      InstanceChannel channel(Machine::Path(path));
+      role = channel.Claim();
+      delivery = channel.Send(MakeHandOff("my secret search"), std::chrono::milliseconds(500));
+    }
+    const bool reported = read(report[0], &total, sizeof total) == sizeof total;
+    close(report[0]);
+    waitpid(child, nullptr, 0);
+    QVERIFY(reported);
+    QCOMPARE(total, ssize_t{0});
+    QCOMPARE(role, InstanceChannel::Role::kFirst);
+    QCOMPARE(delivery, InstanceChannel::Delivery::kGone);
+    QVERIFY(fs::exists(path));
+  }
+
   // ---- Discovery -----------------------------------------------------------------------------
 
-  void atMost21BasesAreFoundInAnyCaseInTheFolderOrder() {
+  void everyBaseFileIsFoundInAnyCaseInTheFolderOrder() {
     test::TempFolder folder;
     std::set<std::string> bases;
     for (int i = 0; i < 25; ++i) bases.insert("b" + std::to_string(i) + (i % 2 ? ".vkb" : ".VKB"));
@@ -238,8 +390,26 @@ class StartupTest : public QObject {
     for (const fs::directory_entry& entry : fs::directory_iterator(folder.Path()))
       if (bases.contains(entry.path().filename().string()))
         listed.push_back(entry.path().filename().string());
-    listed.resize(21);
     QCOMPARE(FindBaseFiles(folder.Path()), listed);
+  }
+
+  // Damaged files listed first never push good bases out of the 21 places.
+  void theLimitOf21CountsOnlyBasesThatLoad() {
+    for (const std::size_t good : {4u, 22u}) {
+      test::TempFolder folder;
+      for (std::size_t i = 0; i < 21 + good; ++i)
+        WriteFile(folder / ("b" + std::to_string(i) + ".vkb"), "damaged");
+      const std::vector<std::string> listed = FindBaseFiles(folder.Path());
+      QCOMPARE(listed.size(), 21 + good);
+      for (std::size_t i = 21; i < listed.size(); ++i)
+        QVERIFY(test::WriteBase(folder / listed[i], test::EnglishBulgarianSample()));
+      AppState app;
+      LoadBases(app, folder.Path(), listed);
+      std::vector<std::string> loaded;
+      for (const auto& dictionary : app.Dictionaries) loaded.push_back(dictionary->DicName());
+      const auto first = listed.begin() + 21;
+      QCOMPARE(loaded, std::vector<std::string>(first, first + std::min<std::size_t>(good, 21)));
+    }
   }
 
   // A start without bases, or whose settings cannot be opened, ends with one message box, told
@@ -260,6 +430,32 @@ class StartupTest : public QObject {
       QCOMPARE(shownMessages,
                std::vector{Shown(QMessageBox::Critical, QStringLiteral("Vokabi"), text)});
     }
+  }
+
+  // Settings that cannot be read before the interface language is chosen still give a readable
+  // message in the system's language, naming what is in the way when the store can tell.
+  void settingsThatCannotBeReadAreToldReadably() {
+    test::ConfigHome config;
+    test::TempFolder folder;
+    // An unexpected failure, at the program's start, where no language is chosen yet.
+    LanguageOffset = 0;
+    LanguageCharset = 0;
+    ReplaceRegStore(std::make_unique<ThrowingStore>());
+    QCOMPARE(Main(QStringLiteral("house"), Machine::Path(folder.Path())), 1);
+    QCOMPARE(shownMessages, std::vector{Shown(QMessageBox::Critical, QStringLiteral("Vokabi"),
+                                              QStringLiteral("Error while trying to open "
+                                                             "registry."))});
+    shownMessages.clear();
+    fs::create_directories(config.Hives());
+    QCOMPARE(mkfifo((config.Hives() / "user.reg").c_str(), 0600), 0);
+    ReplaceRegStore(platform::MakeSystemRegistryStore());
+    QCOMPARE(Main(QStringLiteral("house"), Machine::Path(folder.Path())), 1);
+    ReplaceRegStore(nullptr);
+    QCOMPARE(shownMessages.size(), 1u);
+    QCOMPARE(std::get<2>(shownMessages[0]),
+             Machine::Path(config.Hives() / "user.reg") +
+                 QStringLiteral(" is not an ordinary file and cannot hold the settings. Move or "
+                                "delete it and start again."));
   }
 
   // ---- The whole program ---------------------------------------------------------------------
