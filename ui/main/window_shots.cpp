@@ -1,7 +1,7 @@
-// The pictures of the README: the lookup window after looking up "house", and the command row in
-// each interface language. For people to look at; not installed.
-//   window_shots window BASE_FOLDER OUT.png
-//   window_shots captions BASE_FOLDER OUT.png
+// The pictures of the README: the lookup window after looking up "house", the command row in
+// each interface language, the settings dialog (English and Green, or Bulgarian and Blue dark)
+// and the about box. For people to look at; not installed.
+//   window_shots window|captions|settings|settings-bg|about BASE_FOLDER OUT.png
 #include <QApplication>
 #include <QFile>
 #include <QImage>
@@ -13,9 +13,11 @@
 #include "app/error_class.h"
 #include "app/language.h"
 #include "app/settings.h"
+#include "ui/about/frm_about.h"
 #include "ui/controls/button.h"
 #include "ui/main/form1.h"
 #include "ui/main/startup.h"
+#include "ui/setup/frm_setup.h"
 
 using namespace vokabi;
 using namespace vokabi::ui;
@@ -104,6 +106,30 @@ QImage Captions(AppState& app) {
   return all;
 }
 
+// A dialog as the window's button opens it.
+template <typename Dialog>
+QImage DialogShot(AppState& app, const char* button) {
+  Form1 form(app);
+  form.Form_Load(QStringLiteral("0"));
+  emit form.findChild<Button*>(QString::fromLatin1(button))->Click();
+  QApplication::processEvents();
+  auto* dialog = form.findChild<Dialog*>();
+  return dialog ? dialog->grab().toImage() : QImage();
+}
+
+QImage Shot(const QString& what, AppState& app) {
+  if (what == QStringLiteral("window")) return Window(app);
+  if (what == QStringLiteral("captions")) return Captions(app);
+  if (what == QStringLiteral("about")) return DialogShot<frmAbout>(app, "BtnAbout");
+  if (what == QStringLiteral("settings-bg")) {
+    LanguageOffset = 0;
+    LanguageCharset = 204;
+    AppSettings.Style = "Blue dark";
+    app.Colours = LookupSchemeColours(QStringLiteral("Blue dark"));
+  }
+  return DialogShot<FrmSetup>(app, "BtnSetup");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -112,9 +138,13 @@ int main(int argc, char** argv) {
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
   QApplication application(argc, argv);
   const QStringList arguments = QApplication::arguments();
-  if (arguments.size() != 4 ||
-      (arguments[1] != QStringLiteral("window") && arguments[1] != QStringLiteral("captions"))) {
-    std::fputs("usage: window_shots window|captions BASE_FOLDER OUT.png\n", stderr);
+  const QStringList shots = {QStringLiteral("window"), QStringLiteral("captions"),
+                             QStringLiteral("settings"), QStringLiteral("settings-bg"),
+                             QStringLiteral("about")};
+  if (arguments.size() != 4 || !shots.contains(arguments[1])) {
+    std::fputs(
+        "usage: window_shots window|captions|settings|settings-bg|about BASE_FOLDER OUT.png\n",
+        stderr);
     return 2;
   }
   ApplyLanguageSetting(1000);
@@ -124,6 +154,6 @@ int main(int argc, char** argv) {
     std::fputs("window_shots: no base loads from that folder\n", stderr);
     return 1;
   }
-  const QImage image = arguments[1] == QStringLiteral("window") ? Window(app) : Captions(app);
+  const QImage image = Shot(arguments[1], app);
   return image.save(arguments[3]) ? 0 : 1;
 }
