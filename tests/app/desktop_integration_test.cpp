@@ -54,24 +54,5 @@ TEST_F(DesktopIntegrationTest, RemovingTakesEveryLanguagesKeyAndNoOtherEntry) {
   EXPECT_TRUE(Store().DeleteKey(RegRoot::CurrentUser, other));
 }
 
-TEST_F(DesktopIntegrationTest, StartWithTheSessionWritesAndRemovesBothEntries) {
-  const ProgramFile program{"/opt/My Vokabi/vokabi", "PNG"};
-  const std::filesystem::path autostart = home_.Path() / "autostart" / "vokabi.desktop";
-
-  // Off with nothing there: no hive is made, no message set.
-  SetStartWithWindows(false, program);
-  EXPECT_FALSE(std::filesystem::exists(home_.Hives() / "machine.reg"));
-  EXPECT_EQ(AppError.Nomer(), 0);
-
-  SetStartWithWindows(true, program);
-  EXPECT_EQ(Store().QueryValue(RegRoot::LocalMachine, kRunKey, "vokabi"),
-            platform::RegValue(std::string("\"/opt/My Vokabi/vokabi\" /1")));
-  EXPECT_TRUE(std::filesystem::exists(autostart));
-
-  SetStartWithWindows(false, program);
-  EXPECT_FALSE(Store().QueryValue(RegRoot::LocalMachine, kRunKey, "vokabi").has_value());
-  EXPECT_FALSE(std::filesystem::exists(autostart));
-}
-
 }  // namespace
 }  // namespace vokabi
