@@ -70,7 +70,7 @@ inline constexpr HeaderField kReserved4 = After(kVersion, 4);  // hex, at most 7
 inline constexpr std::size_t kNamesAfterKey = kReserved4.End();
 inline constexpr std::size_t kTableLength = 3;
 
-// Hex 4 fields that must not exceed this.
+// The most IndexOffset and the hex field behind the version may hold.
 inline constexpr std::uint32_t kMaxOffset = 0x7FFF;
 
 }  // namespace header
