@@ -11,10 +11,11 @@ namespace vokabi::platform {
 
 namespace {
 
-// The user's security identifier as text ("S-1-5-21-…"); empty when the token cannot be read.
-QString UserSid() {
+// The security identifier of a process's user as text ("S-1-5-21-…"); empty when its token
+// cannot be read.
+QString ProcessUserSid(HANDLE process) {
   HANDLE token = nullptr;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return {};
+  if (!OpenProcessToken(process, TOKEN_QUERY, &token)) return {};
   QString sid;
   DWORD size = 0;
   GetTokenInformation(token, TokenUser, nullptr, 0, &size);
@@ -31,6 +32,10 @@ QString UserSid() {
   return sid;
 }
 
+QString UserSid() {
+  return ProcessUserSid(GetCurrentProcess());
+}
+
 }  // namespace
 
 // A named pipe. Pipe names are shared by every session of the machine, so the user's SID keeps
@@ -39,6 +44,26 @@ QString UserChannelName() {
   QString user = UserSid();
   if (user.isEmpty()) user = qEnvironmentVariable("USERNAME");
   return QStringLiteral("vokabi-") + user;
+}
+
+// Pipes live in the system's own namespace: no folder can be taken over.
+QString UserChannelFallbackFolder() {
+  return {};
+}
+
+// The pipe's other end is whichever of its two processes is not this one.
+bool PeerIsThisUser(qintptr socket) {
+  const auto pipe = reinterpret_cast<HANDLE>(socket);
+  ULONG client = 0;
+  ULONG server = 0;
+  if (!GetNamedPipeClientProcessId(pipe, &client) || !GetNamedPipeServerProcessId(pipe, &server))
+    return false;
+  const DWORD other = client == GetCurrentProcessId() ? server : client;
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, other);
+  if (process == nullptr) return false;
+  const QString sid = ProcessUserSid(process);
+  CloseHandle(process);
+  return !sid.isEmpty() && sid == UserSid();
 }
 
 // A pipe name is no path, so the lock goes to the user's own temporary folder.
