@@ -114,35 +114,35 @@ QPixmap DrawFlag(int resource) {
   return flag;
 }
 
-// An open book with a V on its pages, at one size.
 QPixmap DrawIcon(int size) {
   QPixmap icon(size, size);
   icon.fill(Qt::transparent);
   QPainter painter(&icon);
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.scale(size / 32.0, size / 32.0);
-
-  const QColor cover(30, 90, 160);
-  const QColor page(250, 248, 238);
-  const QColor line(60, 60, 70);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(cover);
-  painter.drawRoundedRect(QRectF(1, 7, 30, 22), 2, 2);
-  painter.setPen(QPen(line, 1.0));
-  painter.setBrush(page);
-  painter.drawPolygon(QPolygonF({{3, 6}, {15.5, 8}, {15.5, 27}, {3, 25}}));
-  painter.drawPolygon(QPolygonF({{29, 6}, {16.5, 8}, {16.5, 27}, {29, 25}}));
-
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setBold(true);
-  font.setPixelSize(20);
-  painter.setFont(font);
-  painter.setPen(QColor(190, 30, 45));
-  painter.drawText(QRectF(0, 5, 32, 24), Qt::AlignCenter, QStringLiteral("V"));
+  DrawBook(painter, size);
   return icon;
 }
 
 }  // namespace
+
+void DrawBook(QPainter& painter, int size) {
+  painter.save();
+  painter.scale(size / 32.0, size / 32.0);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kBookCover);
+  painter.drawRoundedRect(QRectF(1, 7, 30, 22), 2, 2);
+  painter.setPen(QPen(QColor(60, 60, 70), 1.0));
+  painter.setBrush(QColor(250, 248, 238));
+  painter.drawPolygon(QPolygonF({{3, 6}, {15.5, 8}, {15.5, 27}, {3, 25}}));
+  painter.drawPolygon(QPolygonF({{29, 6}, {16.5, 8}, {16.5, 27}, {29, 25}}));
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setBold(true);
+  font.setPixelSize(20);
+  painter.setFont(font);
+  painter.setPen(kBookLetter);
+  painter.drawText(QRectF(0, 5, 32, 24), Qt::AlignCenter, QStringLiteral("V"));
+  painter.restore();
+}
 
 QPixmap FlagBitmap(int resource) {
   if (resource < 102 || resource > kOtherFlag) resource = kOtherFlag;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QColor>
 #include <QIcon>
 #include <QPixmap>
+
+class QPainter;
 
 namespace vokabi::ui {
 
@@ -10,5 +13,11 @@ namespace vokabi::ui {
 // 108 any other) and the program's icon.
 QPixmap FlagBitmap(int resource);
 QIcon ProgramIcon();
+
+// The icon's open book with a V on its pages, size pixels square at the painter's origin; the
+// about box draws it beside the name in the same colours.
+void DrawBook(QPainter& painter, int size);
+inline const QColor kBookCover{30, 90, 160};
+inline const QColor kBookLetter{190, 30, 45};
 
 }  // namespace vokabi::ui

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "platform/posix/iconv_converter.h"
+#include "platform/utf8.h"
 
 namespace vokabi::platform {
 
@@ -25,35 +26,6 @@ iconv_t Descriptor(int codePage, bool toUtf8) {
   const auto [it, added] =
       open.try_emplace({codePage, toUtf8}, toUtf8 ? "UTF-8" : name, toUtf8 ? name : "UTF-8");
   return it->second.get();
-}
-
-// Length of the well-formed UTF-8 character at the start of text, 0 when it is not one. Overlong
-// forms, surrogates and values above U+10FFFF are refused, as iconv refuses them.
-std::size_t Utf8Length(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  std::size_t length = 0;
-  unsigned char low = 0x80;
-  unsigned char high = 0xBF;
-  if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
-  for (std::size_t i = 2; i < length; ++i) {
-    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-  }
-  return length;
 }
 
 // Runs the whole input through cd. Where iconv refuses a sequence, onBad writes a stand-in and
@@ -126,7 +98,8 @@ Encoded EncodeCharset(int charset, std::string_view utf8) {
   encoded.unfit = Convert(Descriptor(CodePageForCharset(charset), false), utf8, encoded.bytes,
                           [](std::string_view rest, std::string& out) {
                             out += '?';
-                            const std::size_t length = Utf8Length(rest);
+                            char32_t point = 0;
+                            const std::size_t length = ReadUtf8(rest, &point);
                             return length == 0 ? std::size_t{1} : length;
                           });
   return encoded;

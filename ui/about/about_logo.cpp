@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QtMath>
 
+#include "resources/pictures.h"
+
 namespace vokabi::ui {
 
 namespace {
@@ -12,31 +14,6 @@ constexpr int kHeight = 64;
 constexpr int kBaseline = 46;
 // Room for the white edge after the last letter.
 constexpr int kEdge = 4;
-
-const QColor kCover(30, 90, 160);
-const QColor kPage(250, 248, 238);
-const QColor kLine(60, 60, 70);
-const QColor kLetter(190, 30, 45);
-
-// The book of the program's icon, drawn on a 32-unit square scaled to size.
-void DrawBook(QPainter& painter, int size) {
-  painter.save();
-  painter.scale(size / 32.0, size / 32.0);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(kCover);
-  painter.drawRoundedRect(QRectF(1, 7, 30, 22), 2, 2);
-  painter.setPen(QPen(kLine, 1.0));
-  painter.setBrush(kPage);
-  painter.drawPolygon(QPolygonF({{3, 6}, {15.5, 8}, {15.5, 27}, {3, 25}}));
-  painter.drawPolygon(QPolygonF({{29, 6}, {16.5, 8}, {16.5, 27}, {29, 25}}));
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setBold(true);
-  font.setPixelSize(20);
-  painter.setFont(font);
-  painter.setPen(kLetter);
-  painter.drawText(QRectF(0, 5, 32, 24), Qt::AlignCenter, QStringLiteral("V"));
-  painter.restore();
-}
 
 }  // namespace
 
@@ -61,9 +38,9 @@ QPixmap AboutLogo() {
   painter.drawPath(letter);
   painter.drawPath(name);
   painter.setPen(Qt::NoPen);
-  painter.setBrush(kLetter);
+  painter.setBrush(kBookLetter);
   painter.drawPath(letter);
-  painter.setBrush(kCover);
+  painter.setBrush(kBookCover);
   painter.drawPath(name);
   return logo;
 }

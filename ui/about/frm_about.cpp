@@ -122,7 +122,7 @@ void frmAbout::Form_Load() {
   for (QWidget* control : findChildren<QLabel*>())
     control->move(Centred(width, control->width()), control->y());
 
-  btnOk_ = MakeDialogButton(
+  btnOk_ = MakeProgramButton(
       this, "BtnOk",
       QRect(QPoint(Centred(width, kOkSize.width()), lblHome_->geometry().bottom() + 1 + kAboveOk),
             kOkSize));

@@ -14,6 +14,7 @@
 #include "resources/pictures.h"
 #include "ui/controls/button.h"
 #include "ui/controls/key_codes.h"
+#include "ui/controls/program_button.h"
 #include "ui/main/command_row.h"
 #include "ui/main/flag_button.h"
 #include "ui/main/keyboard_panel.h"
@@ -37,10 +38,6 @@ constexpr int kCommandTop = 288;
 constexpr int kCommandGap = 5;
 constexpr int kCommandHeight = 24;
 constexpr int kCommandWidth = 58;
-
-// Every button of the window wears the same look.
-constexpr int kButtonType = 3;
-constexpr int kButtonColorScheme = 2;
 
 // Where the window opens when no position is kept, in twips.
 constexpr int kDefaultLeftTwips = 1300;
@@ -146,14 +143,7 @@ void Form1::LayOutCommandRow() {
 }
 
 Button* Form1::MakeButton(const char* name, const QRect& geometry, QWidget* parent) {
-  auto* button = new Button(parent != nullptr ? parent : this);
-  button->setObjectName(QString::fromLatin1(name));
-  button->DisableRefresh();
-  button->SetButtonType(kButtonType);
-  button->SetColorScheme(kButtonColorScheme);
-  button->SetHandPointer(true);
-  button->setGeometry(geometry);
-  button->Refresh();
+  Button* button = MakeProgramButton(parent != nullptr ? parent : this, name, geometry);
   buttons_.push_back(button);
   return button;
 }

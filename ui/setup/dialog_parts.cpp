@@ -9,14 +9,11 @@
 #include "app/language.h"
 #include "platform/codepage.h"
 #include "ui/controls/button.h"
+#include "ui/controls/program_button.h"
 
 namespace vokabi::ui {
 
 namespace {
-
-// The look every button of the program wears.
-constexpr int kButtonType = 3;
-constexpr int kButtonColorScheme = 2;
 
 constexpr int kCloseSize = 18;
 constexpr int kCloseMargin = 12;
@@ -52,20 +49,8 @@ QString InterfaceText(int n) {
   return QString::fromStdString(platform::DecodeCharset(LanguageCharset, UiText(n)).utf8);
 }
 
-Button* MakeDialogButton(QWidget* parent, const char* name, const QRect& geometry) {
-  auto* button = new Button(parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->DisableRefresh();
-  button->SetButtonType(kButtonType);
-  button->SetColorScheme(kButtonColorScheme);
-  button->SetHandPointer(true);
-  button->setGeometry(geometry);
-  button->Refresh();
-  return button;
-}
-
 Button* MakeCloseButton(QWidget* parent, int clientWidth) {
-  Button* close = MakeDialogButton(
+  Button* close = MakeProgramButton(
       parent, "BtnClose",
       QRect(clientWidth - kCloseMargin - kCloseSize, kCloseTop, kCloseSize, kCloseSize));
   close->DisableRefresh();

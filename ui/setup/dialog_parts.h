@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+#include "ui/controls/program_button.h"
 #include "ui/controls/schemes.h"
 
 class QFont;
@@ -18,8 +19,6 @@ class Button;
 // Interface text n in the current interface language.
 QString InterfaceText(int n);
 
-// A skinned button in the look of every button of the program.
-Button* MakeDialogButton(QWidget* parent, const char* name, const QRect& geometry);
 // The close button of a frameless dialog: a small cross, tooltip text 6.
 Button* MakeCloseButton(QWidget* parent, int clientWidth);
 // Scheme colours on the face and the caption in both looks, and the font.

@@ -87,9 +87,9 @@ void FrmSetup::BuildControls() {
   const char* const commands[] = {"BtnOk", "BtnCancel", "BtnApply", "BtnDefault"};
   Button** const buttons[] = {&btnOk_, &btnCancel_, &btnApply_, &btnDefault_};
   for (int i = 0; i < 4; ++i) {
-    *buttons[i] = MakeDialogButton(this, commands[i],
-                                   QRect(kCommandLeft + i * (kCommandWidth + kCommandGap),
-                                         kCommandTop, kCommandWidth, kCommandHeight));
+    *buttons[i] = MakeProgramButton(this, commands[i],
+                                    QRect(kCommandLeft + i * (kCommandWidth + kCommandGap),
+                                          kCommandTop, kCommandWidth, kCommandHeight));
   }
   btnClose_ = MakeCloseButton(this, kClientWidth);
 
