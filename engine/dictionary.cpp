@@ -187,6 +187,17 @@ bool Dictionary::ReadTranslation(std::size_t entry, std::string* translation,
   return true;
 }
 
+std::optional<std::size_t> Dictionary::FindFrom(
+    std::optional<std::size_t> (BaseIndex::*find)(std::string_view, std::int32_t) const,
+    std::string_view word, std::int32_t start) const {
+  if (auto entry = (index_.*find)(word, start)) return entry;
+  // A guess can start past the word: a lower-case Russian word in a base whose two sides are
+  // Cyrillic starts in the Bulgarian section. Going round once more from the top finds it, and
+  // changes nothing that the search from the guess finds.
+  if (start > 1) return (index_.*find)(word, 1);
+  return std::nullopt;
+}
+
 void Dictionary::SetResult(std::size_t entry, std::string translation,
                            std::int32_t neighbourStart) {
   const bool side1 = index_.SectionOf(entry) == 1;
@@ -211,7 +222,7 @@ bool Dictionary::Translate(std::string_view word) {
     }
     const int side = GuessSide(current);
     const auto start = LetterStart(static_cast<unsigned char>(current[0]), side);
-    if (const auto entry = index_.FindWord(current, start)) {
+    if (const auto entry = FindFrom(&BaseIndex::FindWord, current, start)) {
       std::string translation;
       std::int32_t neighbourStart = 0;
       if (!ReadTranslation(*entry, &translation, &neighbourStart)) {
@@ -250,7 +261,7 @@ bool Dictionary::AutoComplete(std::string_view word) {
   }
   const int side = GuessSide(lower);
   const auto start = LetterStart(static_cast<unsigned char>(word[0]), side);
-  const auto entry = index_.FindPrefix(word, start);
+  const auto entry = FindFrom(&BaseIndex::FindPrefix, word, start);
   std::string translation;
   std::int32_t neighbourStart = 0;
   if (!entry || !ReadTranslation(*entry, &translation, &neighbourStart)) {

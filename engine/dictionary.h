@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -72,6 +73,10 @@ class Dictionary {
   std::int32_t LetterStart(unsigned char first, int side) const;
   // Reads and deciphers the body of an entry; false when the body cannot be read.
   bool ReadTranslation(std::size_t entry, std::string* translation, std::int32_t* neighbourStart);
+  // The first entry from start to the end, else from the top of the index up to start.
+  std::optional<std::size_t> FindFrom(
+      std::optional<std::size_t> (BaseIndex::*find)(std::string_view, std::int32_t) const,
+      std::string_view word, std::int32_t start) const;
   void SetResult(std::size_t entry, std::string translation, std::int32_t neighbourStart);
 
   MakeCrypto& crypto_;

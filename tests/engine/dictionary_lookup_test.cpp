@@ -122,6 +122,45 @@ TEST_F(DictionaryTest, ATwoLetterWordIsGuessedByItsLettersLikeALongerOne) {
   EXPECT_EQ(dictionary.Prevod(), Cp1251("от"));
 }
 
+// Both sides Cyrillic: a lower-case word is guessed as Bulgarian, so a Russian word only side 1
+// holds is found by going round from the top of the index once.
+TEST_F(DictionaryTest, ASearchStartingPastTheWordGoesRoundOnce) {
+  BaseSource source = EnglishBulgarianSample();
+  source.id = "rubgvk01";
+  source.charset1 = 204;
+  source.side1 = {{Cp1251("да"), Cp1251("да")},
+                  {Cp1251("дом"), Cp1251("къща; дом")},
+                  {Cp1251("дыня"), Cp1251("диня")}};
+  source.side2 = {{Cp1251("да"), Cp1251("да; чтобы")},
+                  {Cp1251("дъжд"), Cp1251("дождь")},
+                  {Cp1251("къща"), Cp1251("дом")}};
+  ASSERT_TRUE(Load(source));
+
+  for (const char* typed : {"дом", "ДОМ", "Дом"}) {
+    ASSERT_TRUE(dictionary.Translate(Cp1251(typed))) << typed;
+    EXPECT_EQ(dictionary.Duma(), Cp1251("дом"));
+    EXPECT_EQ(dictionary.Prevod(), Cp1251("къща; дом"));
+    EXPECT_EQ(dictionary.DumaCHSet(), 204);
+  }
+  ASSERT_TRUE(dictionary.Translate(Cp1251("къща")));
+  EXPECT_EQ(dictionary.Prevod(), Cp1251("дом"));
+  // Found from the guess, as before: the word of both sides stays the side-2 one.
+  ASSERT_TRUE(dictionary.Translate(Cp1251("да")));
+  EXPECT_EQ(dictionary.Prevod(), Cp1251("да; чтобы"));
+  EXPECT_FALSE(dictionary.Translate(Cp1251("дым")));
+  EXPECT_EQ(errors.Nomer(), 5);
+
+  // Completion goes round the same way, but takes what it finds from the guess first.
+  ASSERT_TRUE(dictionary.AutoComplete(Cp1251("ды")));
+  EXPECT_EQ(dictionary.Duma(), Cp1251("дыня"));
+  ASSERT_TRUE(dictionary.AutoComplete(Cp1251("до")));
+  EXPECT_EQ(dictionary.Duma(), Cp1251("дом"));
+  ASSERT_TRUE(dictionary.AutoComplete(Cp1251("д")));
+  EXPECT_EQ(dictionary.Prevod(), Cp1251("да; чтобы"));
+  EXPECT_FALSE(dictionary.AutoComplete(Cp1251("дя")));
+  EXPECT_EQ(errors.Nomer(), 6);
+}
+
 TEST_F(LookupTest, CompletesToTheFirstHeadwordWithThePrefix) {
   ASSERT_TRUE(dictionary.AutoComplete("hou"));
   EXPECT_EQ(dictionary.Duma(), "house");
