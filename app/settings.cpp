@@ -169,6 +169,12 @@ std::int16_t ReadWorkDic() {
   return static_cast<std::int16_t>(Checked(setting, RegNumber(Stored(setting)), 0, 0));
 }
 
+bool WorkDicStored() {
+  const RegVariant stored =
+      QueryRegValue(RegRoot::CurrentUser, kSettingsKey, Setting("WorkDic").name, RegVariant());
+  return !std::holds_alternative<std::monostate>(stored);
+}
+
 void SaveClosingSettings(std::int32_t leftTwips, std::int32_t topTwips) {
   if (AppSettings.SavePosition) {
     AppSettings.LeftPosition = leftTwips;

@@ -53,6 +53,8 @@ void SaveSettings();
 // The stored working base for the main window's set-up: 0 when missing, negative or beyond a
 // 16-bit index.
 std::int16_t ReadWorkDic();
+// Whether a working base is stored at all (as a number or text), for the choice of a first start.
+bool WorkDicStored();
 
 // Stores what the closing main window keeps: with SavePosition its position (in twips; a
 // negative edge is stored as 100, and AppSettings takes the position), then WorkDic and the

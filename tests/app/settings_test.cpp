@@ -70,6 +70,7 @@ TEST_F(SettingsTest, AnEmptyKeyGivesEveryDefaultAndTheLocaleLanguage) {
   defaults.Style = "Green";
   EXPECT_EQ(AppSettings, defaults);
   EXPECT_EQ(ReadWorkDic(), 0);
+  EXPECT_FALSE(WorkDicStored());
   EXPECT_TRUE(StoredNames().empty()) << "reading stores nothing, not even the language";
 
   // A stored language wins over the locale, read as a number whatever its type.
@@ -192,6 +193,7 @@ TEST_F(SettingsTest, ClosingStoresThePositionOnlyWithSavePositionAndTheBase) {
   for (const auto& [stored, index] : cases) {
     Put("WorkDic", stored);
     EXPECT_EQ(ReadWorkDic(), index);
+    EXPECT_TRUE(WorkDicStored()) << "a stored index keeps its meaning, even one read as 0";
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -116,6 +117,7 @@ class Form1 : public FramelessWindow, public WordListHost {
   void BuildOptionButtons();
   FlagButton* MakeOptionButton(int index);
   QString BaseNames(int index) const;
+  std::vector<std::array<std::string, 7>> BaseLanguageNames() const;
   void DressControls();
   void LoadTexts();
 

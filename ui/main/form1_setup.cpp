@@ -5,11 +5,13 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QToolButton>
+#include <array>
 #include <cctype>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include "app/base_order.h"
 #include "app/catalogue.h"
 #include "app/language.h"
 #include "app/settings.h"
@@ -94,6 +96,12 @@ QString Form1::BaseNames(int index) const {
                     dictionary.Ime_na_Dic(ezik, 1) + ", " + dictionary.Ime_na_Dic(ezik, 2));
 }
 
+std::vector<std::array<std::string, 7>> Form1::BaseLanguageNames() const {
+  std::vector<std::array<std::string, 7>> names;
+  for (const auto& dictionary : app_.Dictionaries) names.push_back(dictionary->LanguageNames());
+  return names;
+}
+
 void Form1::Form1Setup() {
   keyboards_->Dress(app_.Colours, app_.FontSmall);
   DressControls();
@@ -109,7 +117,9 @@ void Form1::Form1Setup() {
     if (i < DictionaryCount()) options_[i]->setToolTip(BaseNames(i));
   }
   keyboards_->Place();
-  std::int16_t work = ReadWorkDic();
+  std::int16_t work = WorkDicStored()
+                          ? ReadWorkDic()
+                          : FirstWorkingBase(BaseLanguageNames(), LanguageOffset / 1000);
   if (work >= DictionaryCount()) work = 0;
   AppSettings.WorkDic = work;
   // Only the mark moves: dressing never looks anything up.

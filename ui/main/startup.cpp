@@ -10,6 +10,7 @@
 #include <optional>
 #include <system_error>
 
+#include "app/base_order.h"
 #include "app/catalogue.h"
 #include "app/error_class.h"
 #include "app/hand_off.h"
@@ -240,7 +241,6 @@ QString CommandLineText(const QStringList& arguments) {
 std::vector<std::string> FindBaseFiles(const std::filesystem::path& folder) {
   std::vector<std::string> names;
   std::error_code error;
-  // The folder's own order, as the system's file search gives it; never sorted.
   for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
        entry.increment(error)) {
     if (!IsBaseExtension(entry->path().extension().string())) continue;
@@ -248,6 +248,9 @@ std::vector<std::string> FindBaseFiles(const std::filesystem::path& folder) {
     if (entry->is_directory(kind)) continue;
     names.push_back(entry->path().filename().string());
   }
+  // The folder's own order is hash order on Linux and changes as files come and go; the working
+  // base is stored as a place in this list.
+  SortBaseNames(names);
   return names;
 }
 

@@ -28,7 +28,7 @@ inline constexpr std::size_t kMaxBaseFiles = 21;
 // The command line as Windows hands it to a program: the arguments joined by spaces.
 QString CommandLineText(const QStringList& arguments);
 
-// Names of the base files (extension .vkb in any case) in the order the folder lists them.
+// Names of the base files (extension .vkb in any case), sorted by name without regard to case.
 std::vector<std::string> FindBaseFiles(const std::filesystem::path& folder);
 
 // Loads the named bases of the folder into app.Dictionaries, in order, keeping those that load

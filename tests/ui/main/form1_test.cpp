@@ -67,6 +67,8 @@ class Form1Test : public QObject {
   void onlyAPickSwitchesToARecentWordsBase();
   void storedWorkDicChoosesTheBase_data();
   void storedWorkDicChoosesTheBase();
+  void firstStartTakesTheInterfaceLanguagesPair_data();
+  void firstStartTakesTheInterfaceLanguagesPair();
   void commandLine_data();
   void commandLine();
   void setupInBulgarianDecodesCyrillic();
@@ -281,6 +283,28 @@ void Form1Test::storedWorkDicChoosesTheBase() {
   for (int i = 0; i < bases; ++i) QCOMPARE(Option(i)->isChecked(), i == chosen);
   QCOMPARE(Pane()->toPlainText(),
            chosen == 1 ? QStringLiteral("сграда") : QStringLiteral("къща; дом"));
+}
+
+void Form1Test::firstStartTakesTheInterfaceLanguagesPair_data() {
+  QTest::addColumn<int>("language");
+  QTest::addColumn<int>("chosen");
+  QTest::newRow("German") << 3000 << 0;
+  QTest::newRow("Italian, without a base: English") << 5000 << 1;
+}
+
+void Form1Test::firstStartTakesTheInterfaceLanguagesPair() {
+  QFETCH(int, language);
+  QFETCH(int, chosen);
+  BaseSource german = SecondBase();
+  german.names[1] = "German,Bulgarian";
+  QVERIFY(world_->AddBase(german));
+  QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
+  LanguageOffset = language;
+  world_->Load(QStringLiteral("house"));
+  QCOMPARE(WorkDic(), chosen);
+  QVERIFY(Option(chosen)->isChecked());
+  QCOMPARE(Pane()->toPlainText(),
+           chosen == 0 ? QStringLiteral("сграда") : QStringLiteral("къща; дом"));
 }
 
 void Form1Test::commandLine_data() {
