@@ -18,6 +18,8 @@
 #include "tools/vkb/code_page_fit.h"
 #include "tools/vkb/dictd_database.h"
 #include "tools/vkb/dictd_import.h"
+#include "tools/vkb/pivot_import.h"
+#include "tools/vkb/triangulation.h"
 #include "tools/vkb/tsv_reader.h"
 #include "tools/vkb/vkb.h"
 
@@ -28,8 +30,10 @@ namespace fs = std::filesystem;
 
 struct BuildArgs {
   BaseSource source;
-  std::vector<std::string> names;  // UTF-8, 7 fields
-  std::string files[3];            // side 1, side 2, output
+  std::vector<std::string> names;   // UTF-8, 7 fields
+  std::string files[3];             // side 1, side 2, output
+  std::vector<PivotSource> pivots;  // side 1 triangulated through these, when any
+  int minPivots = 1;
 };
 
 std::size_t SequenceLength(unsigned char lead) {
@@ -111,8 +115,9 @@ bool ParseBuildArgs(const Args& args, BuildArgs* out, std::string* error) {
       *target = static_cast<int>(*parsed);
       return true;
     };
-    static const char* const kTaking[] = {"--id",       "--version",  "--name", "--names",
-                                          "--charset1", "--charset2", "--key",  "--back"};
+    static const char* const kTaking[] = {
+        "--id",  "--version", "--name", "--names",        "--charset1", "--charset2",
+        "--key", "--back",    "--via",  "--via-inverted", "--pivot",    "--min-pivots"};
     if (std::find(std::begin(kTaking), std::end(kTaking), name) == std::end(kTaking)) {
       *error = "unknown option " + name;
       return false;
@@ -145,6 +150,10 @@ bool ParseBuildArgs(const Args& args, BuildArgs* out, std::string* error) {
       if (!number(0, 255, &out->source.charset2)) return false;
     } else if (name == "--back") {
       if (!number(0, 511, &out->source.neighboursBack)) return false;
+    } else if (name == "--min-pivots") {
+      if (!number(1, 9, &out->minPivots)) return false;
+    } else if (name == "--via" || name == "--via-inverted" || name == "--pivot") {
+      if (!AddPivotOption(name, value, &out->pivots, error)) return false;
     } else if (name == "--name") {
       const std::size_t equals = value.find('=');
       const auto k = ParseNumber(value.substr(0, equals), 0, 6);
@@ -167,6 +176,15 @@ bool ParseBuildArgs(const Args& args, BuildArgs* out, std::string* error) {
       }
       out->names = fields;
     }
+  }
+  if (!out->pivots.empty()) {
+    if (!PivotsComplete(out->pivots, error)) return false;
+    if (positional.size() != 1) {
+      *error = "usage: vkb build [options] --via L=DB --pivot L=DB ... OUT.vkb";
+      return false;
+    }
+    out->files[2] = positional.front();
+    return true;
   }
   if (positional.size() != 2 && positional.size() != 3) {
     *error = "usage: vkb build [options] SIDE1 [SIDE2] OUT.vkb";
@@ -301,7 +319,20 @@ int RunBuild(const Args& args) {
   const int charsets[2] = {source.charset1, source.charset2};
   std::vector<SideEntry>* sides[2] = {&source.side1, &source.side2};
   std::vector<ImportedEntry> imported;
-  for (int s = 0; s < 2; ++s) {
+  if (!build.pivots.empty()) {
+    std::vector<Pivot> pivots;
+    if (!ReadPivots(build.pivots, source.charset1, &pivots, &error)) return Refuse(error);
+    imported =
+        TriangulatedEntries(Triangulate(pivots, build.minPivots, SystemCaseMap(source.charset1),
+                                        SystemCaseMap(0), SystemCaseMap(source.charset2)));
+    std::size_t kept = 0;
+    for (const ImportedEntry& entry : imported) kept += entry.terms.size();
+    std::cout << "side 1: " << imported.size() << " headwords with " << kept
+              << " Bulgarian terms reached through at least " << build.minPivots
+              << " pivot languages\n";
+    source.side1 = AsSide(imported);
+  }
+  for (int s = build.pivots.empty() ? 0 : 1; s < 2; ++s) {
     const std::string& file = build.files[s];
     const int own = charsets[s];
     const int other = charsets[1 - s];

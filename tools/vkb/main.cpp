@@ -53,6 +53,19 @@ const char* UsageText() {
         --charset2 N     character set of side 2 (default 204, Cyrillic)
         --key KEY        cipher key, printable ASCII (default: a random one)
         --back N         how many earlier headwords a neighbour list shows (default 4)
+  vkb build [options] --via L=DB --pivot L=DB ... [--min-pivots K] OUT.vkb
+      Builds a base for a language with Bulgarian through pivot languages, each named by a
+      label L ("en"): --via a database from the language into L, --via-inverted one from L
+      into the language (read the other way round), --pivot one from L into Bulgarian. A
+      Bulgarian term reached from a headword through a pivot word counts once per pivot
+      language; the terms reached through at least K languages (default 1) are kept, most
+      first. The article lists them and, on a second line, the pivot words that led there
+      ("en: house, home; de: Haus"). Side 2 is derived from side 1 as above.
+  vkb evaluate --via L=DB --pivot L=DB ... --reference DB [--sample N] [--min-precision P@K]
+      Measures triangulation against a real dictionary from the language into Bulgarian:
+      precision and recall of the derived pairs at K = 1, 2 and 3, on the headwords both
+      have (pairs match in lower case, stress marks removed). --sample takes every Nth of
+      those headwords; --min-precision fails when precision at K is below P per cent.
   vkb help | --help
       This text.
   vkb --version
@@ -96,6 +109,7 @@ int Dispatch(const std::string& command, const Args& args) {
   if (command == "neighbours") return RunNeighbours(args);
   if (command == "shell") return RunShell(args);
   if (command == "build") return RunBuild(args);
+  if (command == "evaluate") return RunEvaluate(args);
   return UsageError("unknown command \"" + command + "\"");
 }
 

@@ -19,6 +19,7 @@ int RunComplete(const Args& args);
 int RunNeighbours(const Args& args);
 int RunShell(const Args& args);
 int RunBuild(const Args& args);
+int RunEvaluate(const Args& args);
 
 // Help for every command; written to stdout for --help, to stderr after a usage error.
 const char* UsageText();
