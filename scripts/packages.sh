@@ -24,3 +24,10 @@ CHECK_PACKAGES=(clang libclang-rt-14-dev clang-format g++-mingw-w64-x86-64)
 # The free dictionaries the default bases and the real-data tests are made from.
 FREEDICT_PACKAGES=(dict-freedict-eng-bul dict-freedict-deu-bul dict-freedict-fra-bul
   dict-freedict-ita-bul)
+
+# The free dictionaries through which the Spanish and Russian bases are built, and the
+# evaluation of that.
+FREEDICT_PIVOT_PACKAGES=(dict-freedict-spa-eng dict-freedict-eng-spa dict-freedict-spa-deu
+  dict-freedict-deu-spa dict-freedict-fra-spa dict-freedict-ita-spa dict-freedict-eng-rus
+  dict-freedict-deu-rus dict-freedict-fra-rus dict-freedict-ita-rus dict-freedict-deu-eng
+  dict-freedict-deu-fra dict-freedict-deu-ita)
