@@ -1,0 +1,145 @@
+// The six default bases as scripts/bases builds them from Debian's FreeDict databases, where those
+// are installed.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <tuple>
+
+#include "app/error_class.h"
+#include "app/system_case_map.h"
+#include "engine/dictionary.h"
+#include "platform/codepage.h"
+#include "tests/support/temp_folder.h"
+
+namespace vokabi::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kDatabases[] = {"eng-bul", "deu-bul", "fra-bul", "ita-bul", "spa-eng",
+                                  "eng-spa", "spa-deu", "deu-spa", "fra-spa", "ita-spa",
+                                  "eng-rus", "deu-rus", "fra-rus", "ita-rus"};
+
+// name, side-1 words at least, side-2 words at least (a tenth under today's counts).
+const std::tuple<const char*, int, int> kBases[] = {{"enbg", 25000, 29000}, {"debg", 9000, 9000},
+                                                    {"frbg", 15000, 14700}, {"itbg", 15700, 11600},
+                                                    {"esbg", 8400, 7900},   {"rubg", 6100, 5800}};
+
+std::string W1251(const char* utf8) {
+  return platform::EncodeCharset(204, utf8).bytes;
+}
+
+class DefaultBasesTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    for (const char* name : kDatabases) {
+      if (!fs::exists(fs::path("/usr/share/dictd") / ("freedict-" + std::string(name) + ".index")))
+        return;
+    }
+    folder_ = new TempFolder;
+    fs::create_symlink(VKB_BINARY, *folder_ / "vkb");
+    const std::string command = std::string("bash '") + BASES_SCRIPT + "' '" +
+                                folder_->Path().string() + "' > '" +
+                                (*folder_ / "bases.log").string() + "' 2>&1";
+    built_ = std::system(command.c_str()) == 0;
+  }
+  static void TearDownTestSuite() {
+    delete folder_;
+    folder_ = nullptr;
+  }
+
+  void SetUp() override {
+    if (!folder_) GTEST_SKIP() << "the FreeDict packages of scripts/packages.sh are not installed";
+    ASSERT_TRUE(built_) << "scripts/bases failed; see " << (*folder_ / "bases.log");
+  }
+
+  bool Load(const std::string& name) {
+    dictionary = std::make_unique<Dictionary>(crypto, errors, folder_->Path(), SystemCaseMap);
+    return dictionary->Initialize(name + ".vkb");
+  }
+
+  static TempFolder* folder_;
+  static bool built_;
+  ErrorClass errors;
+  MakeCrypto crypto{errors};
+  std::unique_ptr<Dictionary> dictionary;
+};
+
+TempFolder* DefaultBasesTest::folder_ = nullptr;
+bool DefaultBasesTest::built_ = false;
+
+TEST_F(DefaultBasesTest, AllSixLoadWithTheirCountsAndDefinedBytesOnly) {
+  for (const auto& [name, least1, least2] : kBases) {
+    ASSERT_TRUE(Load(name)) << name;
+    EXPECT_GE(dictionary->BroiDumi1(), least1) << name;
+    EXPECT_GE(dictionary->BroiDumi2(), least2) << name;
+    const std::string& index = dictionary->BazaDumi();
+    int counts[2] = {0, 0};
+    for (std::size_t at = 0; at < index.size();) {
+      const std::size_t end = index.find('$', at);
+      ASSERT_NE(end, std::string::npos) << name;
+      const int side = static_cast<std::int32_t>(at) + 1 < dictionary->Section2Start() ? 1 : 2;
+      ++counts[side - 1];
+      const std::string headword = index.substr(at + 1, end - at - 1);
+      const int charset = side == 1 ? dictionary->Charset1() : dictionary->Charset2();
+      ASSERT_EQ(platform::DecodeCharset(charset, headword).undefined, 0u) << name;
+      // Translations are deciphered one by one: a sample of them.
+      if (counts[side - 1] % 97 == 0 && dictionary->Translate(headword)) {
+        ASSERT_EQ(
+            platform::DecodeCharset(dictionary->PrevodCHSet(), dictionary->Prevod()).undefined, 0u)
+            << name << " " << platform::DecodeCharset(charset, headword).utf8;
+      }
+      at = end + 7;
+    }
+    EXPECT_EQ(counts[0], dictionary->BroiDumi1()) << name;
+    EXPECT_EQ(counts[1], dictionary->BroiDumi2()) << name;
+  }
+}
+
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST_F(DefaultBasesTest, SpanishAndRussianAreFoundBothWays) {
+  ASSERT_TRUE(Load("esbg"));
+  EXPECT_EQ(dictionary->LanguageNames()[1], "Spanish,Bulgarian");
+  for (const char* word : {"casa", "CASA"}) {
+    ASSERT_TRUE(dictionary->Translate(word)) << word;
+    EXPECT_TRUE(Has(dictionary->Prevod(), W1251("къща")) ||
+                Has(dictionary->Prevod(), W1251("дом")));
+    // The pivot words that led there, on the article's second line.
+    EXPECT_TRUE(Has(dictionary->Prevod(), "\r\nen: house"));
+  }
+  ASSERT_TRUE(dictionary->Translate(W1251("къща")));
+  EXPECT_EQ(dictionary->DumaCHSet(), 204);
+  EXPECT_EQ(dictionary->PrevodCHSet(), 0);
+  EXPECT_TRUE(Has(dictionary->Prevod(), "casa"));
+
+  ASSERT_TRUE(Load("rubg"));
+  EXPECT_EQ(dictionary->LanguageNames()[1], "Russian,Bulgarian");
+  // Bulgarian has дом too: typed in lower case it is the Bulgarian headword, as the search from
+  // the guessed side finds it; capitals look on the Russian side first.
+  for (const char* word : {"дом", "ДОМ", "Дом"}) {
+    ASSERT_TRUE(dictionary->Translate(W1251(word))) << word;
+    EXPECT_TRUE(Has(dictionary->Prevod(), W1251("къща")) || Has(dictionary->Prevod(), W1251("дом")))
+        << word;
+  }
+  ASSERT_TRUE(dictionary->Translate(W1251("ДОМ")));
+  EXPECT_EQ(dictionary->Prevod().substr(0, 9), W1251("къща, дом"));
+  // A Russian word that Bulgarian lacks, typed in lower case, is found on side 1 all the same.
+  ASSERT_TRUE(dictionary->Translate(W1251("собака")));
+  EXPECT_TRUE(Has(dictionary->Prevod(), W1251("куче")));
+  EXPECT_LT(dictionary->PredniDumi(), dictionary->Section2Start());
+  ASSERT_TRUE(dictionary->AutoComplete(W1251("собак")));
+  EXPECT_EQ(dictionary->Duma(), W1251("собака"));
+
+  ASSERT_TRUE(dictionary->Translate(W1251("къща")));
+  EXPECT_EQ(dictionary->DumaCHSet(), 204);
+  EXPECT_TRUE(Has(dictionary->Prevod(), W1251("дом")));
+}
+
+}  // namespace
+}  // namespace vokabi::test
