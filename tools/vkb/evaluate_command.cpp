@@ -132,11 +132,14 @@ int RunEvaluate(const Args& args) {
   std::size_t realPairs = 0;
   std::size_t derivedPairs[kLargestK] = {};
   std::size_t correct[kLargestK] = {};
+  std::size_t kept[kLargestK] = {};  // headwords left with a term
   for (std::size_t i = 0; i < shared.size(); i += static_cast<std::size_t>(evaluate.sample)) {
     const auto& terms = real.at(shared[i].first);
     const Triangulated& t = *shared[i].second;
     ++headwords;
     realPairs += terms.size();
+    for (int k = 1; k <= kLargestK; ++k)
+      if (!t.reachedBy.empty() && t.reachedBy.front() >= k) ++kept[k - 1];
     for (std::size_t j = 0; j < t.terms.size(); ++j) {
       const bool right = terms.contains(Folded(t.terms[j], bulgarianCase));
       for (int k = 1; k <= std::min(t.reachedBy[j], kLargestK); ++k) {
@@ -148,11 +151,11 @@ int RunEvaluate(const Args& args) {
 
   std::cout << "\n"
             << headwords << " headwords both have, " << realPairs << " pairs in the reference\n\n"
-            << "| k | derived pairs | correct | precision | recall |\n"
-            << "|---|---:|---:|---:|---:|\n";
+            << "| k | headwords kept | derived pairs | correct | precision | recall |\n"
+            << "|---|---:|---:|---:|---:|---:|\n";
   for (int k = 1; k <= kLargestK; ++k) {
-    std::cout << "| " << k << " | " << derivedPairs[k - 1] << " | " << correct[k - 1] << " | "
-              << Percent(correct[k - 1], derivedPairs[k - 1]) << " | "
+    std::cout << "| " << k << " | " << kept[k - 1] << " | " << derivedPairs[k - 1] << " | "
+              << correct[k - 1] << " | " << Percent(correct[k - 1], derivedPairs[k - 1]) << " | "
               << Percent(correct[k - 1], realPairs) << " |\n";
   }
   if (evaluate.minPrecision >= 0) {
