@@ -33,8 +33,9 @@ int FlagResource(const std::string& id) {
     std::string_view prefix;
     int resource;
   };
-  constexpr Flag kFlags[] = {{"enbgvk", 102}, {"frbgvk", 103}, {"debgvk", 104},
-                             {"spbgvk", 105}, {"itbgvk", 106}, {"rubgvk", 107}};
+  // Spanish bases are "esbg", after the language's code, as well as the older "spbg".
+  constexpr Flag kFlags[] = {{"enbgvk", 102}, {"frbgvk", 103}, {"debgvk", 104}, {"spbgvk", 105},
+                             {"esbgvk", 105}, {"itbgvk", 106}, {"rubgvk", 107}};
   std::string prefix = id.substr(0, 6);
   for (char& c : prefix) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   for (const Flag& flag : kFlags) {

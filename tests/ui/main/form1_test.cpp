@@ -20,6 +20,7 @@
 #include <memory>
 #include <variant>
 
+#include "resources/pictures.h"
 #include "tests/ui/main/window_world.h"
 #include "ui/controls/button.h"
 #include "ui/controls/colour.h"
@@ -69,6 +70,7 @@ class Form1Test : public QObject {
   void storedWorkDicChoosesTheBase();
   void firstStartTakesTheInterfaceLanguagesPair_data();
   void firstStartTakesTheInterfaceLanguagesPair();
+  void flagsFollowTheBaseIds();
   void commandLine_data();
   void commandLine();
   void setupInBulgarianDecodesCyrillic();
@@ -305,6 +307,22 @@ void Form1Test::firstStartTakesTheInterfaceLanguagesPair() {
   QVERIFY(Option(chosen)->isChecked());
   QCOMPARE(Pane()->toPlainText(),
            chosen == 0 ? QStringLiteral("сграда") : QStringLiteral("къща; дом"));
+}
+
+void Form1Test::flagsFollowTheBaseIds() {
+  const std::pair<const char*, int> bases[] = {
+      {"esbgvk01", 105}, {"SPBGvk02", 105}, {"rubgvk01", 107}, {"xxbgvk01", 108}};
+  for (const auto& [id, flag] : bases) {
+    BaseSource source = test::EnglishBulgarianSample();
+    source.id = id;
+    QVERIFY(world_->AddBase(source));
+  }
+  world_->Load(QStringLiteral("0"));
+  for (int i = 0; i < 4; ++i) {
+    const QImage expected = FlagBitmap(bases[i].second).toImage();
+    QCOMPARE(Option(i)->icon().pixmap(expected.size()).toImage().convertToFormat(expected.format()),
+             expected);
+  }
 }
 
 void Form1Test::commandLine_data() {
