@@ -198,7 +198,12 @@ TEST(VkbUsageTest, BadCommandLinesExitTwoWithAReason) {
        {"", "translate x", "lookup --json only-base.vkb", "lookup --lang 7 b.vkb x",
         "lookup --lang", "lookup --frobnicate b.vkb x", "build --id short a b c",
         "build --charset2 256 a b c", "neighbours --json b.vkb 12x",
-        "neighbours --json b.vkb 99999999999"}) {
+        "neighbours --json b.vkb 99999999999",
+        // A pivot needs a way in and a way into Bulgarian; a base through pivots no side files.
+        "build --via en out.vkb", "build --via en=a out.vkb", "build --pivot en=b out.vkb",
+        "build --via en=a --pivot en=b --min-pivots 0 out.vkb",
+        "build --via en=a --pivot en=b side1.tsv out.vkb", "evaluate --via en=a --pivot en=b",
+        "evaluate --via en=a --pivot en=b --reference c --min-precision 70"}) {
     std::vector<std::string> args;
     std::istringstream words(line);
     for (std::string word; words >> word;) args.push_back(word);
