@@ -176,6 +176,7 @@ class Form1 : public FramelessWindow, public WordListHost {
   int savedSelStart_ = 0;
   int savedSelLength_ = 0;
   bool closing_ = false;
+  bool workingBaseChosen_ = false;
 };
 
 // Puts a window into the topmost band or takes it out, without moving or activating it; the

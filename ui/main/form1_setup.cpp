@@ -118,9 +118,14 @@ void Form1::Form1Setup() {
     if (i < DictionaryCount()) options_[i]->setToolTip(BaseNames(i));
   }
   keyboards_->Place();
-  std::int16_t work = WorkDicStored()
-                          ? ReadWorkDic()
-                          : FirstWorkingBase(BaseLanguageNames(), LanguageOffset / 1000);
+  // The stored base is the start's choice only: dressing again after the settings dialog's Apply
+  // keeps the base the user works in.
+  std::int16_t work = AppSettings.WorkDic;
+  if (!workingBaseChosen_) {
+    work = WorkDicStored() ? ReadWorkDic()
+                           : FirstWorkingBase(BaseLanguageNames(), LanguageOffset / 1000);
+    workingBaseChosen_ = true;
+  }
   if (work >= DictionaryCount()) work = 0;
   AppSettings.WorkDic = work;
   // Only the mark moves: dressing never looks anything up.

@@ -66,6 +66,7 @@ class Form1Test : public QObject {
   void twentyFirstWordDropsTheOldest();
   void recentWordsOfTwoBases();
   void onlyAPickSwitchesToARecentWordsBase();
+  void redressingKeepsTheWorkingBase();
   void storedWorkDicChoosesTheBase_data();
   void storedWorkDicChoosesTheBase();
   void firstStartTakesTheInterfaceLanguagesPair_data();
@@ -263,6 +264,15 @@ void Form1Test::onlyAPickSwitchesToARecentWordsBase() {
   QTest::keyClick(Combo(), Qt::Key_Return);
   QCOMPARE(WorkDic(), 1);
   QCOMPARE(Pane()->toPlainText(), QStringLiteral("сграда"));
+}
+
+// The settings dialog's Apply dresses the window again; the base picked since the start stays.
+void Form1Test::redressingKeepsTheWorkingBase() {
+  LoadTwoBases();
+  QTest::mouseClick(Option(1), Qt::LeftButton);
+  world_->form->Form1Setup();
+  QCOMPARE(WorkDic(), 1);
+  QVERIFY(Option(1)->isChecked() && !Option(0)->isChecked());
 }
 
 void Form1Test::storedWorkDicChoosesTheBase_data() {
