@@ -24,3 +24,7 @@ CHECK_PACKAGES=(clang libclang-rt-14-dev clang-format g++-mingw-w64-x86-64)
 # The free dictionaries the default bases and the real-data tests are made from.
 FREEDICT_PACKAGES=(dict-freedict-eng-bul dict-freedict-deu-bul dict-freedict-fra-bul
   dict-freedict-ita-bul)
+
+# The real components the tests drive: an X server with a program that owns the clipboard and the
+# selection, a CUPS scheduler with a queue that writes PDF, and poppler to read the page back.
+TEST_PACKAGES=(xvfb xclip cups cups-filters poppler-utils)
