@@ -74,6 +74,7 @@ class PrintPageTest : public QObject {
   void twoSpacesPrintAsTwo();
   void tokenWiderThanTheLineIsPrintedOnce();
   void emptyWordStillPrintsThePage();
+  void printerThatCannotStartFails();
 
  private:
   Printed Print(const PrintedTexts& texts) {
@@ -217,6 +218,14 @@ void PrintPageTest::emptyWordStillPrintsThePage() {
   QCOMPARE(texts.mid(3),
            QStringList({QStringLiteral("Word"), QStringLiteral(":"), QStringLiteral("Translated"),
                         QStringLiteral("to"), QStringLiteral(":"), QStringLiteral("дърво")}));
+}
+
+void PrintPageTest::printerThatCannotStartFails() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(
+      QString::fromStdString((folder_.Path() / "missing" / "page.pdf").string()));
+  QVERIFY(!PrintPage(printer, English(QStringLiteral("house"), QStringLiteral("къща"))));
 }
 
 }  // namespace vokabi::ui
