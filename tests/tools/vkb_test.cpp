@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "app/version.h"
 #include "tests/support/temp_folder.h"
-#include "vokabi_version.h"
 
 namespace vokabi::test {
 namespace {

@@ -2,8 +2,8 @@
 #include <iostream>
 #include <string>
 
+#include "app/version.h"
 #include "tools/vkb/vkb.h"
-#include "vokabi_version.h"
 
 namespace vokabi::vkb {
 

@@ -6,13 +6,13 @@
 
 #include "app/language.h"
 #include "app/settings.h"
+#include "app/version.h"
 #include "engine/dictionary.h"
 #include "platform/codepage.h"
 #include "platform/open_document.h"
 #include "ui/about/about_logo.h"
 #include "ui/controls/button.h"
 #include "ui/setup/dialog_parts.h"
-#include "vokabi_version.h"
 
 namespace vokabi::ui {
 

@@ -93,6 +93,8 @@ class Form1 : public FramelessWindow, public WordListHost {
   // Buttons lie on the window unless a strip of it is given.
   Button* MakeButton(const char* name, const QRect& geometry, QWidget* parent = nullptr);
   void ConnectEvents();
+  // The command buttons share their row by the widths of their captions.
+  void LayOutCommandRow();
   int DictionaryCount() const { return static_cast<int>(app_.Dictionaries.size()); }
 
   // form1_lookup.cpp: the word box, the recent words and the option buttons' handlers.
@@ -121,8 +123,6 @@ class Form1 : public FramelessWindow, public WordListHost {
   QString BaseNames(int index) const;
   void DressControls();
   void LoadTexts();
-  // The command buttons share their row by the widths of their captions.
-  void LayOutCommandRow();
 
   // form1_window.cpp: the frame buttons' pictures, minimise, close, restore.
   void DrawFramePictures();

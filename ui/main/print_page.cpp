@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <cmath>
 
-#include "vokabi_version.h"
+#include "app/version.h"
 
 namespace vokabi::ui {
 

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <memory>
 
+#include "app/version.h"
 #include "platform/open_document.h"
 #include "tests/ui/setup/dialog_world.h"
-#include "vokabi_version.h"
 
 namespace vokabi::ui {
 

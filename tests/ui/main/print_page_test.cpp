@@ -10,9 +10,9 @@
 #include <cmath>
 #include <vector>
 
+#include "app/version.h"
 #include "tests/support/temp_folder.h"
 #include "tests/ui/main/pdf_page.h"
-#include "vokabi_version.h"
 
 namespace vokabi::ui {
 

@@ -140,8 +140,14 @@ void FrmSetupTest::opensFromButtonAndTrayWithTheSettingsShown() {
   QVERIFY(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   QVERIFY(std::holds_alternative<std::monostate>(Stored("Style")));
 
+  // From the tray while the window waits there: the window stays hidden, even when applying.
+  form.hide();
   form.findChild<QAction*>("mnuSetup")->trigger();
   QVERIFY(Dialog() != nullptr && Dialog()->isVisible());
+  Press("BtnApply");
+  QVERIFY(!form.isVisible());
+  QVERIFY(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  QVERIFY(Dialog()->isVisible());
 }
 
 void FrmSetupTest::fontWithoutCyrillicRefusesRussian() {
