@@ -72,6 +72,7 @@ class ForeignTextTest : public QObject {
   void emptyOrPictureDoesNothing_data();
   void emptyOrPictureDoesNothing();
   void missFillsTheWordBoxAndStaysBehind();
+  void windowWaitingInTheTrayComesOut();
   void paragraphIsIgnored();
   void ownWordBoxIsIgnored();
 
@@ -251,6 +252,20 @@ void ForeignTextTest::missFillsTheWordBoxAndStaysBehind() {
   QTRY_COMPARE(WordBox()->currentText(), QStringLiteral("housx"));
   QCOMPARE(WordBox()->property("charset").toInt(), 0);
   QVERIFY(other_->isActiveWindow());
+}
+
+void ForeignTextTest::windowWaitingInTheTrayComesOut() {
+  SetBoth(true);
+  // Started with the session: hidden, polling all the same.
+  Form1& form = world_->Load(QStringLiteral("/1"));
+  QVERIFY(!form.isVisible());
+  Own(QClipboard::Clipboard, "housx");
+  QTRY_COMPARE(WordBox()->currentText(), QStringLiteral("housx"));
+  QVERIFY(!form.isVisible());
+  Own(QClipboard::Clipboard, "door");
+  QTRY_VERIFY(form.isVisible());
+  QCOMPARE(Pane(), QStringLiteral("врата"));
+  QTRY_VERIFY_WITH_TIMEOUT(form.isActiveWindow(), kActivationMs);
 }
 
 void ForeignTextTest::paragraphIsIgnored() {
