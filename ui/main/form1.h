@@ -28,7 +28,8 @@ class KeyboardPanel;
 class TrayIcon;
 
 // The lookup window: the word box with its recent words, the translation pane, the word list,
-// one flag button per base, the command buttons, its own frame and the tray icon with its menu.
+// one flag button per base, the command buttons, its own frame and the tray icon with its menu;
+// it translates what the user copies or selects elsewhere and prints a word.
 class Form1 : public FramelessWindow, public WordListHost {
   Q_OBJECT
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QTimer>
+#include <utility>
 
 #include "app/guess_charset.h"
 #include "app/hand_off.h"
