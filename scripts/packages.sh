@@ -31,3 +31,7 @@ FREEDICT_PIVOT_PACKAGES=(dict-freedict-spa-eng dict-freedict-eng-spa dict-freedi
   dict-freedict-deu-spa dict-freedict-fra-spa dict-freedict-ita-spa dict-freedict-eng-rus
   dict-freedict-deu-rus dict-freedict-fra-rus dict-freedict-ita-rus dict-freedict-deu-eng
   dict-freedict-deu-fra dict-freedict-deu-ita)
+
+# The real components the tests drive: an X server with a program that owns the clipboard and the
+# selection, a CUPS scheduler with a queue that writes PDF, and poppler to read the page back.
+TEST_PACKAGES=(xvfb xclip cups cups-filters poppler-utils)

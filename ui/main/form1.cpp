@@ -52,6 +52,7 @@ Form1::Form1(AppState& app, QWidget* parent) : FramelessWindow(parent), app_(app
   setWindowIcon(ProgramIcon());
   BuildControls();
   tray_ = new TrayIcon(*this);
+  MakeTimers();
   ConnectEvents();
 }
 
@@ -171,6 +172,7 @@ void Form1::ConnectEvents() {
   connect(btnSetup_, &Button::Click, this, &Form1::BtnSetup_Click);
   connect(tray_, &TrayIcon::SetupRequested, this, &Form1::BtnSetup_Click);
   connect(btnAbout_, &Button::Click, this, &Form1::BtnAbout_Click);
+  connect(btnPrint_, &Button::Click, this, &Form1::BtnPrint_Click);
   connect(tray_, &TrayIcon::AboutRequested, this, &Form1::BtnAbout_Click);
   for (Button* button : buttons_) {
     connect(button, &Button::KeyUp, this, [this](int keyCode, int) { EscapeReleased(keyCode); });
@@ -207,6 +209,7 @@ QString Form1::WordBoxText() const {
 }
 
 void Form1::Form_Load(const QString& commandLine) {
+  SwitchTimers();
   BuildOptionButtons();
   Form1Setup();
   ClipToClientArea();

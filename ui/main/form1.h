@@ -5,10 +5,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/foreign_text.h"
 #include "ui/controls/frameless_window.h"
 #include "ui/main/app_state.h"
 #include "ui/main/word_list.h"
@@ -17,6 +19,7 @@ class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
+class QTimer;
 
 namespace vokabi::ui {
 
@@ -26,7 +29,8 @@ class KeyboardPanel;
 class TrayIcon;
 
 // The lookup window: the word box with its recent words, the translation pane, the word list,
-// one flag button per base, the command buttons, its own frame and the tray icon with its menu.
+// one flag button per base, the command buttons, its own frame and the tray icon with its menu;
+// it translates what the user copies or selects elsewhere and prints a word.
 class Form1 : public FramelessWindow, public WordListHost {
   Q_OBJECT
 
@@ -60,6 +64,8 @@ class Form1 : public FramelessWindow, public WordListHost {
                        int dictionaryIndex);
   // Adds the tray icon.
   void SysTray();
+  // Runs Timer1 exactly while ClipboardTranslate is on, Timer2 while SelectionTranslate is.
+  void SwitchTimers();
 
   // Replaces the platform's answer to "is there a tray?" (tests).
   void SetTrayAvailableProbe(std::function<bool()> probe);
@@ -141,6 +147,17 @@ class Form1 : public FramelessWindow, public WordListHost {
   // form1_keyboards.cpp: an on-screen key types into the word box.
   void Image1_Click(int index);
 
+  // form1_timers.cpp: what the user copies or selects in other programs.
+  void MakeTimers();
+  void Timer1_Timer();
+  void Timer2_Timer();
+  // Looks up a new text of a timer's source; last is what that timer handled before.
+  void TranslateForeign(const QString& text, QString& last);
+  void BringToFront();
+
+  // form1_print.cpp: the word and its translation on one page of the chosen printer.
+  void BtnPrint_Click();
+
   AppState& app_;
 
   QLabel* labelFon_ = nullptr;
@@ -164,6 +181,13 @@ class Form1 : public FramelessWindow, public WordListHost {
   std::vector<Button*> commandRow_;
   std::vector<FlagButton*> options_;
   QButtonGroup* optionGroup_ = nullptr;
+
+  QTimer* timer1_ = nullptr;  // the clipboard
+  QTimer* timer2_ = nullptr;  // the selection in other programs
+  std::unique_ptr<platform::ForeignText> foreignText_;
+  // Never reset, so a timer never looks up the same text twice in a row.
+  QString lastClipboardText_;
+  QString lastSelectionText_;
 
   TrayIcon* tray_ = nullptr;
   std::function<bool()> canMinimise_;  // none: the platform's answer

@@ -47,6 +47,7 @@ class Form1DialogHost final : public DialogHost {
       form_.tray_->Remove();
     }
   }
+  void SwitchLookupTimers() override { form_.SwitchTimers(); }
   SchemeColours& Colours() override { return form_.app_.Colours; }
   QFont& FontLarge() override { return form_.app_.FontLarge; }
   QFont& FontSmall() override { return form_.app_.FontSmall; }

@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QStringList>
+#include <string>
+#include <vector>
 
+#include "platform/window_system.h"
 #include "ui/main/startup.h"
 
 int main(int argc, char** argv) {
@@ -8,8 +11,16 @@ int main(int argc, char** argv) {
   // is given none of it to interpret.
   QStringList arguments;
   for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
-  int qtArgc = 1;
-  QApplication application(qtArgc, argv);
+  // Except the window system: under Wayland the program prefers X11 where XWayland offers it, so
+  // that it can read what the user copies and selects in other programs.
+  std::string qtPlatform = vokabi::platform::ChosenQtPlatform();
+  char platformOption[] = "-platform";
+  std::vector<char*> qtArguments{argv[0]};
+  if (!qtPlatform.empty())
+    qtArguments.insert(qtArguments.end(), {platformOption, qtPlatform.data()});
+  qtArguments.push_back(nullptr);
+  int qtArgc = static_cast<int>(qtArguments.size()) - 1;
+  QApplication application(qtArgc, qtArguments.data());
   // The window hides in the tray; only its close button and Exit end the program.
   QApplication::setQuitOnLastWindowClosed(false);
 

@@ -29,6 +29,8 @@ class DialogHost {
   virtual void DressLookupWindow() = 0;
   // SysTray, or the icon taken out of the notification area.
   virtual void ShowTrayIcon(bool shown) = 0;
+  // The clipboard and selection timers, on or off by their settings.
+  virtual void SwitchLookupTimers() = 0;
 
   virtual SchemeColours& Colours() = 0;
   virtual QFont& FontLarge() = 0;

@@ -72,9 +72,9 @@ void FrmSetup::ApplySwitches() {
   AppSettings.StartWithWindows = On(kStartWithWindows);
   SetStartWithWindows(AppSettings.StartWithWindows, host_->Program());
   AppSettings.CompleteWord = On(kCompleteWord);
-  // The clipboard and selection timers read these two.
   AppSettings.ClipboardTranslate = On(kClipboardTranslate);
   AppSettings.SelectionTranslate = On(kSelectionTranslate);
+  host_->SwitchLookupTimers();
   AppSettings.IEintegration = On(kIEintegration);
   RemoveBrowserMenus();
   if (AppSettings.IEintegration) InstallBrowserMenu(host_->Program().executable);
