@@ -22,6 +22,8 @@ enum Message : std::int32_t {
 };
 
 constexpr int kNeighbours = 9;
+// What an on-demand load reads first, hoping the header lies in it.
+constexpr std::uint64_t kHeadPrefix = 64 * 1024;
 
 bool IsNonLetter(unsigned char c) {
   return c < 65 || (c >= 91 && c <= 96) || (c >= 123 && c <= 155);
@@ -73,7 +75,7 @@ bool Dictionary::Initialize(const std::string& dictionaryFileName, IndexLoad loa
 
 bool Dictionary::Load() {
   path_ = folder_ / fileName_;
-  const std::optional<BaseFile> file = BaseFile::Open(path_);
+  std::optional<BaseFile> file = BaseFile::Open(path_);
   if (!file) {
     errors_.SetNomer(kNoSettings);
     return false;
@@ -89,20 +91,33 @@ bool Dictionary::Load() {
     return false;
   }
   const std::uint64_t span = std::uint64_t{dataBase1} + header::kLead.length;
+  const std::uint64_t headSize = std::min(span, fileSize);
   std::string head;
-  if (!file->ReadAt(0, static_cast<std::size_t>(std::min(span, fileSize)), &head)) {
-    errors_.SetNomer(kNoSettings);
-    return false;
+  bool parsed = false;
+  if (load_ == IndexLoad::kOnDemand && headSize > kHeadPrefix) {
+    // The header and tables of a base lie in its first bytes, before the index: when the parse
+    // reads nothing past them, the rest of the span need not be read.
+    BaseHeader prefixHeader;
+    if (file->ReadAt(0, kHeadPrefix, &head) && ParseBaseHeader(head, &prefixHeader) &&
+        prefixHeader.end <= head.size()) {
+      header_ = std::move(prefixHeader);
+      parsed = true;
+    }
   }
-
-  if (!ParseBaseHeader(head, &header_)) {
-    errors_.SetNomer(kNoSettings);
-    return false;
+  if (!parsed) {
+    if (!file->ReadAt(0, static_cast<std::size_t>(headSize), &head)) {
+      errors_.SetNomer(kNoSettings);
+      return false;
+    }
+    if (!ParseBaseHeader(head, &header_)) {
+      errors_.SetNomer(kNoSettings);
+      return false;
+    }
   }
   // A block that reaches past the load span or the file cannot decipher.
   const std::uint64_t indexBegin = std::uint64_t{header_.indexOffset} + 5;
   const std::uint64_t indexEnd = indexBegin + header_.indexLength;
-  if (indexEnd > span || indexEnd > head.size()) {
+  if (indexEnd > span || indexEnd > headSize) {
     errors_.SetNomer(kMissingFile);
     return false;
   }
@@ -111,9 +126,8 @@ bool Dictionary::Load() {
     case2_ = caseMaps_(header_.charset2);
   }
   if (load_ == IndexLoad::kOnDemand) {
-    partial_ = std::make_unique<OnDemandIndex>(
-        crypto_, std::string(std::string_view(head).substr(indexBegin, header_.indexLength)),
-        header_.key);
+    partial_ = std::make_unique<OnDemandIndex>(crypto_, std::move(*file), indexBegin,
+                                               header_.indexLength, header_.key);
     if (!partial_->Open()) {
       errors_.SetNomer(kMissingFile);
       return false;

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/base_file.h"
 #include "engine/make_crypto.h"
 
 namespace vokabi {
@@ -23,10 +26,13 @@ class OnDemandIndex {
     std::string_view locator;
   };
 
-  OnDemandIndex(MakeCrypto& crypto, std::string cipher, std::string key);
+  // The block is the length bytes at the offset of the open base file.
+  OnDemandIndex(MakeCrypto& crypto, BaseFile file, std::uint64_t offset, std::size_t length,
+                std::string key);
 
   // Deciphers the last block; false when its padding shows the block would not decipher whole
-  // (wrong key, damaged end) or the block is not made of whole cipher blocks.
+  // (wrong key, damaged end) or the block is not made of whole cipher blocks. A part of the file
+  // that cannot be read later deciphers to bytes that are no entries.
   bool Open();
   std::size_t Size() const { return size_; }
   char At(std::size_t offset);
@@ -39,11 +45,14 @@ class OnDemandIndex {
   std::string DecipherBlocks(std::size_t first, std::size_t last);
 
   MakeCrypto& crypto_;
-  std::string cipher_;
+  BaseFile file_;
+  std::uint64_t offset_;
+  std::size_t length_;
   std::string key_;
-  std::string plain_;
-  std::vector<bool> ready_;  // per chunk of plain_
+  std::unique_ptr<char[]> plain_;  // only the deciphered parts are ever touched
+  std::vector<bool> ready_;        // per chunk of plain_
   std::size_t size_ = 0;
+  std::size_t run_ = 4096;  // bytes the next deciphering takes at least
 };
 
 }  // namespace vokabi
