@@ -51,8 +51,8 @@ bool ReadAt(const std::filesystem::path& path, std::uint64_t offset, std::size_t
 
 Dictionary::Dictionary(MakeCrypto& crypto, ErrorReport& errors, std::filesystem::path appFolder,
                        CaseMapProvider caseMaps)
-    : crypto_(crypto),
-      errors_(errors),
+    : crypto_(&crypto),
+      errors_(&errors),
       folder_(std::move(appFolder)),
       caseMaps_(std::move(caseMaps)),
       case1_(CaseMap::Ascii()),
@@ -67,7 +67,7 @@ bool Dictionary::Initialize(const std::string& dictionaryFileName, IndexLoad loa
   try {
     loaded_ = Load();
   } catch (const std::exception&) {
-    errors_.SetNomer(kNoSettings);
+    errors_->SetNomer(kNoSettings);
     loaded_ = false;
   }
   return loaded_;
@@ -77,7 +77,7 @@ bool Dictionary::Load() {
   path_ = folder_ / fileName_;
   std::optional<BaseFile> file = BaseFile::Open(path_);
   if (!file) {
-    errors_.SetNomer(kNoSettings);
+    errors_->SetNomer(kNoSettings);
     return false;
   }
   const std::uint64_t fileSize = file->Size();
@@ -87,7 +87,7 @@ bool Dictionary::Load() {
   std::uint32_t dataBase1 = 0;
   if (!file->ReadAt(header::kDataBase1.offset, header::kDataBase1.length, &field) ||
       !ParseHex(field, &dataBase1)) {
-    errors_.SetNomer(kNoSettings);
+    errors_->SetNomer(kNoSettings);
     return false;
   }
   const std::uint64_t span = std::uint64_t{dataBase1} + header::kLead.length;
@@ -106,11 +106,11 @@ bool Dictionary::Load() {
   }
   if (!parsed) {
     if (!file->ReadAt(0, static_cast<std::size_t>(headSize), &head)) {
-      errors_.SetNomer(kNoSettings);
+      errors_->SetNomer(kNoSettings);
       return false;
     }
     if (!ParseBaseHeader(head, &header_)) {
-      errors_.SetNomer(kNoSettings);
+      errors_->SetNomer(kNoSettings);
       return false;
     }
   }
@@ -118,7 +118,7 @@ bool Dictionary::Load() {
   const std::uint64_t indexBegin = std::uint64_t{header_.indexOffset} + 5;
   const std::uint64_t indexEnd = indexBegin + header_.indexLength;
   if (indexEnd > span || indexEnd > headSize) {
-    errors_.SetNomer(kMissingFile);
+    errors_->SetNomer(kMissingFile);
     return false;
   }
   if (caseMaps_) {
@@ -126,10 +126,10 @@ bool Dictionary::Load() {
     case2_ = caseMaps_(header_.charset2);
   }
   if (load_ == IndexLoad::kOnDemand) {
-    partial_ = std::make_unique<OnDemandIndex>(crypto_, std::move(*file), indexBegin,
+    partial_ = std::make_unique<OnDemandIndex>(*crypto_, std::move(*file), indexBegin,
                                                header_.indexLength, header_.key);
     if (!partial_->Open()) {
-      errors_.SetNomer(kMissingFile);
+      errors_->SetNomer(kMissingFile);
       return false;
     }
     if (!header_.hasTable2) {
@@ -138,11 +138,11 @@ bool Dictionary::Load() {
     }
     return true;
   }
-  errors_.SetNomer(0);
+  errors_->SetNomer(0);
   std::string text =
-      crypto_.Decrypt(std::string_view(head).substr(indexBegin, header_.indexLength), header_.key);
-  if (errors_.Nomer() != 0) {
-    errors_.SetNomer(kMissingFile);
+      crypto_->Decrypt(std::string_view(head).substr(indexBegin, header_.indexLength), header_.key);
+  if (errors_->Nomer() != 0) {
+    errors_->SetNomer(kMissingFile);
     return false;
   }
   head.clear();
@@ -154,10 +154,15 @@ bool Dictionary::Load() {
         std::min<std::size_t>(text.size() + 1, std::numeric_limits<std::int32_t>::max()));
   }
   if (!index_.Build(std::move(text), header_.section2Start, case1_, case2_)) {
-    errors_.SetNomer(kMissingFile);
+    errors_->SetNomer(kMissingFile);
     return false;
   }
   return true;
+}
+
+void Dictionary::ReportTo(MakeCrypto& crypto, ErrorReport& errors) {
+  crypto_ = &crypto;
+  errors_ = &errors;
 }
 
 std::string Dictionary::Ime_na_Dic(std::int32_t ezik, std::int16_t cifra) const {
@@ -217,8 +222,8 @@ bool Dictionary::ReadTranslation(std::int32_t position, std::string_view locator
     return false;
   }
   *neighbourStart = position - static_cast<std::int32_t>(neighbourBack);
-  errors_.SetNomer(0);
-  *translation = crypto_.Decrypt(body, header_.key);
+  errors_->SetNomer(0);
+  *translation = crypto_->Decrypt(body, header_.key);
   return true;
 }
 
@@ -232,7 +237,7 @@ int Dictionary::SectionAt(std::size_t offset) const {
 
 bool Dictionary::Broken() {
   needsWhole_ = true;
-  errors_.SetNomer(kMissingFile);
+  errors_->SetNomer(kMissingFile);
   return false;
 }
 
@@ -363,14 +368,14 @@ void Dictionary::SetResult(std::string_view headword, int side, std::string tran
 
 bool Dictionary::Translate(std::string_view word) {
   if (!loaded_) {
-    errors_.SetNomer(kCannotTranslate);
+    errors_->SetNomer(kCannotTranslate);
     return false;
   }
   std::string current(word);
   // The word as typed, then once more without non-letters at its ends.
   for (;;) {
     if (current.empty()) {
-      errors_.SetNomer(kNoWord);
+      errors_->SetNomer(kNoWord);
       return false;
     }
     const int side = GuessSide(current);
@@ -385,7 +390,7 @@ bool Dictionary::Translate(std::string_view word) {
         std::string translation;
         std::int32_t neighbourStart = 0;
         if (!ReadTranslation(position, found.locator, section, &translation, &neighbourStart)) {
-          errors_.SetNomer(kCannotTranslate);
+          errors_->SetNomer(kCannotTranslate);
           return false;
         }
         SetResult(found.headword, section, std::move(translation), neighbourStart);
@@ -396,7 +401,7 @@ bool Dictionary::Translate(std::string_view word) {
       std::string translation;
       std::int32_t neighbourStart = 0;
       if (!ReadTranslation(*entry, &translation, &neighbourStart)) {
-        errors_.SetNomer(kCannotTranslate);
+        errors_->SetNomer(kCannotTranslate);
         return false;
       }
       SetResult(*entry, std::move(translation), neighbourStart);
@@ -405,7 +410,7 @@ bool Dictionary::Translate(std::string_view word) {
     }
     std::string trimmed = TrimNonLetters(current);
     if (trimmed == current) {
-      errors_.SetNomer(kNotFound);
+      errors_->SetNomer(kNotFound);
       return false;
     }
     current = std::move(trimmed);
@@ -414,11 +419,11 @@ bool Dictionary::Translate(std::string_view word) {
 
 bool Dictionary::AutoComplete(std::string_view word) {
   if (word.empty()) {
-    errors_.SetNomer(kNoWord);
+    errors_->SetNomer(kNoWord);
     return false;
   }
   if (!loaded_) {
-    errors_.SetNomer(kNotCompleted);
+    errors_->SetNomer(kNotCompleted);
     return false;
   }
   // Lower case only steers the side guess; the search ignores case anyway and takes the word as
@@ -441,7 +446,7 @@ bool Dictionary::AutoComplete(std::string_view word) {
     if (result == Search::kNone ||
         !ReadTranslation(static_cast<std::int32_t>(found.offset + 1), found.locator, section,
                          &translation, &neighbourStart)) {
-      errors_.SetNomer(kNotCompleted);
+      errors_->SetNomer(kNotCompleted);
       return false;
     }
     SetResult(found.headword, section, std::move(translation), neighbourStart);
@@ -451,7 +456,7 @@ bool Dictionary::AutoComplete(std::string_view word) {
   std::string translation;
   std::int32_t neighbourStart = 0;
   if (!entry || !ReadTranslation(*entry, &translation, &neighbourStart)) {
-    errors_.SetNomer(kNotCompleted);
+    errors_->SetNomer(kNotCompleted);
     return false;
   }
   SetResult(*entry, std::move(translation), neighbourStart);
@@ -466,7 +471,7 @@ std::string Dictionary::Load5Etikets(std::int32_t startPoz) {
       return {};
     }
     if (entries.empty()) {
-      errors_.SetNomer(kBaseError);
+      errors_->SetNomer(kBaseError);
       return {};
     }
     std::string list;
@@ -478,7 +483,7 @@ std::string Dictionary::Load5Etikets(std::int32_t startPoz) {
   }
   const auto first = loaded_ ? index_.EntryAt(startPoz) : std::nullopt;
   if (!first) {
-    errors_.SetNomer(kBaseError);
+    errors_->SetNomer(kBaseError);
     return {};
   }
   std::string list;

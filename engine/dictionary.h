@@ -39,6 +39,10 @@ class Dictionary {
   // Length of the deciphered index text.
   std::size_t IndexSize() const;
 
+  // From now on deciphers with that cipher and reports there: a base loaded beside others, each
+  // reporting into its own object, joins the program's after a whole load.
+  void ReportTo(MakeCrypto& crypto, ErrorReport& errors);
+
   bool Initi() const { return loaded_; }
   const std::string& DicName() const { return fileName_; }
   const std::string& ID() const { return header_.baseId; }
@@ -107,8 +111,8 @@ class Dictionary {
       std::string_view word, std::int32_t start) const;
   void SetResult(std::size_t entry, std::string translation, std::int32_t neighbourStart);
 
-  MakeCrypto& crypto_;
-  ErrorReport& errors_;
+  MakeCrypto* crypto_;
+  ErrorReport* errors_;
   std::filesystem::path folder_;
   CaseMapProvider caseMaps_;
   CaseMap case1_;
