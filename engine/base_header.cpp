@@ -141,6 +141,7 @@ bool ParseBaseHeader(std::string_view bytes, BaseHeader* header) {
   FillLetters(table1, h.letters1);
   FillLetters(table2, h.letters2);
   h.hasTable2 = !table2.empty();
+  h.end = offset;
   if (h.hasTable2) {
     const auto b = [&](std::size_t i) { return static_cast<unsigned char>(table2[i]); };
     h.section2Start = (b(1) << 16) | (b(2) << 8) | b(3);

@@ -26,6 +26,8 @@ struct BaseHeader {
   std::array<std::int32_t, 256> letters2{};
   std::int32_t section2Start = 0;  // position of Table2's first record
   bool hasTable2 = false;
+  // Where the second table ends: every byte the parse reads lies before it.
+  std::size_t end = 0;
 };
 
 // One field of the header: where it starts and how many characters it holds.

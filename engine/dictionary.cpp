@@ -22,6 +22,8 @@ enum Message : std::int32_t {
 };
 
 constexpr int kNeighbours = 9;
+// What an on-demand load reads first, hoping the header lies in it.
+constexpr std::uint64_t kHeadPrefix = 64 * 1024;
 
 bool IsNonLetter(unsigned char c) {
   return c < 65 || (c >= 91 && c <= 96) || (c >= 123 && c <= 155);
@@ -49,20 +51,23 @@ bool ReadAt(const std::filesystem::path& path, std::uint64_t offset, std::size_t
 
 Dictionary::Dictionary(MakeCrypto& crypto, ErrorReport& errors, std::filesystem::path appFolder,
                        CaseMapProvider caseMaps)
-    : crypto_(crypto),
-      errors_(errors),
+    : crypto_(&crypto),
+      errors_(&errors),
       folder_(std::move(appFolder)),
       caseMaps_(std::move(caseMaps)),
       case1_(CaseMap::Ascii()),
       case2_(CaseMap::Ascii()) {}
 
-bool Dictionary::Initialize(const std::string& dictionaryFileName) {
+bool Dictionary::Initialize(const std::string& dictionaryFileName, IndexLoad load) {
   history_.Initialize();
   fileName_ = dictionaryFileName;
+  load_ = load;
+  partial_.reset();
+  needsWhole_ = false;
   try {
     loaded_ = Load();
   } catch (const std::exception&) {
-    errors_.SetNomer(kNoSettings);
+    errors_->SetNomer(kNoSettings);
     loaded_ = false;
   }
   return loaded_;
@@ -70,9 +75,9 @@ bool Dictionary::Initialize(const std::string& dictionaryFileName) {
 
 bool Dictionary::Load() {
   path_ = folder_ / fileName_;
-  const std::optional<BaseFile> file = BaseFile::Open(path_);
+  std::optional<BaseFile> file = BaseFile::Open(path_);
   if (!file) {
-    errors_.SetNomer(kNoSettings);
+    errors_->SetNomer(kNoSettings);
     return false;
   }
   const std::uint64_t fileSize = file->Size();
@@ -82,51 +87,82 @@ bool Dictionary::Load() {
   std::uint32_t dataBase1 = 0;
   if (!file->ReadAt(header::kDataBase1.offset, header::kDataBase1.length, &field) ||
       !ParseHex(field, &dataBase1)) {
-    errors_.SetNomer(kNoSettings);
+    errors_->SetNomer(kNoSettings);
     return false;
   }
   const std::uint64_t span = std::uint64_t{dataBase1} + header::kLead.length;
+  const std::uint64_t headSize = std::min(span, fileSize);
   std::string head;
-  if (!file->ReadAt(0, static_cast<std::size_t>(std::min(span, fileSize)), &head)) {
-    errors_.SetNomer(kNoSettings);
-    return false;
+  bool parsed = false;
+  if (load_ == IndexLoad::kOnDemand && headSize > kHeadPrefix) {
+    // The header and tables of a base lie in its first bytes, before the index: when the parse
+    // reads nothing past them, the rest of the span need not be read.
+    BaseHeader prefixHeader;
+    if (file->ReadAt(0, kHeadPrefix, &head) && ParseBaseHeader(head, &prefixHeader) &&
+        prefixHeader.end <= head.size()) {
+      header_ = std::move(prefixHeader);
+      parsed = true;
+    }
   }
-
-  if (!ParseBaseHeader(head, &header_)) {
-    errors_.SetNomer(kNoSettings);
-    return false;
+  if (!parsed) {
+    if (!file->ReadAt(0, static_cast<std::size_t>(headSize), &head)) {
+      errors_->SetNomer(kNoSettings);
+      return false;
+    }
+    if (!ParseBaseHeader(head, &header_)) {
+      errors_->SetNomer(kNoSettings);
+      return false;
+    }
   }
   // A block that reaches past the load span or the file cannot decipher.
   const std::uint64_t indexBegin = std::uint64_t{header_.indexOffset} + 5;
   const std::uint64_t indexEnd = indexBegin + header_.indexLength;
-  if (indexEnd > span || indexEnd > head.size()) {
-    errors_.SetNomer(kMissingFile);
+  if (indexEnd > span || indexEnd > headSize) {
+    errors_->SetNomer(kMissingFile);
     return false;
   }
-  errors_.SetNomer(0);
+  if (caseMaps_) {
+    case1_ = caseMaps_(header_.charset1);
+    case2_ = caseMaps_(header_.charset2);
+  }
+  if (load_ == IndexLoad::kOnDemand) {
+    partial_ = std::make_unique<OnDemandIndex>(*crypto_, std::move(*file), indexBegin,
+                                               header_.indexLength, header_.key);
+    if (!partial_->Open()) {
+      errors_->SetNomer(kMissingFile);
+      return false;
+    }
+    if (!header_.hasTable2) {
+      header_.section2Start = static_cast<std::int32_t>(
+          std::min<std::size_t>(partial_->Size() + 1, std::numeric_limits<std::int32_t>::max()));
+    }
+    return true;
+  }
+  errors_->SetNomer(0);
   std::string text =
-      crypto_.Decrypt(std::string_view(head).substr(indexBegin, header_.indexLength), header_.key);
-  if (errors_.Nomer() != 0) {
-    errors_.SetNomer(kMissingFile);
+      crypto_->Decrypt(std::string_view(head).substr(indexBegin, header_.indexLength), header_.key);
+  if (errors_->Nomer() != 0) {
+    errors_->SetNomer(kMissingFile);
     return false;
   }
   head.clear();
   head.shrink_to_fit();
 
-  if (caseMaps_) {
-    case1_ = caseMaps_(header_.charset1);
-    case2_ = caseMaps_(header_.charset2);
-  }
   // Without a second table there is no second section, rather than every entry being in it.
   if (!header_.hasTable2) {
     header_.section2Start = static_cast<std::int32_t>(
         std::min<std::size_t>(text.size() + 1, std::numeric_limits<std::int32_t>::max()));
   }
   if (!index_.Build(std::move(text), header_.section2Start, case1_, case2_)) {
-    errors_.SetNomer(kMissingFile);
+    errors_->SetNomer(kMissingFile);
     return false;
   }
   return true;
+}
+
+void Dictionary::ReportTo(MakeCrypto& crypto, ErrorReport& errors) {
+  crypto_ = &crypto;
+  errors_ = &errors;
 }
 
 std::string Dictionary::Ime_na_Dic(std::int32_t ezik, std::int16_t cifra) const {
@@ -166,7 +202,12 @@ std::int32_t Dictionary::LetterStart(unsigned char first, int side) const {
 
 bool Dictionary::ReadTranslation(std::size_t entry, std::string* translation,
                                  std::int32_t* neighbourStart) {
-  const std::string_view locator = index_.Locator(entry);
+  return ReadTranslation(index_.Position(entry), index_.Locator(entry), index_.SectionOf(entry),
+                         translation, neighbourStart);
+}
+
+bool Dictionary::ReadTranslation(std::int32_t position, std::string_view locator, int side,
+                                 std::string* translation, std::int32_t* neighbourStart) {
   const auto b = [&](int i) {
     return static_cast<std::uint32_t>(static_cast<unsigned char>(locator[i]));
   };
@@ -174,16 +215,127 @@ bool Dictionary::ReadTranslation(std::size_t entry, std::string* translation,
   const std::uint32_t bodyLength = b(3) * 128 + b(4) / 2;
   const std::uint32_t neighbourBack = (b(4) % 2) * 256 + b(5);
 
-  const int side = index_.SectionOf(entry);
   const std::int64_t dataBase = side == 1 ? header_.dataBase1 : header_.dataBase2;
   const std::int64_t offset = dataBase + bodyPos - 2;
   std::string body;
   if (offset < 0 || !ReadAt(path_, static_cast<std::uint64_t>(offset), bodyLength, &body)) {
     return false;
   }
-  *neighbourStart = index_.Position(entry) - static_cast<std::int32_t>(neighbourBack);
-  errors_.SetNomer(0);
-  *translation = crypto_.Decrypt(body, header_.key);
+  *neighbourStart = position - static_cast<std::int32_t>(neighbourBack);
+  errors_->SetNomer(0);
+  *translation = crypto_->Decrypt(body, header_.key);
+  return true;
+}
+
+std::size_t Dictionary::IndexSize() const {
+  return partial_ ? partial_->Size() : index_.Text().size();
+}
+
+int Dictionary::SectionAt(std::size_t offset) const {
+  return static_cast<std::int64_t>(offset) + 1 >= header_.section2Start ? 2 : 1;
+}
+
+bool Dictionary::Broken() {
+  needsWhole_ = true;
+  errors_->SetNomer(kMissingFile);
+  return false;
+}
+
+Dictionary::Search Dictionary::ScanOnDemand(std::string_view word, bool prefix, std::size_t offset,
+                                            std::size_t until, OnDemandIndex::Entry* found) {
+  const std::size_t size = partial_->Size();
+  std::string keys[2];
+  const CaseMap* maps[2] = {&case1_, &case2_};
+  for (int s = 0; s < 2; ++s) {
+    keys[s].assign(word);
+    for (char& c : keys[s]) c = static_cast<char>(maps[s]->upper[static_cast<unsigned char>(c)]);
+  }
+  while (offset < size && offset < until) {
+    const auto entry = partial_->EntryAt(offset);
+    if (!entry) return Search::kBroken;
+    const int s = SectionAt(offset) - 1;
+    const std::string& key = keys[s];
+    const std::string_view h = entry->headword;
+    if (prefix ? h.size() >= key.size() : h.size() == key.size()) {
+      const unsigned char* upper = maps[s]->upper.data();
+      bool same = true;
+      for (std::size_t i = 0; same && i < key.size(); ++i) {
+        same = upper[static_cast<unsigned char>(h[i])] == static_cast<unsigned char>(key[i]);
+      }
+      if (same) {
+        *found = *entry;
+        return Search::kFound;
+      }
+    }
+    offset = entry->end;
+  }
+  if (until < size && offset != until) return Search::kBroken;
+  return Search::kNone;
+}
+
+bool Dictionary::OpensEntry(std::size_t offset) {
+  // Only a walk from the top proves an entry starts here; a "#" with the "$" of a whole entry
+  // before it is what a locator byte rarely forges.
+  constexpr std::size_t kShortestEntry = 8;
+  if (offset >= partial_->Size() || partial_->At(offset) != '#') return false;
+  return offset == 0 || (offset >= kShortestEntry && partial_->At(offset - 7) == '$');
+}
+
+Dictionary::Search Dictionary::FindOnDemand(std::string_view word, bool prefix, std::int32_t start,
+                                            OnDemandIndex::Entry* found) {
+  const std::size_t from = start > 1 ? static_cast<std::size_t>(start) - 1 : 0;
+  const std::size_t size = partial_->Size();
+  if (from < size) {
+    // A group that does not open on an entry: only the whole index knows where the next one is.
+    if (!OpensEntry(from)) return Search::kBroken;
+    const Search result = ScanOnDemand(word, prefix, from, size, found);
+    if (result != Search::kNone) return result;
+  }
+  // As FindFrom: round once more from the top, this time only up to where the first walk began.
+  if (start > 1) return ScanOnDemand(word, prefix, 0, from, found);
+  return Search::kNone;
+}
+
+bool Dictionary::NeighboursOnDemand(std::int32_t startPoz,
+                                    std::vector<OnDemandIndex::Entry>* entries) {
+  const std::size_t size = partial_->Size();
+  if (startPoz < 1 || static_cast<std::size_t>(startPoz) > size) return true;
+  const auto target = static_cast<std::size_t>(startPoz) - 1;
+  // Walk from the nearest group start before the position; from the top when that one does not
+  // lead onto it.
+  std::size_t anchor = 0;
+  for (const auto* letters : {&header_.letters1, &header_.letters2}) {
+    for (const std::int32_t p : *letters) {
+      if (p >= 1 && static_cast<std::size_t>(p) - 1 <= target) {
+        anchor = std::max(anchor, static_cast<std::size_t>(p) - 1);
+      }
+    }
+  }
+  for (;;) {
+    std::size_t offset = anchor;
+    bool aligned = OpensEntry(offset);
+    while (aligned && offset < target) {
+      const auto entry = partial_->EntryAt(offset);
+      if (!entry) {
+        aligned = false;
+        break;
+      }
+      offset = entry->end;
+    }
+    if (aligned && offset == target) break;
+    if (anchor == 0) {
+      if (!aligned) return false;
+      return true;  // the position is inside an entry
+    }
+    anchor = 0;
+  }
+  std::size_t offset = target;
+  for (int i = 0; i < kNeighbours && offset < size; ++i) {
+    const auto entry = partial_->EntryAt(offset);
+    if (!entry) return false;
+    entries->push_back(*entry);
+    offset = entry->end;
+  }
   return true;
 }
 
@@ -200,8 +352,14 @@ std::optional<std::size_t> Dictionary::FindFrom(
 
 void Dictionary::SetResult(std::size_t entry, std::string translation,
                            std::int32_t neighbourStart) {
-  const bool side1 = index_.SectionOf(entry) == 1;
-  duma_ = std::string(index_.Headword(entry));
+  SetResult(index_.Headword(entry), index_.SectionOf(entry), std::move(translation),
+            neighbourStart);
+}
+
+void Dictionary::SetResult(std::string_view headword, int side, std::string translation,
+                           std::int32_t neighbourStart) {
+  const bool side1 = side == 1;
+  duma_ = std::string(headword);
   prevod_ = std::move(translation);
   predniDumi_ = neighbourStart;
   dumaCHSet_ = static_cast<std::int16_t>(side1 ? header_.charset1 : header_.charset2);
@@ -210,23 +368,40 @@ void Dictionary::SetResult(std::size_t entry, std::string translation,
 
 bool Dictionary::Translate(std::string_view word) {
   if (!loaded_) {
-    errors_.SetNomer(kCannotTranslate);
+    errors_->SetNomer(kCannotTranslate);
     return false;
   }
   std::string current(word);
   // The word as typed, then once more without non-letters at its ends.
   for (;;) {
     if (current.empty()) {
-      errors_.SetNomer(kNoWord);
+      errors_->SetNomer(kNoWord);
       return false;
     }
     const int side = GuessSide(current);
     const auto start = LetterStart(static_cast<unsigned char>(current[0]), side);
-    if (const auto entry = FindFrom(&BaseIndex::FindWord, current, start)) {
+    if (partial_) {
+      OnDemandIndex::Entry found;
+      const Search result = FindOnDemand(current, false, start, &found);
+      if (result == Search::kBroken) return Broken();
+      if (result == Search::kFound) {
+        const int section = SectionAt(found.offset);
+        const auto position = static_cast<std::int32_t>(found.offset + 1);
+        std::string translation;
+        std::int32_t neighbourStart = 0;
+        if (!ReadTranslation(position, found.locator, section, &translation, &neighbourStart)) {
+          errors_->SetNomer(kCannotTranslate);
+          return false;
+        }
+        SetResult(found.headword, section, std::move(translation), neighbourStart);
+        history_.Push({duma_, prevod_, predniDumi_, dumaCHSet_, prevodCHSet_});
+        return true;
+      }
+    } else if (const auto entry = FindFrom(&BaseIndex::FindWord, current, start)) {
       std::string translation;
       std::int32_t neighbourStart = 0;
       if (!ReadTranslation(*entry, &translation, &neighbourStart)) {
-        errors_.SetNomer(kCannotTranslate);
+        errors_->SetNomer(kCannotTranslate);
         return false;
       }
       SetResult(*entry, std::move(translation), neighbourStart);
@@ -235,7 +410,7 @@ bool Dictionary::Translate(std::string_view word) {
     }
     std::string trimmed = TrimNonLetters(current);
     if (trimmed == current) {
-      errors_.SetNomer(kNotFound);
+      errors_->SetNomer(kNotFound);
       return false;
     }
     current = std::move(trimmed);
@@ -244,11 +419,11 @@ bool Dictionary::Translate(std::string_view word) {
 
 bool Dictionary::AutoComplete(std::string_view word) {
   if (word.empty()) {
-    errors_.SetNomer(kNoWord);
+    errors_->SetNomer(kNoWord);
     return false;
   }
   if (!loaded_) {
-    errors_.SetNomer(kNotCompleted);
+    errors_->SetNomer(kNotCompleted);
     return false;
   }
   // Lower case only steers the side guess; the search ignores case anyway and takes the word as
@@ -261,11 +436,27 @@ bool Dictionary::AutoComplete(std::string_view word) {
   }
   const int side = GuessSide(lower);
   const auto start = LetterStart(static_cast<unsigned char>(word[0]), side);
+  if (partial_) {
+    OnDemandIndex::Entry found;
+    const Search result = FindOnDemand(word, true, start, &found);
+    if (result == Search::kBroken) return Broken();
+    const int section = SectionAt(found.offset);
+    std::string translation;
+    std::int32_t neighbourStart = 0;
+    if (result == Search::kNone ||
+        !ReadTranslation(static_cast<std::int32_t>(found.offset + 1), found.locator, section,
+                         &translation, &neighbourStart)) {
+      errors_->SetNomer(kNotCompleted);
+      return false;
+    }
+    SetResult(found.headword, section, std::move(translation), neighbourStart);
+    return true;
+  }
   const auto entry = FindFrom(&BaseIndex::FindPrefix, word, start);
   std::string translation;
   std::int32_t neighbourStart = 0;
   if (!entry || !ReadTranslation(*entry, &translation, &neighbourStart)) {
-    errors_.SetNomer(kNotCompleted);
+    errors_->SetNomer(kNotCompleted);
     return false;
   }
   SetResult(*entry, std::move(translation), neighbourStart);
@@ -273,9 +464,26 @@ bool Dictionary::AutoComplete(std::string_view word) {
 }
 
 std::string Dictionary::Load5Etikets(std::int32_t startPoz) {
+  if (loaded_ && partial_) {
+    std::vector<OnDemandIndex::Entry> entries;
+    if (!NeighboursOnDemand(startPoz, &entries)) {
+      Broken();
+      return {};
+    }
+    if (entries.empty()) {
+      errors_->SetNomer(kBaseError);
+      return {};
+    }
+    std::string list;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      if (i > 0) list += "\r\n";
+      list += entries[i].headword;
+    }
+    return list;
+  }
   const auto first = loaded_ ? index_.EntryAt(startPoz) : std::nullopt;
   if (!first) {
-    errors_.SetNomer(kBaseError);
+    errors_->SetNomer(kBaseError);
     return {};
   }
   std::string list;
@@ -287,8 +495,16 @@ std::string Dictionary::Load5Etikets(std::int32_t startPoz) {
   return list;
 }
 
-std::vector<int> Dictionary::NeighbourCharsets(std::int32_t startPoz) const {
+std::vector<int> Dictionary::NeighbourCharsets(std::int32_t startPoz) {
   std::vector<int> charsets;
+  if (loaded_ && partial_) {
+    std::vector<OnDemandIndex::Entry> entries;
+    if (!NeighboursOnDemand(startPoz, &entries)) return charsets;
+    for (const auto& entry : entries) {
+      charsets.push_back(SectionAt(entry.offset) == 1 ? header_.charset1 : header_.charset2);
+    }
+    return charsets;
+  }
   const auto first = loaded_ ? index_.EntryAt(startPoz) : std::nullopt;
   if (!first) return charsets;
   const std::size_t end = std::min(index_.EntryCount(), *first + kNeighbours);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,8 +15,13 @@
 #include "engine/error_report.h"
 #include "engine/history.h"
 #include "engine/make_crypto.h"
+#include "engine/on_demand_index.h"
 
 namespace vokabi {
+
+// How much of the index a load deciphers: all of it, checked, for a program that looks up many
+// words; or only what each lookup walks through, for one lookup in a short-lived process.
+enum class IndexLoad { kWhole, kOnDemand };
 
 // One loaded dictionary base with its current result and its history. Texts are single-byte in
 // the character set that DumaCHSet / PrevodCHSet (or HistCharset1/2) name. Failures leave their
@@ -26,7 +32,16 @@ class Dictionary {
              CaseMapProvider caseMaps);
 
   // Loads the base file of that name from the application folder.
-  bool Initialize(const std::string& dictionaryFileName);
+  bool Initialize(const std::string& dictionaryFileName, IndexLoad load = IndexLoad::kWhole);
+  // An on-demand load met index text that is not a sequence of whole entries where a search went:
+  // the last call failed with message 2, and only a whole load tells what the base really holds.
+  bool NeedsWholeIndex() const { return needsWhole_; }
+  // Length of the deciphered index text.
+  std::size_t IndexSize() const;
+
+  // From now on deciphers with that cipher and reports there: a base loaded beside others, each
+  // reporting into its own object, joins the program's after a whole load.
+  void ReportTo(MakeCrypto& crypto, ErrorReport& errors);
 
   bool Initi() const { return loaded_; }
   const std::string& DicName() const { return fileName_; }
@@ -62,7 +77,7 @@ class Dictionary {
   int Charset2() const { return header_.charset2; }
   std::int32_t Section2Start() const { return header_.section2Start; }
   // Character sets of the headwords Load5Etikets(startPoz) returns, in the same order.
-  std::vector<int> NeighbourCharsets(std::int32_t startPoz) const;
+  std::vector<int> NeighbourCharsets(std::int32_t startPoz);
   const std::array<std::string, 7>& LanguageNames() const { return header_.names; }
   // Memory held for lookups beside the index text.
   std::size_t LookupBytes() const { return index_.LookupBytes(); }
@@ -72,15 +87,32 @@ class Dictionary {
   int GuessSide(std::string_view word) const;
   std::int32_t LetterStart(unsigned char first, int side) const;
   // Reads and deciphers the body of an entry; false when the body cannot be read.
+  bool ReadTranslation(std::int32_t position, std::string_view locator, int side,
+                       std::string* translation, std::int32_t* neighbourStart);
   bool ReadTranslation(std::size_t entry, std::string* translation, std::int32_t* neighbourStart);
+  // The on-demand counterpart of FindFrom: the same first entry, read from the letter group on.
+  enum class Search { kFound, kNone, kBroken };
+  Search FindOnDemand(std::string_view word, bool prefix, std::int32_t start,
+                      OnDemandIndex::Entry* found);
+  // The first entry from offset on before `until` that matches; kBroken when the text there is
+  // not whole entries or the walk steps over `until`.
+  Search ScanOnDemand(std::string_view word, bool prefix, std::size_t offset, std::size_t until,
+                      OnDemandIndex::Entry* found);
+  int SectionAt(std::size_t offset) const;
+  bool OpensEntry(std::size_t offset);
+  // Gathers the neighbour list from the on-demand index; false when the text is broken there.
+  bool NeighboursOnDemand(std::int32_t startPoz, std::vector<OnDemandIndex::Entry>* entries);
+  bool Broken();
+  void SetResult(std::string_view headword, int side, std::string translation,
+                 std::int32_t neighbourStart);
   // The first entry from start to the end, else from the top of the index up to start.
   std::optional<std::size_t> FindFrom(
       std::optional<std::size_t> (BaseIndex::*find)(std::string_view, std::int32_t) const,
       std::string_view word, std::int32_t start) const;
   void SetResult(std::size_t entry, std::string translation, std::int32_t neighbourStart);
 
-  MakeCrypto& crypto_;
-  ErrorReport& errors_;
+  MakeCrypto* crypto_;
+  ErrorReport* errors_;
   std::filesystem::path folder_;
   CaseMapProvider caseMaps_;
   CaseMap case1_;
@@ -90,7 +122,10 @@ class Dictionary {
   std::filesystem::path path_;
   BaseHeader header_;
   BaseIndex index_;
+  IndexLoad load_ = IndexLoad::kWhole;
+  std::unique_ptr<OnDemandIndex> partial_;
   bool loaded_ = false;
+  bool needsWhole_ = false;
 
   std::string duma_;
   std::string prevod_;

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "engine/make_crypto.h"
+#include "engine/rc2_cbc.h"
 
 namespace vokabi {
 namespace {
@@ -54,9 +55,7 @@ std::string MakeCrypto::Decrypt(std::string_view text, std::string_view key) {
   }
   const arctwo_ctx ctx = MakeKey(key);
   std::string buffer(text);
-  std::array<std::uint8_t, ARCTWO_BLOCK_SIZE> iv{};
-  cbc_decrypt(&ctx, reinterpret_cast<nettle_cipher_func*>(arctwo_decrypt), ARCTWO_BLOCK_SIZE,
-              iv.data(), buffer.size(), Bytes(buffer), Bytes(buffer));
+  DecryptRc2Cbc(ctx, Bytes(buffer), buffer.size() / ARCTWO_BLOCK_SIZE);
   // A wrong key shows as padding that is not 1 to 8 bytes of its own length.
   const std::size_t pad = static_cast<unsigned char>(buffer.back());
   bool padded = pad >= 1 && pad <= ARCTWO_BLOCK_SIZE;

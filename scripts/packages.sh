@@ -17,6 +17,10 @@ ensure_packages() {
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config nettle-dev zlib1g-dev libicu-dev nlohmann-json3-dev
   libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2)
 
+# What the paired benchmarks compare vkb with: dictd and its client, and sdcv with the same
+# FreeDict data converted to its format by pyglossary.
+BENCH_PACKAGES=(dictd dict sdcv python3-pyglossary)
+
 # What the checks beside the GCC build need: clang with its sanitizer and fuzzer run-time, the
 # formatter, and the Windows cross-compiler.
 CHECK_PACKAGES=(clang libclang-rt-14-dev clang-format g++-mingw-w64-x86-64)

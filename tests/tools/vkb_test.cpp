@@ -10,7 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "app/error_class.h"
 #include "app/version.h"
+#include "engine/make_crypto.h"
+#include "tests/support/base_files.h"
 #include "tests/support/temp_folder.h"
 
 namespace vokabi::test {
@@ -170,6 +173,33 @@ TEST_F(VkbTest, UnreadableBasesGiveTheLoadMessage) {
       EXPECT_EQ(answer["message"], message) << path;
     }
   }
+}
+
+// A one-shot command reads the index only as far as its search goes; where that part is broken it
+// answers as a whole load does, which refuses the base.
+TEST(VkbOneShotTest, ABrokenIndexFailsAsAWholeLoadWhereTheSearchReachesIt) {
+  ErrorClass errors;
+  MakeCrypto crypto(errors);
+  BaseImage image;
+  image.key = "k";
+  for (auto& name : image.names) name = "A,B";
+  // Bodies at region positions 1 and 9, 8 bytes each; no neighbours before them.
+  image.region1 = crypto.Encrypt("first", "k") + crypto.Encrypt("third", "k");
+  const std::string first("\0\0\x01\0\x10\0", 6);
+  const std::string third("\0\0\x09\0\x10\0", 6);
+  image.index = "#apple$" + first + "#b#anana$" + first + "#cherry$" + third;
+  image.table1 = std::string("A\0\0\x01", 4) + std::string("C\0\0\x1f", 4);
+  TempFolder folder;
+  const std::string path = (folder / "broken.vkb").string();
+  ASSERT_TRUE(WriteImage(path, image));
+
+  const Json apple = Answer({"lookup", "--json", path, "apple"});
+  EXPECT_EQ(apple["translation"], "first");
+  for (const char* word : {"banana", "zebra"}) {
+    EXPECT_EQ(Answer({"lookup", "--json", path, word}, 1)["message"], 2) << word;
+    EXPECT_NE(Vkb({"lookup", path, word}).err.find("cannot load"), std::string::npos) << word;
+  }
+  EXPECT_EQ(Answer({"shell", "--json", path}, 1, "lookup apple\n")["message"], 2);
 }
 
 TEST(VkbBuildTest, RefusesWhatABaseCannotHoldNamingTheLine) {

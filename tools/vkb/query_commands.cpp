@@ -1,3 +1,4 @@
+#include <functional>
 #include <iostream>
 #include <limits>
 #include <optional>
@@ -31,8 +32,8 @@ struct Query {
 
 // Parses the arguments (expecting `count` positionals, the base first) and loads the base.
 // Returns an exit status to end with, or nothing to go on.
-std::optional<int> Start(const Args& args, std::size_t count, std::string_view usage,
-                         Query* query) {
+std::optional<int> Start(const Args& args, std::size_t count, std::string_view usage, Query* query,
+                         IndexLoad load = IndexLoad::kWhole) {
   std::string error;
   if (!ParseQueryArgs(args, &query->args, &error)) return UsageError(error);
   SetInterfaceLanguage(query->args.language);
@@ -40,11 +41,27 @@ std::optional<int> Start(const Args& args, std::size_t count, std::string_view u
     return UsageError("usage: " + std::string(usage));
   }
   const std::string& base = query->args.positional[0];
-  if (!query->session.Open(base)) {
+  if (!query->session.Open(base, load)) {
     if (!query->args.json) std::cerr << "vkb: cannot load " << base << '\n';
     return Emit(Failure(query->session.Errors()), query->args.json);
   }
   return std::nullopt;
+}
+
+// One command in one process deciphers only the part of the index it reads. Where that part is
+// not whole entries, the command runs again over the whole index, so that it answers exactly as
+// a whole load does, message included.
+int RunOneShot(const Args& args, std::string_view usage,
+               const std::function<Json(Session&, const std::string&)>& command) {
+  for (const IndexLoad load : {IndexLoad::kOnDemand, IndexLoad::kWhole}) {
+    Query query;
+    if (const auto done = Start(args, 2, usage, &query, load)) return *done;
+    Json out = command(query.session, query.args.positional[1]);
+    if (load == IndexLoad::kWhole || !query.session.Dic().NeedsWholeIndex()) {
+      return Emit(out, query.args.json);
+    }
+  }
+  return kExitOk;
 }
 
 // Name of a side's language in interface language 0 to 6, which reads name field `language`.
@@ -88,12 +105,12 @@ Json Neighbours(Session& session, std::int32_t position) {
   Dictionary& dic = session.Dic();
   session.Errors().Clear();
   // Positions outside the index never start an entry; answer them without asking the engine.
-  if (position < 1 || static_cast<std::size_t>(position) > dic.BazaDumi().size()) {
+  if (position < 1 || static_cast<std::size_t>(position) > dic.IndexSize()) {
     session.Errors().SetNomer(kBaseError);
     return Failure(session.Errors());
   }
   const std::string list = dic.Load5Etikets(position);
-  if (list.empty()) {
+  if (list.empty() || dic.NeedsWholeIndex()) {
     if (session.Errors().Nomer() == 0) session.Errors().SetNomer(kBaseError);
     return Failure(session.Errors());
   }
@@ -157,19 +174,11 @@ int RunInfo(const Args& args) {
 }
 
 int RunLookup(const Args& args) {
-  Query query;
-  if (const auto done = Start(args, 2, "vkb lookup [--json] [--lang N] BASE WORD", &query)) {
-    return *done;
-  }
-  return Emit(LookupWord(query.session, query.args.positional[1]), query.args.json);
+  return RunOneShot(args, "vkb lookup [--json] [--lang N] BASE WORD", &LookupWord);
 }
 
 int RunComplete(const Args& args) {
-  Query query;
-  if (const auto done = Start(args, 2, "vkb complete [--json] [--lang N] BASE PREFIX", &query)) {
-    return *done;
-  }
-  return Emit(CompleteWord(query.session, query.args.positional[1]), query.args.json);
+  return RunOneShot(args, "vkb complete [--json] [--lang N] BASE PREFIX", &CompleteWord);
 }
 
 int RunNeighbours(const Args& args) {
@@ -180,12 +189,10 @@ int RunNeighbours(const Args& args) {
       !ParsePosition(checked.positional[1])) {
     return UsageError("POSITION must be a whole number, not \"" + checked.positional[1] + "\"");
   }
-  Query query;
-  if (const auto done =
-          Start(args, 2, "vkb neighbours [--json] [--lang N] BASE POSITION", &query)) {
-    return *done;
-  }
-  return Emit(Neighbours(query.session, *ParsePosition(query.args.positional[1])), query.args.json);
+  return RunOneShot(args, "vkb neighbours [--json] [--lang N] BASE POSITION",
+                    [](Session& session, const std::string& position) {
+                      return Neighbours(session, *ParsePosition(position));
+                    });
 }
 
 }  // namespace vokabi::vkb

@@ -14,7 +14,7 @@ namespace vokabi::vkb {
 class Session {
  public:
   // False when the base does not load; Errors() then holds the load's message.
-  bool Open(const std::string& basePath);
+  bool Open(const std::string& basePath, IndexLoad load = IndexLoad::kWhole);
 
   ErrorClass& Errors() { return errors_; }
   Dictionary& Dic() { return *dictionary_; }

@@ -3,12 +3,15 @@
 #include <QApplication>
 #include <QFile>
 #include <QScreen>
+#include <algorithm>
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <exception>
 #include <optional>
 #include <system_error>
+#include <thread>
 
 #include "app/base_order.h"
 #include "app/catalogue.h"
@@ -254,14 +257,69 @@ std::vector<std::string> FindBaseFiles(const std::filesystem::path& folder) {
   return names;
 }
 
+namespace {
+
+// Where one load reports while it runs beside the others.
+class LoadErrors : public ErrorReport {
+ public:
+  void SetNomer(std::int32_t nomer) override {
+    nomer_ = nomer;
+    reported_ = true;
+  }
+  std::int32_t Nomer() const override { return nomer_; }
+  bool Reported() const { return reported_; }
+
+ private:
+  std::int32_t nomer_ = 0;
+  bool reported_ = false;
+};
+
+struct BaseLoad {
+  LoadErrors errors;
+  std::unique_ptr<MakeCrypto> crypto;
+  std::unique_ptr<Dictionary> dictionary;
+  bool loaded = false;
+  std::exception_ptr failure;
+};
+
+}  // namespace
+
 void LoadBases(AppState& app, const std::filesystem::path& folder,
                const std::vector<std::string>& names) {
   if (!app.AppCrypto) app.AppCrypto = std::make_unique<MakeCrypto>(AppError);
-  for (const std::string& name : names) {
+  // Deciphering each base's index is most of the start: the bases load side by side, each with
+  // its own cipher and message object, so no load sees another's message.
+  std::vector<BaseLoad> loads(names.size());
+  std::atomic<std::size_t> next{0};
+  const auto work = [&] {
+    for (std::size_t i = next++; i < loads.size(); i = next++) {
+      BaseLoad& load = loads[i];
+      try {
+        load.crypto = std::make_unique<MakeCrypto>(load.errors);
+        load.dictionary =
+            std::make_unique<Dictionary>(*load.crypto, load.errors, folder, &SystemCaseMap);
+        load.loaded = load.dictionary->Initialize(names[i]);
+      } catch (...) {
+        load.failure = std::current_exception();
+      }
+    }
+  };
+  const std::size_t threads =
+      std::min<std::size_t>(names.size(), std::max(1U, std::thread::hardware_concurrency()));
+  std::vector<std::thread> helpers;
+  for (std::size_t t = 1; t < threads; ++t) helpers.emplace_back(work);
+  work();
+  for (std::thread& helper : helpers) helper.join();
+
+  // Then in name order, as if one had loaded after the other: the first bases that load, up to
+  // the limit, and the program's message as the last load tried left it.
+  for (BaseLoad& load : loads) {
     if (app.Dictionaries.size() == kMaxBaseFiles) break;
-    auto dictionary =
-        std::make_unique<Dictionary>(*app.AppCrypto, AppError, folder, &SystemCaseMap);
-    if (dictionary->Initialize(name)) app.Dictionaries.push_back(std::move(dictionary));
+    if (load.failure) std::rethrow_exception(load.failure);
+    if (load.errors.Reported()) AppError.SetNomer(load.errors.Nomer());
+    if (!load.loaded) continue;
+    load.dictionary->ReportTo(*app.AppCrypto, AppError);
+    app.Dictionaries.push_back(std::move(load.dictionary));
   }
 }
 

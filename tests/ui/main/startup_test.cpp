@@ -21,6 +21,7 @@
 #include <tuple>
 #include <vector>
 
+#include "app/error_class.h"
 #include "app/hand_off.h"
 #include "app/language.h"
 #include "app/registry.h"
@@ -406,6 +407,26 @@ class StartupTest : public QObject {
       for (const auto& dictionary : app.Dictionaries) loaded.push_back(dictionary->DicName());
       const auto first = listed.begin() + 21;
       QCOMPARE(loaded, std::vector<std::string>(first, first + std::min<std::size_t>(good, 21)));
+    }
+  }
+
+  // The bases load side by side, yet each loaded base reports into the program's message object
+  // afterwards, and that object holds what the last load tried left, as one after the other.
+  void parallelLoadsReportAsOneAfterTheOther() {
+    test::TempFolder folder;
+    WriteFile(folder / "bad.vkb", "damaged");
+    QVERIFY(test::WriteBase(folder / "good.vkb", test::EnglishBulgarianSample()));
+    for (const bool goodLast : {false, true}) {
+      AppState app;
+      AppError.Clear();
+      LoadBases(app, folder.Path(),
+                goodLast ? std::vector<std::string>{"bad.vkb", "good.vkb"}
+                         : std::vector<std::string>{"good.vkb", "bad.vkb"});
+      QCOMPARE(app.Dictionaries.size(), std::size_t{1});
+      QCOMPARE(AppError.Nomer(), goodLast ? 0 : 1);
+      QVERIFY(!app.Dictionaries[0]->Translate("no such word"));
+      QCOMPARE(AppError.Nomer(), 5);
+      QVERIFY(app.Dictionaries[0]->Translate("house"));
     }
   }
 
