@@ -284,12 +284,14 @@ struct BaseLoad {
 
 }  // namespace
 
-void LoadBases(AppState& app, const std::filesystem::path& folder,
-               const std::vector<std::string>& names) {
-  if (!app.AppCrypto) app.AppCrypto = std::make_unique<MakeCrypto>(AppError);
-  // Deciphering each base's index is most of the start: the bases load side by side, each with
-  // its own cipher and message object, so no load sees another's message.
-  std::vector<BaseLoad> loads(names.size());
+namespace {
+
+// Deciphering each base's index is most of the start: the bases load side by side, each with its
+// own cipher and message object, so no load sees another's message.
+std::vector<BaseLoad> LoadSideBySide(const std::filesystem::path& folder,
+                                     const std::vector<std::string>& names, std::size_t first,
+                                     std::size_t count) {
+  std::vector<BaseLoad> loads(count);
   std::atomic<std::size_t> next{0};
   const auto work = [&] {
     for (std::size_t i = next++; i < loads.size(); i = next++) {
@@ -298,28 +300,43 @@ void LoadBases(AppState& app, const std::filesystem::path& folder,
         load.crypto = std::make_unique<MakeCrypto>(load.errors);
         load.dictionary =
             std::make_unique<Dictionary>(*load.crypto, load.errors, folder, &SystemCaseMap);
-        load.loaded = load.dictionary->Initialize(names[i]);
+        load.loaded = load.dictionary->Initialize(names[first + i]);
       } catch (...) {
         load.failure = std::current_exception();
       }
     }
   };
   const std::size_t threads =
-      std::min<std::size_t>(names.size(), std::max(1U, std::thread::hardware_concurrency()));
+      std::min<std::size_t>(count, std::max(1U, std::thread::hardware_concurrency()));
   std::vector<std::thread> helpers;
   for (std::size_t t = 1; t < threads; ++t) helpers.emplace_back(work);
   work();
   for (std::thread& helper : helpers) helper.join();
+  return loads;
+}
 
-  // Then in name order, as if one had loaded after the other: the first bases that load, up to
-  // the limit, and the program's message as the last load tried left it.
-  for (BaseLoad& load : loads) {
-    if (app.Dictionaries.size() == kMaxBaseFiles) break;
-    if (load.failure) std::rethrow_exception(load.failure);
-    if (load.errors.Reported()) AppError.SetNomer(load.errors.Nomer());
-    if (!load.loaded) continue;
-    load.dictionary->ReportTo(*app.AppCrypto, AppError);
-    app.Dictionaries.push_back(std::move(load.dictionary));
+}  // namespace
+
+void LoadBases(AppState& app, const std::filesystem::path& folder,
+               const std::vector<std::string>& names) {
+  if (!app.AppCrypto) app.AppCrypto = std::make_unique<MakeCrypto>(AppError);
+  // A round loads only as many as places are left, so a folder of many files never holds more
+  // than the limit's indexes at once.
+  std::size_t first = 0;
+  while (first < names.size() && app.Dictionaries.size() < kMaxBaseFiles) {
+    const std::size_t count =
+        std::min(names.size() - first, kMaxBaseFiles - app.Dictionaries.size());
+    std::vector<BaseLoad> loads = LoadSideBySide(folder, names, first, count);
+    first += count;
+    // Then in name order, as if one had loaded after the other: the program's message is what
+    // the last load tried left.
+    for (BaseLoad& load : loads) {
+      if (load.failure) std::rethrow_exception(load.failure);
+      if (load.errors.Reported()) AppError.SetNomer(load.errors.Nomer());
+      if (!load.loaded) continue;
+      load.dictionary->ReportTo(*app.AppCrypto, AppError);
+      app.Dictionaries.push_back(std::move(load.dictionary));
+    }
   }
 }
 
