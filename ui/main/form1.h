@@ -62,6 +62,8 @@ class Form1 : public FramelessWindow, public WordListHost {
   void ShowTranslation(const std::string& word, const std::string& translation,
                        std::int32_t position, int wordCharset, int translationCharset,
                        int dictionaryIndex);
+  // ShowTranslation of the working base's current result.
+  void ShowResult(const Dictionary& dictionary);
   // Adds the tray icon.
   void SysTray();
   // Runs Timer1 exactly while ClipboardTranslate is on, Timer2 while SelectionTranslate is.

@@ -51,12 +51,7 @@ void Form1::BtnPrevod_Click() {
     SelectWordBoxText();
     return;
   }
-  const std::string duma = dictionary.Duma();
-  const std::string prevod = dictionary.Prevod();
-  const std::int32_t predniDumi = dictionary.PredniDumi();
-  const int dumaCharset = dictionary.DumaCHSet();
-  const int prevodCharset = dictionary.PrevodCHSet();
-  ShowTranslation(duma, prevod, predniDumi, dumaCharset, prevodCharset, WorkDic());
+  ShowResult(dictionary);
   SelectWordBoxText();
 }
 
@@ -66,6 +61,14 @@ void Form1::SelectWordBoxText() {
   // An on-screen key replaces it too, while the focus is elsewhere.
   savedSelStart_ = 0;
   savedSelLength_ = static_cast<int>(edit->text().size());
+}
+
+void Form1::ShowResult(const Dictionary& dictionary) {
+  // Copies: showing reads the neighbour list through the same dictionary.
+  const std::string duma = dictionary.Duma();
+  const std::string prevod = dictionary.Prevod();
+  ShowTranslation(duma, prevod, dictionary.PredniDumi(), dictionary.DumaCHSet(),
+                  dictionary.PrevodCHSet(), WorkDic());
 }
 
 void Form1::ShowTranslation(const std::string& word, const std::string& translation,

@@ -67,12 +67,7 @@ void Form1::TranslateForeign(const QString& text, QString& last) {
   if (DictionaryCount() == 0) return;
   Dictionary& dictionary = WorkingDictionary();
   if (dictionary.Translate(EncodeWord(text, dictionary.Charset1(), dictionary.Charset2()))) {
-    const std::string duma = dictionary.Duma();
-    const std::string prevod = dictionary.Prevod();
-    const std::int32_t predniDumi = dictionary.PredniDumi();
-    const int dumaCharset = dictionary.DumaCHSet();
-    const int prevodCharset = dictionary.PrevodCHSet();
-    ShowTranslation(duma, prevod, predniDumi, dumaCharset, prevodCharset, WorkDic());
+    ShowResult(dictionary);
     BringToFront();
     return;
   }
