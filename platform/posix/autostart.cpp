@@ -10,6 +10,7 @@
 
 #include "platform/posix/desktop_entry.h"
 #include "platform/posix/user_folders.h"
+#include "platform/posix/write_all.h"
 
 namespace vokabi::platform {
 
@@ -19,16 +20,6 @@ namespace {
 std::filesystem::path IconFile() {
   const std::filesystem::path data = DataFolder();
   return data.empty() ? data : data / "icons" / "hicolor" / "64x64" / "apps" / "vokabi.png";
-}
-
-bool WriteAll(int fd, std::string_view text) {
-  while (!text.empty()) {
-    const ssize_t put = write(fd, text.data(), text.size());
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) return false;
-    text.remove_prefix(static_cast<std::size_t>(put));
-  }
-  return true;
 }
 
 // A desktop reading the folder sees the old file or the whole new one, never a part.

@@ -1,14 +1,11 @@
-#include "platform/case_map.h"
-
 #include <locale.h>
 #include <wctype.h>
 
-#include <map>
-#include <mutex>
 #include <string>
 #include <string_view>
 
 #include "platform/codepage.h"
+#include "platform/system_cases.h"
 
 namespace vokabi::platform {
 
@@ -65,20 +62,11 @@ unsigned char OtherCase(int charset, unsigned char byte, long point,
   return static_cast<unsigned char>(encoded.bytes[0]);
 }
 
-// ASCII letters change case by the plain rule whatever the system thinks.
-CaseTable Ascii() {
-  CaseTable table;
-  for (int c = 0; c < 256; ++c) {
-    table.upper[c] = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c);
-    table.lower[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-  }
-  return table;
-}
+}  // namespace
 
-CaseTable Build(int charset) {
-  CaseTable map = Ascii();
+void FillSystemCases(int charset, CaseTable& map) {
   const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
-  if (locale == locale_t{}) return map;
+  if (locale == locale_t{}) return;
   for (int c = 0x80; c < 0x100; ++c) {
     const auto byte = static_cast<unsigned char>(c);
     const char single = static_cast<char>(c);
@@ -89,19 +77,6 @@ CaseTable Build(int charset) {
     map.lower[c] = OtherCase(charset, byte, point, towlower_l, locale);
   }
   freelocale(locale);
-  return map;
-}
-
-}  // namespace
-
-CaseTable CaseTableForCharset(int charset) {
-  static std::mutex guard;
-  static std::map<int, CaseTable> built;
-  const int codePage = CodePageForCharset(charset);
-  const std::lock_guard lock(guard);
-  auto found = built.find(codePage);
-  if (found == built.end()) found = built.emplace(codePage, Build(charset)).first;
-  return found->second;
 }
 
 }  // namespace vokabi::platform

@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "platform/posix/iconv_converter.h"
+#include "platform/posix/write_all.h"
 
 namespace vokabi::platform::hive {
 
@@ -398,14 +399,7 @@ bool WriteWhole(const std::filesystem::path& file, std::string_view text) {
   unlink(file.c_str());
   const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) return false;
-  bool ok = true;
-  while (ok && !text.empty()) {
-    const ssize_t put = write(fd, text.data(), text.size());
-    if (put < 0 && errno == EINTR) continue;
-    ok = put > 0;
-    if (ok) text.remove_prefix(static_cast<std::size_t>(put));
-  }
-  ok = ok && fsync(fd) == 0;
+  const bool ok = WriteAll(fd, text) && fsync(fd) == 0;
   return close(fd) == 0 && ok;
 }
 

@@ -1,11 +1,7 @@
-#include "platform/case_map.h"
-
 #include <windows.h>
 
-#include <map>
-#include <mutex>
-
 #include "platform/codepage.h"
+#include "platform/system_cases.h"
 
 namespace vokabi::platform {
 
@@ -32,32 +28,15 @@ unsigned char OtherCase(UINT codePage, unsigned char byte, DWORD change) {
   return static_cast<unsigned char>(other);
 }
 
-CaseTable Build(int codePage) {
-  // ASCII letters change case by the plain rule whatever the system thinks.
-  CaseTable table;
-  for (int c = 0; c < 0x80; ++c) {
-    table.upper[c] = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c);
-    table.lower[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-  }
-  const auto page = static_cast<UINT>(codePage);
+}  // namespace
+
+void FillSystemCases(int charset, CaseTable& table) {
+  const auto page = static_cast<UINT>(CodePageForCharset(charset));
   for (int c = 0x80; c < 0x100; ++c) {
     const auto byte = static_cast<unsigned char>(c);
     table.upper[c] = OtherCase(page, byte, LCMAP_UPPERCASE);
     table.lower[c] = OtherCase(page, byte, LCMAP_LOWERCASE);
   }
-  return table;
-}
-
-}  // namespace
-
-CaseTable CaseTableForCharset(int charset) {
-  static std::mutex guard;
-  static std::map<int, CaseTable> built;
-  const int codePage = CodePageForCharset(charset);
-  const std::lock_guard lock(guard);
-  auto found = built.find(codePage);
-  if (found == built.end()) found = built.emplace(codePage, Build(codePage)).first;
-  return found->second;
 }
 
 }  // namespace vokabi::platform
