@@ -495,6 +495,28 @@ std::string Dictionary::Load5Etikets(std::int32_t startPoz) {
   return list;
 }
 
+std::vector<std::string_view> Dictionary::Headwords(int side) {
+  std::vector<std::string_view> words;
+  if (!loaded_) return words;
+  if (partial_) {
+    const std::size_t size = partial_->Size();
+    for (std::size_t offset = 0; offset < size;) {
+      const auto entry = partial_->EntryAt(offset);
+      if (!entry) {
+        needsWhole_ = true;
+        return {};
+      }
+      if (SectionAt(offset) == side) words.push_back(entry->headword);
+      offset = entry->end;
+    }
+    return words;
+  }
+  for (std::size_t i = 0; i < index_.EntryCount(); ++i) {
+    if (index_.SectionOf(i) == side) words.push_back(index_.Headword(i));
+  }
+  return words;
+}
+
 std::vector<int> Dictionary::NeighbourCharsets(std::int32_t startPoz) {
   std::vector<int> charsets;
   if (loaded_ && partial_) {

@@ -82,9 +82,17 @@ class Dictionary {
   // Memory held for lookups beside the index text.
   std::size_t LookupBytes() const { return index_.LookupBytes(); }
 
+  // The side (1 or 2) Translate looks for a typed word on first.
+  int GuessSide(std::string_view word) const;
+  // The case rules the searches of a side fold with.
+  const CaseMap& CaseRules(int side) const { return side == 2 ? case2_ : case1_; }
+  // Every headword of a side in the order of the base, valid until the next load. An on-demand
+  // load deciphers the whole index for it; where the text is not whole entries the list is empty
+  // and NeedsWholeIndex() tells.
+  std::vector<std::string_view> Headwords(int side);
+
  private:
   bool Load();
-  int GuessSide(std::string_view word) const;
   std::int32_t LetterStart(unsigned char first, int side) const;
   // Reads and deciphers the body of an entry; false when the body cannot be read.
   bool ReadTranslation(std::int32_t position, std::string_view locator, int side,

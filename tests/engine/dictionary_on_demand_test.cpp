@@ -87,6 +87,19 @@ class OnDemandTest : public HandMadeBaseTest {
       EXPECT_EQ(part.errors.Nomer(), whole.errors.Nomer()) << what;
       EXPECT_EQ(part.dic.NeighbourCharsets(pos), whole.dic.NeighbourCharsets(pos)) << what;
     }
+    // Each side's headwords, in the order of the base, none lost at the split.
+    Reader whole(dir, name, IndexLoad::kWhole);
+    Reader part(dir, name, IndexLoad::kOnDemand);
+    std::vector<std::string_view> all;
+    for (const int side : {1, 2}) {
+      const std::vector<std::string_view> words = whole.dic.Headwords(side);
+      EXPECT_EQ(part.dic.Headwords(side), words) << name << " side " << side;
+      all.insert(all.end(), words.begin(), words.end());
+    }
+    std::size_t entries = 0;
+    const std::string& text = dictionary.BazaDumi();
+    for (std::size_t pos = 0; pos < text.size(); pos = text.find('$', pos + 1) + 7) ++entries;
+    EXPECT_EQ(all.size(), entries) << name;
   }
 };
 TEST_F(OnDemandTest, TheSampleBaseAnswersAsTheWholeIndexDoes) {
@@ -144,6 +157,10 @@ TEST_F(OnDemandTest, ABrokenIndexAsksForTheWholeIndexWhereASearchMeetsIt) {
   EXPECT_TRUE(part.dic.NeedsWholeIndex());
   EXPECT_EQ(part.errors.Nomer(), 2);
   EXPECT_EQ(part.dic.Duma(), "apple");
+
+  Reader listing(folder.Path(), "broken.vkb", IndexLoad::kOnDemand);
+  EXPECT_TRUE(listing.dic.Headwords(1).empty());
+  EXPECT_TRUE(listing.dic.NeedsWholeIndex());
 }
 
 TEST_F(OnDemandTest, AWrongKeyFailsAtLoadAsTheWholeIndexDoes) {
