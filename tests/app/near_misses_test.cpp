@@ -31,17 +31,16 @@ TEST(NearMisses, EachEditKindAtOneAndTwo) {
 }
 
 TEST(NearMisses, ReachGrowsAfterFourLetters) {
-  EXPECT_EQ(NearMissReach(4), 1);
-  EXPECT_EQ(NearMissReach(5), 2);
   const Words list = {"cat", "card", "cord", "carts", "cards"};
   EXPECT_EQ(Suggest("cart", list), (Words{"card", "carts", "cat"}));
   EXPECT_EQ(Suggest("carts", list), (Words{"carts", "cards", "card", "cat"}));
 }
 
 TEST(NearMisses, FoldsCaseByTheCodePage) {
-  // cp1252 É and é; cp1251 КЪШТА typed for къща, and къшта typed for Къща.
+  // ÉCOLE in cp1252 for école.
   EXPECT_EQ(Suggest("\xC9\x43OLE", {"\xE9\x63ole", "ecole"}), (Words{"\xE9\x63ole", "ecole"}));
-  // Both spellings of къща fold alike and come as stored; къщи is three edits away.
+  // КЪШТА and къшта in cp1251: къща and Къща fold alike and come as stored; къщи is three
+  // edits away.
   const Words kashta = {"\xEA\xFA\xF9\xE0", "\xCA\xFA\xF9\xE0", "\xEA\xFA\xF9\xE8"};
   const Words found = {"\xCA\xFA\xF9\xE0", "\xEA\xFA\xF9\xE0"};
   EXPECT_EQ(Suggest("\xCA\xDA\xD8\xD2\xC0", kashta, 204), found);
