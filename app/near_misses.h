@@ -14,8 +14,9 @@ int NearMissReach(std::size_t letters);
 
 // Up to `limit` distinct headwords within NearMissReach(typed.size()) edits of the typed word
 // (insert, delete, substitute, swap of two neighbours: the optimal-string-alignment distance),
-// comparing bytes folded with caseRules.lower; closest first, then in alphabetical order of the
-// folded bytes (ties by the bytes as stored). Views point into `headwords`' strings.
+// comparing bytes folded with caseRules.lower; closest first, then the longest shared beginning,
+// then in alphabetical order of the folded bytes (ties by the bytes as stored). Views point into
+// `headwords`' strings.
 std::vector<std::string_view> NearMisses(std::string_view typed,
                                          const std::vector<std::string_view>& headwords,
                                          const CaseMap& caseRules, std::size_t limit = 9);

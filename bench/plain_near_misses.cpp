@@ -39,17 +39,18 @@ std::vector<std::string_view> PlainNearMisses(std::string_view typed,
   if (typed.empty()) return {};
   const std::string folded = Fold(typed, caseRules);
   const int reach = NearMissReach(typed.size());
-  std::vector<std::tuple<int, std::string, std::string_view>> found;
+  std::vector<std::tuple<int, std::ptrdiff_t, std::string, std::string_view>> found;
   for (const std::string_view headword : headwords) {
     std::string key = Fold(headword, caseRules);
     const int d = Distance(folded, key);
-    if (d <= reach) found.emplace_back(d, std::move(key), headword);
+    const auto shared = std::mismatch(folded.begin(), folded.end(), key.begin(), key.end()).first;
+    if (d <= reach) found.emplace_back(d, folded.begin() - shared, std::move(key), headword);
   }
   std::sort(found.begin(), found.end());
   found.erase(std::unique(found.begin(), found.end()), found.end());
   std::vector<std::string_view> nearest;
   for (std::size_t i = 0; i < found.size() && i < limit; ++i) {
-    nearest.push_back(std::get<2>(found[i]));
+    nearest.push_back(std::get<3>(found[i]));
   }
   return nearest;
 }

@@ -23,16 +23,17 @@ Words Suggest(std::string_view typed, const Words& list, int charset = 0, std::s
 TEST(NearMisses, EachEditKindAtOneAndTwo) {
   const Words list = {"gardens", "garen",  "warden", "gadren", "xgardenx",
                       "gard",    "harken", "agrdne", "gaxxxn", "gdrane"};
-  // One edit: insert, delete, substitute, swap; two: twice each; three (last two) never.
-  EXPECT_EQ(Suggest("garden", list), (Words{"gadren", "gardens", "garen", "warden", "agrdne",
-                                            "gard", "harken", "xgardenx"}));
+  // One edit: insert, delete, substitute, swap; two: twice each; three (last two) never. Among
+  // equals the longer shared beginning comes first.
+  EXPECT_EQ(Suggest("garden", list), (Words{"gardens", "garen", "gadren", "warden", "gard",
+                                            "agrdne", "harken", "xgardenx"}));
   // A swap is one edit even within the reach of a short word.
   EXPECT_EQ(Suggest("teh", {"the", "ten", "het"}), (Words{"ten", "the"}));
 }
 
 TEST(NearMisses, ReachGrowsAfterFourLetters) {
   const Words list = {"cat", "card", "cord", "carts", "cards"};
-  EXPECT_EQ(Suggest("cart", list), (Words{"card", "carts", "cat"}));
+  EXPECT_EQ(Suggest("cart", list), (Words{"carts", "card", "cat"}));
   EXPECT_EQ(Suggest("carts", list), (Words{"carts", "cards", "card", "cat"}));
 }
 
@@ -48,9 +49,10 @@ TEST(NearMisses, FoldsCaseByTheCodePage) {
 }
 
 TEST(NearMisses, OrderLimitAndDuplicates) {
-  // Closest first, then by folded bytes, high bytes after z; as stored when they fold alike.
+  // Closest first, then the longer shared beginning, then by folded bytes, high bytes after z;
+  // as stored when they fold alike.
   EXPECT_EQ(Suggest("cat", {"c\xE4t", "Bat", "czt", "bat", "cart", "at", "cat", "dog"}),
-            (Words{"cat", "at", "Bat", "bat", "cart", "czt", "c\xE4t"}));
+            (Words{"cat", "cart", "czt", "c\xE4t", "at", "Bat", "bat"}));
   EXPECT_EQ(Suggest("cat", {"cat", "cut", "cat", "cat"}), (Words{"cat", "cut"}));
 
   Words many;
@@ -114,15 +116,19 @@ TEST(NearMisses, SameAsTheFullTableOnRandomWords) {
     }
     if (typed.empty()) continue;
 
-    std::vector<std::tuple<int, std::string, std::string>> expected;
+    std::vector<std::tuple<int, int, std::string, std::string>> expected;
     for (const auto& w : list) {
-      const int d = FullDistance(fold(typed), fold(w));
-      if (d <= NearMissReach(typed.size())) expected.emplace_back(d, fold(w), w);
+      const std::string a = fold(typed), b = fold(w);
+      const int d = FullDistance(a, b);
+      int shared = 0;
+      while (shared < static_cast<int>(std::min(a.size(), b.size())) && a[shared] == b[shared])
+        ++shared;
+      if (d <= NearMissReach(typed.size())) expected.emplace_back(d, -shared, b, w);
     }
     std::sort(expected.begin(), expected.end());
     expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
     Words want;
-    for (const auto& e : expected) want.push_back(std::get<2>(e));
+    for (const auto& e : expected) want.push_back(std::get<3>(e));
     EXPECT_EQ(Suggest(typed, list, 204, list.size()), want) << typed;
   }
 }
