@@ -29,7 +29,15 @@ bool IsNonLetter(unsigned char c) {
   return c < 65 || (c >= 91 && c <= 96) || (c >= 123 && c <= 155);
 }
 
-// The word without non-letters at its ends.
+// Reads length bytes at offset; false when the file cannot be opened or does not hold them.
+bool ReadAt(const std::filesystem::path& path, std::uint64_t offset, std::size_t length,
+            std::string* bytes) {
+  const std::optional<BaseFile> file = BaseFile::Open(path);
+  return file && file->ReadAt(offset, length, bytes);
+}
+
+}  // namespace
+
 std::string TrimNonLetters(std::string_view word) {
   while (!word.empty() && IsNonLetter(static_cast<unsigned char>(word.back()))) {
     word.remove_suffix(1);
@@ -39,15 +47,6 @@ std::string TrimNonLetters(std::string_view word) {
   }
   return std::string(word);
 }
-
-// Reads length bytes at offset; false when the file cannot be opened or does not hold them.
-bool ReadAt(const std::filesystem::path& path, std::uint64_t offset, std::size_t length,
-            std::string* bytes) {
-  const std::optional<BaseFile> file = BaseFile::Open(path);
-  return file && file->ReadAt(offset, length, bytes);
-}
-
-}  // namespace
 
 Dictionary::Dictionary(MakeCrypto& crypto, ErrorReport& errors, std::filesystem::path appFolder,
                        CaseMapProvider caseMaps)

@@ -23,6 +23,10 @@ namespace vokabi {
 // words; or only what each lookup walks through, for one lookup in a short-lived process.
 enum class IndexLoad { kWhole, kOnDemand };
 
+// The word without non-letters at its ends: what Translate looks for when the word as typed is
+// not there.
+std::string TrimNonLetters(std::string_view word);
+
 // One loaded dictionary base with its current result and its history. Texts are single-byte in
 // the character set that DumaCHSet / PrevodCHSet (or HistCharset1/2) name. Failures leave their
 // message number in the ErrorReport given at construction.

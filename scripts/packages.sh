@@ -15,7 +15,13 @@ ensure_packages() {
 # What building the program, its tools, tests and benchmarks needs. Liberation Sans is the face
 # fontconfig puts in place of the captions' Arial, with the same metrics.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config nettle-dev zlib1g-dev libicu-dev nlohmann-json3-dev
-  libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2)
+  libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2
+  libhunspell-dev)
+
+# The Hunspell dictionaries that give the base forms of inflected words in the bases' seven
+# languages; the program does without any that is missing.
+SPELLING_PACKAGES=(hunspell-bg hunspell-en-us hunspell-de-de hunspell-fr hunspell-es hunspell-it
+  hunspell-ru)
 
 # What the paired benchmarks compare vkb with: dictd and its client, and sdcv with the same
 # FreeDict data converted to its format by pyglossary.

@@ -1,0 +1,172 @@
+#include "app/base_forms.h"
+
+#include <unicode/ucnv.h>
+
+#include <algorithm>
+#include <hunspell.hxx>
+#include <map>
+#include <optional>
+#include <string_view>
+#include <system_error>
+
+namespace vokabi {
+
+namespace {
+
+// Hunspell reads the whole dictionary into memory; the largest real ones are a few megabytes.
+constexpr std::uintmax_t kLargestFile = 64 * 1024 * 1024;
+// Hunspell gives up on longer words itself; no need to convert them back and forth.
+constexpr std::size_t kLongestWord = 100;
+
+// Dictionary names to try for a language, the usual one first; any other "xx_YY" follows.
+std::vector<std::string> PreferredNames(const std::string& language) {
+  static const std::map<std::string, std::string, std::less<>> kUsual = {
+      {"bg", "bg_BG"}, {"de", "de_DE"}, {"en", "en_US"}, {"es", "es_ES"},
+      {"fr", "fr_FR"}, {"it", "it_IT"}, {"ru", "ru_RU"}};
+  std::vector<std::string> names;
+  if (const auto usual = kUsual.find(language); usual != kUsual.end())
+    names.push_back(usual->second);
+  names.push_back(language);
+  return names;
+}
+
+bool UsableFile(const std::filesystem::path& path) {
+  std::error_code error;
+  // Not a FIFO or a device, which Hunspell would wait on or read for ever.
+  if (!std::filesystem::is_regular_file(path, error)) return false;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  return !error && size <= kLargestFile;
+}
+
+// The base name (without .aff) of the language's dictionary in the folder, if one is there.
+std::optional<std::filesystem::path> FindIn(const std::filesystem::path& folder,
+                                            const std::string& language) {
+  auto usable = [](const std::filesystem::path& base) {
+    return UsableFile(base.string() + ".aff") && UsableFile(base.string() + ".dic");
+  };
+  for (const std::string& name : PreferredNames(language)) {
+    if (usable(folder / name)) return folder / name;
+  }
+  std::error_code error;
+  std::vector<std::filesystem::path> others;
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+       it.increment(error)) {
+    const std::filesystem::path& path = it->path();
+    const std::string stem = path.stem().string();
+    if (path.extension() == ".aff" && stem.size() > 3 && stem.compare(0, 3, language + "_") == 0)
+      others.push_back(path.parent_path() / stem);
+  }
+  std::sort(others.begin(), others.end());
+  for (const auto& base : others) {
+    if (usable(base)) return base;
+  }
+  return std::nullopt;
+}
+
+// Converts between UTF-8 and a dictionary's own encoding; an empty result when it cannot.
+std::string Convert(const char* to, const char* from, std::string_view text) {
+  UErrorCode status = U_ZERO_ERROR;
+  std::string out(text.size() * 4 + 4, '\0');
+  const int32_t length = ucnv_convert(to, from, out.data(), static_cast<int32_t>(out.size()),
+                                      text.data(), static_cast<int32_t>(text.size()), &status);
+  if (U_FAILURE(status) || length < 0) return {};
+  out.resize(static_cast<std::size_t>(length));
+  return out;
+}
+
+bool IsUtf8(std::string encoding) {
+  std::transform(encoding.begin(), encoding.end(), encoding.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return encoding == "UTF-8" || encoding == "UTF8";
+}
+
+// The "st:" fields of Hunspell's analyses.
+std::vector<std::string> AnalysedStems(const std::vector<std::string>& analyses) {
+  std::vector<std::string> stems;
+  for (const std::string& analysis : analyses) {
+    for (std::size_t at = analysis.find("st:"); at != std::string::npos;
+         at = analysis.find("st:", at + 3)) {
+      if (at > 0 && analysis[at - 1] != ' ' && analysis[at - 1] != '\t') continue;
+      const std::size_t end = analysis.find_first_of(" \t", at + 3);
+      stems.push_back(analysis.substr(at + 3, end == std::string::npos ? end : end - at - 3));
+    }
+  }
+  return stems;
+}
+
+}  // namespace
+
+class BaseForms::Speller {
+ public:
+  explicit Speller(const std::filesystem::path& base)
+      : hunspell_((base.string() + ".aff").c_str(), (base.string() + ".dic").c_str()),
+        utf8_(IsUtf8(hunspell_.get_dict_encoding())),
+        encoding_(hunspell_.get_dict_encoding()) {}
+
+  std::vector<std::string> Of(const std::string& utf8Word) {
+    const std::string word = utf8_ ? utf8Word : Convert(encoding_.c_str(), "UTF-8", utf8Word);
+    if (word.empty()) return {};
+    std::vector<std::string> forms = hunspell_.stem(word);
+    const std::vector<std::string> analysed = AnalysedStems(hunspell_.analyze(word));
+    forms.insert(forms.end(), analysed.begin(), analysed.end());
+    std::vector<std::string> result;
+    for (const std::string& form : forms) {
+      std::string text = utf8_ ? form : Convert("UTF-8", encoding_.c_str(), form);
+      if (text.empty() || text == utf8Word) continue;
+      if (std::find(result.begin(), result.end(), text) == result.end())
+        result.push_back(std::move(text));
+    }
+    return result;
+  }
+
+ private:
+  Hunspell hunspell_;
+  bool utf8_;
+  std::string encoding_;
+};
+
+BaseForms::BaseForms(std::vector<std::filesystem::path> folders) : folders_(std::move(folders)) {}
+
+BaseForms::~BaseForms() = default;
+
+BaseForms::Speller* BaseForms::SpellerFor(const std::string& language) {
+  // It becomes part of file names; a base's identity may hold anything.
+  const bool code = language.size() == 2 && std::all_of(language.begin(), language.end(),
+                                                        [](char c) { return c >= 'a' && c <= 'z'; });
+  if (!code) return nullptr;
+  auto known = std::find_if(recent_.begin(), recent_.end(),
+                            [&language](const Entry& entry) { return entry.language == language; });
+  Entry entry = known != recent_.end() ? std::move(*known) : Entry{language, nullptr, false};
+  if (known != recent_.end()) recent_.erase(known);
+  if (!entry.searched) {
+    entry.searched = true;
+    for (const auto& folder : folders_) {
+      if (const auto base = FindIn(folder, language)) {
+        entry.speller = std::make_unique<Speller>(*base);
+        break;
+      }
+    }
+  }
+  recent_.push_back(std::move(entry));
+  // The least recently used dictionary beyond the limit is read again when next needed.
+  std::size_t loaded = 0;
+  for (auto it = recent_.rbegin(); it != recent_.rend(); ++it) {
+    if (it->speller && ++loaded > kLoaded) {
+      it->speller.reset();
+      it->searched = false;
+    }
+  }
+  return recent_.back().speller.get();
+}
+
+bool BaseForms::Knows(const std::string& language) {
+  return SpellerFor(language) != nullptr;
+}
+
+std::vector<std::string> BaseForms::Of(const std::string& language, const std::string& utf8Word) {
+  if (utf8Word.empty() || utf8Word.size() > kLongestWord) return {};
+  Speller* speller = SpellerFor(language);
+  return speller ? speller->Of(utf8Word) : std::vector<std::string>{};
+}
+
+}  // namespace vokabi

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vokabi {
+
+// The base forms of inflected words ("houses" → "house", "къщата" → "къща"), from the Hunspell
+// dictionaries the system has. A language without one simply has no base forms.
+class BaseForms {
+ public:
+  // The folders are searched in order for a language's dictionary, when it is first needed.
+  explicit BaseForms(std::vector<std::filesystem::path> folders);
+  ~BaseForms();
+  BaseForms(const BaseForms&) = delete;
+  BaseForms& operator=(const BaseForms&) = delete;
+
+  // The word's stems, then the stems of its analyses, each once and in Hunspell's order, in
+  // UTF-8; the word itself is never among them. Language is a two-letter code ("en", "bg" …).
+  std::vector<std::string> Of(const std::string& language, const std::string& utf8Word);
+  // Whether a dictionary for the language is there (and loads it).
+  bool Knows(const std::string& language);
+  // Dictionaries kept loaded at most: both languages of two bases.
+  static constexpr std::size_t kLoaded = 4;
+
+ private:
+  class Speller;
+  Speller* SpellerFor(const std::string& language);
+
+  std::vector<std::filesystem::path> folders_;
+  // The languages asked for, the most recent last; the dictionaries of the kLoaded most recent
+  // stay in memory (each takes 5 to 20 MB), a null speller means none was found.
+  struct Entry {
+    std::string language;
+    std::unique_ptr<Speller> speller;
+    bool searched = false;
+  };
+  std::vector<Entry> recent_;
+};
+
+}  // namespace vokabi

@@ -1,0 +1,86 @@
+#include "app/lookup_help.h"
+
+#include <array>
+#include <utility>
+
+#include "app/near_misses.h"
+#include "platform/codepage.h"
+
+namespace vokabi {
+
+namespace {
+
+constexpr std::int32_t kNotFound = 5;
+// Hunspell gives one or two forms for nearly every word; a hostile affix file could give many.
+constexpr std::size_t kMostForms = 8;
+
+}  // namespace
+
+std::string SideLanguage(const std::string& baseId, int side) {
+  if (baseId.size() < 4 || (side != 1 && side != 2)) return {};
+  std::string code = baseId.substr(side == 1 ? 0 : 2, 2);
+  for (char& c : code) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  // Older Spanish bases say "sp".
+  if (code == "sp") return "es";
+  static constexpr std::array<const char*, 7> kKnown = {"bg", "de", "en", "es", "fr", "it", "ru"};
+  for (const char* known : kKnown) {
+    if (code == known) return code;
+  }
+  return {};
+}
+
+bool TranslateWithHelp(Dictionary& dictionary, ErrorReport& errors, BaseForms* forms,
+                       std::string_view word, bool suggest, LookupHelp* help) {
+  *help = LookupHelp{};
+  if (dictionary.Translate(word)) return true;
+  // Anything but a plain miss (no word, a damaged base, a part of the index still to read) is
+  // answered as Translate answered it.
+  if (errors.Nomer() != kNotFound || dictionary.NeedsWholeIndex()) return false;
+
+  std::string missed = TrimNonLetters(word);
+  if (missed.empty()) return false;
+  const int side = dictionary.GuessSide(missed);
+  const int charset = side == 1 ? dictionary.Charset1() : dictionary.Charset2();
+  // Where both sides write alike, the search goes round both; so do the forms and suggestions.
+  std::vector<int> sides{side};
+  if (dictionary.Charset1() == dictionary.Charset2()) sides.push_back(3 - side);
+
+  if (forms != nullptr) {
+    const std::string utf8 = platform::DecodeCharset(charset, missed).utf8;
+    for (const int s : sides) {
+      const std::string language = SideLanguage(dictionary.ID(), s);
+      if (language.empty()) continue;
+      std::vector<std::string> found = forms->Of(language, utf8);
+      if (found.size() > kMostForms) found.resize(kMostForms);
+      for (const std::string& form : found) {
+        const platform::Encoded bytes = platform::EncodeCharset(charset, form);
+        if (bytes.unfit > 0 || bytes.bytes.empty()) continue;
+        if (dictionary.Translate(bytes.bytes)) {
+          help->missed = std::move(missed);
+          help->missedCharset = charset;
+          help->baseForm = true;
+          return true;
+        }
+        if (dictionary.NeedsWholeIndex()) return false;
+      }
+    }
+    errors.SetNomer(kNotFound);
+  }
+
+  if (suggest) {
+    std::vector<std::string_view> headwords;
+    for (const int s : sides) {
+      const std::vector<std::string_view> words = dictionary.Headwords(s);
+      if (dictionary.NeedsWholeIndex()) return false;
+      headwords.insert(headwords.end(), words.begin(), words.end());
+    }
+    for (const std::string_view near : NearMisses(missed, headwords, dictionary.CaseRules(side)))
+      help->suggestions.emplace_back(near);
+    help->suggestionCharset = charset;
+  }
+  help->missed = std::move(missed);
+  help->missedCharset = charset;
+  return false;
+}
+
+}  // namespace vokabi

@@ -1,0 +1,159 @@
+// Base forms from Hunspell dictionaries made by the tests, and the lookups that use them.
+#include "app/lookup_help.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/base_forms.h"
+#include "app/error_class.h"
+#include "app/system_case_map.h"
+#include "platform/codepage.h"
+#include "tests/support/base_files.h"
+#include "tests/support/sample_base.h"
+#include "tests/support/temp_folder.h"
+
+namespace vokabi::test {
+namespace {
+
+using Words = std::vector<std::string>;
+
+// A Hunspell dictionary of a few words in the folder: an affix file with one suffix rule per
+// flag, and the word list. Texts are bytes in the dictionary's own encoding.
+void WriteSpeller(const std::filesystem::path& folder, const std::string& name,
+                  const std::string& aff, const Words& words) {
+  std::ofstream(folder / (name + ".aff"), std::ios::binary) << aff;
+  std::ofstream dic(folder / (name + ".dic"), std::ios::binary);
+  dic << words.size() << '\n';
+  for (const std::string& word : words) dic << word << '\n';
+}
+
+const char* const kPlural = "SET UTF-8\nSFX S Y 1\nSFX S 0 s .\n";
+
+TEST(BaseFormsTest, StemsInTheDictionarysEncodingAndOrder) {
+  TempFolder folder;
+  WriteSpeller(folder.Path(), "en_US", kPlural, {"cat/S", "house/S", "houses"});
+  // Latin-1 on disk, UTF-8 in and out.
+  WriteSpeller(folder.Path(), "fr_FR", "SET ISO8859-1\nSFX S Y 1\nSFX S 0 s .\n", {"caf\xe9/S"});
+  BaseForms forms({folder.Path()});
+  EXPECT_EQ(forms.Of("en", "cats"), Words{"cat"});
+  EXPECT_EQ(forms.Of("en", "cat"), Words{});  // the word itself is no base form of it
+  EXPECT_EQ(forms.Of("en", "houses"), Words{"house"});
+  EXPECT_EQ(forms.Of("fr", "cafés"), Words{"café"});
+  EXPECT_EQ(forms.Of("en", ""), Words{});
+  EXPECT_EQ(forms.Of("en", std::string(5000, 's')), Words{});
+  // No dictionary, a name that is no language code: nothing, silently.
+  EXPECT_FALSE(forms.Knows("de"));
+  EXPECT_EQ(forms.Of("de", "Häuser"), Words{});
+  EXPECT_FALSE(forms.Knows("../en"));
+  EXPECT_FALSE(forms.Knows("EN"));
+}
+
+TEST(BaseFormsTest, FoldersInOrderAndNothingButOrdinaryFiles) {
+  TempFolder first, second;
+  WriteSpeller(first.Path(), "en", kPlural, {"dog/S"});
+  WriteSpeller(second.Path(), "en_US", kPlural, {"cat/S"});
+  EXPECT_EQ(BaseForms({first.Path(), second.Path()}).Of("en", "dogs"), Words{"dog"});
+  EXPECT_EQ(BaseForms({second.Path(), first.Path()}).Of("en", "dogs"), Words{});
+
+  // A FIFO in a dictionary's place would hold Hunspell for ever; the next folder serves.
+  TempFolder fifo;
+  WriteSpeller(fifo.Path(), "en_US", kPlural, {"cow/S"});
+  std::filesystem::remove(fifo / "en_US.dic");
+  ASSERT_EQ(mkfifo((fifo / "en_US.dic").c_str(), 0600), 0);
+  EXPECT_EQ(BaseForms({fifo.Path(), second.Path()}).Of("en", "cats"), Words{"cat"});
+}
+
+TEST(BaseFormsTest, KeepsOnlyTheMostRecentDictionariesLoaded) {
+  TempFolder folder;
+  const Words languages = {"bg", "de", "en", "es", "fr", "it"};
+  for (const std::string& language : languages)
+    WriteSpeller(folder.Path(), language, kPlural, {"x" + language + "/S"});
+  BaseForms forms({folder.Path()});
+  for (const std::string& language : languages) ASSERT_TRUE(forms.Knows(language));
+  for (const std::string& language : languages) {
+    std::filesystem::remove(folder / (language + ".aff"));
+    std::filesystem::remove(folder / (language + ".dic"));
+  }
+  // The last four stay in memory; the first two went and cannot be read again.
+  for (std::size_t i = 0; i < languages.size(); ++i) {
+    const std::string& language = languages[languages.size() - 1 - i];
+    EXPECT_EQ(forms.Knows(language), i < BaseForms::kLoaded) << language;
+  }
+}
+
+TEST(LookupHelpTest, SideLanguagesComeFromTheBaseIdentity) {
+  EXPECT_EQ(SideLanguage("enbgvk01", 1), "en");
+  EXPECT_EQ(SideLanguage("enbgvk01", 2), "bg");
+  EXPECT_EQ(SideLanguage("SPBGVK01", 1), "es");
+  EXPECT_EQ(SideLanguage("rubg", 1), "ru");
+  EXPECT_EQ(SideLanguage("xxbgvk01", 1), "");
+  EXPECT_EQ(SideLanguage("en", 1), "");
+  EXPECT_EQ(SideLanguage("enbgvk01", 3), "");
+}
+
+class TranslateWithHelpTest : public ::testing::Test {
+ protected:
+  bool Load(const BaseSource& source) {
+    return WriteBase(bases / "base.vkb", source) && dictionary.Initialize("base.vkb");
+  }
+  bool Look(std::string_view word, bool suggest = true) {
+    errors.Clear();
+    return TranslateWithHelp(dictionary, errors, &forms, word, suggest, &help);
+  }
+
+  TempFolder bases, spellers;
+  ErrorClass errors;
+  MakeCrypto crypto{errors};
+  Dictionary dictionary{crypto, errors, bases.Path(), SystemCaseMap};
+  BaseForms forms{{spellers.Path()}};
+  LookupHelp help;
+};
+
+TEST_F(TranslateWithHelpTest, AMissIsLookedUpByItsBaseFormsTrimmed) {
+  WriteSpeller(spellers.Path(), "en_US", kPlural, {"house/S", "cat/S"});
+  ASSERT_TRUE(Load(EnglishBulgarianSample()));
+  ASSERT_TRUE(Look(" Houses."));
+  EXPECT_TRUE(help.baseForm);
+  EXPECT_EQ(help.missed, "Houses");
+  EXPECT_EQ(dictionary.Duma(), "house");
+  EXPECT_EQ(dictionary.Prevod(), platform::EncodeCharset(204, "къща; дом").bytes);
+
+  // Found as typed: no help. Not found for another reason: that reason stands.
+  ASSERT_TRUE(Look("cat"));
+  EXPECT_FALSE(help.baseForm);
+  EXPECT_FALSE(Look("  "));
+  EXPECT_EQ(errors.Nomer(), 4);
+  EXPECT_TRUE(help.suggestions.empty());
+  // No base form the base has: message 5 and the close headwords.
+  EXPECT_FALSE(Look("hoses"));
+  EXPECT_EQ(errors.Nomer(), 5);
+  EXPECT_FALSE(help.baseForm);
+  EXPECT_NE(std::find(help.suggestions.begin(), help.suggestions.end(), "house"),
+            help.suggestions.end());
+  EXPECT_EQ(help.suggestionCharset, 0);
+}
+
+TEST_F(TranslateWithHelpTest, BothSidesLanguagesWhereTheyWriteAlike) {
+  // Russian and Bulgarian are both Cyrillic: a Russian word is guessed for the Bulgarian side.
+  WriteSpeller(spellers.Path(), "ru_RU", "SET UTF-8\nSFX I Y 1\nSFX I а и а\n", {"собака/I"});
+  BaseSource source;
+  source.id = "rubgvk01";
+  source.key = "both-cyrillic";
+  source.charset1 = 204;
+  source.side1 = {{platform::EncodeCharset(204, "собака").bytes, "куче"}};
+  source.side2 = {{platform::EncodeCharset(204, "куче").bytes, "собака"}};
+  ASSERT_TRUE(Load(source));
+  const std::string typed = platform::EncodeCharset(204, "собаки").bytes;
+  ASSERT_TRUE(Look(typed));
+  EXPECT_TRUE(help.baseForm);
+  EXPECT_EQ(dictionary.Duma(), platform::EncodeCharset(204, "собака").bytes);
+  EXPECT_EQ(help.missedCharset, 204);
+}
+
+}  // namespace
+}  // namespace vokabi::test
