@@ -103,13 +103,30 @@ TEST_F(VkbTest, LookupFindsEitherSideAndMissesInTheInterfaceLanguage) {
   EXPECT_EQ(Hit("bank")["translation"], "банка\r\nбряг (на река)");
   EXPECT_EQ(Vkb({"lookup", base_, "house"}).out, "house\n  къща; дом\n");
 
-  EXPECT_EQ(
-      Answer({"lookup", "--json", base_, "zzzz"}, 1),
-      Json::parse(R"({"ok": false, "message": 5, "text": "Entered word/phrase not found."})"));
+  EXPECT_EQ(Answer({"lookup", "--json", base_, "zzzz"}, 1),
+            Json::parse(R"({"ok": false, "message": 5, "text": "Entered word/phrase not found.",
+                            "suggestions": []})"));
   EXPECT_EQ(Answer({"lookup", "--json", "--lang", "2", base_, "zzzz"}, 1)["text"],
             "A écrit word/phrase non trouvé.");
   // A character no side's code page holds becomes '?': alone it trims away to nothing.
   EXPECT_EQ(Answer({"lookup", "--json", base_, "日本"}, 1)["message"], 4);
+}
+
+TEST_F(VkbTest, MissesAreAnsweredByBaseFormsAndCloseHeadwords) {
+  const Json houses = Answer({"lookup", "--json", base_, "houses"}, 0);
+  EXPECT_EQ(houses["word"], "house");
+  EXPECT_EQ(houses["via"], "house");
+  EXPECT_EQ(houses["base_form_of"], "houses");
+  EXPECT_EQ(Vkb({"lookup", base_, "houses"}).out, "houses \u2192 house\nhouse\n  къща; дом\n");
+  const Json hosue = Answer({"lookup", "--json", base_, "hosue"}, 1);
+  EXPECT_EQ(hosue["message"], 5);
+  EXPECT_EQ(hosue["suggestions"][0], "house");
+  // --exact: the word as typed, nothing more.
+  EXPECT_EQ(
+      Answer({"lookup", "--json", "--exact", base_, "houses"}, 1),
+      Json::parse(R"({"ok": false, "message": 5, "text": "Entered word/phrase not found."})"));
+  // Found words never carry "via".
+  EXPECT_FALSE(Hit("house").contains("via"));
 }
 
 TEST_F(VkbTest, InfoCompletionAndNeighbourLists) {

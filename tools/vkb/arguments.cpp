@@ -16,6 +16,8 @@ bool ParseQueryArgs(const Args& args, QueryArgs* out, std::string* error) {
       optionsDone = true;
     } else if (arg == "--json") {
       out->json = true;
+    } else if (arg == "--exact") {
+      out->exact = true;
     } else if (arg == "--lang" || arg.rfind("--lang=", 0) == 0) {
       std::string value;
       if (arg == "--lang") {

@@ -59,9 +59,18 @@ int Emit(const Json& result, bool json) {
   } else if (!ok) {
     std::cerr << "vkb: " << result.value("text", std::string()) << " (message "
               << result.value("message", 0) << ")\n";
+    if (result.contains("suggestions") && !result["suggestions"].empty()) {
+      std::cerr << "close:";
+      for (const auto& word : result["suggestions"]) std::cerr << ' ' << word.get<std::string>();
+      std::cerr << '\n';
+    }
   } else if (result.contains("words")) {
     for (const auto& word : result["words"]) std::cout << word.get<std::string>() << '\n';
   } else {
+    if (result.contains("via")) {
+      std::cout << result["base_form_of"].get<std::string>() << " \u2192 "
+                << result["via"].get<std::string>() << '\n';
+    }
     std::cout << result["word"].get<std::string>() << '\n';
     PrintIndented(result["translation"].get<std::string>());
   }

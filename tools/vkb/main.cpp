@@ -12,13 +12,17 @@ const char* UsageText() {
 
   vkb info [--json] [--lang N] BASE
       Identity, version, word counts, character sets and language names of the base.
-  vkb lookup [--json] [--lang N] BASE WORD
+  vkb lookup [--json] [--exact] [--lang N] BASE WORD
       Translates WORD as the program does (case-insensitive, stray punctuation trimmed).
+      A word not found is looked for by its base forms (houses: house), from the Hunspell
+      dictionaries beside the base ("dictionaries") or on the system; the answer then names
+      the headword found as "via". A miss lists up to nine close headwords as "suggestions".
+      --exact looks for the word as typed only.
   vkb complete [--json] [--lang N] BASE PREFIX
       The first headword that begins with PREFIX, with its translation.
   vkb neighbours [--json] [--lang N] BASE POSITION
       The nine headwords from index position POSITION on (the "position" of a lookup).
-  vkb shell [--lang N] BASE
+  vkb shell [--exact] [--lang N] BASE
       Reads commands from standard input, one a line, and answers each with one JSON line:
         lookup WORD | complete PREFIX | neighbours POSITION | back | next
       All commands share one dictionary, so back and next walk the history of lookups.

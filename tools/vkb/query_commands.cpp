@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/lookup_help.h"
 #include "platform/codepage.h"
 #include "tools/vkb/arguments.h"
 #include "tools/vkb/charset_text.h"
@@ -14,6 +15,7 @@
 namespace vokabi::vkb {
 namespace {
 
+constexpr std::int32_t kNotFound = 5;
 constexpr std::int32_t kBaseError = 8;
 
 std::string Engine(Session& session, const std::string& word) {
@@ -41,6 +43,7 @@ std::optional<int> Start(const Args& args, std::size_t count, std::string_view u
     return UsageError("usage: " + std::string(usage));
   }
   const std::string& base = query->args.positional[0];
+  query->session.SetExact(query->args.exact);
   if (!query->session.Open(base, load)) {
     if (!query->args.json) std::cerr << "vkb: cannot load " << base << '\n';
     return Emit(Failure(query->session.Errors()), query->args.json);
@@ -91,8 +94,28 @@ Json Info(Session& session) {
 
 Json LookupWord(Session& session, const std::string& word) {
   session.Errors().Clear();
-  if (!session.Dic().Translate(Engine(session, word))) return Failure(session.Errors());
-  return CurrentResult(session.Dic());
+  Dictionary& dic = session.Dic();
+  if (session.Exact()) {
+    if (!dic.Translate(Engine(session, word))) return Failure(session.Errors());
+    return CurrentResult(dic);
+  }
+  LookupHelp help;
+  if (!TranslateWithHelp(dic, session.Errors(), &session.Forms(), Engine(session, word), true,
+                         &help)) {
+    Json out = Failure(session.Errors());
+    if (session.Errors().Nomer() == kNotFound) {
+      out["suggestions"] = Json::array();
+      for (const std::string& near : help.suggestions)
+        out["suggestions"].push_back(ToUtf8(help.suggestionCharset, near));
+    }
+    return out;
+  }
+  Json out = CurrentResult(dic);
+  if (help.baseForm) {
+    out["via"] = ToUtf8(dic.DumaCHSet(), dic.Duma());
+    out["base_form_of"] = ToUtf8(help.missedCharset, help.missed);
+  }
+  return out;
 }
 
 Json CompleteWord(Session& session, const std::string& prefix) {
@@ -174,7 +197,7 @@ int RunInfo(const Args& args) {
 }
 
 int RunLookup(const Args& args) {
-  return RunOneShot(args, "vkb lookup [--json] [--lang N] BASE WORD", &LookupWord);
+  return RunOneShot(args, "vkb lookup [--json] [--exact] [--lang N] BASE WORD", &LookupWord);
 }
 
 int RunComplete(const Args& args) {

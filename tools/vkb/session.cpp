@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/system_case_map.h"
+#include "platform/spelling_folders.h"
 
 namespace vokabi::vkb {
 
@@ -10,12 +11,19 @@ bool Session::Open(const std::string& basePath, IndexLoad load) {
   const std::filesystem::path path(basePath);
   std::filesystem::path folder = path.parent_path();
   if (folder.empty()) folder = ".";
+  folder_ = folder;
   dictionary_ = std::make_unique<Dictionary>(crypto_, errors_, folder, SystemCaseMap);
   errors_.Clear();
   if (dictionary_->Initialize(path.filename().string(), load)) return true;
   // The dictionary reports every unexpected load failure as 1; make sure one is set.
   if (errors_.Nomer() == 0) errors_.SetNomer(1);
   return false;
+}
+
+BaseForms& Session::Forms() {
+  // Made on the first miss: a lookup that finds its word never reads a Hunspell dictionary.
+  if (!forms_) forms_ = std::make_unique<BaseForms>(platform::SpellingFolders(folder_));
+  return *forms_;
 }
 
 }  // namespace vokabi::vkb

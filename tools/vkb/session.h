@@ -1,8 +1,10 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
+#include "app/base_forms.h"
 #include "app/error_class.h"
 #include "engine/dictionary.h"
 #include "engine/make_crypto.h"
@@ -18,8 +20,16 @@ class Session {
 
   ErrorClass& Errors() { return errors_; }
   Dictionary& Dic() { return *dictionary_; }
+  // Whether a lookup that misses looks for base forms and near misses.
+  void SetExact(bool exact) { exact_ = exact; }
+  bool Exact() const { return exact_; }
+  // The base forms from the Hunspell dictionaries beside the base or on the system.
+  BaseForms& Forms();
 
  private:
+  bool exact_ = false;
+  std::unique_ptr<BaseForms> forms_;
+  std::filesystem::path folder_;
   ErrorClass errors_;
   MakeCrypto crypto_{errors_};
   std::unique_ptr<Dictionary> dictionary_;

@@ -43,10 +43,12 @@ int RunShell(const Args& args) {
   std::string error;
   if (!ParseQueryArgs(args, &parsed, &error)) return UsageError(error);
   SetInterfaceLanguage(parsed.language);
-  if (parsed.positional.size() != 1) return UsageError("usage: vkb shell [--lang N] BASE");
+  if (parsed.positional.size() != 1)
+    return UsageError("usage: vkb shell [--exact] [--lang N] BASE");
 
   // One dictionary for the whole session, so the history builds up across commands.
   Session session;
+  session.SetExact(parsed.exact);
   if (!session.Open(parsed.positional[0])) {
     PrintJson(Failure(session.Errors()));
     return kExitFailed;
