@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/base_forms.h"
 #include "engine/dictionary.h"
 #include "engine/make_crypto.h"
 #include "ui/controls/schemes.h"
@@ -17,6 +18,7 @@ struct AppState {
   SchemeColours Colours;                                  // of the Style setting
   QFont FontLarge;                                        // UseFont, 12 points
   QFont FontSmall;                                        // UseFont, 10 points
+  std::unique_ptr<BaseForms> Forms;  // base forms of missed words; none without
 };
 
 }  // namespace vokabi::ui

@@ -84,6 +84,7 @@ class Form1 : public FramelessWindow, public WordListHost {
   void SelectOption(int index) override;
   void RecordRecent(const std::string& word, int charset, int dictionaryIndex) override;
   void SelectWordBoxText() override;
+  void TranslateWordBox() override { BtnPrevod_Click(); }
   const SchemeColours& Colours() const override { return app_.Colours; }
 
  protected:
@@ -112,6 +113,9 @@ class Form1 : public FramelessWindow, public WordListHost {
   // Completes the word box as a typed letter does, selecting the completed tail.
   void CompleteWordBox();
   void ShowPaneMessage();
+  // Translate with the help a miss gets: base forms, and with suggest the closest headwords in
+  // the word list. A result found through a base form says so on the pane's first line.
+  bool TranslateAndShow(const QString& text, bool suggest);
   // Makes the recent word shown the combo's current item, or none when the list lacks it.
   void MarkShownRecent(const QString& word, int dictionaryIndex);
   int WordBoxSelStart() const;
@@ -120,6 +124,8 @@ class Form1 : public FramelessWindow, public WordListHost {
   // form1_pane.cpp: the translation pane gives nothing away.
   void SetUpPane();
   bool PaneEvent(QEvent* event);
+  // A line above what the pane shows, left out of the program's copy (and so of printing).
+  void NoteOnPane(const QString& line);
 
   // form1_setup.cpp: the option buttons and the dressing.
   void BuildOptionButtons();

@@ -10,6 +10,7 @@
 
 #include "app/error_class.h"
 #include "app/language.h"
+#include "app/lookup_help.h"
 #include "app/settings.h"
 #include "ui/controls/key_codes.h"
 #include "ui/main/engine_text.h"
@@ -44,15 +45,26 @@ bool NeverCompletes(int keyCode) {
 void Form1::BtnPrevod_Click() {
   AppError.Clear();
   if (DictionaryCount() == 0) return;
+  TranslateAndShow(WordBoxText(), true);
+  SelectWordBoxText();
+}
+
+bool Form1::TranslateAndShow(const QString& text, bool suggest) {
   Dictionary& dictionary = WorkingDictionary();
-  const std::string word = EncodeWord(WordBoxText(), dictionary.Charset1(), dictionary.Charset2());
-  if (!dictionary.Translate(word)) {
+  const std::string word = EncodeWord(text, dictionary.Charset1(), dictionary.Charset2());
+  LookupHelp help;
+  if (!TranslateWithHelp(dictionary, AppError, app_.Forms.get(), word, suggest, &help)) {
     ShowPaneMessage();
-    SelectWordBoxText();
-    return;
+    if (!help.suggestions.empty())
+      wordList_->ShowSuggestions(help.suggestions, help.suggestionCharset);
+    return false;
   }
   ShowResult(dictionary);
-  SelectWordBoxText();
+  if (help.baseForm) {
+    NoteOnPane(DecodeText(help.missedCharset, help.missed) + QStringLiteral(" \u2192 ") +
+               DecodeText(dictionary.DumaCHSet(), dictionary.Duma()));
+  }
+  return true;
 }
 
 void Form1::SelectWordBoxText() {

@@ -71,4 +71,8 @@ void Form1::ShowPane(const std::string& bytes, int charset) {
   text2_->setProperty("charset", charset);
 }
 
+void Form1::NoteOnPane(const QString& line) {
+  text2_->setPlainText(line + QLatin1Char('\n') + text2_->toPlainText());
+}
+
 }  // namespace vokabi::ui

@@ -65,9 +65,8 @@ void Form1::TranslateForeign(const QString& text, QString& last) {
   // Remembered as handled, so the same paragraph is not weighed again at every tick.
   if (text.toUtf8().size() > kLongestText) return;
   if (DictionaryCount() == 0) return;
-  Dictionary& dictionary = WorkingDictionary();
-  if (dictionary.Translate(EncodeWord(text, dictionary.Charset1(), dictionary.Charset2()))) {
-    ShowResult(dictionary);
+  // A copied word is rarely mistyped, and the list is no place for guesses about it.
+  if (TranslateAndShow(text, false)) {
     BringToFront();
     return;
   }
@@ -75,7 +74,6 @@ void Form1::TranslateForeign(const QString& text, QString& last) {
   combo1_->setEditText(text);
   const QByteArray lower = combo1_->currentText().toLower().toUtf8();
   combo1_->setProperty("charset", GuessCharset({lower.constData(), std::size_t(lower.size())}));
-  ShowPaneMessage();
 }
 
 void Form1::BringToFront() {

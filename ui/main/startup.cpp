@@ -13,6 +13,7 @@
 #include <system_error>
 #include <thread>
 
+#include "app/base_forms.h"
 #include "app/base_order.h"
 #include "app/catalogue.h"
 #include "app/error_class.h"
@@ -23,6 +24,7 @@
 #include "app/system_case_map.h"
 #include "platform/end_request.h"
 #include "platform/instance_channel.h"
+#include "platform/spelling_folders.h"
 #include "resources/pictures.h"
 #include "ui/controls/schemes.h"
 #include "ui/main/engine_text.h"
@@ -207,6 +209,8 @@ int RunFirst(InstanceChannel& channel, const QString& commandLine, const QString
   if (names.empty()) return Fail(kNoBasesMessage);
   LoadBases(app, folder, names);
   if (app.Dictionaries.empty()) return Fail(kNoBasesMessage);
+  // Nothing is read until a lookup misses.
+  app.Forms = std::make_unique<BaseForms>(platform::SpellingFolders(folder));
 
   QApplication::setWindowIcon(ProgramIcon());
   TestProbe probe;

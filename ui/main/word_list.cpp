@@ -70,6 +70,7 @@ void WordList::FillWordList(int /*dictionaryIndex*/, std::int32_t position, cons
   // A new list ends any scroll still under way.
   frameTimer_->stop();
   scrolling_ = false;
+  suggesting_ = false;
   ++fills_;
 
   const std::vector<std::string> words =
@@ -112,11 +113,40 @@ void WordList::FillWordList(int /*dictionaryIndex*/, std::int32_t position, cons
   }
 }
 
+void WordList::ShowSuggestions(const std::vector<std::string>& words, int charset) {
+  frameTimer_->stop();
+  scrolling_ = false;
+  suggesting_ = true;
+  ++fills_;
+  const SchemeColours& colours = host_.Colours();
+  const int count = static_cast<int>(words.size());
+  for (int i = 0; i < kRows; ++i) {
+    SetTop(i, i * kRowHeight);
+    SetTag(i);
+    SetWord(i, i < count ? words[static_cast<std::size_t>(i)] : std::string(), charset);
+    labels_[i]->setVisible(i < count);
+    Paint(i, false, colours);
+  }
+  highlightedLabel_ = -1;
+}
+
 void WordList::LabelDumi_Click(int index) {
   if (scrolling_ || index < 0 || index >= kRows) return;
   AppError.Clear();
   Dictionary& dictionary = host_.WorkingDictionary();
   const std::string caption = words_[index];
+  const int tag = labels_[index]->property("Tag").toString().toInt();
+
+  if (suggesting_) {
+    // Looked up as if typed, which fills the list with its neighbours.
+    host_.ShowWordBox(caption, charsets_[index]);
+    if (tag != host_.WorkDic()) {
+      host_.SelectOption(tag);
+    } else {
+      host_.TranslateWordBox();
+    }
+    return;
+  }
 
   if (caption == dictionary.Duma()) {
     if (texts_[index] == host_.WordBoxText() && host_.PaneBytes() == dictionary.Prevod()) {
@@ -128,7 +158,6 @@ void WordList::LabelDumi_Click(int index) {
     return;
   }
 
-  const int tag = labels_[index]->property("Tag").toString().toInt();
   if (tag != host_.WorkDic()) {
     // The option button's handler switches to the list's base and looks the word up there.
     host_.ShowWordBox(caption, charsets_[index]);
@@ -155,7 +184,7 @@ void WordList::LabelDumi_Click(int index) {
   if (fills != fills_) return;
 
   const SchemeColours& colours = host_.Colours();
-  Paint(highlightedLabel_, false, colours);
+  if (highlightedLabel_ >= 0) Paint(highlightedLabel_, false, colours);
   Paint(index, true, colours);
   ScrollWordList(Top(index) / labels_[0]->height(), index);
 }

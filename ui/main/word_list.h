@@ -27,6 +27,8 @@ class WordListHost {
   virtual const std::string& PaneBytes() const = 0;
   // Selects dictionary option button index; its handler switches base and translates.
   virtual void SelectOption(int index) = 0;
+  // Runs the translate action on the word box's text.
+  virtual void TranslateWordBox() = 0;
   // Selects the word box's text after a lookup, so the next word typed replaces it.
   virtual void SelectWordBoxText() = 0;
   // Records a found word in the word box's list of recent words.
@@ -36,7 +38,8 @@ class WordListHost {
 
 // PictureLAB: the panel of nine headword labels (LabelDumi 0 to 8) around the word last
 // translated, the current one highlighted; clicking a word translates it and scrolls the list
-// until it stands in the middle row.
+// until it stands in the middle row. After a miss it may hold headwords close to the word
+// instead; clicking one of those translates it as if typed.
 class WordList : public QWidget {
   Q_OBJECT
 
@@ -54,7 +57,11 @@ class WordList : public QWidget {
   // host's working dictionary: the window passes WorkDic as dictionaryIndex.
   void FillWordList(int dictionaryIndex, std::int32_t position, const std::string& word,
                     int wordCharset);
+  // Headwords close to a word not found, in place of the neighbours, none highlighted.
+  void ShowSuggestions(const std::vector<std::string>& words, int charset);
+  bool ShowsSuggestions() const { return suggesting_; }
   void LabelDumi_Click(int index);
+  // The highlighted label, -1 for none.
   int HighlightedLabel() const;
   QLabel* Label(int index) const;
   // Colours and font for the labels, as the window's dressing gives them.
@@ -102,7 +109,8 @@ class WordList : public QWidget {
   std::array<QString, kRows> texts_;  // the whole headwords the labels show
   std::array<int, kRows> charsets_{};
   std::array<bool, kRows> highlighted_{};
-  int highlightedLabel_ = 0;
+  int highlightedLabel_ = 0;  // -1 while suggestions are shown
+  bool suggesting_ = false;
   int pressedLabel_ = -1;
   bool scrolling_ = false;
   unsigned fills_ = 0;

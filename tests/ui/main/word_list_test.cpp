@@ -92,6 +92,7 @@ struct Host : WordListHost {
   void SelectOption(int index) override { options.push_back(index); }
   void RecordRecent(const std::string& word, int, int) override { recent.push_back(word); }
   void SelectWordBoxText() override { ++selections; }
+  void TranslateWordBox() override { translated.push_back(wordBox); }
   const SchemeColours& Colours() const override { return colours; }
 
   test::TempFolder folder;
@@ -103,6 +104,7 @@ struct Host : WordListHost {
   std::string pane;
   std::vector<int> options;
   std::vector<std::string> recent;
+  std::vector<QString> translated;
   SchemeColours colours = LookupSchemeColours(QStringLiteral("Blue sky"));
   QWidget window;
   WordList* list = nullptr;
@@ -301,6 +303,41 @@ class WordListTest : public QObject {
     QCOMPARE(host.wordBox, Shown(12));
     QVERIFY(!host.list->Scrolling());
     QCOMPARE(host.recent.size(), std::size_t{1});
+  }
+
+  void suggestionsStandInPlaceOfTheNeighboursAndAreLookedUpAsTyped() {
+    Host host;
+    QVERIFY(Ready(host, 10));
+    // After a scroll the labels are out of order; suggestions still read top down.
+    ClickRow(host, 7);
+    host.list->FinishScroll();
+    const std::vector<std::string> close = {Headword(20), Headword(3)};
+    host.list->ShowSuggestions(close, 0);
+    QVERIFY(host.list->ShowsSuggestions());
+    QStringList rows{Shown(20), Shown(3)};
+    while (rows.size() < WordList::kRows) rows << QString();
+    QCOMPARE(Rows(*host.list), rows);
+    QVERIFY(OnlyHighlighted(host, -1));
+
+    const std::size_t recent = host.recent.size();
+    ClickRow(host, 1);
+    QCOMPARE(host.wordBox, Shown(3));
+    QCOMPARE(host.translated, std::vector<QString>{Shown(3)});
+    QVERIFY(!host.list->Scrolling());
+    QCOMPARE(host.recent.size(), recent);  // the translate action records it, not the list
+
+    // Shown while another base was working: that base is chosen, which translates.
+    host.workDic = 1;
+    ClickRow(host, 0);
+    QCOMPARE(host.options, std::vector<int>{0});
+    QCOMPARE(host.translated.size(), std::size_t{1});
+
+    // The next lookup brings the neighbours back.
+    host.workDic = 0;
+    QVERIFY(host.Lookup(10));
+    QVERIFY(!host.list->ShowsSuggestions());
+    QCOMPARE(Rows(*host.list), Expected(6));
+    QVERIFY(OnlyHighlighted(host, 4));
   }
 };
 

@@ -1,0 +1,101 @@
+// The lookup window answering words the base lacks: inflected forms through their base forms from
+// the system's Hunspell dictionaries, typing mistakes with close headwords in the word list.
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QtTest>
+#include <memory>
+
+#include "app/base_forms.h"
+#include "platform/spelling_folders.h"
+#include "tests/ui/main/window_world.h"
+#include "ui/main/word_list.h"
+
+namespace vokabi::ui {
+
+class MissedWordTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    world_ = std::make_unique<World>();
+    world_->app.Forms = std::make_unique<BaseForms>(platform::SpellingFolders({}));
+    for (const char* language : {"en", "bg"}) {
+      if (!world_->app.Forms->Knows(language))
+        QFAIL(qPrintable(QStringLiteral("no Hunspell dictionary for %1; scripts/packages.sh "
+                                        "installs them")
+                             .arg(QLatin1String(language))));
+    }
+    QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
+    world_->Load(QStringLiteral("0"));
+  }
+  void cleanup() { world_.reset(); }
+
+  void inflectedFormsShowTheirBaseFormsEntry() {
+    Translate(QStringLiteral("houses"));
+    QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
+    QCOMPARE(Pane()->toPlainText(), QStringLiteral("houses \u2192 house\nкъща; дом"));
+    // What the program keeps of the pane, and prints, is the translation alone.
+    QCOMPARE(world_->form->PaneBytes(), platform::EncodeCharset(204, "къща; дом").bytes);
+    QCOMPARE(Combo()->itemText(0), QStringLiteral("house"));
+    QCOMPARE(List()->Label(List()->HighlightedLabel())->text(), QStringLiteral("house"));
+
+    Translate(QStringLiteral("къщата"));
+    QCOMPARE(Combo()->currentText(), QStringLiteral("къща"));
+    QCOMPARE(Pane()->toPlainText(), QStringLiteral("къщата \u2192 къща\nhouse"));
+    // A word found as typed has no such line.
+    Translate(QStringLiteral("home"));
+    QCOMPARE(Pane()->toPlainText(), QStringLiteral("дом; у дома"));
+  }
+
+  void typingMistakesListCloseHeadwordsToClick() {
+    Translate(QStringLiteral("door"));
+    Translate(QStringLiteral("hosue"));
+    QCOMPARE(Pane()->toPlainText(), QStringLiteral("Entered word/phrase not found."));
+    QCOMPARE(Combo()->currentText(), QStringLiteral("hosue"));
+    QVERIFY(List()->ShowsSuggestions());
+    QCOMPARE(List()->Label(0)->text(), QStringLiteral("house"));
+    QVERIFY(List()->Label(1)->isVisible());
+    QCOMPARE(List()->Label(1)->text(), QStringLiteral("home"));
+    QVERIFY(!List()->Label(2)->isVisible());
+
+    QTest::mouseClick(List()->Label(0), Qt::LeftButton);
+    QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
+    QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+    QVERIFY(!List()->ShowsSuggestions());
+    QCOMPARE(List()->Label(List()->HighlightedLabel())->text(), QStringLiteral("house"));
+    QCOMPARE(Combo()->itemText(0), QStringLiteral("house"));
+
+    // Nothing close: the list keeps what it showed.
+    Translate(QStringLiteral("qzxjvq"));
+    QCOMPARE(Pane()->toPlainText(), QStringLiteral("Entered word/phrase not found."));
+    QVERIFY(!List()->ShowsSuggestions());
+    QCOMPARE(List()->Label(List()->HighlightedLabel())->text(), QStringLiteral("house"));
+  }
+
+  void completionWhileTypingNeverSuggests() {
+    QTest::keyClicks(Combo(), QStringLiteral("hosu"));
+    QCOMPARE(Pane()->toPlainText(), QStringLiteral("Word could not be completed."));
+    QVERIFY(!List()->ShowsSuggestions());
+  }
+
+ private:
+  QComboBox* Combo() const { return world_->form->findChild<QComboBox*>(QStringLiteral("Combo1")); }
+  QPlainTextEdit* Pane() const {
+    return world_->form->findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
+  }
+  WordList* List() const {
+    return world_->form->findChild<WordList*>(QStringLiteral("PictureLAB"));
+  }
+  void Translate(const QString& text) {
+    Combo()->setEditText(text);
+    QTest::keyClick(Combo(), Qt::Key_Return);
+  }
+
+  std::unique_ptr<World> world_;
+};
+
+}  // namespace vokabi::ui
+
+QTEST_MAIN(vokabi::ui::MissedWordTest)
+#include "missed_word_test.moc"
