@@ -2,16 +2,22 @@
 // are installed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
+#include "app/base_forms.h"
 #include "app/error_class.h"
+#include "app/lookup_help.h"
 #include "app/system_case_map.h"
 #include "engine/dictionary.h"
 #include "platform/codepage.h"
+#include "platform/spelling_folders.h"
 #include "tests/support/temp_folder.h"
 
 namespace vokabi::test {
@@ -139,6 +145,119 @@ TEST_F(DefaultBasesTest, SpanishAndRussianAreFoundBothWays) {
   ASSERT_TRUE(dictionary->Translate(W1251("къща")));
   EXPECT_EQ(dictionary->DumaCHSet(), 204);
   EXPECT_TRUE(Has(dictionary->Prevod(), W1251("дом")));
+}
+
+// The lookups a user makes: words found as typed, inflected forms, typing mistakes.
+class MissedWordsTest : public DefaultBasesTest {
+ protected:
+  MissedWordsTest() : forms(platform::SpellingFolders({})) {}
+
+  // TranslateWithHelp on the loaded base, the word in UTF-8 and encoded as the window does.
+  bool Look(const std::string& utf8, bool suggest = true) {
+    const std::string word =
+        platform::EncodeForBase(utf8, dictionary->Charset1(), dictionary->Charset2());
+    errors.Clear();
+    return TranslateWithHelp(*dictionary, errors, &forms, word, suggest, &help);
+  }
+  std::string Shown() const {
+    return platform::DecodeCharset(dictionary->DumaCHSet(), dictionary->Duma()).utf8;
+  }
+  std::vector<std::string> Suggested() const {
+    std::vector<std::string> words;
+    for (const std::string& word : help.suggestions)
+      words.push_back(platform::DecodeCharset(help.suggestionCharset, word).utf8);
+    return words;
+  }
+
+  BaseForms forms;
+  LookupHelp help;
+};
+
+TEST_F(MissedWordsTest, InflectedFormsAreFoundThroughTheirBaseForms) {
+  for (const char* language : {"en", "bg", "de", "fr", "ru"})
+    ASSERT_TRUE(forms.Knows(language))
+        << "no Hunspell dictionary for " << language << "; scripts/packages.sh installs them";
+  const std::tuple<const char*, const char*, const char*> kCases[] = {
+      {"enbg", "houses", "house"},  {"enbg", "cities", "city"},  {"enbg", "къщата", "къща"},
+      {"enbg", "къщи", "къща"},     {"debg", "Häuser", "Haus"},  {"frbg", "maisons", "maison"},
+      {"rubg", "собаки", "собака"}, {"enbg", "Houses.", "house"}};
+  for (const auto& [base, typed, headword] : kCases) {
+    ASSERT_TRUE(Load(base));
+    ASSERT_TRUE(Look(typed)) << base << " " << typed << ": message " << errors.Nomer();
+    EXPECT_TRUE(help.baseForm) << typed;
+    EXPECT_EQ(Shown(), headword) << typed;
+    // The result is the headword's own, as if it had been typed.
+    const std::string translation = dictionary->Prevod();
+    const std::int32_t position = dictionary->PredniDumi();
+    ASSERT_TRUE(dictionary->Translate(dictionary->Duma()));
+    EXPECT_EQ(dictionary->Prevod(), translation) << typed;
+    EXPECT_EQ(dictionary->PredniDumi(), position) << typed;
+  }
+
+  // The Russian base has "дома" itself (Bulgarian "at home"): a word found stays as it is found.
+  ASSERT_TRUE(Load("rubg"));
+  ASSERT_TRUE(Look("дома"));
+  EXPECT_FALSE(help.baseForm);
+  EXPECT_EQ(Shown(), "дома");
+
+  // Without a Hunspell dictionary a miss stays a miss, silently.
+  BaseForms none({});
+  ASSERT_TRUE(Load("enbg"));
+  errors.Clear();
+  EXPECT_FALSE(TranslateWithHelp(*dictionary, errors, &none, "houses", false, &help));
+  EXPECT_EQ(errors.Nomer(), 5);
+  EXPECT_FALSE(help.baseForm);
+}
+
+TEST_F(MissedWordsTest, TypingMistakesAreAnsweredWithCloseHeadwords) {
+  ASSERT_TRUE(Load("enbg"));
+  const std::tuple<const char*, const char*> kCases[] = {
+      {"hosue", "house"}, {"recieve", "receive"}, {"къшта", "къща"}, {"HOSUE", "house"}};
+  for (const auto& [typed, wanted] : kCases) {
+    EXPECT_FALSE(Look(typed)) << typed;
+    EXPECT_EQ(errors.Nomer(), 5) << typed;
+    EXPECT_FALSE(help.baseForm);
+    const std::vector<std::string> words = Suggested();
+    EXPECT_LE(words.size(), 9u);
+    EXPECT_NE(std::find(words.begin(), words.end(), wanted), words.end()) << typed;
+  }
+  EXPECT_FALSE(Look("qzxjvqzxjv"));
+  EXPECT_TRUE(help.suggestions.empty());
+  // Completion's misses and the copied text's do not ask for them.
+  EXPECT_FALSE(Look("hosue", false));
+  EXPECT_TRUE(help.suggestions.empty());
+}
+
+TEST_F(MissedWordsTest, EveryHeadwordIsFoundExactlyAsWithoutHelp) {
+  for (const auto& [name, least1, least2] : kBases) {
+    ASSERT_TRUE(Load(name)) << name;
+    // Each headword as stored, and in capitals: a lookup found without help is found alike.
+    std::vector<std::pair<std::string, bool>> words;
+    for (const int side : {1, 2}) {
+      const CaseMap& rules = dictionary->CaseRules(side);
+      for (const std::string_view word : dictionary->Headwords(side)) {
+        words.emplace_back(word, true);
+        std::string upper(word);
+        for (char& c : upper) c = static_cast<char>(rules.upper[static_cast<unsigned char>(c)]);
+        if (upper != word) words.emplace_back(std::move(upper), false);
+      }
+    }
+    for (const auto& [word, stored] : words) {
+      errors.Clear();
+      const bool found = dictionary->Translate(word);
+      ASSERT_TRUE(found || !stored) << name << " " << word;
+      if (!found) continue;
+      const std::string duma = dictionary->Duma();
+      const std::string prevod = dictionary->Prevod();
+      const std::int32_t position = dictionary->PredniDumi();
+      errors.Clear();
+      ASSERT_TRUE(TranslateWithHelp(*dictionary, errors, &forms, word, true, &help)) << word;
+      ASSERT_FALSE(help.baseForm) << word;
+      ASSERT_EQ(dictionary->Duma(), duma) << word;
+      ASSERT_EQ(dictionary->Prevod(), prevod) << word;
+      ASSERT_EQ(dictionary->PredniDumi(), position) << word;
+    }
+  }
 }
 
 }  // namespace
