@@ -131,8 +131,9 @@ BaseForms::~BaseForms() = default;
 
 BaseForms::Speller* BaseForms::SpellerFor(const std::string& language) {
   // It becomes part of file names; a base's identity may hold anything.
-  const bool code = language.size() == 2 && std::all_of(language.begin(), language.end(),
-                                                        [](char c) { return c >= 'a' && c <= 'z'; });
+  const bool code =
+      language.size() == 2 &&
+      std::all_of(language.begin(), language.end(), [](char c) { return c >= 'a' && c <= 'z'; });
   if (!code) return nullptr;
   auto known = std::find_if(recent_.begin(), recent_.end(),
                             [&language](const Entry& entry) { return entry.language == language; });

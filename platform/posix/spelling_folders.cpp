@@ -1,8 +1,9 @@
+#include "platform/spelling_folders.h"
+
 #include <cstdlib>
 #include <string_view>
 
 #include "platform/posix/user_folders.h"
-#include "platform/spelling_folders.h"
 
 namespace vokabi::platform {
 
@@ -14,7 +15,8 @@ void AddEach(std::string_view list, std::string_view below,
     const std::size_t colon = list.find(':');
     const std::string_view item = list.substr(0, colon);
     // A relative entry would depend on wherever the program was started from.
-    if (!item.empty() && item.front() == '/') folders->push_back(std::filesystem::path(item) / below);
+    if (!item.empty() && item.front() == '/')
+      folders->push_back(std::filesystem::path(item) / below);
     if (colon == std::string_view::npos) break;
     list.remove_prefix(colon + 1);
   }

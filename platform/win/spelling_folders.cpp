@@ -1,9 +1,9 @@
+#include "platform/spelling_folders.h"
+
 #include <windows.h>
 
 #include <string>
 #include <string_view>
-
-#include "platform/spelling_folders.h"
 
 namespace vokabi::platform {
 
