@@ -267,10 +267,6 @@ int main(int argc, char** argv) {
     RegisterLoad("FreeDict/Load4/decipher_indexes_only", DecipherFourIndexes,
                  "FreeDict/Load4/whole_bases", LoadFourBases);
     RegisterAll("FreeDict/enbg/", English(), false);
-  } else {
-    std::printf(
-        "FreeDict bases not in %s (scripts/bases %s builds them): their benchmarks skipped\n",
-        folder.c_str(), folder.c_str());
   }
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -1,5 +1,6 @@
 #include "bench/freedict_bases.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace vokabi::bench {
@@ -11,7 +12,12 @@ std::filesystem::path FreeDictFolder() {
 
 bool FreeDictBasesPresent(const std::filesystem::path& folder) {
   for (const char* name : kFreeDictBases) {
-    if (!std::filesystem::is_regular_file(folder / name)) return false;
+    if (!std::filesystem::is_regular_file(folder / name)) {
+      std::printf(
+          "FreeDict bases not in %s (scripts/bases %s builds them): their benchmarks skipped\n",
+          folder.c_str(), folder.c_str());
+      return false;
+    }
   }
   return true;
 }

@@ -15,6 +15,7 @@ inline constexpr std::array<const char*, 4> kFreeDictBases = {"enbg.vkb", "debg.
 
 // Where to look for them: $VOKABI_BASES, else the program's folder of this build.
 std::filesystem::path FreeDictFolder();
+// False, saying on standard output that their benchmarks are skipped, when one is missing.
 bool FreeDictBasesPresent(const std::filesystem::path& folder);
 
 // The headwords of a deciphered index text, as stored, split by side.

@@ -18,6 +18,7 @@
 #include "bench/synthetic_base.h"
 #include "engine/dictionary.h"
 #include "engine/make_crypto.h"
+#include "platform/codepage.h"
 
 namespace vokabi::bench {
 namespace {
@@ -41,16 +42,6 @@ std::unique_ptr<Base> Open(const std::filesystem::path& folder, const std::strin
     std::exit(1);
   }
   return base;
-}
-
-// Code page 1251 bytes of UTF-8 Cyrillic letters (А to я), so the misspellings stay readable.
-std::string Cp1251(std::string_view utf8) {
-  std::string bytes;
-  for (std::size_t i = 0; i + 1 < utf8.size(); i += 2) {
-    const int code = (utf8[i] & 0x1F) << 6 | (utf8[i + 1] & 0x3F);
-    bytes.push_back(static_cast<char>(code - 0x410 + 0xC0));
-  }
-  return bytes;
 }
 
 // Each headword with one edit of a random kind, none of them a headword of the side itself.
@@ -97,22 +88,6 @@ void Run(benchmark::State& state, Dictionary& d, int side, const std::vector<std
   }
 }
 
-// For the terminal: code page 1251 letters when the side is Cyrillic, else Latin-1.
-std::string Utf8(std::string_view bytes, int charset) {
-  std::string text;
-  for (const char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    const int code = charset == 204 && b >= 0xC0 ? b - 0xC0 + 0x410 : b;
-    if (code < 0x80) {
-      text.push_back(c);
-    } else {
-      text.push_back(static_cast<char>(0xC0 | code >> 6));
-      text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    }
-  }
-  return text;
-}
-
 // Both ways must suggest the same headwords for every query before either is timed.
 void RegisterPair(const std::string& name, Dictionary& d, int side, std::vector<std::string> words,
                   bool show) {
@@ -128,8 +103,9 @@ void RegisterPair(const std::string& name, Dictionary& d, int side, std::vector<
     }
     suggested += found.size();
     if (!show) continue;
-    std::printf("  %s:", Utf8(q, charset).c_str());
-    for (const std::string_view w : found) std::printf(" %s", Utf8(w, charset).c_str());
+    std::printf("  %s:", platform::DecodeCharset(charset, q).utf8.c_str());
+    for (const std::string_view w : found)
+      std::printf(" %s", platform::DecodeCharset(charset, w).utf8.c_str());
     std::printf("\n");
   }
   std::printf("%s: %zu headwords, %zu words, %zu suggestions\n", name.c_str(), headwords.size(),
@@ -177,13 +153,9 @@ int main(int argc, char** argv) {
     std::vector<std::string> bulgarian;
     for (const char* word : {"къшта", "училеще", "прозорц", "компютр", "благодария", "тилефон",
                              "книгга", "вчира", "момчи", "зграда", "хлаб", "ябалка"}) {
-      bulgarian.push_back(Cp1251(word));
+      bulgarian.push_back(vokabi::platform::EncodeCharset(204, word).bytes);
     }
     RegisterPair("enbg/side2", e, 2, bulgarian, true);
-  } else {
-    std::printf(
-        "FreeDict bases not in %s (scripts/bases %s builds them): their benchmarks skipped\n",
-        folder.c_str(), folder.c_str());
   }
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
