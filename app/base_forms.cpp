@@ -3,6 +3,7 @@
 #include <unicode/ucnv.h>
 
 #include <algorithm>
+#include <cctype>
 #include <hunspell.hxx>
 #include <map>
 #include <optional>

@@ -95,25 +95,22 @@ Json Info(Session& session) {
 Json LookupWord(Session& session, const std::string& word) {
   session.Errors().Clear();
   Dictionary& dic = session.Dic();
-  if (session.Exact()) {
-    if (!dic.Translate(Engine(session, word))) return Failure(session.Errors());
-    return CurrentResult(dic);
-  }
-  LookupHelp help;
-  if (!TranslateWithHelp(dic, session.Errors(), &session.Forms(), Engine(session, word), true,
-                         &help)) {
+  const bool help = !session.Exact();
+  LookupHelp found;
+  if (!TranslateWithHelp(dic, session.Errors(), help ? &session.Forms() : nullptr,
+                         Engine(session, word), help, &found)) {
     Json out = Failure(session.Errors());
-    if (session.Errors().Nomer() == kNotFound) {
+    if (help && session.Errors().Nomer() == kNotFound) {
       out["suggestions"] = Json::array();
-      for (const std::string& near : help.suggestions)
-        out["suggestions"].push_back(ToUtf8(help.suggestionCharset, near));
+      for (const std::string& near : found.suggestions)
+        out["suggestions"].push_back(ToUtf8(found.suggestionCharset, near));
     }
     return out;
   }
   Json out = CurrentResult(dic);
-  if (help.baseForm) {
+  if (found.baseForm) {
     out["via"] = ToUtf8(dic.DumaCHSet(), dic.Duma());
-    out["base_form_of"] = ToUtf8(help.missedCharset, help.missed);
+    out["base_form_of"] = ToUtf8(found.missedCharset, found.missed);
   }
   return out;
 }
