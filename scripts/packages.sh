@@ -8,15 +8,17 @@ ensure_packages() {
   local sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # Another apt run (a second script, the system's own updates) holds the lock for a while: wait.
+  $sudo apt-get -o DPkg::Lock::Timeout=600 update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+    --no-install-recommends "${missing[@]}"
 }
 
 # What building the program, its tools, tests and benchmarks needs. Liberation Sans is the face
 # fontconfig puts in place of the captions' Arial, with the same metrics.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config nettle-dev zlib1g-dev libicu-dev nlohmann-json3-dev
   libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2
-  libhunspell-dev)
+  libhunspell-dev ccache)
 
 # The Hunspell dictionaries that give the base forms of inflected words in the bases' seven
 # languages; the program does without any that is missing.
