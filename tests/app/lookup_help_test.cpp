@@ -159,21 +159,8 @@ std::string Cyr(const char* utf8) {
   return platform::EncodeCharset(204, utf8).bytes;
 }
 
-// Russian-Bulgarian, both sides Cyrillic: "стол" is a headword on both (table; chair), "собака"
-// on the Russian side only.
-BaseSource SameLetterBase() {
-  BaseSource source;
-  source.id = "rubgvk01";
-  source.key = "both-cyrillic";
-  source.charset1 = 204;
-  source.names[1] = "Russian,Bulgarian";
-  source.side1 = {{Cyr("собака"), Cyr("куче")}, {Cyr("стол"), Cyr("маса")}};
-  source.side2 = {{Cyr("куче"), Cyr("собака")}, {Cyr("стол"), Cyr("стул")}};
-  return source;
-}
-
 TEST_F(TranslateWithHelpTest, AWordOnBothSidesBringsTheOtherSidesArticle) {
-  ASSERT_TRUE(Load(SameLetterBase()));
+  ASSERT_TRUE(Load(RussianBulgarianSample()));
   // The search finds the Bulgarian "стол" first, as ever; the Russian article comes along.
   ASSERT_TRUE(Look(Cyr("стол")));
   EXPECT_EQ(dictionary.DumaSide(), 2);
