@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <hunspell.hxx>
 #include <map>
 #include <optional>
@@ -128,7 +129,9 @@ class BaseForms::Speller {
 
 BaseForms::BaseForms(std::vector<std::filesystem::path> folders) : folders_(std::move(folders)) {}
 
-BaseForms::~BaseForms() = default;
+BaseForms::~BaseForms() {
+  WaitForBackground();
+}
 
 BaseForms::Speller* BaseForms::SpellerFor(const std::string& language) {
   // It becomes part of file names; a base's identity may hold anything.
@@ -162,13 +165,43 @@ BaseForms::Speller* BaseForms::SpellerFor(const std::string& language) {
 }
 
 bool BaseForms::Knows(const std::string& language) {
+  const std::lock_guard lock(mutex_);
   return SpellerFor(language) != nullptr;
 }
 
 std::vector<std::string> BaseForms::Of(const std::string& language, const std::string& utf8Word) {
   if (utf8Word.empty() || utf8Word.size() > kLongestWord) return {};
+  const std::lock_guard lock(mutex_);
   Speller* speller = SpellerFor(language);
   return speller ? speller->Of(utf8Word) : std::vector<std::string>{};
+}
+
+std::optional<std::vector<std::string>> BaseForms::OfIfLoaded(const std::string& language,
+                                                              const std::string& utf8Word) {
+  const std::unique_lock lock(mutex_, std::try_to_lock);
+  if (!lock.owns_lock()) return std::nullopt;
+  const auto known = std::find_if(recent_.begin(), recent_.end(), [&language](const Entry& entry) {
+    return entry.language == language && entry.searched;
+  });
+  if (known == recent_.end()) return std::nullopt;
+  if (!known->speller || utf8Word.empty() || utf8Word.size() > kLongestWord)
+    return std::vector<std::string>{};
+  return known->speller->Of(utf8Word);
+}
+
+void BaseForms::LoadInBackground(std::vector<std::string> languages) {
+  // Jobs done are let go; those still reading are kept, so that destruction waits for them.
+  std::erase_if(background_, [](const std::future<void>& job) {
+    return job.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+  });
+  background_.push_back(std::async(std::launch::async, [this, languages = std::move(languages)] {
+    for (const std::string& language : languages) Knows(language);
+  }));
+}
+
+void BaseForms::WaitForBackground() {
+  for (auto& job : background_) job.wait();
+  background_.clear();
 }
 
 }  // namespace vokabi

@@ -1,14 +1,18 @@
 #pragma once
 
 #include <filesystem>
+#include <future>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace vokabi {
 
 // The base forms of inflected words ("houses" → "house", "къщата" → "къща"), from the Hunspell
-// dictionaries the system has. A language without one simply has no base forms.
+// dictionaries the system has. A language without one simply has no base forms. Safe to use from
+// several threads: dictionaries can be read on a worker while the window asks for forms.
 class BaseForms {
  public:
   // The folders are searched in order for a language's dictionary, when it is first needed.
@@ -22,6 +26,14 @@ class BaseForms {
   std::vector<std::string> Of(const std::string& language, const std::string& utf8Word);
   // Whether a dictionary for the language is there (and loads it).
   bool Knows(const std::string& language);
+  // Of, but only from a dictionary already loaded: nothing while the language's dictionary is
+  // not read yet or another thread is reading one, so the caller never waits.
+  std::optional<std::vector<std::string>> OfIfLoaded(const std::string& language,
+                                                     const std::string& utf8Word);
+  // Reads the languages' dictionaries on a worker thread; returns at once.
+  void LoadInBackground(std::vector<std::string> languages);
+  // Waits until every dictionary asked for in the background is read (tests, benchmarks).
+  void WaitForBackground();
   // Dictionaries kept loaded at most: both languages of two bases.
   static constexpr std::size_t kLoaded = 4;
 
@@ -38,6 +50,9 @@ class BaseForms {
     bool searched = false;
   };
   std::vector<Entry> recent_;
+  // Guards recent_ and every speller in it; held while a dictionary is read.
+  std::mutex mutex_;
+  std::vector<std::future<void>> background_;
 };
 
 }  // namespace vokabi

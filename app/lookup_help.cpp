@@ -14,6 +14,9 @@ constexpr std::int32_t kNotFound = 5;
 // Hunspell gives one or two forms for nearly every word; a hostile affix file could give many.
 constexpr std::size_t kMostForms = 8;
 
+bool TranslateHelped(Dictionary& dictionary, ErrorReport& errors, BaseForms* forms,
+                     std::string_view word, bool suggest, LookupHelp* help);
+
 }  // namespace
 
 std::string SideLanguage(const std::string& baseId, int side) {
@@ -29,9 +32,63 @@ std::string SideLanguage(const std::string& baseId, int side) {
   return {};
 }
 
+std::optional<Article> OtherSideArticle(Dictionary& dictionary, ErrorReport& errors) {
+  if (dictionary.Charset1() != dictionary.Charset2()) return std::nullopt;
+  const std::int32_t nomer = errors.Nomer();
+  Article article;
+  const auto position = dictionary.FindOnSide(dictionary.Duma(), 3 - dictionary.DumaSide());
+  const bool read = position && dictionary.ReadArticle(*position, &article);
+  // A damaged other article costs only itself: the word found stands as found.
+  errors.SetNomer(nomer);
+  if (!read) return std::nullopt;
+  return article;
+}
+
+bool TranslateEntry(Dictionary& dictionary, ErrorReport& errors, std::int32_t position,
+                    LookupHelp* help) {
+  *help = LookupHelp{};
+  if (!dictionary.TranslateAt(position)) return false;
+  help->also = OtherSideArticle(dictionary, errors);
+  return true;
+}
+
+std::optional<std::int32_t> LoadedBaseFormEntry(Dictionary& dictionary, BaseForms& forms,
+                                                std::string_view word) {
+  const std::string typed = TrimNonLetters(word);
+  if (typed.empty() || typed != word || dictionary.Find(typed)) return std::nullopt;
+  const int side = dictionary.GuessSide(typed);
+  const int charset = side == 1 ? dictionary.Charset1() : dictionary.Charset2();
+  std::vector<int> sides{side};
+  if (dictionary.Charset1() == dictionary.Charset2()) sides.push_back(3 - side);
+  const std::string utf8 = platform::DecodeCharset(charset, typed).utf8;
+  for (const int s : sides) {
+    const std::string language = SideLanguage(dictionary.ID(), s);
+    if (language.empty()) continue;
+    std::optional<std::vector<std::string>> found = forms.OfIfLoaded(language, utf8);
+    if (!found) return std::nullopt;
+    if (found->size() > kMostForms) found->resize(kMostForms);
+    for (const std::string& form : *found) {
+      const platform::Encoded bytes = platform::EncodeCharset(charset, form);
+      if (bytes.unfit > 0 || bytes.bytes.empty()) continue;
+      if (const auto position = dictionary.Find(bytes.bytes)) return position;
+    }
+  }
+  return std::nullopt;
+}
+
 bool TranslateWithHelp(Dictionary& dictionary, ErrorReport& errors, BaseForms* forms,
                        std::string_view word, bool suggest, LookupHelp* help) {
   *help = LookupHelp{};
+  if (!TranslateHelped(dictionary, errors, forms, word, suggest, help)) return false;
+  // A separate step after the lookup, whichever way it found the word.
+  help->also = OtherSideArticle(dictionary, errors);
+  return true;
+}
+
+namespace {
+
+bool TranslateHelped(Dictionary& dictionary, ErrorReport& errors, BaseForms* forms,
+                     std::string_view word, bool suggest, LookupHelp* help) {
   if (dictionary.Translate(word)) return true;
   // Anything but a plain miss (no word, a damaged base, a part of the index still to read) is
   // answered as Translate answered it.
@@ -76,11 +133,21 @@ bool TranslateWithHelp(Dictionary& dictionary, ErrorReport& errors, BaseForms* f
     }
     for (const std::string_view near : NearMisses(missed, headwords, dictionary.CaseRules(side)))
       help->suggestions.emplace_back(near);
+    // A click on a suggestion translates its own entry, on the side it was found on.
+    for (const std::string& near : help->suggestions) {
+      std::int32_t position = 0;
+      for (const int s : sides) {
+        if (const auto at = dictionary.FindOnSide(near, s); at && position == 0) position = *at;
+      }
+      help->suggestionPositions.push_back(position);
+    }
     help->suggestionCharset = charset;
   }
   help->missed = std::move(missed);
   help->missedCharset = charset;
   return false;
 }
+
+}  // namespace
 
 }  // namespace vokabi

@@ -351,18 +351,133 @@ std::optional<std::size_t> Dictionary::FindFrom(
 
 void Dictionary::SetResult(std::size_t entry, std::string translation,
                            std::int32_t neighbourStart) {
-  SetResult(index_.Headword(entry), index_.SectionOf(entry), std::move(translation),
-            neighbourStart);
+  SetResult(index_.Headword(entry), index_.SectionOf(entry), std::move(translation), neighbourStart,
+            index_.Position(entry));
 }
 
 void Dictionary::SetResult(std::string_view headword, int side, std::string translation,
-                           std::int32_t neighbourStart) {
+                           std::int32_t neighbourStart, std::int32_t position) {
   const bool side1 = side == 1;
   duma_ = std::string(headword);
   prevod_ = std::move(translation);
   predniDumi_ = neighbourStart;
   dumaCHSet_ = static_cast<std::int16_t>(side1 ? header_.charset1 : header_.charset2);
   prevodCHSet_ = static_cast<std::int16_t>(side1 ? header_.charset2 : header_.charset1);
+  dumaPosition_ = position;
+  dumaSide_ = side;
+}
+
+void Dictionary::SetResult(Article article) {
+  SetResult(article.word, article.side, std::move(article.translation), article.neighbourStart,
+            article.position);
+}
+
+Dictionary::Search Dictionary::FindEntry(std::string_view word, std::int32_t* position) {
+  const int side = GuessSide(word);
+  const auto start = LetterStart(static_cast<unsigned char>(word[0]), side);
+  if (partial_) {
+    OnDemandIndex::Entry found;
+    const Search result = FindOnDemand(word, false, start, &found);
+    if (result == Search::kFound) *position = static_cast<std::int32_t>(found.offset + 1);
+    return result;
+  }
+  const auto entry = FindFrom(&BaseIndex::FindWord, word, start);
+  if (!entry) return Search::kNone;
+  *position = index_.Position(*entry);
+  return Search::kFound;
+}
+
+std::optional<std::int32_t> Dictionary::Find(std::string_view word) {
+  if (!loaded_ || word.empty()) return std::nullopt;
+  std::int32_t position = 0;
+  const Search result = FindEntry(word, &position);
+  if (result == Search::kBroken) Broken();
+  if (result != Search::kFound) return std::nullopt;
+  return position;
+}
+
+std::optional<std::int32_t> Dictionary::FindOnSide(std::string_view word, int side) {
+  if (!loaded_ || word.empty() || (side != 1 && side != 2)) return std::nullopt;
+  const std::int32_t section2 = std::max<std::int32_t>(header_.section2Start, 1);
+  if (partial_) {
+    const std::size_t size = partial_->Size();
+    const std::size_t split = std::min<std::size_t>(static_cast<std::size_t>(section2) - 1, size);
+    const std::size_t from = side == 1 ? 0 : split;
+    const std::size_t until = side == 1 ? split : size;
+    if (from >= until) return std::nullopt;
+    if (!OpensEntry(from)) {
+      Broken();
+      return std::nullopt;
+    }
+    OnDemandIndex::Entry found;
+    const Search result = ScanOnDemand(word, false, from, until, &found);
+    if (result == Search::kBroken) Broken();
+    if (result != Search::kFound) return std::nullopt;
+    return static_cast<std::int32_t>(found.offset + 1);
+  }
+  const auto entry = index_.FindWord(word, side == 1 ? 1 : section2);
+  if (!entry || index_.SectionOf(*entry) != side) return std::nullopt;
+  return index_.Position(*entry);
+}
+
+bool Dictionary::ReadArticle(std::int32_t position, Article* article) {
+  if (!loaded_) {
+    errors_->SetNomer(kCannotTranslate);
+    return false;
+  }
+  std::string_view headword;
+  std::string_view locator;
+  int side = 1;
+  std::optional<OnDemandIndex::Entry> found;
+  if (partial_) {
+    const auto offset = static_cast<std::size_t>(position > 0 ? position - 1 : 0);
+    if (position > 0 && OpensEntry(offset)) found = partial_->EntryAt(offset);
+    if (!found) {
+      errors_->SetNomer(kNotFound);
+      return false;
+    }
+    headword = found->headword;
+    locator = found->locator;
+    side = SectionAt(found->offset);
+  } else {
+    const auto entry = index_.EntryAt(position);
+    if (!entry) {
+      errors_->SetNomer(kNotFound);
+      return false;
+    }
+    headword = index_.Headword(*entry);
+    locator = index_.Locator(*entry);
+    side = index_.SectionOf(*entry);
+  }
+  Article read;
+  if (!ReadTranslation(position, locator, side, &read.translation, &read.neighbourStart)) {
+    errors_->SetNomer(kCannotTranslate);
+    return false;
+  }
+  // The body did not decipher: the cipher left message 2.
+  if (errors_->Nomer() != 0) return false;
+  read.word = std::string(headword);
+  read.position = position;
+  read.side = side;
+  read.wordCharset = side == 1 ? header_.charset1 : header_.charset2;
+  read.translationCharset = side == 1 ? header_.charset2 : header_.charset1;
+  *article = std::move(read);
+  return true;
+}
+
+bool Dictionary::TranslateAt(std::int32_t position) {
+  Article article;
+  if (!ReadArticle(position, &article)) return false;
+  SetResult(std::move(article));
+  history_.Push({duma_, prevod_, predniDumi_, dumaCHSet_, prevodCHSet_});
+  return true;
+}
+
+bool Dictionary::CompleteAt(std::int32_t position) {
+  Article article;
+  if (!ReadArticle(position, &article)) return false;
+  SetResult(std::move(article));
+  return true;
 }
 
 bool Dictionary::Translate(std::string_view word) {
@@ -377,36 +492,10 @@ bool Dictionary::Translate(std::string_view word) {
       errors_->SetNomer(kNoWord);
       return false;
     }
-    const int side = GuessSide(current);
-    const auto start = LetterStart(static_cast<unsigned char>(current[0]), side);
-    if (partial_) {
-      OnDemandIndex::Entry found;
-      const Search result = FindOnDemand(current, false, start, &found);
-      if (result == Search::kBroken) return Broken();
-      if (result == Search::kFound) {
-        const int section = SectionAt(found.offset);
-        const auto position = static_cast<std::int32_t>(found.offset + 1);
-        std::string translation;
-        std::int32_t neighbourStart = 0;
-        if (!ReadTranslation(position, found.locator, section, &translation, &neighbourStart)) {
-          errors_->SetNomer(kCannotTranslate);
-          return false;
-        }
-        SetResult(found.headword, section, std::move(translation), neighbourStart);
-        history_.Push({duma_, prevod_, predniDumi_, dumaCHSet_, prevodCHSet_});
-        return true;
-      }
-    } else if (const auto entry = FindFrom(&BaseIndex::FindWord, current, start)) {
-      std::string translation;
-      std::int32_t neighbourStart = 0;
-      if (!ReadTranslation(*entry, &translation, &neighbourStart)) {
-        errors_->SetNomer(kCannotTranslate);
-        return false;
-      }
-      SetResult(*entry, std::move(translation), neighbourStart);
-      history_.Push({duma_, prevod_, predniDumi_, dumaCHSet_, prevodCHSet_});
-      return true;
-    }
+    std::int32_t position = 0;
+    const Search result = FindEntry(current, &position);
+    if (result == Search::kBroken) return Broken();
+    if (result == Search::kFound) return TranslateAt(position);
     std::string trimmed = TrimNonLetters(current);
     if (trimmed == current) {
       errors_->SetNomer(kNotFound);
@@ -448,7 +537,8 @@ bool Dictionary::AutoComplete(std::string_view word) {
       errors_->SetNomer(kNotCompleted);
       return false;
     }
-    SetResult(found.headword, section, std::move(translation), neighbourStart);
+    SetResult(found.headword, section, std::move(translation), neighbourStart,
+              static_cast<std::int32_t>(found.offset + 1));
     return true;
   }
   const auto entry = FindFrom(&BaseIndex::FindPrefix, word, start);
@@ -533,6 +623,22 @@ std::vector<int> Dictionary::NeighbourCharsets(std::int32_t startPoz) {
     charsets.push_back(index_.SectionOf(i) == 1 ? header_.charset1 : header_.charset2);
   }
   return charsets;
+}
+
+std::vector<std::int32_t> Dictionary::NeighbourPositions(std::int32_t startPoz) {
+  std::vector<std::int32_t> positions;
+  if (loaded_ && partial_) {
+    std::vector<OnDemandIndex::Entry> entries;
+    if (!NeighboursOnDemand(startPoz, &entries)) return positions;
+    for (const auto& entry : entries)
+      positions.push_back(static_cast<std::int32_t>(entry.offset + 1));
+    return positions;
+  }
+  const auto first = loaded_ ? index_.EntryAt(startPoz) : std::nullopt;
+  if (!first) return positions;
+  const std::size_t end = std::min(index_.EntryCount(), *first + kNeighbours);
+  for (std::size_t i = *first; i < end; ++i) positions.push_back(index_.Position(i));
+  return positions;
 }
 
 bool Dictionary::MovePredna() {

@@ -27,6 +27,17 @@ enum class IndexLoad { kWhole, kOnDemand };
 // not there.
 std::string TrimNonLetters(std::string_view word);
 
+// One entry of a base as a lookup reads it: headword, deciphered translation and where it stands.
+struct Article {
+  std::string word;
+  std::string translation;
+  std::int32_t position = 0;  // 1-based position of the entry's "#"
+  std::int32_t neighbourStart = 0;
+  int side = 1;
+  int wordCharset = 0;
+  int translationCharset = 0;
+};
+
 // One loaded dictionary base with its current result and its history. Texts are single-byte in
 // the character set that DumaCHSet / PrevodCHSet (or HistCharset1/2) name. Failures leave their
 // message number in the ErrorReport given at construction.
@@ -57,8 +68,23 @@ class Dictionary {
   // Name of side Cifra's language (1 or 2), written in interface language Ezik (0 to 6).
   std::string Ime_na_Dic(std::int32_t ezik, std::int16_t cifra) const;
 
+  // A translation body that does not decipher fails the lookup with message 2 and leaves the
+  // current result and the history as they were.
   bool Translate(std::string_view word);
   bool AutoComplete(std::string_view word);
+  // The position of the entry Translate finds for exactly this word (no trimming), if any.
+  std::optional<std::int32_t> Find(std::string_view word);
+  // The first headword of the side (1 or 2) equal to the word, ignoring case: its position.
+  std::optional<std::int32_t> FindOnSide(std::string_view word, int side);
+  // The entry whose "#" stands at the position, read without becoming the current result. False
+  // with message 5 when no entry starts there, 3 when its body cannot be read, 2 when it does not
+  // decipher.
+  bool ReadArticle(std::int32_t position, Article* article);
+  // That entry, on its own side, becomes the current result and is recorded in the history, as
+  // Translate does with the entry it finds.
+  bool TranslateAt(std::int32_t position);
+  // That entry becomes the current result without the history, as AutoComplete does.
+  bool CompleteAt(std::int32_t position);
   // Up to nine headwords from the entry at StartPoz on, joined by CR LF.
   std::string Load5Etikets(std::int32_t startPoz);
 
@@ -67,6 +93,9 @@ class Dictionary {
   std::int32_t PredniDumi() const { return predniDumi_; }
   std::int16_t DumaCHSet() const { return dumaCHSet_; }
   std::int16_t PrevodCHSet() const { return prevodCHSet_; }
+  // Where the current result's entry stands, and its side.
+  std::int32_t DumaPosition() const { return dumaPosition_; }
+  int DumaSide() const { return dumaSide_; }
 
   bool MovePredna();
   bool MoveSledvasta();
@@ -82,6 +111,8 @@ class Dictionary {
   std::int32_t Section2Start() const { return header_.section2Start; }
   // Character sets of the headwords Load5Etikets(startPoz) returns, in the same order.
   std::vector<int> NeighbourCharsets(std::int32_t startPoz);
+  // Positions of the same headwords' entries.
+  std::vector<std::int32_t> NeighbourPositions(std::int32_t startPoz);
   const std::array<std::string, 7>& LanguageNames() const { return header_.names; }
   // Memory held for lookups beside the index text.
   std::size_t LookupBytes() const { return index_.LookupBytes(); }
@@ -116,7 +147,10 @@ class Dictionary {
   bool NeighboursOnDemand(std::int32_t startPoz, std::vector<OnDemandIndex::Entry>* entries);
   bool Broken();
   void SetResult(std::string_view headword, int side, std::string translation,
-                 std::int32_t neighbourStart);
+                 std::int32_t neighbourStart, std::int32_t position);
+  void SetResult(Article article);
+  // Find, telling a miss from an index that could not be walked on demand.
+  Search FindEntry(std::string_view word, std::int32_t* position);
   // The first entry from start to the end, else from the top of the index up to start.
   std::optional<std::size_t> FindFrom(
       std::optional<std::size_t> (BaseIndex::*find)(std::string_view, std::int32_t) const,
@@ -144,6 +178,8 @@ class Dictionary {
   std::int32_t predniDumi_ = 0;
   std::int16_t dumaCHSet_ = 0;
   std::int16_t prevodCHSet_ = 0;
+  std::int32_t dumaPosition_ = 0;
+  int dumaSide_ = 1;
   History history_;
 };
 

@@ -155,5 +155,75 @@ TEST_F(TranslateWithHelpTest, BothSidesLanguagesWhereTheyWriteAlike) {
   EXPECT_EQ(help.missedCharset, 204);
 }
 
+std::string Cyr(const char* utf8) {
+  return platform::EncodeCharset(204, utf8).bytes;
+}
+
+TEST_F(TranslateWithHelpTest, AWordOnBothSidesBringsTheOtherSidesArticle) {
+  ASSERT_TRUE(Load(RussianBulgarianSample()));
+  // The search finds the Bulgarian "стол" first, as ever; the Russian article comes along.
+  ASSERT_TRUE(Look(Cyr("стол")));
+  EXPECT_EQ(dictionary.DumaSide(), 2);
+  EXPECT_EQ(dictionary.Prevod(), Cyr("стул"));
+  ASSERT_TRUE(help.also);
+  EXPECT_EQ(help.also->side, 1);
+  EXPECT_EQ(help.also->word, Cyr("стол"));
+  EXPECT_EQ(help.also->translation, Cyr("маса"));
+  EXPECT_EQ(help.also->position, *dictionary.FindOnSide(Cyr("стол"), 1));
+  // Reading the other article changed nothing of the result.
+  EXPECT_EQ(dictionary.Prevod(), Cyr("стул"));
+  EXPECT_EQ(dictionary.PrednaDuma(), Cyr("стол"));
+  EXPECT_EQ(errors.Nomer(), 0);
+
+  // The Russian entry by its position: that side's article first, the Bulgarian one along.
+  errors.Clear();
+  ASSERT_TRUE(TranslateEntry(dictionary, errors, help.also->position, &help));
+  EXPECT_EQ(dictionary.DumaSide(), 1);
+  EXPECT_EQ(dictionary.Prevod(), Cyr("маса"));
+  ASSERT_TRUE(help.also);
+  EXPECT_EQ(help.also->translation, Cyr("стул"));
+
+  // On one side only: answered exactly as before.
+  ASSERT_TRUE(Look(Cyr("собака")));
+  EXPECT_EQ(dictionary.Prevod(), Cyr("куче"));
+  EXPECT_FALSE(help.also);
+}
+
+TEST_F(TranslateWithHelpTest, SidesOfDifferentCharacterSetsNeverBringAnotherArticle) {
+  // "OK" is a headword on both sides of the sample, English and Bulgarian.
+  ASSERT_TRUE(Load(EnglishBulgarianSample()));
+  ASSERT_TRUE(Look("OK"));
+  EXPECT_FALSE(help.also);
+}
+
+TEST_F(TranslateWithHelpTest, SuggestionsKnowTheirEntries) {
+  ASSERT_TRUE(Load(EnglishBulgarianSample()));
+  EXPECT_FALSE(Look("hosue"));
+  ASSERT_FALSE(help.suggestions.empty());
+  ASSERT_EQ(help.suggestionPositions.size(), help.suggestions.size());
+  Article article;
+  ASSERT_TRUE(dictionary.ReadArticle(help.suggestionPositions[0], &article));
+  EXPECT_EQ(article.word, help.suggestions[0]);
+}
+
+TEST_F(TranslateWithHelpTest, AWordFormWhileTypingOnlyFromALoadedDictionary) {
+  WriteSpeller(spellers.Path(), "bg_BG", "SET UTF-8\nSFX I Y 1\nSFX I а и а\n", {"къща/I"});
+  BaseSource source = EnglishBulgarianSample();
+  source.side2.push_back({Cyr("къщичка"), "cottage"});
+  ASSERT_TRUE(Load(source));
+  const std::string typed = Cyr("къщи");
+  // Not read yet: no answer, and no waiting for it.
+  EXPECT_FALSE(LoadedBaseFormEntry(dictionary, forms, typed));
+  forms.LoadInBackground({"bg"});
+  forms.WaitForBackground();
+  const auto position = LoadedBaseFormEntry(dictionary, forms, typed);
+  ASSERT_TRUE(position);
+  EXPECT_EQ(*position, *dictionary.Find(Cyr("къща")));
+  // A headword, a fragment, a form of nothing in the base: no such entry.
+  EXPECT_FALSE(LoadedBaseFormEntry(dictionary, forms, Cyr("къща")));
+  EXPECT_FALSE(LoadedBaseFormEntry(dictionary, forms, Cyr("къщ")));
+  EXPECT_FALSE(LoadedBaseFormEntry(dictionary, forms, Cyr("маси")));
+}
+
 }  // namespace
 }  // namespace vokabi::test

@@ -178,7 +178,7 @@ TEST_F(DamageTest, MarkersInsideLocatorsAreNotEntries) {
   EXPECT_EQ(dictionary.Duma(), "ab");
 }
 
-TEST_F(DamageTest, BodiesOutsideTheFileFailTheLookupOnly) {
+TEST_F(DamageTest, BodiesOutsideTheFileOrUndecipherableFailTheLookupOnly) {
   BaseImage image = Blank();
   const std::string good = Body(image, "fine");
   image.index = "#far$" + Locator(0xFFFFFF, 0x7FFF, 0) + "#good$" + good + "#odd$" +
@@ -193,9 +193,13 @@ TEST_F(DamageTest, BodiesOutsideTheFileFailTheLookupOnly) {
   EXPECT_FALSE(dictionary.AutoComplete("fa"));
   EXPECT_EQ(errors.Nomer(), 6);
 
-  ASSERT_TRUE(dictionary.Translate("odd"));
-  EXPECT_EQ(dictionary.Prevod(), "");
+  // A body that does not decipher fails the lookup; the result and the history stay.
+  EXPECT_FALSE(dictionary.Translate("odd"));
   EXPECT_EQ(errors.Nomer(), 2);
+  EXPECT_EQ(dictionary.Duma(), "good");
+  EXPECT_EQ(dictionary.Prevod(), "fine");
+  EXPECT_EQ(dictionary.PrednaDuma(), "good");
+  EXPECT_FALSE(dictionary.MovePredna());
 }
 
 TEST_F(DamageTest, TablePositionsOffEntriesStillFindTheNextEntry) {

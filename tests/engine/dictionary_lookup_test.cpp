@@ -161,6 +161,55 @@ TEST_F(DictionaryTest, ASearchStartingPastTheWordGoesRoundOnce) {
   EXPECT_EQ(errors.Nomer(), 6);
 }
 
+// "дом" is a headword on both Cyrillic sides: each entry can be found on its side and translated
+// by its position, whichever the text search reaches first; reading one changes no result.
+TEST_F(DictionaryTest, EachSidesEntryOfAWordOnBothSidesIsReachable) {
+  BaseSource source = EnglishBulgarianSample();
+  source.id = "rubgvk01";
+  source.charset1 = 204;
+  source.side1 = {{Cp1251("да"), Cp1251("да")}, {Cp1251("дом"), Cp1251("къща; дом")}};
+  source.side2 = {{Cp1251("дом"), Cp1251("дом")}, {Cp1251("дъжд"), Cp1251("дождь")}};
+  for (const IndexLoad load : {IndexLoad::kWhole, IndexLoad::kOnDemand}) {
+    ASSERT_TRUE(WriteBase(folder / "rubg.vkb", source));
+    ASSERT_TRUE(dictionary.Initialize("rubg.vkb", load));
+    const auto russian = dictionary.FindOnSide(Cp1251("ДОМ"), 1);
+    const auto bulgarian = dictionary.FindOnSide(Cp1251("дом"), 2);
+    ASSERT_TRUE(russian && bulgarian);
+    EXPECT_LT(*russian, dictionary.Section2Start());
+    EXPECT_GE(*bulgarian, dictionary.Section2Start());
+    EXPECT_EQ(dictionary.Find(Cp1251("дом")), bulgarian);
+    EXPECT_FALSE(dictionary.FindOnSide(Cp1251("дъжд"), 1));
+    EXPECT_FALSE(dictionary.FindOnSide(Cp1251("да"), 2));
+
+    ASSERT_TRUE(dictionary.Translate(Cp1251("дъжд")));
+    Article article;
+    ASSERT_TRUE(dictionary.ReadArticle(*russian, &article));
+    EXPECT_EQ(article.translation, Cp1251("къща; дом"));
+    EXPECT_EQ(article.side, 1);
+    EXPECT_EQ(article.wordCharset, 204);
+    EXPECT_EQ(dictionary.Duma(), Cp1251("дъжд"));
+
+    ASSERT_TRUE(dictionary.TranslateAt(*russian));
+    EXPECT_EQ(dictionary.Prevod(), Cp1251("къща; дом"));
+    EXPECT_EQ(dictionary.DumaSide(), 1);
+    EXPECT_EQ(dictionary.DumaPosition(), *russian);
+    // Recorded after "дъжд": one step back reaches it.
+    ASSERT_TRUE(dictionary.MovePredna());
+    EXPECT_EQ(dictionary.PredenPrevod(), Cp1251("дождь"));
+    ASSERT_TRUE(dictionary.CompleteAt(*bulgarian));
+    EXPECT_EQ(dictionary.Prevod(), Cp1251("дом"));
+    // A position inside an entry is none.
+    EXPECT_FALSE(dictionary.TranslateAt(*russian + 1));
+    EXPECT_EQ(errors.Nomer(), 5);
+    EXPECT_EQ(dictionary.Prevod(), Cp1251("дом"));
+
+    const std::vector<std::int32_t> positions = dictionary.NeighbourPositions(1);
+    ASSERT_EQ(positions.size(), 4u);
+    EXPECT_EQ(positions[1], *russian);
+    EXPECT_EQ(positions[2], *bulgarian);
+  }
+}
+
 TEST_F(LookupTest, CompletesToTheFirstHeadwordWithThePrefix) {
   ASSERT_TRUE(dictionary.AutoComplete("hou"));
   EXPECT_EQ(dictionary.Duma(), "house");

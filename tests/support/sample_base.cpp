@@ -84,4 +84,23 @@ BaseSource EnglishBulgarianSample() {
   return source;
 }
 
+BaseSource RussianBulgarianSample() {
+  const auto cyr = [](std::string_view utf8) { return platform::EncodeCharset(204, utf8).bytes; };
+  BaseSource source;
+  source.id = "rubgvk01";
+  source.key = "same-letters";
+  source.charset1 = 204;
+  source.charset2 = 204;
+  source.names = {"Руски,Български",     "Russian,Bulgarian", "Russe,Bulgare",
+                  "Russisch,Bulgarisch", "Ruso,Búlgaro",      "Russo,Bulgaro",
+                  "Русский,Болгарский"};
+  // The Bulgarian and Russian fields are Cyrillic, the others Western.
+  for (std::size_t k = 0; k < source.names.size(); ++k) {
+    source.names[k] = platform::EncodeCharset(k == 0 || k == 6 ? 204 : 0, source.names[k]).bytes;
+  }
+  source.side1 = {{cyr("собака"), cyr("куче")}, {cyr("стол"), cyr("маса")}};
+  source.side2 = {{cyr("куче"), cyr("собака")}, {cyr("стол"), cyr("стул")}};
+  return source;
+}
+
 }  // namespace vokabi::test

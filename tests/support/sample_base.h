@@ -10,4 +10,8 @@ namespace vokabi::test {
 // houseboat sharing a prefix. Texts are encoded from UTF-8 into each side's code page.
 BaseSource EnglishBulgarianSample();
 
+// A small Russian (side 1) - Bulgarian (side 2) base, both sides Cyrillic (charset 204), with all
+// seven names: "стол" is a headword on both sides (маса; стул), "собака" on side 1 only.
+BaseSource RussianBulgarianSample();
+
 }  // namespace vokabi::test

@@ -209,6 +209,30 @@ TEST_F(MissedWordsTest, InflectedFormsAreFoundThroughTheirBaseForms) {
   EXPECT_FALSE(help.baseForm);
 }
 
+// Russian words that are Bulgarian headwords too: the Bulgarian article the search finds first,
+// and the Russian one beside it, reachable by its own entry.
+TEST_F(MissedWordsTest, RussianWordsWrittenAlikeInBulgarianBringBothArticles) {
+  ASSERT_TRUE(Load("rubg"));
+  for (const char* word : {"стол", "неделя", "живот", "дом"}) {
+    ASSERT_TRUE(Look(word)) << word;
+    ASSERT_TRUE(help.also) << word;
+    EXPECT_EQ(help.also->side, 3 - dictionary->DumaSide()) << word;
+    EXPECT_EQ(platform::DecodeCharset(204, help.also->word).utf8, word);
+    const std::int32_t russian = *dictionary->FindOnSide(W1251(word), 1);
+    EXPECT_EQ(help.also->side == 1 ? help.also->position : dictionary->DumaPosition(), russian);
+    // The Russian entry, translated by its position, is the Russian article.
+    const std::string article =
+        help.also->side == 1 ? help.also->translation : dictionary->Prevod();
+    ASSERT_TRUE(TranslateEntry(*dictionary, errors, russian, &help)) << word;
+    EXPECT_EQ(dictionary->DumaSide(), 1);
+    EXPECT_EQ(dictionary->Prevod(), article) << word;
+    ASSERT_TRUE(help.also) << word;
+    EXPECT_EQ(help.also->side, 2);
+  }
+  ASSERT_TRUE(Look("собака"));
+  EXPECT_FALSE(help.also);
+}
+
 TEST_F(MissedWordsTest, TypingMistakesAreAnsweredWithCloseHeadwords) {
   ASSERT_TRUE(Load("enbg"));
   const std::tuple<const char*, const char*> kCases[] = {

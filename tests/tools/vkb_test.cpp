@@ -219,6 +219,65 @@ TEST(VkbOneShotTest, ABrokenIndexFailsAsAWholeLoadWhereTheSearchReachesIt) {
   EXPECT_EQ(Answer({"shell", "--json", path}, 1, "lookup apple\n")["message"], 2);
 }
 
+// Russian-Bulgarian, both sides Cyrillic: "стол" is a headword on both sides, "собака" on one.
+TEST(VkbSameLettersTest, AWordOnBothSidesAnswersWithTheOtherSidesArticleToo) {
+  TempFolder folder;
+  WriteAll(folder / "ru.tsv", "стол\tмаса\nсобака\tкуче\n");
+  WriteAll(folder / "bg.tsv", "стол\tстул\nкуче\tсобака\n");
+  const std::string base = (folder / "rubg.vkb").string();
+  const Outcome build =
+      Vkb({"build", "--id", "rubgvk01", "--charset1", "204", "--charset2", "204", "--names",
+           "Руски,Български|Russian,Bulgarian|Russe,Bulgare|Russisch,Bulgarisch|Ruso,Búlgaro|"
+           "Russo,Bulgaro|Русский,Болгарский",
+           (folder / "ru.tsv").string(), (folder / "bg.tsv").string(), base});
+  ASSERT_EQ(build.status, 0) << build.err;
+
+  Json table = Answer({"lookup", "--json", base, "стол"});
+  EXPECT_EQ(table["translation"], "стул");
+  EXPECT_EQ(table["direction"], "Bulgarian \u2192 Russian");
+  ASSERT_TRUE(table.contains("also"));
+  Json also = table["also"];
+  EXPECT_EQ(also["word"], "стол");
+  EXPECT_EQ(also["translation"], "маса");
+  EXPECT_EQ(also["word_charset"], 204);
+  EXPECT_EQ(also["translation_charset"], 204);
+  EXPECT_EQ(also["direction"], "Russian \u2192 Bulgarian");
+  EXPECT_TRUE(also["position"].is_number());
+  EXPECT_EQ(Vkb({"lookup", base, "стол"}).out,
+            "Bulgarian \u2192 Russian\nстол\n  стул\n\nRussian \u2192 Bulgarian\nстол\n  маса\n");
+  EXPECT_EQ(Answer({"lookup", "--json", "--lang", "0", base, "стол"})["also"]["direction"],
+            "Руски \u2192 Български");
+
+  const Json dog = Answer({"lookup", "--json", base, "собака"});
+  EXPECT_EQ(dog["translation"], "куче");
+  EXPECT_FALSE(dog.contains("also"));
+  EXPECT_FALSE(dog.contains("direction"));
+}
+
+// A translation body that does not decipher is a failure, not an empty translation.
+TEST(VkbDamageTest, AnUndecipherableBodyFailsWithMessage2) {
+  ErrorClass errors;
+  MakeCrypto crypto(errors);
+  BaseImage image;
+  image.key = "k";
+  for (auto& name : image.names) name = "A,B";
+  // "good" reads its body at region position 1; "bad" eight bytes no cipher wrote, at 9.
+  image.region1 = crypto.Encrypt("fine", "k") + std::string(8, '\x5a');
+  image.index =
+      "#bad$" + std::string("\0\0\x09\0\x10\0", 6) + "#good$" + std::string("\0\0\x01\0\x10\0", 6);
+  image.table1 = std::string("B\0\0\x01", 4) + std::string("G\0\0\x0c", 4);
+  TempFolder folder;
+  const std::string path = (folder / "damaged.vkb").string();
+  ASSERT_TRUE(WriteImage(path, image));
+
+  EXPECT_EQ(Answer({"lookup", "--json", path, "good"})["translation"], "fine");
+  const Json bad = Answer({"lookup", "--json", path, "bad"}, 1);
+  EXPECT_EQ(bad["ok"], false);
+  EXPECT_EQ(bad["message"], 2);
+  EXPECT_EQ(bad["text"], "Missing dictionary file.");
+  EXPECT_FALSE(bad.contains("translation"));
+}
+
 TEST(VkbBuildTest, RefusesWhatABaseCannotHoldNamingTheLine) {
   TempFolder work;
   const std::string out = (work / "out.vkb").string();

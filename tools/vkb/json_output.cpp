@@ -71,8 +71,15 @@ int Emit(const Json& result, bool json) {
       std::cout << result["base_form_of"].get<std::string>() << " \u2192 "
                 << result["via"].get<std::string>() << '\n';
     }
+    if (result.contains("also")) std::cout << result["direction"].get<std::string>() << '\n';
     std::cout << result["word"].get<std::string>() << '\n';
     PrintIndented(result["translation"].get<std::string>());
+    if (result.contains("also")) {
+      const Json& also = result["also"];
+      std::cout << '\n' << also["direction"].get<std::string>() << '\n';
+      std::cout << also["word"].get<std::string>() << '\n';
+      PrintIndented(also["translation"].get<std::string>());
+    }
   }
   return ok ? kExitOk : kExitFailed;
 }

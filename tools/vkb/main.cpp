@@ -17,6 +17,8 @@ const char* UsageText() {
       A word not found is looked for by its base forms (houses: house), from the Hunspell
       dictionaries beside the base ("dictionaries") or on the system; the answer then names
       the headword found as "via". A miss lists up to nine close headwords as "suggestions".
+      Where both sides share a character set and the word is a headword on both, the other
+      side's article follows as "also", each under its "direction".
       --exact looks for the word as typed only.
   vkb complete [--json] [--lang N] BASE PREFIX
       The first headword that begins with PREFIX, with its translation.

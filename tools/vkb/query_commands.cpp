@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/language.h"
 #include "app/lookup_help.h"
 #include "platform/codepage.h"
 #include "tools/vkb/arguments.h"
@@ -72,6 +73,13 @@ std::string SideName(Dictionary& dic, int language, int side) {
   return ToUtf8(NameCharset(language), dic.Ime_na_Dic(language, static_cast<std::int16_t>(side)));
 }
 
+// "Руски → Български": the direction of an article whose word is on the side, in the interface
+// language.
+std::string Direction(Dictionary& dic, int side) {
+  const int language = LanguageOffset / 1000;
+  return SideName(dic, language, side) + " \u2192 " + SideName(dic, language, 3 - side);
+}
+
 }  // namespace
 
 Json Info(Session& session) {
@@ -111,6 +119,17 @@ Json LookupWord(Session& session, const std::string& word) {
   if (found.baseForm) {
     out["via"] = ToUtf8(dic.DumaCHSet(), dic.Duma());
     out["base_form_of"] = ToUtf8(found.missedCharset, found.missed);
+  }
+  if (found.also) {
+    // The word is a headword on both sides: the other side's article follows, each under its
+    // direction.
+    const Article& other = *found.also;
+    out["direction"] = Direction(dic, dic.DumaSide());
+    Json also = Found(other.word, other.translation, other.neighbourStart, other.wordCharset,
+                      other.translationCharset);
+    also.erase("ok");
+    also["direction"] = Direction(dic, other.side);
+    out["also"] = std::move(also);
   }
   return out;
 }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/settings.h"
@@ -219,6 +220,8 @@ void Form1::Form_Load(const QString& commandLine) {
   move(left * logicalDpiX() / kTwipsPerInch, top * logicalDpiY() / kTwipsPerInch);
 
   if (AppSettings.SystrayIcon) SysTray();
+  // Once the window is up, so that neither its showing nor a keystroke waits for them.
+  QTimer::singleShot(0, this, &Form1::ReadSpellingDictionaries);
 
   // "/1" is the start with the session: the window waits in the tray.
   if (commandLine == QStringLiteral("/1")) return;

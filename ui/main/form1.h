@@ -85,6 +85,7 @@ class Form1 : public FramelessWindow, public WordListHost {
   void RecordRecent(const std::string& word, int charset, int dictionaryIndex) override;
   void SelectWordBoxText() override;
   void TranslateWordBox() override { BtnPrevod_Click(); }
+  bool TranslateEntryAt(std::int32_t position, bool fillList) override;
   const SchemeColours& Colours() const override { return app_.Colours; }
 
  protected:
@@ -116,6 +117,11 @@ class Form1 : public FramelessWindow, public WordListHost {
   // Translate with the help a miss gets: base forms, and with suggest the closest headwords in
   // the word list. A result found through a base form says so on the pane's first line.
   bool TranslateAndShow(const QString& text, bool suggest);
+  // Completion leaves a word form as typed and shows its base form's article instead; false
+  // when the text is no such form (or its dictionary is not read yet).
+  bool ShowBaseFormWhileTyping(Dictionary& dictionary, const std::string& typed);
+  // Reads the working base's Hunspell dictionaries on a worker thread.
+  void ReadSpellingDictionaries();
   // Makes the recent word shown the combo's current item, or none when the list lacks it.
   void MarkShownRecent(const QString& word, int dictionaryIndex);
   int WordBoxSelStart() const;
@@ -126,6 +132,11 @@ class Form1 : public FramelessWindow, public WordListHost {
   bool PaneEvent(QEvent* event);
   // A line above what the pane shows, left out of the program's copy (and so of printing).
   void NoteOnPane(const QString& line);
+  // The pane shows the current result's article and the other side's, each under its
+  // direction; the program's copy, and so printing, holds both with their headings.
+  void ShowBothArticles(const Dictionary& dictionary, const Article& other);
+  // "Руски → Български": the direction of an article whose word is on the side.
+  QString Direction(const Dictionary& dictionary, int side) const;
 
   // form1_setup.cpp: the option buttons and the dressing.
   void BuildOptionButtons();
@@ -201,6 +212,8 @@ class Form1 : public FramelessWindow, public WordListHost {
   std::function<bool()> canMinimise_;  // none: the platform's answer
 
   std::string paneBytes_;
+  // What the pane shows as the program prints it.
+  QString paneText_;
   bool wordBoxHasFocus_ = false;
   bool listClickBusy_ = false;
   // Escape closed the open list; its release, arriving in the word box, is not the box's.

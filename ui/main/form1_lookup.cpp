@@ -6,7 +6,10 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <algorithm>
+#include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "app/error_class.h"
 #include "app/language.h"
@@ -55,15 +58,37 @@ bool Form1::TranslateAndShow(const QString& text, bool suggest) {
   LookupHelp help;
   if (!TranslateWithHelp(dictionary, AppError, app_.Forms.get(), word, suggest, &help)) {
     ShowPaneMessage();
-    if (!help.suggestions.empty())
-      wordList_->ShowSuggestions(help.suggestions, help.suggestionCharset);
+    if (!help.suggestions.empty()) {
+      wordList_->ShowSuggestions(help.suggestions, help.suggestionCharset,
+                                 help.suggestionPositions);
+    }
     return false;
   }
   ShowResult(dictionary);
+  if (help.also) ShowBothArticles(dictionary, *help.also);
   if (help.baseForm) {
     NoteOnPane(DecodeText(help.missedCharset, help.missed) + QStringLiteral(" \u2192 ") +
                DecodeText(dictionary.DumaCHSet(), dictionary.Duma()));
   }
+  return true;
+}
+
+bool Form1::TranslateEntryAt(std::int32_t position, bool fillList) {
+  if (DictionaryCount() == 0) return false;
+  Dictionary& dictionary = WorkingDictionary();
+  LookupHelp help;
+  if (!TranslateEntry(dictionary, AppError, position, &help)) return false;
+  if (fillList) {
+    ShowResult(dictionary);
+  } else {
+    // The list is already there and scrolls to the word itself.
+    const std::string duma = dictionary.Duma();
+    ShowWordBox(duma, dictionary.DumaCHSet());
+    ShowPane(dictionary.Prevod(), dictionary.PrevodCHSet());
+    RecordRecent(duma, dictionary.DumaCHSet(), WorkDic());
+  }
+  if (help.also) ShowBothArticles(dictionary, *help.also);
+  SelectWordBoxText();
   return true;
 }
 
@@ -194,7 +219,9 @@ void Form1::CompleteWordBox() {
   if (DictionaryCount() == 0) return;
   Dictionary& dictionary = WorkingDictionary();
   const std::string typed = EncodeWord(WordBoxText(), dictionary.Charset1(), dictionary.Charset2());
-  if (dictionary.AutoComplete(typed)) {
+  if (ShowBaseFormWhileTyping(dictionary, typed)) {
+    // The typed text stays as it is, the caret where the user left it.
+  } else if (dictionary.AutoComplete(typed)) {
     ShowWordBox(dictionary.Duma(), dictionary.DumaCHSet());
     ShowPane(dictionary.Prevod(), dictionary.PrevodCHSet());
     // The completed tail stays selected, so typing on replaces it.
@@ -208,6 +235,28 @@ void Form1::CompleteWordBox() {
   savedSelLength_ = WordBoxSelLength();
 }
 
+bool Form1::ShowBaseFormWhileTyping(Dictionary& dictionary, const std::string& typed) {
+  if (!app_.Forms) return false;
+  const std::optional<std::int32_t> position = LoadedBaseFormEntry(dictionary, *app_.Forms, typed);
+  // As a completion: the result changes, the history and the lists do not.
+  if (!position || !dictionary.CompleteAt(*position)) return false;
+  ShowPane(dictionary.Prevod(), dictionary.PrevodCHSet());
+  NoteOnPane(WordBoxText() + QStringLiteral(" \u2192 ") +
+             DecodeText(dictionary.DumaCHSet(), dictionary.Duma()));
+  return true;
+}
+
+void Form1::ReadSpellingDictionaries() {
+  if (!app_.Forms || DictionaryCount() == 0) return;
+  const Dictionary& dictionary = WorkingDictionary();
+  std::vector<std::string> languages;
+  for (const int side : {1, 2}) {
+    std::string language = SideLanguage(dictionary.ID(), side);
+    if (!language.empty()) languages.push_back(std::move(language));
+  }
+  app_.Forms->LoadInBackground(std::move(languages));
+}
+
 void Form1::Combo1_Click(int index) {
   if (index < 0 || index >= combo1_->count()) return;
   const int base = combo1_->itemData(index).toInt();
@@ -215,6 +264,7 @@ void Form1::Combo1_Click(int index) {
     AppSettings.WorkDic = static_cast<std::int16_t>(base);
     listClickBusy_ = true;
     SetOptionValue(base, true);
+    ReadSpellingDictionaries();
   }
   const QString text = combo1_->itemText(index);
   if (combo1_->currentText() != text) combo1_->setEditText(text);
@@ -227,6 +277,7 @@ void Form1::Option1_Click(int index) {
   if (listClickBusy_) return;
   AppSettings.WorkDic = static_cast<std::int16_t>(index);
   update();
+  ReadSpellingDictionaries();
   BtnPrevod_Click();
 }
 

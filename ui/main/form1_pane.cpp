@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 
+#include "app/language.h"
 #include "ui/controls/key_codes.h"
 #include "ui/main/engine_text.h"
 #include "ui/main/form1.h"
@@ -65,10 +66,31 @@ bool Form1::PaneEvent(QEvent* event) {
 
 void Form1::ShowPane(const std::string& bytes, int charset) {
   paneBytes_ = bytes;
-  QString text = DecodeText(charset, bytes);
+  paneText_ = DecodeText(charset, bytes);
+  QString text = paneText_;
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   text2_->setPlainText(text);
   text2_->setProperty("charset", charset);
+}
+
+QString Form1::Direction(const Dictionary& dictionary, int side) const {
+  const std::int32_t ezik = LanguageOffset / 1000;
+  const auto name = [&](int s) {
+    return DecodeText(LanguageCharset, dictionary.Ime_na_Dic(ezik, static_cast<std::int16_t>(s)));
+  };
+  return name(side) + QStringLiteral(" \u2192 ") + name(3 - side);
+}
+
+void Form1::ShowBothArticles(const Dictionary& dictionary, const Article& other) {
+  // The first article stays the program's translation (the word list and the print button test
+  // it); the copy that is printed holds both.
+  paneText_ = Direction(dictionary, dictionary.DumaSide()) + QStringLiteral("\r\n") +
+              DecodeText(dictionary.PrevodCHSet(), dictionary.Prevod()) +
+              QStringLiteral("\r\n\r\n") + Direction(dictionary, other.side) +
+              QStringLiteral("\r\n") + DecodeText(other.translationCharset, other.translation);
+  QString text = paneText_;
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text2_->setPlainText(text);
 }
 
 void Form1::NoteOnPane(const QString& line) {

@@ -75,8 +75,7 @@ void Form1::BtnPrint_Click() {
   QPrinter printer(*chosen, QPrinter::HighResolution);
   printer.setDocName(windowTitle());
   const PrintedTexts texts{Text(kWordLabelText), Text(kTranslationLabelText),
-                           ProductLine(Text(kProductText)), WordBoxText(),
-                           DecodeText(text2_->property("charset").toInt(), paneBytes_)};
+                           ProductLine(Text(kProductText)), WordBoxText(), paneText_};
   if (!PrintPage(printer, texts))
     ShowDialogMessage(this, QMessageBox::Critical, Message(kPrintFailed));
 }

@@ -65,8 +65,8 @@ void Form1::TranslateForeign(const QString& text, QString& last) {
   // Remembered as handled, so the same paragraph is not weighed again at every tick.
   if (text.toUtf8().size() > kLongestText) return;
   if (DictionaryCount() == 0) return;
-  // A copied word is rarely mistyped, and the list is no place for guesses about it.
-  if (TranslateAndShow(text, false)) {
+  // A miss is answered as a typed one: close headwords in the word list.
+  if (TranslateAndShow(text, true)) {
     BringToFront();
     return;
   }

@@ -1,7 +1,8 @@
-// The pictures of the README: the lookup window after looking up "house", the command row in
-// each interface language, the settings dialog (English and Green, or Bulgarian and Blue dark)
-// and the about box. For people to look at; not installed.
-//   window_shots window|captions|settings|settings-bg|about BASE_FOLDER OUT.png
+// The pictures of the README: the lookup window after looking up "house", the window with "стол"
+// in the Russian-Bulgarian base and a Russian interface (both articles), the command row in each
+// interface language, the settings dialog (English and Green, or Bulgarian and Blue dark) and
+// the about box. For people to look at; not installed.
+//   window_shots window|both-sides|captions|settings|settings-bg|about BASE_FOLDER OUT.png
 #include <QApplication>
 #include <QFile>
 #include <QImage>
@@ -64,6 +65,26 @@ QImage Window(AppState& app) {
   return form.grab().toImage();
 }
 
+QImage BothSides(AppState& app) {
+  // The Russian-Bulgarian base alone, so that it is the working one.
+  for (auto& dictionary : app.Dictionaries) {
+    if (dictionary->ID().rfind("rubg", 0) == 0) {
+      std::swap(app.Dictionaries[0], dictionary);
+      app.Dictionaries.resize(1);
+      break;
+    }
+  }
+  if (app.Dictionaries[0]->ID().rfind("rubg", 0) != 0) return QImage();
+  LanguageOffset = 6000;
+  LanguageCharset = 204;
+  AppSettings.CyrKeyboard = false;
+  AppSettings.LatKeyboard = false;
+  Form1 form(app);
+  form.Form_Load(QStringLiteral("стол"));
+  QApplication::processEvents();
+  return form.grab().toImage();
+}
+
 QImage Captions(AppState& app) {
   std::vector<QImage> rows;
   for (int language = 0; language < kLanguages; ++language) {
@@ -119,6 +140,7 @@ QImage DialogShot(AppState& app, const char* button) {
 
 QImage Shot(const QString& what, AppState& app) {
   if (what == QStringLiteral("window")) return Window(app);
+  if (what == QStringLiteral("both-sides")) return BothSides(app);
   if (what == QStringLiteral("captions")) return Captions(app);
   if (what == QStringLiteral("about")) return DialogShot<frmAbout>(app, "BtnAbout");
   if (what == QStringLiteral("settings-bg")) {
@@ -138,12 +160,13 @@ int main(int argc, char** argv) {
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
   QApplication application(argc, argv);
   const QStringList arguments = QApplication::arguments();
-  const QStringList shots = {QStringLiteral("window"), QStringLiteral("captions"),
-                             QStringLiteral("settings"), QStringLiteral("settings-bg"),
-                             QStringLiteral("about")};
+  const QStringList shots = {QStringLiteral("window"),      QStringLiteral("both-sides"),
+                             QStringLiteral("captions"),    QStringLiteral("settings"),
+                             QStringLiteral("settings-bg"), QStringLiteral("about")};
   if (arguments.size() != 4 || !shots.contains(arguments[1])) {
     std::fputs(
-        "usage: window_shots window|captions|settings|settings-bg|about BASE_FOLDER OUT.png\n",
+        "usage: window_shots window|both-sides|captions|settings|settings-bg|about BASE_FOLDER "
+        "OUT.png\n",
         stderr);
     return 2;
   }
@@ -155,5 +178,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   const QImage image = Shot(arguments[1], app);
+  if (image.isNull()) {
+    std::fputs("window_shots: the folder lacks the base that picture needs\n", stderr);
+    return 1;
+  }
   return image.save(arguments[3]) ? 0 : 1;
 }

@@ -16,6 +16,8 @@ namespace {
 
 // "List with words is from other dictionary and selected word was not found."
 constexpr std::int32_t kListFromOtherBase = 12;
+// "Missing dictionary file.": the entry's body did not decipher.
+constexpr std::int32_t kMissingFile = 2;
 
 // Wrap limits for 18-pixel rows: a wrap jumps 162, nine rows, so the rows join seamlessly.
 constexpr int kUpWrapBelow = -8;
@@ -40,6 +42,12 @@ std::vector<std::string> SplitWords(const std::string& list) {
 
 bool HasWord(const std::vector<std::string>& words, int index) {
   return index >= 0 && index < static_cast<int>(words.size());
+}
+
+std::int32_t PositionAt(const std::vector<std::int32_t>& positions, int index) {
+  return index >= 0 && index < static_cast<int>(positions.size())
+             ? positions[static_cast<std::size_t>(index)]
+             : 0;
 }
 
 }  // namespace
@@ -73,14 +81,15 @@ void WordList::FillWordList(int /*dictionaryIndex*/, std::int32_t position, cons
   suggesting_ = false;
   ++fills_;
 
-  const std::vector<std::string> words =
-      SplitWords(host_.WorkingDictionary().Load5Etikets(position));
+  Dictionary& dictionary = host_.WorkingDictionary();
+  const std::vector<std::string> words = SplitWords(dictionary.Load5Etikets(position));
+  const std::vector<std::int32_t> positions = dictionary.NeighbourPositions(position);
   const int count = static_cast<int>(words.size());
 
   QLabel* first = labels_[0];
   first->show();
   first->move(1, 0);
-  SetWord(0, count > 0 ? words[0] : std::string(), wordCharset);
+  SetWord(0, count > 0 ? words[0] : std::string(), wordCharset, PositionAt(positions, 0));
   SetTag(0);
   for (int i = 1; i < kRows; ++i) {
     QLabel* label = labels_[i];
@@ -89,7 +98,7 @@ void WordList::FillWordList(int /*dictionaryIndex*/, std::int32_t position, cons
     if (i >= count) {
       label->hide();
     } else {
-      SetWord(i, words[i], wordCharset);
+      SetWord(i, words[i], wordCharset, PositionAt(positions, i));
       label->show();
     }
     // A row hanging below the panel's bottom edge stays hidden.
@@ -113,7 +122,8 @@ void WordList::FillWordList(int /*dictionaryIndex*/, std::int32_t position, cons
   }
 }
 
-void WordList::ShowSuggestions(const std::vector<std::string>& words, int charset) {
+void WordList::ShowSuggestions(const std::vector<std::string>& words, int charset,
+                               const std::vector<std::int32_t>& positions) {
   frameTimer_->stop();
   scrolling_ = false;
   suggesting_ = true;
@@ -123,7 +133,8 @@ void WordList::ShowSuggestions(const std::vector<std::string>& words, int charse
   for (int i = 0; i < kRows; ++i) {
     SetTop(i, i * kRowHeight);
     SetTag(i);
-    SetWord(i, i < count ? words[static_cast<std::size_t>(i)] : std::string(), charset);
+    SetWord(i, i < count ? words[static_cast<std::size_t>(i)] : std::string(), charset,
+            PositionAt(positions, i));
     labels_[i]->setVisible(i < count);
     Paint(i, false, colours);
   }
@@ -137,8 +148,15 @@ void WordList::LabelDumi_Click(int index) {
   const std::string caption = words_[index];
   const int tag = labels_[index]->property("Tag").toString().toInt();
 
+  const std::int32_t position = positions_[index];
   if (suggesting_) {
-    // Looked up as if typed, which fills the list with its neighbours.
+    if (tag == host_.WorkDic() && position > 0) {
+      // Its own entry, which fills the list with its neighbours.
+      if (!host_.TranslateEntryAt(position, true))
+        host_.ShowPane(AppError.MsgText(), LanguageCharset);
+      return;
+    }
+    // Looked up as if typed.
     host_.ShowWordBox(caption, charsets_[index]);
     if (tag != host_.WorkDic()) {
       host_.SelectOption(tag);
@@ -148,7 +166,8 @@ void WordList::LabelDumi_Click(int index) {
     return;
   }
 
-  if (caption == dictionary.Duma()) {
+  // The current entry itself; a word written alike on the other side is another entry.
+  if (caption == dictionary.Duma() && (position == 0 || position == dictionary.DumaPosition())) {
     if (texts_[index] == host_.WordBoxText() && host_.PaneBytes() == dictionary.Prevod()) {
       return;
     }
@@ -165,16 +184,22 @@ void WordList::LabelDumi_Click(int index) {
     return;
   }
 
-  if (!dictionary.Translate(caption)) {
-    AppError.SetNomer(kListFromOtherBase);
+  // The headword at that position, on its own side, not whatever a search for its text finds.
+  const bool found =
+      position > 0 ? host_.TranslateEntryAt(position, false) : dictionary.Translate(caption);
+  if (!found) {
+    // A body that does not decipher says so; anything else means the list is not this base's.
+    if (AppError.Nomer() != kMissingFile) AppError.SetNomer(kListFromOtherBase);
     host_.ShowPane(AppError.MsgText(), LanguageCharset);
     return;
   }
-  host_.ShowWordBox(dictionary.Duma(), dictionary.DumaCHSet());
-  host_.ShowPane(dictionary.Prevod(), dictionary.PrevodCHSet());
-  for (int i = 0; i < kRows; ++i) SetWord(i, words_[i], dictionary.DumaCHSet());
-  host_.RecordRecent(dictionary.Duma(), dictionary.DumaCHSet(), host_.WorkDic());
-  host_.SelectWordBoxText();
+  if (position == 0) {
+    host_.ShowWordBox(dictionary.Duma(), dictionary.DumaCHSet());
+    host_.ShowPane(dictionary.Prevod(), dictionary.PrevodCHSet());
+    host_.RecordRecent(dictionary.Duma(), dictionary.DumaCHSet(), host_.WorkDic());
+    host_.SelectWordBoxText();
+  }
+  for (int i = 0; i < kRows; ++i) SetWord(i, words_[i], dictionary.DumaCHSet(), positions_[i]);
 
   // The window catches up before the scroll; clicks arriving meanwhile are ignored, and a list
   // filled meanwhile wins over this one.
@@ -203,6 +228,10 @@ const std::string& WordList::Word(int index) const {
 
 int WordList::WordCharset(int index) const {
   return charsets_.at(static_cast<std::size_t>(index));
+}
+
+std::int32_t WordList::Position(int index) const {
+  return positions_.at(static_cast<std::size_t>(index));
 }
 
 void WordList::Dress(const SchemeColours& colours, const QFont& font) {
@@ -240,15 +269,24 @@ void WordList::ScrollWordList(int slot, int index) {
   scroll_ = Scroll{};
   scroll_.label = index;
   scroll_.words = SplitWords(dictionary.Load5Etikets(position));
+  scroll_.positions = dictionary.NeighbourPositions(position);
   const std::vector<std::string>& words = scroll_.words;
   const int h = labels_[0]->height();
 
   if (position == 1) {
     // The new list starts at the first headword: the clicked word moves down to its own row.
-    if (HasWord(words, slot) && words[slot] == words_[index]) return EndScroll();
-    const auto found = std::find(words.begin(), words.end(), words_[index]);
-    const int row = static_cast<int>(found - words.begin());
-    if (found == words.end() || row < slot) return EndScroll();
+    // The entry itself, where its position is known: a word written alike on the other side is
+    // another row.
+    const std::vector<std::int32_t>& positions = scroll_.positions;
+    const bool byPosition = positions_[index] > 0 && positions.size() == words.size();
+    const auto same = [&](int row) {
+      return byPosition ? positions[static_cast<std::size_t>(row)] == positions_[index]
+                        : words[static_cast<std::size_t>(row)] == words_[index];
+    };
+    if (HasWord(words, slot) && same(slot)) return EndScroll();
+    int row = 0;
+    while (row < static_cast<int>(words.size()) && !same(row)) ++row;
+    if (row == static_cast<int>(words.size()) || row < slot) return EndScroll();
     scroll_.fromFirst = true;
     scroll_.up = false;
     scroll_.target = Top(index) + (row - slot) * h;
@@ -293,7 +331,8 @@ void WordList::Wrap(int index) {
     row = scroll_.fromFirst ? scroll_.counter-- : kMiddleRow - 1 - scroll_.counter++;
   }
   if (HasWord(scroll_.words, row)) {
-    SetWord(index, scroll_.words[static_cast<std::size_t>(row)], charsets_[index]);
+    SetWord(index, scroll_.words[static_cast<std::size_t>(row)], charsets_[index],
+            PositionAt(scroll_.positions, row));
   } else {
     label->hide();
   }
@@ -343,8 +382,9 @@ void WordList::resizeEvent(QResizeEvent* event) {
   }
 }
 
-void WordList::SetWord(int index, const std::string& bytes, int charset) {
+void WordList::SetWord(int index, const std::string& bytes, int charset, std::int32_t position) {
   words_[index] = bytes;
+  positions_[index] = position;
   charsets_[index] = charset;
   texts_[index] = DecodeText(charset, bytes);
   ShowText(index);

@@ -29,6 +29,10 @@ class WordListHost {
   virtual void SelectOption(int index) = 0;
   // Runs the translate action on the word box's text.
   virtual void TranslateWordBox() = 0;
+  // Translates the working base's entry at the position, on its own side, and shows it as the
+  // translate action does; with fillList the word list then shows its neighbours. False, with
+  // the message set and nothing shown, when the entry cannot be read.
+  virtual bool TranslateEntryAt(std::int32_t position, bool fillList) = 0;
   // Selects the word box's text after a lookup, so the next word typed replaces it.
   virtual void SelectWordBoxText() = 0;
   // Records a found word in the word box's list of recent words.
@@ -57,8 +61,10 @@ class WordList : public QWidget {
   // host's working dictionary: the window passes WorkDic as dictionaryIndex.
   void FillWordList(int dictionaryIndex, std::int32_t position, const std::string& word,
                     int wordCharset);
-  // Headwords close to a word not found, in place of the neighbours, none highlighted.
-  void ShowSuggestions(const std::vector<std::string>& words, int charset);
+  // Headwords close to a word not found, in place of the neighbours, none highlighted; positions
+  // are their entries' (0 for one not known).
+  void ShowSuggestions(const std::vector<std::string>& words, int charset,
+                       const std::vector<std::int32_t>& positions = {});
   bool ShowsSuggestions() const { return suggesting_; }
   void LabelDumi_Click(int index);
   // The highlighted label, -1 for none.
@@ -72,6 +78,8 @@ class WordList : public QWidget {
   // The label's headword as the engine holds it, and the character set it is shown in.
   const std::string& Word(int index) const;
   int WordCharset(int index) const;
+  // Where the label's headword stands in the base: a click translates that entry.
+  std::int32_t Position(int index) const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -85,6 +93,7 @@ class WordList : public QWidget {
     bool fromFirst = false;  // the new list starts at the base's first headword
     int counter = 0;         // picks the headword a wrapping label takes
     std::vector<std::string> words;
+    std::vector<std::int32_t> positions;
     int frames = 0;
   };
 
@@ -94,7 +103,7 @@ class WordList : public QWidget {
   void AfterRest();
   void EndScroll();
 
-  void SetWord(int index, const std::string& bytes, int charset);
+  void SetWord(int index, const std::string& bytes, int charset, std::int32_t position);
   // A headword wider than its label ends in "…"; the tooltip holds all of it.
   void ShowText(int index);
   void Paint(int index, bool highlighted, const SchemeColours& colours);
@@ -108,6 +117,7 @@ class WordList : public QWidget {
   std::array<std::string, kRows> words_;
   std::array<QString, kRows> texts_;  // the whole headwords the labels show
   std::array<int, kRows> charsets_{};
+  std::array<std::int32_t, kRows> positions_{};
   std::array<bool, kRows> highlighted_{};
   int highlightedLabel_ = 0;  // -1 while suggestions are shown
   bool suggesting_ = false;

@@ -58,6 +58,7 @@ class CupsPrintTest : public QObject {
   void namedPrinterIsMatchedExactly();
   void nothingToPrintAfterAMiss();
   void noPrinterAtAll();
+  void bothArticlesArePrintedUnderTheirDirections();
 
  private:
   // A queue whose device is a PDF file in the test's folder.
@@ -160,6 +161,24 @@ void CupsPrintTest::noPrinterAtAll() {
   QCOMPARE(world_->messages.size(), std::size_t(1));
   QCOMPARE(world_->messages[0].first, QMessageBox::Critical);
   QVERIFY(world_->messages[0].second.startsWith(QStringLiteral("Attention! Selected printer")));
+}
+
+void CupsPrintTest::bothArticlesArePrintedUnderTheirDirections() {
+  world_.reset();  // its end restores the settings the next one starts from
+  world_ = std::make_unique<DialogWorld>();
+  QVERIFY(world_->AddBase(test::RussianBulgarianSample()));
+  QVERIFY(Run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("VokabiPdf")}));
+  LookUp(QStringLiteral("стол"));
+  Print();
+  WaitForPage("first.pdf");
+  QVERIFY(world_->messages.empty());
+  QStringList texts;
+  for (const test::PdfWord& word : test::PdfWords(Output("first.pdf"))) texts << word.text;
+  const QStringList translation = texts.mid(texts.indexOf(QStringLiteral("Translated")) + 3);
+  QCOMPARE(translation, QStringList({QStringLiteral("Bulgarian"), QStringLiteral("\u2192"),
+                                     QStringLiteral("Russian"), QStringLiteral("стул"),
+                                     QStringLiteral("Russian"), QStringLiteral("\u2192"),
+                                     QStringLiteral("Bulgarian"), QStringLiteral("маса")}));
 }
 
 }  // namespace vokabi::ui

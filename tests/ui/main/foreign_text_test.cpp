@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "tests/ui/setup/dialog_world.h"
+#include "ui/main/word_list.h"
 #include "ui/setup/frm_setup.h"
 
 namespace vokabi::ui {
@@ -251,6 +252,11 @@ void ForeignTextTest::missFillsTheWordBoxAndStaysBehind() {
   Own(QClipboard::Clipboard, "housx");
   QTRY_COMPARE(WordBox()->currentText(), QStringLiteral("housx"));
   QCOMPARE(WordBox()->property("charset").toInt(), 0);
+  // As a typed miss: the close headwords in the word list, none of them highlighted.
+  const auto* list = Form()->findChild<WordList*>(QStringLiteral("PictureLAB"));
+  QVERIFY(list->ShowsSuggestions());
+  QCOMPARE(list->HighlightedLabel(), -1);
+  QCOMPARE(list->Label(0)->text(), QStringLiteral("house"));
   QVERIFY(other_->isActiveWindow());
 }
 

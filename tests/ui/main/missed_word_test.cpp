@@ -79,6 +79,33 @@ class MissedWordTest : public QObject {
     QVERIFY(!List()->ShowsSuggestions());
   }
 
+  void anUndecipherableTranslationIsAFailure() {
+    // A base whose last body of side 1 ("zebra", the last headword) is damaged.
+    BaseSource source;
+    source.id = "enbgvk01";
+    source.key = "damaged";
+    source.side1 = {{"apple", platform::EncodeCharset(204, "ябълка").bytes},
+                    {"zebra", platform::EncodeCharset(204, "зебра").bytes}};
+    source.side2 = {{platform::EncodeCharset(204, "ябълка").bytes, "apple"}};
+    BaseImage image;
+    QVERIFY(test::BuildImage(source, &image));
+    image.region1.back() = static_cast<char>(image.region1.back() ^ 0x5a);
+    world_.reset();  // its end restores the settings the next one starts from
+    world_ = std::make_unique<World>();
+    QVERIFY(test::WriteImage(world_->bases / "damaged.vkb", image));
+    world_->app.Dictionaries.push_back(std::make_unique<Dictionary>(
+        *world_->app.AppCrypto, AppError, world_->bases.Path(), SystemCaseMap));
+    QVERIFY(world_->app.Dictionaries.back()->Initialize("damaged.vkb"));
+    world_->Load(QStringLiteral("0"));
+
+    Translate(QStringLiteral("apple"));
+    QCOMPARE(Pane()->toPlainText(), QStringLiteral("ябълка"));
+    Translate(QStringLiteral("zebra"));
+    QCOMPARE(Pane()->toPlainText(), QStringLiteral("Missing dictionary file."));
+    QCOMPARE(Combo()->currentText(), QStringLiteral("zebra"));
+    QCOMPARE(Combo()->count(), 1);  // only apple was found
+  }
+
  private:
   QComboBox* Combo() const { return world_->form->findChild<QComboBox*>(QStringLiteral("Combo1")); }
   QPlainTextEdit* Pane() const {

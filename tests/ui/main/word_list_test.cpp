@@ -93,6 +93,16 @@ struct Host : WordListHost {
   void RecordRecent(const std::string& word, int, int) override { recent.push_back(word); }
   void SelectWordBoxText() override { ++selections; }
   void TranslateWordBox() override { translated.push_back(wordBox); }
+  bool TranslateEntryAt(std::int32_t position, bool fillList) override {
+    Dictionary& d = WorkingDictionary();
+    if (!d.TranslateAt(position)) return false;
+    ShowWordBox(d.Duma(), d.DumaCHSet());
+    ShowPane(d.Prevod(), d.PrevodCHSet());
+    if (fillList) list->FillWordList(workDic, d.PredniDumi(), d.Duma(), d.DumaCHSet());
+    RecordRecent(d.Duma(), d.DumaCHSet(), workDic);
+    SelectWordBoxText();
+    return true;
+  }
   const SchemeColours& Colours() const override { return colours; }
 
   test::TempFolder folder;
