@@ -102,8 +102,17 @@ std::string WithoutTemplates(std::string s) {
   return s;
 }
 
+// A link bracket left unmatched ("[[bevibile]").
+std::string WithoutStrayBrackets(std::string s) {
+  for (const char* bracket : {"[[", "]]"}) {
+    for (std::size_t at; (at = s.find(bracket)) != std::string::npos;) s.erase(at, 2);
+  }
+  return s;
+}
+
 std::string WithoutMarkup(const std::string& line) {
-  return Collapsed(WithoutTemplates(WithoutAddresses(WithoutWikiLinks(line))));
+  return Collapsed(
+      WithoutStrayBrackets(WithoutTemplates(WithoutAddresses(WithoutWikiLinks(line)))));
 }
 
 // Lower-case letters and digits only: how dictd keys a headword.

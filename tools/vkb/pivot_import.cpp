@@ -119,14 +119,18 @@ std::vector<ImportedEntry> TriangulatedEntries(std::vector<Triangulated> triangu
     }
     std::string via;
     for (const Triangulated::Via& v : t.via) {
-      std::string words;
-      for (std::size_t i = 0; i < v.words.size(); ++i) {
-        words += (i == 0 ? " " : ", ") + v.words[i];
-      }
+      // Words that differ only in letters the Bulgarian code page lacks are shown once.
       const CodePageFitter& fitter =
           cyrillic.try_emplace(v.label, kCyrillic, v.label).first->second;
+      std::vector<std::string> words;
+      for (const std::string& word : v.words) {
+        std::string written = fitter.Fit(platform::DecodeCharset(v.charset, word).utf8, &ignored);
+        if (std::find(words.begin(), words.end(), written) == words.end())
+          words.push_back(std::move(written));
+      }
       if (!via.empty()) via += "; ";
-      via += v.label + ":" + fitter.Fit(platform::DecodeCharset(v.charset, words).utf8, &ignored);
+      via += v.label + ":";
+      for (std::size_t i = 0; i < words.size(); ++i) via += (i == 0 ? " " : ", ") + words[i];
     }
     article += "\r\n" + via;
     entries.push_back({std::move(t.headword), std::move(article), std::move(t.terms)});
