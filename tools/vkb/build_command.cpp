@@ -398,7 +398,9 @@ int RunBuild(const Args& args) {
     }
   }
 
+  // Where no language is known the headwords keep the case-insensitive byte order.
   for (int s = 0; s < 2; ++s) {
+    if (build.languages[s].empty()) continue;
     if (!HeadwordOrder(*sides[s], charsets[s], build.languages[s],
                        s == 0 ? &source.order1 : &source.order2))
       return Refuse("ICU has no collation for \"" + build.languages[s] + "\"");

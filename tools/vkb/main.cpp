@@ -51,7 +51,8 @@ const char* UsageText() {
       (German ä ö ü ß as ae oe ue ss, other accents dropped, Cyrillic and Greek romanised),
       stress and accent marks removed, typographic quotes, dashes and spaces made plain,
       letters written without their accent or spelled out (ß as ss), the rest dropped.
-      Within a first-letter group the headwords follow the collation of their language.
+      Within a first-letter group the headwords follow the collation of their language
+      where it is known (--language1, --language2), else the case-insensitive byte order.
       A database reads at most 256 MiB of articles, and only as far as its index points.
         --id ID          8-character base id (default xxbgvk01)
         --version V      4-character version (default 0100)
