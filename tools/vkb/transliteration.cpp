@@ -117,14 +117,21 @@ std::string Transliteration::Apply(std::string_view utf8, std::size_t* written) 
         utf8.substr(static_cast<std::size_t>(i), static_cast<std::size_t>(wordEnd - i));
     icu::Transliterator* transform =
         script == USCRIPT_INVALID_CODE ? nullptr : For(static_cast<int>(script));
+    const auto known = transform == nullptr ? written_.end() : written_.find(std::string(word));
     if (transform == nullptr) {
       out.append(word);
+    } else if (known != written_.end()) {
+      out += known->second;
+      ++*written;
     } else {
       icu::UnicodeString text = icu::UnicodeString::fromUTF8(
           icu::StringPiece(word.data(), static_cast<std::int32_t>(word.size())));
       transform->transliterate(text);
       ++*written;
-      text.toUTF8String(out);
+      std::string plain;
+      text.toUTF8String(plain);
+      out += plain;
+      written_.emplace(word, std::move(plain));
     }
     i = wordEnd;
   }

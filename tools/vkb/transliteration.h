@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 U_NAMESPACE_BEGIN
 class Transliterator;
@@ -34,6 +35,8 @@ class Transliteration {
   int charset_;
   std::string language_;
   mutable std::map<int, std::unique_ptr<icu::Transliterator>> transforms_;
+  // ICU's transforms are slow beside reading; the same words recur throughout a dictionary.
+  mutable std::unordered_map<std::string, std::string> written_;
 };
 
 // The ISO 639-1 code of a FreeDict database's language, from its name freedict-SRC-DST:
