@@ -119,8 +119,11 @@ std::string EntryName(int side, std::size_t number) {
   return SideName(side) + ", entry " + std::to_string(number);
 }
 
-bool PrepareSide(const std::vector<SideEntry>& entries, int side, const CaseMap& caseMap,
-                 std::vector<Merged>* merged, std::string* error) {
+bool PrepareSide(const std::vector<SideEntry>& entries, const std::vector<std::string>& keys,
+                 int side, const CaseMap& caseMap, std::vector<Merged>* merged,
+                 std::string* error) {
+  if (!keys.empty() && keys.size() != entries.size())
+    return Fail(error, SideName(side) + ": not one order key per entry");
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const std::string& word = entries[i].headword;
     if (word.empty()) return Fail(error, EntryName(side, i + 1) + ": empty headword");
@@ -152,10 +155,16 @@ bool PrepareSide(const std::vector<SideEntry>& entries, int side, const CaseMap&
       return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
     });
   };
-  // Stable, so equal headwords keep their input order and merge in it.
+  // Stable, so equal headwords keep their input order and merge in it. Letter groups first, so
+  // an order key cannot split a group; within one the key, then the byte order, which keeps
+  // headwords that only the key holds equal apart from others.
   std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
     const std::string& wa = entries[a].headword;
     const std::string& wb = entries[b].headword;
+    const unsigned char ga = caseMap.upper[static_cast<unsigned char>(wa[0])];
+    const unsigned char gb = caseMap.upper[static_cast<unsigned char>(wb[0])];
+    if (ga != gb) return ga < gb;
+    if (!keys.empty() && keys[a] != keys[b]) return rawLess(keys[a], keys[b]);
     if (foldedLess(wa, wb)) return true;
     if (foldedLess(wb, wa)) return false;
     return rawLess(wa, wb);
@@ -266,7 +275,10 @@ bool BuildBaseImage(const BaseSource& source, MakeCrypto& crypto, const CaseMapP
   CaseMap maps[2];
   for (int s = 0; s < 2; ++s) {
     maps[s] = caseMaps(charsets[s]);
-    if (!PrepareSide(*inputs[s], s + 1, maps[s], &sides[s], error)) return false;
+    if (!PrepareSide(*inputs[s], s == 0 ? source.order1 : source.order2, s + 1, maps[s], &sides[s],
+                     error)) {
+      return false;
+    }
     if (!EncipherSide(sides[s], s + 1, out.key, crypto, regions[s], &bodyPos[s], &bodyLength[s],
                       error)) {
       return false;

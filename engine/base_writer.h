@@ -50,9 +50,15 @@ struct BaseSource {
   int neighboursBack = 4;
   std::vector<SideEntry> side1;
   std::vector<SideEntry> side2;
+  // Where given, one key per entry that orders the headwords within a letter group (bytes
+  // compared): a language's dictionary order, which the case-insensitive byte order is not
+  // ("carácter" after "cara").
+  std::vector<std::string> order1;
+  std::vector<std::string> order2;
 };
 
-// Sorts each side case-insensitively by its character set's rules, merges headwords that a side
+// Sorts each side by upper-cased first letter, within a letter group by the order keys where
+// given, then case-insensitively by its character set's rules; merges headwords that a side
 // lists twice (translations joined by an empty line), groups each side by upper-cased first
 // letter, fills both first-letter tables and enciphers every body. False with a reason naming the
 // side and the 1-based input entry when an entry cannot be stored: an empty headword or one with

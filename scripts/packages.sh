@@ -37,12 +37,17 @@ CHECK_PACKAGES=(clang libclang-rt-14-dev clang-format g++-mingw-w64-x86-64)
 FREEDICT_PACKAGES=(dict-freedict-eng-bul dict-freedict-deu-bul dict-freedict-fra-bul
   dict-freedict-ita-bul)
 
-# The free dictionaries through which the Spanish and Russian bases are built, and the
-# evaluation of that.
+# The free dictionaries through which the Spanish and Russian bases are built (eight pivot
+# languages into Bulgarian, and each from or into Spanish and Russian), and the evaluation of
+# that on German.
 FREEDICT_PIVOT_PACKAGES=(dict-freedict-spa-eng dict-freedict-eng-spa dict-freedict-spa-deu
   dict-freedict-deu-spa dict-freedict-fra-spa dict-freedict-ita-spa dict-freedict-eng-rus
   dict-freedict-deu-rus dict-freedict-fra-rus dict-freedict-ita-rus dict-freedict-deu-eng
-  dict-freedict-deu-fra dict-freedict-deu-ita)
+  dict-freedict-deu-fra dict-freedict-deu-ita
+  dict-freedict-nld-bul dict-freedict-pol-bul dict-freedict-swe-bul dict-freedict-ell-bul
+  dict-freedict-nld-spa dict-freedict-pol-spa dict-freedict-swe-spa dict-freedict-ell-spa
+  dict-freedict-nld-rus dict-freedict-pol-rus dict-freedict-swe-rus dict-freedict-ell-rus
+  dict-freedict-deu-nld dict-freedict-deu-pol dict-freedict-deu-swe dict-freedict-deu-ell)
 
 # The real components the tests drive: an X server with a program that owns the clipboard and the
 # selection, a CUPS scheduler with a queue that writes PDF, and poppler to read the page back.

@@ -155,6 +155,23 @@ TEST_F(BaseWriterTest, SortsAndMergesEachSideByItsOwnCaseRules) {
   EXPECT_EQ(crypto_.Decrypt(merged, image.key), "3\r\n\r\n9");
 }
 
+TEST_F(BaseWriterTest, OrderKeysOrderALetterGroupButNeverSplitIt) {
+  // Keys that would put "b" first and interleave the groups: the groups stay whole, in byte
+  // order of their letters; inside the A group the keys decide; equal headwords still merge.
+  BaseSource source = Source({{"ab", "1"}, {"b", "2"}, {"aa", "3"}, {"ab", "4"}}, {{"x", "5"}});
+  source.order1 = {"2", "0", "3", "2"};
+  BaseImage image;
+  ASSERT_TRUE(Build(source, &image)) << error_;
+  std::string headwords;
+  for (const Entry& e : ParseIndex(image.index)) headwords += e.headword + " ";
+  EXPECT_EQ(headwords, "ab aa b x ");
+  EXPECT_EQ(image.wordCount1, 3u);
+
+  source.order1.pop_back();
+  EXPECT_FALSE(Build(source, &image));
+  EXPECT_EQ(error_, "side 1: not one order key per entry");
+}
+
 TEST_F(BaseWriterTest, LocatorsPackTheBodyAndANeighbourReachOfAtMost511Bytes) {
   // An entry takes its headword + 8 bytes: 255, 256, then 9 each. Three back from "d" is 520
   // bytes, so it reaches two; "f" could reach four within 511 bytes but is held to three.

@@ -80,8 +80,8 @@ TEST_F(DictdImportTest, ReadsArticlesIntoEntriesAndTerms) {
 
   EXPECT_EQ(entries[0].headword, "house");
   EXPECT_EQ(entries[0].translation,
-            W1251("<n>\r\n1. къща, дом\r\nhuman abode\r\n2. камарата (в парламента)\r\n\r\n"
-                  "<v>\r\nпомещавам"));
+            W1251("n.\r\n1. къща, дом\r\nhuman abode\r\n2. камарата (в парламента)\r\n\r\n"
+                  "v.\r\nпомещавам"));
   EXPECT_EQ(entries[0].terms, (std::vector<std::string>{W1251("къща"), W1251("дом"),
                                                         W1251("камарата"), W1251("помещавам")}));
   EXPECT_EQ(entries[1].headword, "abat-jour");  // as written, not as dictd keys it
@@ -117,8 +117,9 @@ TEST(CodePageFitter, ChangesOnlyWhatTheCodePageLacksAndCountsIt) {
   EXPECT_EQ(cyrillic.Fit("стопа́нство ѝ „Straße“ – café…∞ a‑b", &report),
             W1251("стопанство и „Strasse“ – cafe… a-b"));  // „ “ – … are in 1251 itself
   EXPECT_EQ(report.counts[FitReport::kMarks], 1u);
-  EXPECT_EQ(report.counts[FitReport::kUnaccented], 2u);
-  EXPECT_EQ(report.counts[FitReport::kSpelledOut], 1u);
+  EXPECT_EQ(report.counts[FitReport::kUnaccented], 1u);
+  // Latin words in a Cyrillic text are written in plain Latin letters, whole.
+  EXPECT_EQ(report.counts[FitReport::kTransliterated], 2u);
   EXPECT_EQ(report.counts[FitReport::kTypographic], 1u);
   EXPECT_EQ(report.counts[FitReport::kDropped], 1u);
   EXPECT_NE(report.Describe().find("∞"), std::string::npos);

@@ -48,8 +48,8 @@ Triangulated Only(const std::vector<Triangulated>& all, const std::string& headw
 }
 
 TEST(TriangulationTest, ATermCountsOncePerPivotLanguageThatReachesIt) {
-  const auto all =
-      vkb::Triangulate(SpanishPivots(), 1, SystemCaseMap(0), SystemCaseMap(0), SystemCaseMap(204));
+  const auto all = vkb::Triangulate(SpanishPivots(), 1, false, SystemCaseMap(0), SystemCaseMap,
+                                    SystemCaseMap(204));
   ASSERT_EQ(all.size(), 3u);
   const Triangulated casa = Only(all, "casa");
   // дом is reached twice, but through English only.
@@ -63,8 +63,8 @@ TEST(TriangulationTest, ATermCountsOncePerPivotLanguageThatReachesIt) {
 }
 
 TEST(TriangulationTest, KeepsOnlyTermsReachedThroughEnoughLanguages) {
-  const auto all =
-      vkb::Triangulate(SpanishPivots(), 2, SystemCaseMap(0), SystemCaseMap(0), SystemCaseMap(204));
+  const auto all = vkb::Triangulate(SpanishPivots(), 2, false, SystemCaseMap(0), SystemCaseMap,
+                                    SystemCaseMap(204));
   // perro and gato keep nothing and are left out.
   ASSERT_EQ(all.size(), 1u);
   EXPECT_EQ(all[0].terms, std::vector<std::string>{W1251("къща")});
@@ -72,12 +72,27 @@ TEST(TriangulationTest, KeepsOnlyTermsReachedThroughEnoughLanguages) {
   ASSERT_EQ(all[0].via.size(), 2u);
   EXPECT_EQ(all[0].via[0].words, std::vector<std::string>{"house"});
 
-  const std::vector<ImportedEntry> entries = vkb::TriangulatedEntries(
-      vkb::Triangulate(SpanishPivots(), 1, SystemCaseMap(0), SystemCaseMap(0), SystemCaseMap(204)));
+  const std::vector<ImportedEntry> entries = vkb::TriangulatedEntries(vkb::Triangulate(
+      SpanishPivots(), 1, false, SystemCaseMap(0), SystemCaseMap, SystemCaseMap(204)));
   EXPECT_EQ(entries[0].translation, W1251("къща, дом, домашен\r\nen: house, home; de: HAUS"));
-  // Pivot words are fitted into the Bulgarian code page.
-  EXPECT_EQ(entries[1].translation, W1251("куче, пес\r\nen: dog; de: Koter"));
+  // Pivot words are written in the Bulgarian code page as their language writes them.
+  EXPECT_EQ(entries[1].translation, W1251("куче, пес\r\nen: dog; de: Koeter"));
   EXPECT_EQ(entries[1].terms, (std::vector<std::string>{W1251("куче"), W1251("пес")}));
+}
+
+TEST(TriangulationTest, OneLanguageConfirmsATermThatLeadsOnlyBackToItsHeadword) {
+  std::vector<Pivot> pivots = SpanishPivots();
+  // "can" also leads to dog, so куче leads back to two headwords.
+  pivots[0].toPivot.push_back({"can", "", {"dog"}});
+  const auto all =
+      vkb::Triangulate(pivots, 2, true, SystemCaseMap(0), SystemCaseMap, SystemCaseMap(204));
+  // дом is one language's only (house and home have two terms each); куче leads back to
+  // perro and can; пес (Köter's only term) and котка (Katze's) lead back to one headword.
+  EXPECT_EQ(Only(all, "casa").terms, std::vector<std::string>{W1251("къща")});
+  EXPECT_EQ(Only(all, "perro").terms, std::vector<std::string>{W1251("пес")});
+  EXPECT_EQ(Only(all, "perro").confirmed, std::vector<bool>{true});
+  EXPECT_EQ(Only(all, "gato").terms, std::vector<std::string>{W1251("котка")});
+  EXPECT_EQ(all.size(), 3u);
 }
 
 TEST(TriangulationTest, ADictionaryTheOtherWayRoundIsReadInverted) {

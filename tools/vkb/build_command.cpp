@@ -18,7 +18,9 @@
 #include "tools/vkb/code_page_fit.h"
 #include "tools/vkb/dictd_database.h"
 #include "tools/vkb/dictd_import.h"
+#include "tools/vkb/headword_order.h"
 #include "tools/vkb/pivot_import.h"
+#include "tools/vkb/transliteration.h"
 #include "tools/vkb/triangulation.h"
 #include "tools/vkb/tsv_reader.h"
 #include "tools/vkb/vkb.h"
@@ -34,6 +36,8 @@ struct BuildArgs {
   std::string files[3];             // side 1, side 2, output
   std::vector<PivotSource> pivots;  // side 1 triangulated through these, when any
   int minPivots = 1;
+  bool withConfirmed = false;  // --min-pivots K+: also what one pivot language confirms
+  std::string languages[2];    // ISO 639-1, for the order of headwords and foreign words
 };
 
 std::size_t SequenceLength(unsigned char lead) {
@@ -116,8 +120,9 @@ bool ParseBuildArgs(const Args& args, BuildArgs* out, std::string* error) {
       return true;
     };
     static const char* const kTaking[] = {
-        "--id",  "--version", "--name", "--names",        "--charset1", "--charset2",
-        "--key", "--back",    "--via",  "--via-inverted", "--pivot",    "--min-pivots"};
+        "--id",       "--version",    "--name",      "--names",    "--charset1",
+        "--charset2", "--key",        "--back",      "--via",      "--via-inverted",
+        "--pivot",    "--min-pivots", "--language1", "--language2"};
     if (std::find(std::begin(kTaking), std::end(kTaking), name) == std::end(kTaking)) {
       *error = "unknown option " + name;
       return false;
@@ -151,7 +156,17 @@ bool ParseBuildArgs(const Args& args, BuildArgs* out, std::string* error) {
     } else if (name == "--back") {
       if (!number(0, 511, &out->source.neighboursBack)) return false;
     } else if (name == "--min-pivots") {
+      out->withConfirmed = !value.empty() && value.back() == '+';
+      if (out->withConfirmed) value.pop_back();
       if (!number(1, 9, &out->minPivots)) return false;
+    } else if (name == "--language1" || name == "--language2") {
+      if (value.size() < 2 || value.size() > 3 ||
+          !std::all_of(value.begin(), value.end(), [](char c) { return c >= 'a' && c <= 'z'; })) {
+        *error = name + " takes a language code such as es or bg, not \"" + value + "\"";
+        return false;
+      }
+      out->languages[name == "--language1" ? 0 : 1] =
+          TwoLetterLanguage(value).empty() ? value : TwoLetterLanguage(value);
     } else if (name == "--via" || name == "--via-inverted" || name == "--pivot") {
       if (!AddPivotOption(name, value, &out->pivots, error)) return false;
     } else if (name == "--name") {
@@ -218,10 +233,13 @@ bool ReadSide(const std::string& file, int wordCharset, int translationCharset,
 
 // Reads a side from a dictd database and says what fitting it into the code pages changed.
 bool ImportSide(const std::string& database, int side, int wordCharset, int translationCharset,
-                std::vector<ImportedEntry>* entries, std::string* error) {
+                const std::string& language, std::vector<ImportedEntry>* entries,
+                std::string* error) {
   ImportReport report;
-  if (!ImportDictd(database, CodePageFitter(wordCharset), CodePageFitter(translationCharset),
-                   SystemCaseMap(wordCharset), entries, &report, error)) {
+  // Articles explain in the headwords' language: those words are the ones that may not fit.
+  if (!ImportDictd(database, CodePageFitter(wordCharset),
+                   CodePageFitter(translationCharset, language), SystemCaseMap(wordCharset),
+                   entries, &report, error)) {
     return false;
   }
   std::cout << "side " << side << ": " << entries->size() << " headwords from " << report.articles
@@ -294,6 +312,23 @@ bool WriteAtomically(const fs::path& target, const std::string& bytes, std::stri
   return true;
 }
 
+// The sides' languages where the options leave them out, from FreeDict's database names:
+// freedict-spa-eng is Spanish on side 1, a pivot's freedict-eng-bul Bulgarian on side 2.
+void LanguagesFor(BuildArgs* build) {
+  std::string found[2];
+  if (!build->pivots.empty()) {
+    const PivotSource& pivot = build->pivots.front();
+    found[0] = pivot.via.empty() ? DatabaseLanguage(pivot.viaInverted.front(), 2)
+                                 : DatabaseLanguage(pivot.via.front(), 1);
+    found[1] = DatabaseLanguage(pivot.toBulgarian, 2);
+  } else if (IsDictdDatabase(build->files[0])) {
+    found[0] = DatabaseLanguage(build->files[0], 1);
+    found[1] = DatabaseLanguage(build->files[0], 2);
+  }
+  for (int s = 0; s < 2; ++s)
+    if (build->languages[s].empty()) build->languages[s] = found[s];
+}
+
 int Refuse(const std::string& reason) {
   std::cerr << "vkb build: " << reason << '\n';
   return kExitFailed;
@@ -322,33 +357,53 @@ int RunBuild(const Args& args) {
   if (!build.pivots.empty()) {
     std::vector<Pivot> pivots;
     if (!ReadPivots(build.pivots, source.charset1, &pivots, &error)) return Refuse(error);
-    imported =
-        TriangulatedEntries(Triangulate(pivots, build.minPivots, SystemCaseMap(source.charset1),
-                                        SystemCaseMap(0), SystemCaseMap(source.charset2)));
+    imported = TriangulatedEntries(Triangulate(pivots, build.minPivots, build.withConfirmed,
+                                               SystemCaseMap(source.charset1), SystemCaseMap,
+                                               SystemCaseMap(source.charset2)));
     std::size_t kept = 0;
     for (const ImportedEntry& entry : imported) kept += entry.terms.size();
+    const std::string reach = "through at least " + std::to_string(build.minPivots) +
+                              " pivot languages" +
+                              (build.withConfirmed ? " or confirmed by one" : "");
+    if (imported.empty()) {
+      return Refuse("no headword reached a Bulgarian term " + reach +
+                    "; there is nothing to build (try a lower --min-pivots)");
+    }
     std::cout << "side 1: " << imported.size() << " headwords with " << kept
-              << " Bulgarian terms reached through at least " << build.minPivots
-              << " pivot languages\n";
+              << " Bulgarian terms reached " << reach << "\n";
     source.side1 = AsSide(imported);
   }
+  LanguagesFor(&build);
   for (int s = build.pivots.empty() ? 0 : 1; s < 2; ++s) {
     const std::string& file = build.files[s];
     const int own = charsets[s];
     const int other = charsets[1 - s];
     if (file.empty()) {
-      if (imported.empty())
+      if (!IsDictdDatabase(build.files[0]) && build.pivots.empty())
         return UsageError("side 2 can be left out only when side 1 is a dictd database");
+      if (imported.empty()) {
+        return Refuse(build.files[0] + " has no headword a base can hold, so there is no side 2 " +
+                      "to derive from it");
+      }
       *sides[1] = InvertEntries(imported, SystemCaseMap(own));
       std::cout << "side 2: " << sides[1]->size() << " headwords derived from side 1\n";
     } else if (IsDictdDatabase(file)) {
       std::vector<ImportedEntry> entries;
-      if (!ImportSide(file, s + 1, own, other, &entries, &error)) return Refuse(error);
+      if (!ImportSide(file, s + 1, own, other, build.languages[s], &entries, &error))
+        return Refuse(error);
       *sides[s] = AsSide(entries);
       if (s == 0) imported = std::move(entries);
     } else if (!ReadSide(file, own, other, sides[s], &lines[s], &error)) {
       return Refuse(error);
     }
+  }
+
+  // Where no language is known the headwords keep the case-insensitive byte order.
+  for (int s = 0; s < 2; ++s) {
+    if (build.languages[s].empty()) continue;
+    if (!HeadwordOrder(*sides[s], charsets[s], build.languages[s],
+                       s == 0 ? &source.order1 : &source.order2))
+      return Refuse("ICU has no collation for \"" + build.languages[s] + "\"");
   }
 
   ErrorClass errors;

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "platform/codepage.h"
+#include "tools/vkb/transliteration.h"
 
 namespace vokabi::vkb {
 namespace {
@@ -18,6 +19,7 @@ const char* const kKindNames[FitReport::kKinds] = {
     "letters written out in plain letters",
     "characters of phonetic pronunciation dropped",
     "characters without a plain form dropped",
+    "words written in the plain letters of their language",
 };
 
 // Plain forms of typographic characters; an empty form drops an invisible character.
@@ -159,7 +161,9 @@ std::string FitReport::Describe() const {
   return text;
 }
 
-CodePageFitter::CodePageFitter(int charset) : charset_(charset) {
+CodePageFitter::CodePageFitter(int charset, const std::string& language)
+    : charset_(charset),
+      transliteration_(std::make_shared<const Transliteration>(charset, language)) {
   for (int b = 1; b < 256; ++b) {
     const std::string byte(1, static_cast<char>(b));
     const platform::Decoded decoded = platform::DecodeCharset(charset, byte);
@@ -182,7 +186,11 @@ bool CodePageFitter::Put(char32_t c, std::string* out) const {
   return true;
 }
 
-std::string CodePageFitter::Fit(std::string_view utf8, FitReport* report) const {
+std::string CodePageFitter::Fit(std::string_view original, FitReport* report) const {
+  std::size_t rewritten = 0;
+  const std::string transliterated = transliteration_->Apply(original, &rewritten);
+  report->counts[FitReport::kTransliterated] += rewritten;
+  const std::string_view utf8 = transliterated;
   UErrorCode status = U_ZERO_ERROR;
   const UNormalizer2* nfd = unorm2_getNFDInstance(&status);
   std::string out;

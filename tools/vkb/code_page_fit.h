@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -12,12 +13,13 @@ namespace vokabi::vkb {
 // What fitting text into a code page changed, by kind.
 struct FitReport {
   enum Kind {
-    kMarks,        // stress and accent marks removed
-    kTypographic,  // typographic quotes, dashes, spaces made plain
-    kUnaccented,   // letters written without their accent
-    kSpelledOut,   // letters written out (ß → ss, æ → ae …)
-    kPhonetic,     // pronunciation in phonetic script dropped
-    kDropped,      // characters with no plain form, dropped
+    kMarks,           // stress and accent marks removed
+    kTypographic,     // typographic quotes, dashes, spaces made plain
+    kUnaccented,      // letters written without their accent
+    kSpelledOut,      // letters written out (ß → ss, æ → ae …)
+    kPhonetic,        // pronunciation in phonetic script dropped
+    kDropped,         // characters with no plain form, dropped
+    kTransliterated,  // words of a letter the code page lacks, written as their language would
     kKinds
   };
   std::array<std::size_t, kKinds> counts{};
@@ -30,10 +32,13 @@ struct FitReport {
 
 // Writes UTF-8 text in a Windows character set on purpose: every character the code page holds
 // stays; the rest is made plain, written without its accent, spelled out or dropped, and counted.
-// Never writes a byte that reads back as another character.
+// Never writes a byte that reads back as another character. Given the language of the words
+// that may not fit (ISO 639-1), such a word is first written the way its language writes it
+// without its special letters (Transliteration).
+class Transliteration;
 class CodePageFitter {
  public:
-  explicit CodePageFitter(int charset);
+  explicit CodePageFitter(int charset, const std::string& language = {});
 
   std::string Fit(std::string_view utf8, FitReport* report) const;
   int Charset() const { return charset_; }
@@ -43,6 +48,7 @@ class CodePageFitter {
   bool Put(char32_t c, std::string* out) const;
 
   int charset_;
+  std::shared_ptr<const Transliteration> transliteration_;
   std::unordered_map<char32_t, unsigned char> bytes_;
 };
 

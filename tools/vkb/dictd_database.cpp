@@ -2,7 +2,9 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <optional>
 
@@ -39,8 +41,21 @@ std::optional<std::uint64_t> Base64Number(const std::string& digits) {
   return value;
 }
 
-// The whole article file; .dict.dz is gzip (with dictzip's extra field, which zlib skips).
-bool ReadArticles(const fs::path& stem, std::string* bytes, std::string* error) {
+std::string Size(std::uint64_t bytes) {
+  char text[32];
+  if (bytes >= (1u << 30)) {
+    std::snprintf(text, sizeof text, "%.1f GiB", static_cast<double>(bytes) / (1u << 30));
+  } else {
+    std::snprintf(text, sizeof text, "%.1f MiB", static_cast<double>(bytes) / (1u << 20));
+  }
+  return text;
+}
+
+// The article file as far as the index needs it; .dict.dz is gzip (with dictzip's extra field,
+// which zlib skips). What lies beyond is never inflated, so a small file that inflates to
+// gigabytes costs no more than its index asks for.
+bool ReadArticles(const fs::path& stem, std::uint64_t needed, std::string* bytes,
+                  std::string* error) {
   const fs::path plain = fs::path(stem.string() + ".dict");
   const fs::path packed = fs::path(stem.string() + ".dict.dz");
   const fs::path& file = fs::exists(packed) ? packed : plain;
@@ -49,10 +64,11 @@ bool ReadArticles(const fs::path& stem, std::string* bytes, std::string* error) 
     *error = "cannot open " + packed.string() + " or " + plain.string();
     return false;
   }
+  bytes->reserve(static_cast<std::size_t>(needed));
   char buffer[1 << 16];
   int read = 0;
-  while ((read = gzread(in, buffer, sizeof buffer)) > 0)
-    bytes->append(buffer, static_cast<std::size_t>(read));
+  while (bytes->size() < needed && (read = gzread(in, buffer, sizeof buffer)) > 0)
+    bytes->append(buffer, std::min(static_cast<std::size_t>(read), needed - bytes->size()));
   const bool failed = read < 0;
   gzclose(in);
   if (failed) *error = file.string() + " is damaged";
@@ -73,9 +89,14 @@ bool ReadDictd(const fs::path& path, std::vector<DictdArticle>* articles, std::s
     *error = "cannot open " + indexPath.string();
     return false;
   }
-  std::string dict;
-  if (!ReadArticles(stem, &dict, error)) return false;
-
+  struct Place {
+    std::string key;
+    std::uint64_t offset;
+    std::uint64_t length;
+  };
+  std::vector<Place> places;
+  std::uint64_t needed = 0;
+  int neededBy = 0;
   std::string line;
   for (int number = 1; std::getline(index, line); ++number) {
     const std::size_t tab1 = line.find('\t');
@@ -85,15 +106,35 @@ bool ReadDictd(const fs::path& path, std::vector<DictdArticle>* articles, std::s
                             : Base64Number(line.substr(tab1 + 1, tab2 - tab1 - 1));
     const auto length =
         tab2 == std::string::npos ? std::nullopt : Base64Number(line.substr(tab2 + 1));
-    if (!offset || !length || *offset > dict.size() || *length > dict.size() - *offset) {
+    if (!offset || !length) {
       *error = indexPath.filename().string() + " line " + std::to_string(number) +
-               ": not \"headword TAB offset TAB length\" within the articles";
+               ": not \"headword TAB offset TAB length\"";
       return false;
     }
-    DictdArticle article{line.substr(0, tab1), dict.substr(*offset, *length)};
-    if (article.key.rfind("00database", 0) == 0 || article.key.rfind("00-database", 0) == 0)
-      continue;
-    articles->push_back(std::move(article));
+    if (*offset > kMaxArticleBytes || *length > kMaxArticleBytes - *offset) {
+      *error = indexPath.filename().string() + " line " + std::to_string(number) + " points " +
+               Size(*offset + *length) + " into the articles; vkb reads at most " +
+               Size(kMaxArticleBytes) + " of a database";
+      return false;
+    }
+    if (*offset + *length > needed) {
+      needed = *offset + *length;
+      neededBy = number;
+    }
+    std::string key = line.substr(0, tab1);
+    if (key.rfind("00database", 0) == 0 || key.rfind("00-database", 0) == 0) continue;
+    places.push_back({std::move(key), *offset, *length});
+  }
+  std::string dict;
+  if (!ReadArticles(stem, needed, &dict, error)) return false;
+  if (dict.size() < needed) {
+    *error = indexPath.filename().string() + " line " + std::to_string(neededBy) + " points " +
+             Size(needed) + " into articles that hold " + Size(dict.size());
+    return false;
+  }
+  articles->reserve(articles->size() + places.size());
+  for (Place& place : places) {
+    articles->push_back({std::move(place.key), dict.substr(place.offset, place.length)});
   }
   return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -15,9 +16,14 @@ struct DictdArticle {
 // True when the path names a dictd database: NAME.index, or NAME with NAME.index beside it.
 bool IsDictdDatabase(const std::filesystem::path& path);
 
+// The most article text read from one database: Debian's largest FreeDict database holds about
+// 100 MB, and a small .dict.dz may inflate to gigabytes.
+inline constexpr std::uint64_t kMaxArticleBytes = std::uint64_t{256} << 20;
+
 // Reads every article of NAME.index from NAME.dict.dz (or NAME.dict), in index order, without the
-// database's own "00database…" entries. False with a reason naming the line for an index line
-// that does not parse or points outside the articles.
+// database's own "00database…" entries, inflating only as far as the index points. False with a
+// reason for an index line that does not parse or points beyond kMaxArticleBytes (naming the
+// line) and for an index that points beyond the articles.
 bool ReadDictd(const std::filesystem::path& path, std::vector<DictdArticle>* articles,
                std::string* error);
 

@@ -28,11 +28,8 @@ struct ImportReport {
 // Reads a dictd database as one side: headwords in the words' code page, articles in the texts'.
 // Index lines of one headword (compared by the words' case rules) make one entry.
 //
-// How an article is read: its first line is the headword as written, its pronunciation between
-// slashes (dropped) and its part of speech in angle brackets (kept). Each further line is kept.
-// The translations are the lines that begin with a sense number ("1. "), or the first line when
-// no line does; a translation line names its terms separated by commas, wiki links [[a|b]] read
-// as b, and text in parentheses is left out of the terms.
+// Each article is cleaned for reading first (CleanDictdArticle); its terms are what its
+// translation lines name.
 bool ImportDictd(const std::filesystem::path& database, const CodePageFitter& words,
                  const CodePageFitter& texts, const CaseMap& wordCase,
                  std::vector<ImportedEntry>* entries, ImportReport* report, std::string* error);

@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <bit>
 #include <cstdio>
+#include <functional>
 #include <iostream>
 #include <string>
 #include <unordered_map>
@@ -16,7 +18,7 @@ namespace vokabi::vkb {
 namespace {
 
 constexpr int kCyrillic = 204;
-constexpr int kLargestK = 3;
+constexpr int kLargestK = 4;
 
 struct EvaluateArgs {
   std::vector<PivotSource> pivots;
@@ -25,6 +27,7 @@ struct EvaluateArgs {
   int sample = 1;
   int minPrecision = -1;  // per cent, at minPrecisionK
   int minPrecisionK = 1;
+  bool minWithConfirmed = false;  // P@K+: at k = K with the terms one language confirms
 };
 
 bool ParseEvaluateArgs(const Args& args, EvaluateArgs* out, std::string* error) {
@@ -55,15 +58,19 @@ bool ParseEvaluateArgs(const Args& args, EvaluateArgs* out, std::string* error) 
       out->sample = static_cast<int>(*every);
     } else if (name == "--min-precision") {
       const std::size_t at = value.find('@');
+      const bool plus = !value.empty() && value.back() == '+';
       const auto percent = ParseNumber(value.substr(0, at), 0, 100);
-      const auto k =
-          at == std::string::npos ? std::nullopt : ParseNumber(value.substr(at + 1), 1, kLargestK);
+      const auto k = at == std::string::npos
+                         ? std::nullopt
+                         : ParseNumber(value.substr(at + 1, value.size() - at - 1 - (plus ? 1 : 0)),
+                                       1, kLargestK);
       if (!percent || !k) {
-        *error = "--min-precision takes P@K, P per cent and K from 1 to 3";
+        *error = "--min-precision takes P@K or P@K+, P per cent and K from 1 to 4";
         return false;
       }
       out->minPrecision = static_cast<int>(*percent);
       out->minPrecisionK = static_cast<int>(*k);
+      out->minWithConfirmed = plus;
     } else {
       *error = "unknown option " + name;
       return false;
@@ -118,7 +125,7 @@ int RunEvaluate(const Args& args) {
 
   // Headwords both have: derived through any pivot and translated by the reference.
   std::vector<Triangulated> derived =
-      Triangulate(pivots, 1, headwordCase, SystemCaseMap(0), bulgarianCase);
+      Triangulate(pivots, 1, true, headwordCase, SystemCaseMap, bulgarianCase);
   std::vector<std::pair<std::string, const Triangulated*>> shared;
   for (const Triangulated& t : derived) {
     std::string key = Folded(t.headword, headwordCase);
@@ -128,41 +135,81 @@ int RunEvaluate(const Args& args) {
   std::sort(shared.begin(), shared.end(),
             [](const auto& a, const auto& b) { return a.first < b.first; });
 
+  // One row per way of choosing the kept terms.
+  struct Row {
+    std::string name;
+    std::function<bool(const Triangulated&, std::size_t)> keeps;
+    std::size_t kept = 0;  // headwords left with a term
+    std::size_t derived = 0;
+    std::size_t correct = 0;
+  };
+  std::vector<Row> rows;
+  for (int k = 1; k <= kLargestK; ++k) {
+    rows.push_back({"k = " + std::to_string(k),
+                    [k](const Triangulated& t, std::size_t j) { return t.reachedBy[j] >= k; }});
+  }
+  rows.push_back(
+      {"one language confirms (k = 1, confirmed)",
+       [](const Triangulated& t, std::size_t j) { return t.reachedBy[j] == 1 && t.confirmed[j]; }});
+  for (int k = 2; k <= 3; ++k) {
+    rows.push_back(
+        {"k = " + std::to_string(k) + " or confirmed", [k](const Triangulated& t, std::size_t j) {
+           return t.reachedBy[j] >= k || t.confirmed[j];
+         }});
+  }
+  const std::size_t firstPivotRow = rows.size();
+  for (std::size_t p = 0; p < pivots.size() && p < 32; ++p) {
+    const unsigned bit = 1u << p;
+    rows.push_back(
+        {pivots[p].label + " alone (k = 1)",
+         [bit](const Triangulated& t, std::size_t j) { return (t.pivotsOf[j] & bit) != 0; }});
+    rows.push_back({pivots[p].label + " among k = 2", [bit](const Triangulated& t, std::size_t j) {
+                      return (t.pivotsOf[j] & bit) != 0 && t.reachedBy[j] >= 2;
+                    }});
+    rows.push_back(
+        {"k = 2 without " + pivots[p].label, [bit](const Triangulated& t, std::size_t j) {
+           return std::popcount(t.pivotsOf[j] & ~bit) >= 2;
+         }});
+  }
+
   std::size_t headwords = 0;
   std::size_t realPairs = 0;
-  std::size_t derivedPairs[kLargestK] = {};
-  std::size_t correct[kLargestK] = {};
-  std::size_t kept[kLargestK] = {};  // headwords left with a term
   for (std::size_t i = 0; i < shared.size(); i += static_cast<std::size_t>(evaluate.sample)) {
     const auto& terms = real.at(shared[i].first);
     const Triangulated& t = *shared[i].second;
     ++headwords;
     realPairs += terms.size();
-    for (int k = 1; k <= kLargestK; ++k)
-      if (!t.reachedBy.empty() && t.reachedBy.front() >= k) ++kept[k - 1];
-    for (std::size_t j = 0; j < t.terms.size(); ++j) {
-      const bool right = terms.contains(Folded(t.terms[j], bulgarianCase));
-      for (int k = 1; k <= std::min(t.reachedBy[j], kLargestK); ++k) {
-        ++derivedPairs[k - 1];
-        if (right) ++correct[k - 1];
+    for (Row& row : rows) {
+      bool any = false;
+      for (std::size_t j = 0; j < t.terms.size(); ++j) {
+        if (!row.keeps(t, j)) continue;
+        any = true;
+        ++row.derived;
+        if (terms.contains(Folded(t.terms[j], bulgarianCase))) ++row.correct;
       }
+      if (any) ++row.kept;
     }
   }
 
   std::cout << "\n"
             << headwords << " headwords both have, " << realPairs << " pairs in the reference\n\n"
-            << "| k | headwords kept | derived pairs | correct | precision | recall |\n"
+            << "| terms kept | headwords kept | derived pairs | correct | precision | recall |\n"
             << "|---|---:|---:|---:|---:|---:|\n";
-  for (int k = 1; k <= kLargestK; ++k) {
-    std::cout << "| " << k << " | " << kept[k - 1] << " | " << derivedPairs[k - 1] << " | "
-              << correct[k - 1] << " | " << Percent(correct[k - 1], derivedPairs[k - 1]) << " | "
-              << Percent(correct[k - 1], realPairs) << " |\n";
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    if (r == firstPivotRow) std::cout << "| by pivot language | | | | | |\n";
+    const Row& row = rows[r];
+    std::cout << "| " << row.name << " | " << row.kept << " | " << row.derived << " | "
+              << row.correct << " | " << Percent(row.correct, row.derived) << " | "
+              << Percent(row.correct, realPairs) << " |\n";
   }
   if (evaluate.minPrecision >= 0) {
-    const std::size_t k = static_cast<std::size_t>(evaluate.minPrecisionK - 1);
-    if (100 * correct[k] < static_cast<std::size_t>(evaluate.minPrecision) * derivedPairs[k] ||
-        derivedPairs[k] == 0) {
-      std::cerr << "vkb evaluate: precision at k = " << evaluate.minPrecisionK << " is below "
+    const int k = evaluate.minPrecisionK;
+    const Row& row = evaluate.minWithConfirmed && k >= 2 && k <= 3
+                         ? rows[static_cast<std::size_t>(kLargestK + 1 + k - 2)]
+                         : rows[static_cast<std::size_t>(k - 1)];
+    if (100 * row.correct < static_cast<std::size_t>(evaluate.minPrecision) * row.derived ||
+        row.derived == 0) {
+      std::cerr << "vkb evaluate: precision with " << row.name << " is below "
                 << evaluate.minPrecision << "%\n";
       return kExitFailed;
     }

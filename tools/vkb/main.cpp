@@ -38,17 +38,24 @@ const char* UsageText() {
       Databases: every index line gives a headword and its article ("00database" lines are
       left out); the lines of one headword make one entry, their articles a blank line
       apart. An article's first line gives the headword as written and its part of speech
-      <...>; its pronunciation /.../ is dropped. Its other lines are kept as they are, wiki
-      links [[a|b]] reading as b.
+      <...>; its pronunciation /.../ is dropped. Its other lines are kept, cleaned as below,
+      wiki links [[a|b]] reading as b.
       Without SIDE2, side 2 is derived from a database on side 1: the translations of an
       article are its lines that begin with a sense number ("1. "), or its first line when
       none does; each names terms separated by commas, leaving out text in parentheses.
       Every term becomes a side-2 headword whose translation lists, comma-separated, the
       side-1 headwords it translates.
+      An article shows its part of speech as a short label ("n., f."), each sense on its
+      own numbered line, each term once a line, and no leftover markup or web addresses.
       Headwords are written in their side's character set, translations in the other
-      side's. Characters a code page lacks are changed on purpose and counted: stress and
-      accent marks removed, typographic quotes, dashes and spaces made plain, letters
-      written without their accent or spelled out (ß as ss), the rest dropped.
+      side's. Characters a code page lacks are changed on purpose and counted: a word of
+      another script is written as its language writes it without its special letters
+      (German ä ö ü ß as ae oe ue ss, other accents dropped, Cyrillic and Greek romanised),
+      stress and accent marks removed, typographic quotes, dashes and spaces made plain,
+      letters written without their accent or spelled out (ß as ss), the rest dropped.
+      Within a first-letter group the headwords follow the collation of their language
+      where it is known (--language1, --language2), else the case-insensitive byte order.
+      A database reads at most 256 MiB of articles, and only as far as its index points.
         --id ID          8-character base id (default xxbgvk01)
         --version V      4-character version (default 0100)
         --name K=TEXT    language names in interface language K (0 Bulgarian, 1 English,
@@ -59,19 +66,27 @@ const char* UsageText() {
         --charset2 N     character set of side 2 (default 204, Cyrillic)
         --key KEY        cipher key, printable ASCII (default: a random one)
         --back N         how many earlier headwords a neighbour list shows (default 4)
+        --language1 L, --language2 L   the sides' languages (ISO 639 code: es, bg …) for
+                         the order of headwords and for writing foreign words; by default
+                         taken from FreeDict's names (freedict-spa-bul: es, then bg)
   vkb build [options] --via L=DB --pivot L=DB ... [--min-pivots K] OUT.vkb
       Builds a base for a language with Bulgarian through pivot languages, each named by a
       label L ("en"): --via a database from the language into L, --via-inverted one from L
       into the language (read the other way round), --pivot one from L into Bulgarian. A
       Bulgarian term reached from a headword through a pivot word counts once per pivot
       language; the terms reached through at least K languages (default 1) are kept, most
-      first. The article lists them and, on a second line, the pivot words that led there
-      ("en: house, home; de: Haus"). Side 2 is derived from side 1 as above.
+      first. With K+ (2+), a term one language alone reaches is kept too when its pivot
+      word has it as its only Bulgarian translation and it leads back through that
+      language to this headword only. The article lists the terms and, on a second line,
+      the pivot words that led there ("en: house, home; de: Haus"); labels are ISO 639-1
+      codes, and pl, el … pivot words are read in their own code pages. Side 2 is derived
+      from side 1 as above.
   vkb evaluate --via L=DB --pivot L=DB ... --reference DB [--sample N] [--min-precision P@K]
       Measures triangulation against a real dictionary from the language into Bulgarian:
-      precision and recall of the derived pairs at K = 1, 2 and 3, on the headwords both
-      have (pairs match in lower case, stress marks removed). --sample takes every Nth of
-      those headwords; --min-precision fails when precision at K is below P per cent.
+      precision and recall of the derived pairs at K = 1 to 4, with the terms one language
+      confirms (K+), and per pivot language, on the headwords both have (pairs match in
+      lower case, stress marks removed). --sample takes every Nth of those headwords;
+      --min-precision fails when precision at K (or K+) is below P per cent.
   vkb help | --help
       This text.
   vkb --version

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <map>
 
 #include "app/system_case_map.h"
 #include "platform/codepage.h"
+#include "tools/vkb/transliteration.h"
 
 namespace vokabi::vkb {
 namespace {
@@ -13,11 +15,20 @@ namespace {
 constexpr int kWestern = 0;
 constexpr int kCyrillic = 204;
 
+// The code page that holds a pivot language's words, by its label (an ISO 639-1 code).
+int PivotCharset(const std::string& label) {
+  if (label == "pl" || label == "cs" || label == "hu") return 238;
+  if (label == "el") return 161;
+  if (label == "ru" || label == "bg" || label == "uk") return kCyrillic;
+  return kWestern;
+}
+
 // Reads one database, saying what it read and what fitting it into the code pages changed.
 bool Read(const std::string& database, int wordCharset, int termCharset,
           std::vector<ImportedEntry>* entries, std::string* error) {
   ImportReport report;
-  if (!ImportDictd(database, CodePageFitter(wordCharset), CodePageFitter(termCharset),
+  if (!ImportDictd(database, CodePageFitter(wordCharset),
+                   CodePageFitter(termCharset, DatabaseLanguage(database, 1)),
                    SystemCaseMap(wordCharset), entries, &report, error)) {
     return false;
   }
@@ -76,23 +87,27 @@ bool ReadPivots(const std::vector<PivotSource>& sources, int headwordCharset,
     std::cout << "pivot " << source.label << ":\n";
     Pivot pivot;
     pivot.label = source.label;
+    pivot.charset = PivotCharset(source.label);
     for (const std::string& database : source.via) {
-      if (!Read(database, headwordCharset, kWestern, &pivot.toPivot, error)) return false;
+      if (!Read(database, headwordCharset, pivot.charset, &pivot.toPivot, error)) return false;
     }
     for (const std::string& database : source.viaInverted) {
       std::vector<ImportedEntry> entries;
-      if (!Read(database, kWestern, headwordCharset, &entries, error)) return false;
+      if (!Read(database, pivot.charset, headwordCharset, &entries, error)) return false;
       for (ImportedEntry& entry : InvertedEntries(entries, SystemCaseMap(headwordCharset)))
         pivot.toPivot.push_back(std::move(entry));
     }
-    if (!Read(source.toBulgarian, kWestern, kCyrillic, &pivot.toBulgarian, error)) return false;
+    if (!Read(source.toBulgarian, pivot.charset, kCyrillic, &pivot.toBulgarian, error))
+      return false;
     pivots->push_back(std::move(pivot));
   }
   return true;
 }
 
 std::vector<ImportedEntry> TriangulatedEntries(std::vector<Triangulated> triangulated) {
-  const CodePageFitter cyrillic(kCyrillic);
+  // Each pivot's words are written in Cyrillic articles as their own language would write them
+  // without its special letters.
+  std::map<std::string, CodePageFitter> cyrillic;
   FitReport ignored;
   std::vector<ImportedEntry> entries;
   entries.reserve(triangulated.size());
@@ -104,13 +119,20 @@ std::vector<ImportedEntry> TriangulatedEntries(std::vector<Triangulated> triangu
     }
     std::string via;
     for (const Triangulated::Via& v : t.via) {
+      // Words that differ only in letters the Bulgarian code page lacks are shown once.
+      const CodePageFitter& fitter =
+          cyrillic.try_emplace(v.label, kCyrillic, v.label).first->second;
+      std::vector<std::string> words;
+      for (const std::string& word : v.words) {
+        std::string written = fitter.Fit(platform::DecodeCharset(v.charset, word).utf8, &ignored);
+        if (std::find(words.begin(), words.end(), written) == words.end())
+          words.push_back(std::move(written));
+      }
       if (!via.empty()) via += "; ";
       via += v.label + ":";
-      for (std::size_t i = 0; i < v.words.size(); ++i) {
-        via += (i == 0 ? " " : ", ") + v.words[i];
-      }
+      for (std::size_t i = 0; i < words.size(); ++i) via += (i == 0 ? " " : ", ") + words[i];
     }
-    article += "\r\n" + cyrillic.Fit(platform::DecodeCharset(kWestern, via).utf8, &ignored);
+    article += "\r\n" + via;
     entries.push_back({std::move(t.headword), std::move(article), std::move(t.terms)});
   }
   return entries;

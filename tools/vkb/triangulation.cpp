@@ -32,6 +32,7 @@ struct Candidate {
   std::size_t order = 0;
   // Per pivot, the pivot words that reached the term.
   std::vector<std::vector<std::string>> words;
+  bool confirmed = false;
 };
 
 // The headword's words in each pivot language, gathered over all its entries.
@@ -58,48 +59,82 @@ std::vector<ImportedEntry> InvertedEntries(const std::vector<ImportedEntry>& ent
 }
 
 std::vector<Triangulated> Triangulate(const std::vector<Pivot>& pivots, int minPivots,
-                                      const CaseMap& headwordCase, const CaseMap& pivotCase,
+                                      bool withConfirmed, const CaseMap& headwordCase,
+                                      const CaseMapProvider& pivotCases,
                                       const CaseMap& bulgarianCase) {
   const std::size_t count = std::min(pivots.size(), kMaxPivots);
+  std::vector<CaseMap> pivotCase;
+  for (std::size_t p = 0; p < count; ++p) pivotCase.push_back(pivotCases(pivots[p].charset));
   std::vector<std::unordered_map<std::string, std::vector<const std::string*>>> bulgarian(count);
+  // The ways back: from a Bulgarian term to the pivot words it translates, and from a pivot word
+  // to the headwords (by number) that lead to it.
+  std::vector<std::unordered_map<std::string, std::vector<std::string>>> back(count);
+  std::vector<std::unordered_map<std::string, std::vector<std::size_t>>> headwordsOf(count);
   std::vector<Gathered> gathered;
   std::unordered_map<std::string, std::size_t> byHeadword;
   for (std::size_t p = 0; p < count; ++p) {
     for (const ImportedEntry& entry : pivots[p].toBulgarian) {
-      auto& terms = bulgarian[p][Folded(entry.headword, pivotCase)];
-      for (const std::string& term : entry.terms) terms.push_back(&term);
+      const std::string word = Folded(entry.headword, pivotCase[p]);
+      auto& terms = bulgarian[p][word];
+      for (const std::string& term : entry.terms) {
+        const std::string key = Folded(term, bulgarianCase);
+        if (std::any_of(terms.begin(), terms.end(),
+                        [&](const std::string* t) { return Folded(*t, bulgarianCase) == key; }))
+          continue;
+        terms.push_back(&term);
+        if (withConfirmed) back[p][key].push_back(word);
+      }
     }
     for (const ImportedEntry& entry : pivots[p].toPivot) {
       const auto [it, added] =
           byHeadword.emplace(Folded(entry.headword, headwordCase), gathered.size());
       if (added) gathered.push_back({entry.headword, std::vector<std::vector<std::string>>(count)});
-      for (const std::string& word : entry.terms)
-        AddOnce(gathered[it->second].words[p], word, pivotCase);
+      for (const std::string& word : entry.terms) {
+        AddOnce(gathered[it->second].words[p], word, pivotCase[p]);
+        if (!withConfirmed) continue;
+        auto& list = headwordsOf[p][Folded(word, pivotCase[p])];
+        if (list.empty() || list.back() != it->second) list.push_back(it->second);
+      }
     }
   }
+  // Whether the term leads back through pivot p to headword h alone.
+  const auto leadsBackOnlyTo = [&](std::size_t p, const std::string& term, std::size_t h) {
+    const auto words = back[p].find(Folded(term, bulgarianCase));
+    if (words == back[p].end()) return false;
+    for (const std::string& word : words->second) {
+      const auto heads = headwordsOf[p].find(word);
+      if (heads == headwordsOf[p].end()) continue;
+      for (const std::size_t other : heads->second)
+        if (other != h) return false;
+    }
+    return true;
+  };
 
   std::vector<Triangulated> result;
-  for (const Gathered& g : gathered) {
+  for (std::size_t h = 0; h < gathered.size(); ++h) {
+    const Gathered& g = gathered[h];
     std::vector<Candidate> candidates;
     std::unordered_map<std::string, std::size_t> byTerm;
     for (std::size_t p = 0; p < count; ++p) {
       for (const std::string& word : g.words[p]) {
-        const auto found = bulgarian[p].find(Folded(word, pivotCase));
+        const auto found = bulgarian[p].find(Folded(word, pivotCase[p]));
         if (found == bulgarian[p].end()) continue;
         for (const std::string* term : found->second) {
           const auto [it, added] = byTerm.emplace(Folded(*term, bulgarianCase), candidates.size());
           if (added) {
-            candidates.push_back({*term, {}, candidates.size(), {}});
+            candidates.push_back({*term, {}, candidates.size(), {}, false});
             candidates.back().words.resize(count);
           }
           Candidate& candidate = candidates[it->second];
           candidate.pivots.set(p);
-          AddOnce(candidate.words[p], word, pivotCase);
+          AddOnce(candidate.words[p], word, pivotCase[p]);
+          if (withConfirmed && found->second.size() == 1 && !candidate.confirmed)
+            candidate.confirmed = leadsBackOnlyTo(p, *term, h);
         }
       }
     }
     std::erase_if(candidates, [&](const Candidate& c) {
-      return static_cast<int>(c.pivots.count()) < minPivots;
+      return static_cast<int>(c.pivots.count()) < minPivots && !c.confirmed;
     });
     if (candidates.empty()) continue;
     std::stable_sort(
@@ -113,12 +148,15 @@ std::vector<Triangulated> Triangulate(const std::vector<Pivot>& pivots, int minP
     for (const Candidate& c : candidates) {
       out.terms.push_back(c.term);
       out.reachedBy.push_back(static_cast<int>(c.pivots.count()));
+      out.confirmed.push_back(c.confirmed);
+      out.pivotsOf.push_back(static_cast<unsigned>(c.pivots.to_ulong()));
       for (std::size_t p = 0; p < count; ++p)
         for (const std::string& word : c.words[p])
-          if (via[p].size() < kMaxViaWords) AddOnce(via[p], word, pivotCase);
+          if (via[p].size() < kMaxViaWords) AddOnce(via[p], word, pivotCase[p]);
     }
     for (std::size_t p = 0; p < count; ++p)
-      if (!via[p].empty()) out.via.push_back({pivots[p].label, std::move(via[p])});
+      if (!via[p].empty())
+        out.via.push_back({pivots[p].label, std::move(via[p]), pivots[p].charset});
     result.push_back(std::move(out));
   }
   return result;
