@@ -32,7 +32,8 @@ TEST_F(ErrorClassTest, MsgTextKeepsTheLanguageItWasSetIn) {
   ErrorClass error;
   error.SetNomer(4);
   const std::string german = error.MsgText();
-  EXPECT_EQ(platform::DecodeCharset(0, german).utf8, "Es wurde kein Wort zum Übersetzen eingegeben.");
+  EXPECT_EQ(platform::DecodeCharset(0, german).utf8,
+            "Es wurde kein Wort zum Übersetzen eingegeben.");
   Use(5000);
   EXPECT_EQ(error.MsgText(), german);
   error.SetNomer(4);
