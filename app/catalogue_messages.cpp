@@ -10,199 +10,199 @@ constexpr MessageEntry kMessages[] = {
      {
          "Не може да вземе настройките на речника.",
          "Could not get dictionary settings.",
-         "N'a pas pu obtenir des arrangements de dictionnaire.",
-         "Konnte nicht Wцrterbucheinstellungen erhalten.",
-         "No podнa conseguir ajustes del diccionario",
-         "Non ha potuto ottenere le regolazioni del dizionario.",
-         "Не в состоянии получить установки словаря.",
+         "Impossible de lire les paramиtres du dictionnaire.",
+         "Die Wцrterbucheinstellungen konnten nicht gelesen werden.",
+         "No se pudieron leer los ajustes del diccionario.",
+         "Impossibile leggere le impostazioni del dizionario.",
+         "Не удалось получить настройки словаря.",
      }},
     {2,
      {
          "Липсва необходим речников файл.",
          "Missing dictionary file.",
-         "Dossier de dictionnaire manquant.",
-         "Fehlende Wцrterbuchakte",
-         "Archivo de diccionario que falta.",
-         "Archivio dizionario di sig.na.",
+         "Fichier de dictionnaire manquant.",
+         "Eine Wцrterbuchdatei fehlt.",
+         "Falta un archivo del diccionario.",
+         "File del dizionario mancante.",
          "Словарный файл не найден.",
      }},
     {3,
      {
          "Не може да преведе посочената дума.",
          "Could not translate this word/phrase.",
-         "N'a pas pu traduire ce mot.",
-         "Konnte nicht dieses Wort ьbersetzen.",
-         "No podнa traducir este palabra.",
-         "Non ha potuto tradurre questo Parola.",
-         "Не в состоянии перевести это слово.",
+         "Impossible de traduire ce mot.",
+         "Dieses Wort konnte nicht ьbersetzt werden.",
+         "No se pudo traducir esta palabra.",
+         "Impossibile tradurre questa parola.",
+         "Не удалось перевести это слово.",
      }},
     {4,
      {
          "Няма въведена дума за превод.",
          "There are no word/phrase for translation.",
-         "Lа ne sont aucun mot pour la traduction.",
-         "Dort sind kein Wort fьr Ьbersetzung.",
-         "Allн no es ningъn palabra para la traducciуn.",
-         "Lа и Parola per la traduzione.",
-         "Нет никакое слово для перевода.",
+         "Aucun mot n'a йtй saisi pour la traduction.",
+         "Es wurde kein Wort zum Ьbersetzen eingegeben.",
+         "No hay ninguna palabra para traducir.",
+         "Nessuna parola da tradurre.",
+         "Не введено слово для перевода.",
      }},
     {5,
      {
          "Въведената дума не е открита.",
          "Entered word/phrase not found.",
-         "A йcrit word/phrase non trouvй.",
-         "Trug nicht gefundenes Wort.",
-         "Incorporу palabra no encontrado.",
-         "Ha entrato in Parola non trovato.",
-         "Вписано слово не найденно.",
+         "Le mot saisi est introuvable.",
+         "Das eingegebene Wort wurde nicht gefunden.",
+         "No se encontrу la palabra introducida.",
+         "La parola inserita non и stata trovata.",
+         "Введённое слово не найдено.",
      }},
     {6,
      {
          "Думата не може да бъде довършена.",
          "Word could not be completed.",
-         "Mot n'a pas pu кtre accomplie.",
-         "Wort konnte nicht durchgefьhrt werden.",
-         "Palabra no se podнa terminar.",
-         "Parola non ha potuto essere completato.",
-         "Слово не в состоянии быть завершено.",
+         "Impossible de complйter le mot.",
+         "Das Wort konnte nicht ergдnzt werden.",
+         "No se pudo completar la palabra.",
+         "Impossibile completare la parola.",
+         "Не удалось дополнить слово.",
      }},
     {7,
      {
-         "Не може да бъде показана предната преведена дума.",
+         "Не може да бъде показана предишната преведена дума.",
          "Could not show previous translated word.",
-         "N'a pas pu montrer le mot traduit prйcйdent.",
-         "Konnte nicht vorhergehendes ьbersetztes Wort zeigen.",
-         "No podнa demostrar palabra traducida anterior.",
-         "Non ha potuto mostrare la parola tradotta precedente.",
-         "Не в состоянии показать ранее переведенное слово.",
+         "Impossible d'afficher le mot traduit prйcйdent.",
+         "Das vorherige ьbersetzte Wort konnte nicht angezeigt werden.",
+         "No se pudo mostrar la palabra traducida anterior.",
+         "Impossibile mostrare la parola tradotta precedente.",
+         "Не удалось показать предыдущее переведенное слово.",
      }},
     {8,
      {
          "Грешка в речниковата база, преинсталирайте базите с думи.",
          "Error in dictionary base, please reinstall base.",
-         "Erreur dans la base de dictionnaire, rйinstallent svp la base.",
-         "Stцrung in der Wцrterbuchunterseite, installieren bitte Unterseite.",
-         "Error en base del diccionario, reinstala por favor la base.",
-         "Errore nella base del dizionario, reinstalla prego la base.",
-         "Ошибка в основании словаря, пожалуйста заново устанавливает основание.",
+         "Erreur dans la base du dictionnaire, veuillez rйinstaller la base.",
+         "Fehler in der Wцrterbuchdatenbank, bitte installieren Sie sie neu.",
+         "Error en la base del diccionario, vuelva a instalar la base.",
+         "Errore nella base del dizionario, reinstallare la base.",
+         "Ошибка в базе словаря, пожалуйста, переустановите базу.",
      }},
     {9,
      {
-         "Разминаване в версиите на речниковата база, преинсталирайте базите с думи.",
+         "Разминаване във версиите на речниковата база, преинсталирайте базите с думи.",
          "File version error. Please reinstall base.",
-         "Erreur de version de dossier. Veuillez rйinstaller la base.",
-         "Akte Version Stцrung. Installieren Sie bitte Unterseite.",
-         "Error de la versiуn del archivo. Reinstale por favor la base.",
-         "Errore di versione della lima. Reinstalli prego la base.",
-         "Ошибка варианта архива. Пожалуйста заново установите основание.",
+         "Erreur de version du fichier. Veuillez rйinstaller la base.",
+         "Falsche Dateiversion. Bitte installieren Sie die Datenbank neu.",
+         "Error de versiуn del archivo. Vuelva a instalar la base.",
+         "Errore di versione del file. Reinstallare la base.",
+         "Ошибка версии файла. Пожалуйста, переустановите базу.",
      }},
     {10,
      {
          "Няма инсталирани речникови бази.",
          "There are no installed dictionary bases.",
-         "Lа ne sont aucune base installйe de dictionnaire.",
-         "Dort sind keine angebrachten Wцrterbuchunterseiten.",
-         "Allн no es ninguna base instalada del diccionario.",
-         "Lа и basi installate del dizionario.",
-         "Нет никакие установленные основания словаря.",
+         "Aucune base de dictionnaire n'est installйe.",
+         "Es sind keine Wцrterbuchdatenbanken installiert.",
+         "No hay ninguna base de diccionario instalada.",
+         "Nessuna base del dizionario installata.",
+         "Нет установленных баз словаря.",
      }},
     {11,
      {
          "Не може да отвори регистъра.",
          "Error while trying to open registry.",
-         "Erreur tout en essayant d'ouvrir l'enregistrement..",
-         "Stцrung, beim Versuchen, Register zu цffnen.",
-         "Error mientras que intenta abrir registro.",
-         "Errore mentre provando ad aprire registrazione.",
-         "Ошибка пока пытающся для того чтобы раскрыть регистратуру.",
+         "Erreur lors de l'ouverture du registre.",
+         "Fehler beim Цffnen der Registrierung.",
+         "Error al intentar abrir el registro.",
+         "Errore durante l'apertura del registro.",
+         "Ошибка при открытии реестра.",
      }},
     {12,
      {
-         "Списъка с думите е от друг речник и избраната дума не е открита. Моля превключете "
-         "речниците за да преведете думата.",
+         "Списъкът с думите е от друг речник и избраната дума не е открита. Моля, превключете "
+         "речниците, за да преведете думата.",
          "List with words is from other dictionary and selected word was not found. Please switch "
          "dictionary to translate word.",
-         "Liste avec des mots est de l'autre dictionnaire et le mot choisi n'a pas йtй trouvй. "
-         "Veuillez commuter le dictionnaire pour traduire le mot.",
-         "Liste mit Wцrtern ist von anderem Wцrterbuch und vorgewдhltes Wort wurde nicht gefunden. "
-         "Schalten Sie bitte Wцrterbuch, um Wort zu ьbersetzen.",
-         "Lista con palabras es del otro diccionario y la palabra seleccionada no fue encontrada. "
-         "Cambie por favor el diccionario para traducir palabra.",
-         "Lista con le parole proviene dall'altro dizionario e la parola selezionata non и stata "
-         "trovata. Commuti prego il dizionario per tradurre la parola.",
-         "Список с словами от другого словаря и выбранное слово не было найдено. Пожалуйста "
-         "переключите словарь для того чтобы перевести слово.",
+         "La liste vient d'un autre dictionnaire et le mot choisi n'a pas йtй trouvй. Veuillez "
+         "changer de dictionnaire pour traduire le mot.",
+         "Die Liste stammt aus einem anderen Wцrterbuch, und das gewдhlte Wort wurde nicht "
+         "gefunden. Bitte wechseln Sie das Wцrterbuch, um das Wort zu ьbersetzen.",
+         "La lista es de otro diccionario y la palabra seleccionada no se encontrу. Cambie de "
+         "diccionario para traducir la palabra.",
+         "L'elenco proviene da un altro dizionario e la parola selezionata non и stata trovata. "
+         "Cambiare dizionario per tradurre la parola.",
+         "Список слов взят из другого словаря, и выбранное слово не найдено. Пожалуйста, "
+         "переключите словарь, чтобы перевести слово.",
      }},
     {1000,
      {
-         "Некоректен Индекс на езика на речника (LangID; Return Function Ezik_to_CharSet) ! ",
+         "Некоректен индекс на езика на речника (LangID; Return Function Ezik_to_CharSet) ! ",
          "Incorrect index of dictionary (LangID; Return Function Ezik_to_CharSet) ! ",
-         "Index incorrect de dictionnaire (LangID ; Fonction De retour Ezik_to_CharSet) ! ",
-         "Falscher Index des Wцrterbuches (LangID; Rьckholfunktion Ezik_to_CharSet)! ",
-         "Нndice incorrecto del diccionario (LangID; ЎFunciуn De vuelta Ezik_to_CharSet)! ",
-         "Indice errato del dizionario (LangID; Funzione Di ritorno Ezik_to_CharSet)! ",
-         "Неправильний индекс словаря (LangID; Возвращенная Функция Ezik_to_CharSet)! ",
+         "Index de langue du dictionnaire incorrect (LangID ; Return Function Ezik_to_CharSet) ! ",
+         "Falscher Sprachindex des Wцrterbuchs (LangID; Return Function Ezik_to_CharSet)! ",
+         "ЎНndice de idioma del diccionario incorrecto (LangID; Return Function Ezik_to_CharSet)! ",
+         "Indice di lingua del dizionario errato (LangID; Return Function Ezik_to_CharSet)! ",
+         "Неправильный индекс языка словаря (LangID; Return Function Ezik_to_CharSet)! ",
      }},
     {2000,
      {
-         "Внимание! Избрания шрифт не поддържа\r\n"
+         "Внимание! Избраният шрифт не поддържа\r\n"
          "коректно визуализиране на заложения език на речника.\r\n"
-         "Моля изберете друг шрифт или език.",
+         "Моля, изберете друг шрифт или език.",
          "Attention! Selected font not support\r\n"
          "correct visualisation of selected language.\r\n"
          "Please choose other font or language.",
-         " Attention ! Appui choisi de police pas \r\n"
-         " visualisation correcte de langue choisie.\r\n"
-         "choisissent svp l'autre police ou langue.",
-         "Aufmerksamkeit! Vorgewдhlte Unterstьtzung des Schriftkegels nicht \r\n"
-         " korrekte Sichtbarmachung der vorgewдhlten Sprache.\r\n"
-         "bitte anderen Schriftkegel oder Sprache.",
-         "Atenciуn! Ayuda seleccionada de la fuente no \r\n"
-         " visualizaciуn correcta de la lengua seleccionada.\r\n"
-         "elige por favor la otra fuente o lengua.",
-         "Attenzione! Supporto selezionato della serie completa di caratteri non \r\n"
-         " visualizzazione corretta della lingua selezionata.\r\n"
-         "sceglie prego l'altra serie completa di caratteri o lingua.",
-         " Внимание! Выбранная купель неподдержить \r\n"
-         " правильно визуализирование выбранного языка.\r\n"
-         "пожалуйста выбирите другие купель или язык.",
+         "Attention ! La police choisie ne permet pas\r\n"
+         "d'afficher correctement la langue choisie.\r\n"
+         "Veuillez choisir une autre police ou langue.",
+         "Achtung! Die gewдhlte Schrift kann die gewдhlte\r\n"
+         "Sprache nicht richtig darstellen.\r\n"
+         "Bitte wдhlen Sie eine andere Schrift oder Sprache.",
+         "ЎAtenciуn! La fuente seleccionada no permite\r\n"
+         "mostrar correctamente el idioma seleccionado.\r\n"
+         "Elija otra fuente u otro idioma.",
+         "Attenzione! Il carattere selezionato non consente\r\n"
+         "di visualizzare correttamente la lingua selezionata.\r\n"
+         "Scegliere un altro carattere o un'altra lingua.",
+         "Внимание! Выбранный шрифт не поддерживает\r\n"
+         "правильное отображение выбранного языка.\r\n"
+         "Пожалуйста, выберите другой шрифт или язык.",
      }},
     {3000,
      {
-         "Внимание! Настроения принтер не е открит! \r\n"
-         "Моля изберете нов принтер от менюто с настройки.",
+         "Внимание! Настроеният принтер не е открит! \r\n"
+         "Моля, изберете нов принтер от менюто с настройки.",
          "Attention! Selected printer not found! \r\n"
          "Please choose new printer from setup menu.",
-         "Attention ! Imprimeur choisi non trouvй ! \r\n"
-         " choisissent svp le nouvel imprimeur du menu d'installation.",
-         "Aufmerksamkeit! Vorgewдhlter Drucker nicht gefunden! \r\n"
-         " bitte neuen Drucker vom Einstellung Menь.",
-         "Atenciуn! ЎImpresora seleccionada no encontrada! \r\n"
-         " elige por favor la mpresora nueva del menъ de la disposiciуn.",
-         "Attenzione! Stampatore selezionato non trovato! \r\n"
-         " sceglie prego il nuovo stampatore dal menu di messa a punto.",
-         "Внимание! Выбранный принтер ненайден! \r\n"
-         " Пожалуйста выбирите новый принтер от меню установки.",
+         "Attention ! L'imprimante choisie est introuvable ! \r\n"
+         "Veuillez choisir une autre imprimante dans les paramиtres.",
+         "Achtung! Der gewдhlte Drucker wurde nicht gefunden! \r\n"
+         "Bitte wдhlen Sie in den Einstellungen einen neuen Drucker.",
+         "ЎAtenciуn! ЎNo se encontrу la impresora seleccionada! \r\n"
+         "Elija una impresora nueva en los ajustes.",
+         "Attenzione! La stampante selezionata non и stata trovata! \r\n"
+         "Sceglierne una nuova nelle impostazioni.",
+         "Внимание! Выбранный принтер не найден! \r\n"
+         "Пожалуйста, выберите новый принтер в настройках.",
      }},
     {3001,
      {
          "Не може да отпечата думата и превода!",
          "Could not print word/phrase and translation!",
-         "N'a pas pu imprimer mot et traduction!",
-         "Konnte nicht Wort und Ьbersetzung drucken!",
-         "No podнa imprimir palabra y la traducciуn!",
-         "Non ha potuto stampare parola e la traduzione!",
-         "Не в состоянии напечатать слово и перевод!",
+         "Impossible d'imprimer le mot et sa traduction !",
+         "Wort und Ьbersetzung konnten nicht gedruckt werden!",
+         "ЎNo se pudieron imprimir la palabra y su traducciуn!",
+         "Impossibile stampare la parola e la traduzione!",
+         "Не удалось напечатать слово и перевод!",
      }},
     {3002,
      {
-         "Няма превод за отпечатване. Действието отменено.",
+         "Няма превод за отпечатване. Действието е отменено.",
          "There are no translation to print. Action canceled.",
-         "Lа ne sont aucune traduction а imprimer. Action dйcommandйe.",
-         "Dort sind keine Ьbersetzung, zum zu drucken. Tдtigkeit annulliert.",
-         "Allн no es ninguna traducciуn a imprimir. Acciуn cancelada.",
-         "Lа и traduzione da stampare. Azione annullata.",
-         "Нет никакой перевод, котор нужно напечатать. Действие отменено.",
+         "Aucune traduction а imprimer. Action annulйe.",
+         "Keine Ьbersetzung zum Drucken. Vorgang abgebrochen.",
+         "No hay ninguna traducciуn para imprimir. Acciуn cancelada.",
+         "Nessuna traduzione da stampare. Azione annullata.",
+         "Нет перевода для печати. Действие отменено.",
      }},
 };
 

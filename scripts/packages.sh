@@ -15,10 +15,11 @@ ensure_packages() {
 }
 
 # What building the program, its tools, tests and benchmarks needs. Liberation Sans is the face
-# fontconfig puts in place of the captions' Arial, with the same metrics.
+# fontconfig puts in place of the captions' Arial, with the same metrics; fontconfig and FreeType
+# find a font's file and read its character map for the font check.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config nettle-dev zlib1g-dev libicu-dev nlohmann-json3-dev
   libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2
-  libhunspell-dev ccache)
+  libhunspell-dev ccache libfontconfig-dev libfreetype-dev)
 
 # The Hunspell dictionaries that give the base forms of inflected words in the bases' seven
 # languages; the program does without any that is missing.
@@ -52,3 +53,7 @@ FREEDICT_PIVOT_PACKAGES=(dict-freedict-spa-eng dict-freedict-eng-spa dict-freedi
 # The real components the tests drive: an X server with a program that owns the clipboard and the
 # selection, a CUPS scheduler with a queue that writes PDF, and poppler to read the page back.
 TEST_PACKAGES=(xvfb xclip cups cups-filters poppler-utils)
+
+# The fonts the font check is tried with: a symbol font (Standard Symbols PS) and a font with
+# Latin letters only (Caladea).
+FONT_TEST_PACKAGES=(fonts-urw-base35 fonts-crosextra-caladea)

@@ -50,13 +50,16 @@ TEST_F(CatalogueTest, TextsReadRightInTheirLanguage) {
     return platform::DecodeCharset(LanguageCharset, bytes).utf8;
   };
   EXPECT_EQ(shown(3000, 0, 48), "Übersetzen Sie mit Vokabi®");
-  EXPECT_EQ(shown(5000, 0, 4), "Più www.vokabi.net");
+  EXPECT_EQ(shown(5000, 0, 4), "Di più su www.vokabi.net");
   EXPECT_EQ(shown(6000, 0, 57), "Вокаби ® ");
-  EXPECT_EQ(shown(6000, 0, 46), " Переведи");
+  EXPECT_EQ(shown(6000, 0, 2), " слов.");
   EXPECT_EQ(shown(0, 10, 0), "Няма инсталирани речникови бази.");
   EXPECT_EQ(shown(6000, 3000, 0),
-            "Внимание! Выбранный принтер ненайден! \r\n Пожалуйста выбирите новый принтер от меню "
-            "установки.");
+            "Внимание! Выбранный принтер не найден! \r\nПожалуйста, выберите новый принтер в "
+            "настройках.");
+  EXPECT_EQ(shown(4000, 2000, 0),
+            "¡Atención! La fuente seleccionada no permite\r\nmostrar correctamente el idioma "
+            "seleccionado.\r\nElija otra fuente u otro idioma.");
 }
 
 }  // namespace

@@ -17,10 +17,10 @@ TEST_F(ErrorClassTest, MsgByNomerLeavesTheStateAndClearEmptiesIt) {
   error.SetIzhodProgram(true);
   error.SetNomer(3);
   const std::string text = error.MsgByNomer(5);
-  EXPECT_EQ(text, platform::EncodeCharset(204, "A йcrit word/phrase non trouvй.").bytes);
-  EXPECT_EQ(platform::DecodeCharset(0, text).utf8, "A écrit word/phrase non trouvé.");
+  EXPECT_EQ(text, platform::EncodeCharset(204, "Le mot saisi est introuvable.").bytes);
+  EXPECT_EQ(platform::DecodeCharset(0, text).utf8, "Le mot saisi est introuvable.");
   EXPECT_EQ(error.Nomer(), 3);
-  EXPECT_EQ(error.MsgText(), "N'a pas pu traduire ce mot.");
+  EXPECT_EQ(error.MsgText(), "Impossible de traduire ce mot.");
   error.Clear();
   EXPECT_FALSE(error.IzhodProgram());
   EXPECT_EQ(error.Nomer(), 0);
@@ -32,11 +32,12 @@ TEST_F(ErrorClassTest, MsgTextKeepsTheLanguageItWasSetIn) {
   ErrorClass error;
   error.SetNomer(4);
   const std::string german = error.MsgText();
-  EXPECT_EQ(platform::DecodeCharset(0, german).utf8, "Dort sind kein Wort für Übersetzung.");
+  EXPECT_EQ(platform::DecodeCharset(0, german).utf8,
+            "Es wurde kein Wort zum Übersetzen eingegeben.");
   Use(5000);
   EXPECT_EQ(error.MsgText(), german);
   error.SetNomer(4);
-  EXPECT_EQ(platform::DecodeCharset(0, error.MsgText()).utf8, "Là è Parola per la traduzione.");
+  EXPECT_EQ(platform::DecodeCharset(0, error.MsgText()).utf8, "Nessuna parola da tradurre.");
 }
 
 // Numbers at the limits must not overflow the key arithmetic.

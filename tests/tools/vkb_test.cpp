@@ -107,7 +107,7 @@ TEST_F(VkbTest, LookupFindsEitherSideAndMissesInTheInterfaceLanguage) {
             Json::parse(R"({"ok": false, "message": 5, "text": "Entered word/phrase not found.",
                             "suggestions": []})"));
   EXPECT_EQ(Answer({"lookup", "--json", "--lang", "2", base_, "zzzz"}, 1)["text"],
-            "A écrit word/phrase non trouvé.");
+            "Le mot saisi est introuvable.");
   // A character no side's code page holds becomes '?': alone it trims away to nothing.
   EXPECT_EQ(Answer({"lookup", "--json", base_, "日本"}, 1)["message"], 4);
 }

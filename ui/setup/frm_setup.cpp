@@ -9,8 +9,10 @@
 #include <QWindow>
 
 #include "app/language.h"
+#include "app/scheme_names.h"
 #include "app/settings.h"
 #include "platform/autostart.h"
+#include "platform/codepage.h"
 #include "ui/controls/button.h"
 #include "ui/setup/dialog_parts.h"
 #include "ui/setup/fonts.h"
@@ -27,6 +29,7 @@ constexpr int kCaptionTops[FrmSetup::kCheckBoxes] = {37, 61, 85, 125, 149, 173, 
 constexpr int kCaptionTexts[FrmSetup::kCheckBoxes] = {27, 28, 29, 30, 31, 37, 38, 32, 39};
 constexpr int kCheckBoxLeft = 14;
 constexpr int kCheckBoxSize = 18;
+constexpr int kCaptionGap = 4;  // between a caption and the lists
 
 // The four lists in a column on the right, each under its label.
 constexpr int kListLeft = 320;
@@ -40,13 +43,30 @@ const char* const kListNames[] = {"Combo1", "Combo2", "Combo3", "Combo4"};
 
 constexpr int kCommandTop = 296;
 constexpr int kCommandLeft = 36;
-constexpr int kCommandWidth = 94;
+constexpr int kCommandWidth = 100;
 constexpr int kCommandHeight = 26;
 constexpr int kCommandGap = 8;
 
-constexpr const char* kLanguageNames[] = {"Български", "English", "French", "German",
-                                          "Spanish",   "Italian", "Руский"};
+// Each language by its own name, as a user looking for theirs expects.
+constexpr const char* kLanguageNames[] = {"Български", "English",  "Français", "Deutsch",
+                                          "Español",   "Italiano", "Русский"};
 constexpr int kLanguageStep = 1000;
+
+QString SchemeCaptionText(int scheme) {
+  return QString::fromStdString(
+      platform::DecodeCharset(LanguageCharset, SchemeCaption(scheme, LanguageOffset)).utf8);
+}
+
+// The list's index of the stored scheme: a name stored in another case is still its scheme; an
+// unknown one selects nothing.
+int StoredSchemeIndex() {
+  const QString stored = QString::fromStdString(AppSettings.Style);
+  const QStringList& names = SchemeNames();
+  for (int i = 0; i < names.size(); ++i) {
+    if (names[i].compare(stored, Qt::CaseInsensitive) == 0) return i;
+  }
+  return -1;
+}
 
 }  // namespace
 
@@ -105,10 +125,8 @@ void FrmSetup::Form_Load() {
   Restyle();
   for (const char* name : kLanguageNames) combo1_->addItem(QString::fromUtf8(name));
   combo1_->setCurrentIndex(LanguageOffset / kLanguageStep);
-  combo3_->addItems(SchemeNames());
-  // A name stored in another case is still its scheme; an unknown one selects nothing.
-  combo3_->setCurrentIndex(
-      combo3_->findText(QString::fromStdString(AppSettings.Style), Qt::MatchFixedString));
+  for (int i = 0; i < kSchemeCount; ++i) combo3_->addItem(SchemeCaptionText(i));
+  combo3_->setCurrentIndex(StoredSchemeIndex());
   FillFonts();
   FillPrinters();
 
@@ -149,6 +167,8 @@ void FrmSetup::Restyle() {
   btnCancel_->SetCaption(InterfaceText(17));
   btnApply_->SetCaption(InterfaceText(25));
   btnDefault_->SetCaption(InterfaceText(36));
+  // The schemes in the new language; the choice stays.
+  for (int i = 0; i < combo3_->count(); ++i) combo3_->setItemText(i, SchemeCaptionText(i));
   for (int i = 0; i < 4; ++i) {
     label1_[i]->setText(InterfaceText(kLabelTexts[i]));
     label1_[i]->setFont(small);
@@ -186,10 +206,15 @@ void FrmSetup::paintEvent(QPaintEvent* event) {
   painter.setFont(host_->FontSmall());
   painter.setPen(ToQColor(host_->Colours().schemeText));
   for (int i = 0; i < kCheckBoxes; ++i) {
-    painter.drawText(
-        QRect(kCaptionLeft, kCaptionTops[i], kListLeft - kCaptionLeft - 4, 2 * kLabelHeight),
-        Qt::AlignLeft | Qt::AlignTop, InterfaceText(kCaptionTexts[i]));
+    const DrawnCaption caption = CheckCaption(i);
+    painter.drawText(caption.room, Qt::AlignLeft | Qt::AlignTop, caption.text);
   }
+}
+
+FrmSetup::DrawnCaption FrmSetup::CheckCaption(int index) const {
+  return {InterfaceText(kCaptionTexts[index]),
+          QRect(kCaptionLeft, kCaptionTops[index], kListLeft - kCaptionLeft - kCaptionGap,
+                2 * kLabelHeight)};
 }
 
 void FrmSetup::Check1_Click(int index) {

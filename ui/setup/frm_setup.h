@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
+#include <QString>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "ui/controls/frameless_window.h"
 #include "ui/setup/dialog_host.h"
@@ -42,9 +45,16 @@ class FrmSetup : public FramelessWindow {
   FrmSetup(std::unique_ptr<DialogHost> host, QWidget* parent);
   ~FrmSetup() override;
 
-  // Applies the controls; false, with message 2000 shown, when the font cannot show the chosen
-  // language, and then nothing is changed.
+  // Applies the controls; false, with message 2000 shown, when the font lacks the letters of the
+  // chosen language or of the working base, and then nothing is changed.
   bool BtnApply_Click();
+
+  // A check box's caption as the dialog draws it beside the box, and the room it has there.
+  struct DrawnCaption {
+    QString text;
+    QRect room;
+  };
+  DrawnCaption CheckCaption(int index) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -69,6 +79,8 @@ class FrmSetup : public FramelessWindow {
   void BtnDefault_Click();
   void ApplySwitches();
   bool On(int index) const;
+  // The character sets the font must show: the interface language's and the working base's.
+  std::vector<int> NeededCharsets(int interfaceCharset) const;
 
   std::unique_ptr<DialogHost> host_;
   QComboBox* combo1_ = nullptr;

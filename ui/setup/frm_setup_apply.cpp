@@ -6,6 +6,7 @@
 #include "app/error_class.h"
 #include "app/language.h"
 #include "app/settings.h"
+#include "engine/dictionary.h"
 #include "platform/codepage.h"
 #include "ui/setup/dialog_parts.h"
 #include "ui/setup/fonts.h"
@@ -27,6 +28,17 @@ constexpr int kDefaultScheme = 5;  // Green
 
 }  // namespace
 
+std::vector<int> FrmSetup::NeededCharsets(int interfaceCharset) const {
+  std::vector<int> charsets{interfaceCharset};
+  const auto& bases = host_->Dictionaries();
+  if (AppSettings.WorkDic >= 0 && AppSettings.WorkDic < static_cast<int>(bases.size())) {
+    const Dictionary& working = *bases[static_cast<std::size_t>(AppSettings.WorkDic)];
+    charsets.push_back(working.Charset1());
+    charsets.push_back(working.Charset2());
+  }
+  return charsets;
+}
+
 bool FrmSetup::On(int index) const {
   return check1_[index]->isChecked();
 }
@@ -35,7 +47,7 @@ bool FrmSetup::BtnApply_Click() {
   const std::int32_t offset = combo1_->currentIndex() * kLanguageStep;
   const std::int32_t charset = CharsetForLanguage(offset);
   const QString face = combo2_->currentText();
-  if (!FontShowsCharset(face, charset)) {
+  if (!FontShowsCharsets(face, NeededCharsets(charset))) {
     AppError.SetNomer(kFontMessage);
     ShowDialogMessage(
         this, QMessageBox::Warning,
@@ -50,8 +62,9 @@ bool FrmSetup::BtnApply_Click() {
 
   ApplySwitches();
 
-  // A scheme list that shows nothing (an unknown stored name) leaves the scheme alone.
-  const QString scheme = combo3_->currentText();
+  // A scheme list that shows nothing (an unknown stored name) leaves the scheme alone. The list
+  // shows the names in the interface language; the setting keeps the English one.
+  const QString scheme = SchemeNames().value(combo3_->currentIndex());
   if (!scheme.isEmpty() && scheme.toStdString() != AppSettings.Style) {
     AppSettings.Style = scheme.toStdString();
     host_->Colours() = LookupSchemeColours(scheme);

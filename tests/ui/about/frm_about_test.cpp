@@ -92,12 +92,12 @@ void FrmAboutTest::russianInterfaceTexts() {
   LoadBases(1);
   QCOMPARE(Label("LblInstaled")->text(), QStringLiteral("Установленные словари :"));
   const Dictionary& base = *world_->app.Dictionaries[0];
-  QCOMPARE(Label("lblDic_0")->text(), QStringLiteral("Английский %1 слова.\r\nБолгарский %2 слова.")
+  QCOMPARE(Label("lblDic_0")->text(), QStringLiteral("Английский %1 слов.\r\nБолгарский %2 слов.")
                                           .arg(base.BroiDumi1())
                                           .arg(base.BroiDumi2()));
-  QVERIFY(Label("lblVersion")->text().startsWith(QStringLiteral("вариант : ")));
+  QVERIFY(Label("lblVersion")->text().startsWith(QStringLiteral("версия : ")));
   QCOMPARE(Box()->findChild<Button*>("BtnOk")->Caption(), QStringLiteral("Ок"));
-  QCOMPARE(Box()->findChild<Button*>("BtnClose")->toolTip(), QStringLiteral("конец"));
+  QCOMPARE(Box()->findChild<Button*>("BtnClose")->toolTip(), QStringLiteral("закрыть"));
 }
 
 void FrmAboutTest::webLineColoursAndOpensTheHandbook() {
