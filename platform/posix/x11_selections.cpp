@@ -53,7 +53,6 @@ class X11Selections final : public ForeignText {
     xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window_, screen->root, 0, 0, 1, 1, 0,
                       XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
     utf8_ = Intern(connection_, "UTF8_STRING");
-    incr_ = Intern(connection_, "INCR");
     channels_[0].selection = Intern(connection_, "CLIPBOARD");
     channels_[0].property = Intern(connection_, "VOKABI_CLIPBOARD");
     channels_[1].selection = XCB_ATOM_PRIMARY;
@@ -179,12 +178,14 @@ class X11Selections final : public ForeignText {
                                                 XCB_GET_PROPERTY_TYPE_ANY, 0, kReadUnits),
                                nullptr));
     QString text;
-    // A transfer in pieces (INCR) is a text far longer than a word.
-    if (property && property->type != incr_ && property->format == 8) {
+    // Only text counts: an owner may answer with a picture whatever it was asked for. A transfer
+    // in pieces (INCR) is a text far longer than a word.
+    const bool utf8 = property && property->type == utf8_;
+    const bool latin1 = property && property->type == XCB_ATOM_STRING;
+    if ((utf8 || latin1) && property->format == 8) {
       const auto* bytes = static_cast<const char*>(xcb_get_property_value(property.get()));
       const int length = xcb_get_property_value_length(property.get());
-      text = property->type == XCB_ATOM_STRING ? QString::fromLatin1(bytes, length)
-                                               : QString::fromUtf8(bytes, length);
+      text = utf8 ? QString::fromUtf8(bytes, length) : QString::fromLatin1(bytes, length);
     }
     answer_(SourceOf(*channel), text);
   }
@@ -193,7 +194,6 @@ class X11Selections final : public ForeignText {
   Answer answer_;
   xcb_window_t window_ = XCB_WINDOW_NONE;
   xcb_atom_t utf8_ = XCB_ATOM_NONE;
-  xcb_atom_t incr_ = XCB_ATOM_NONE;
   std::uint8_t xfixesEvent_ = 0;
   std::array<Channel, 2> channels_;
   std::unique_ptr<QSocketNotifier> notifier_;

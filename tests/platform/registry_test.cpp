@@ -224,7 +224,9 @@ TEST_F(RegistryStoreTest, AReadOnlyFolderIsReadButNotWritten) {
       for (std::filesystem::path folder = home_.Hives(); folder != home_.Path().parent_path();
            folder = folder.parent_path())
         ok = ok && chmod(folder.c_str(), 0755) == 0;
-      ok = ok && setgid(kOtherUser) == 0 && setuid(kOtherUser) == 0;
+      // The user's own file, which the other user reads as the owner would.
+      ok = ok && chmod(UserFile().c_str(), 0644) == 0 && setgid(kOtherUser) == 0 &&
+           setuid(kOtherUser) == 0;
     } else {
       ok = chmod(home_.Hives().c_str(), 0555) == 0;
     }

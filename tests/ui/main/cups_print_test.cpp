@@ -146,6 +146,7 @@ void CupsPrintTest::nothingToPrintAfterAMiss() {
   AppSettings.PrinterName = "VokabiPdf";
   world_->Load(QStringLiteral("housx"));
   Print();
+  QTRY_COMPARE(world_->messages.size(), std::size_t(1));
   // An empty pane says the same.
   world_->Load(QStringLiteral("0"));
   Print();

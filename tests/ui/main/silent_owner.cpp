@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 int main() {
   xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
