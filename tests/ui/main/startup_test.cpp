@@ -191,9 +191,7 @@ class ReadOnlyStore final : public platform::RegistryStore {
                 const platform::RegValue&) override {
     return false;
   }
-  bool DeleteValue(platform::RegRoot, std::string_view, std::string_view) override {
-    return false;
-  }
+  bool DeleteValue(platform::RegRoot, std::string_view, std::string_view) override { return false; }
   bool DeleteKey(platform::RegRoot, std::string_view) override { return false; }
   std::optional<fs::path> TakeDamageNotice() override { return std::nullopt; }
   std::optional<platform::StoreTrouble> TakeTrouble() override { return std::nullopt; }
