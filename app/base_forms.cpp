@@ -5,11 +5,16 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <exception>
 #include <hunspell.hxx>
+#include <iostream>
 #include <map>
 #include <optional>
 #include <string_view>
 #include <system_error>
+
+#include "app/hunspell_check.h"
+#include "app/within_time.h"
 
 namespace vokabi {
 
@@ -17,6 +22,8 @@ namespace {
 
 // Hunspell reads the whole dictionary into memory; the largest real ones are a few megabytes.
 constexpr std::uintmax_t kLargestFile = 64 * 1024 * 1024;
+// The real dictionaries load in well under a second; one that takes this long is given up.
+constexpr std::chrono::milliseconds kLongestLoad{10000};
 // Hunspell gives up on longer words itself; no need to convert them back and forth.
 constexpr std::size_t kLongestWord = 100;
 
@@ -37,7 +44,13 @@ bool UsableFile(const std::filesystem::path& path) {
   // Not a FIFO or a device, which Hunspell would wait on or read for ever.
   if (!std::filesystem::is_regular_file(path, error)) return false;
   const std::uintmax_t size = std::filesystem::file_size(path, error);
-  return !error && size <= kLargestFile;
+  if (error) return false;
+  if (size > kLargestFile) {
+    std::cerr << "Hunspell dictionary " << path.string() << " left out: larger than "
+              << kLargestFile / (1024 * 1024) << " MB" << std::endl;
+    return false;
+  }
+  return true;
 }
 
 // The base name (without .aff) of the language's dictionary in the folder, if one is there.
@@ -105,7 +118,17 @@ class BaseForms::Speller {
         utf8_(IsUtf8(hunspell_.get_dict_encoding())),
         encoding_(hunspell_.get_dict_encoding()) {}
 
+  // Hunspell's own failures (it throws std::bad_alloc on tables it cannot hold) give no forms.
   std::vector<std::string> Of(const std::string& utf8Word) {
+    try {
+      return FormsOf(utf8Word);
+    } catch (const std::exception&) {
+      return {};
+    }
+  }
+
+ private:
+  std::vector<std::string> FormsOf(const std::string& utf8Word) {
     const std::string word = utf8_ ? utf8Word : Convert(encoding_.c_str(), "UTF-8", utf8Word);
     if (word.empty()) return {};
     std::vector<std::string> forms = hunspell_.stem(word);
@@ -121,11 +144,44 @@ class BaseForms::Speller {
     return result;
   }
 
- private:
   Hunspell hunspell_;
   bool utf8_;
   std::string encoding_;
 };
+
+namespace {
+
+void LeaveOut(const std::filesystem::path& base, const std::string& why) {
+  std::cerr << "Hunspell dictionary " << base.string() << " left out: " << why << std::endl;
+}
+
+}  // namespace
+
+// A dictionary that cannot be read is taken as one that is not there, said on standard error.
+std::unique_ptr<BaseForms::Speller> BaseForms::Load(const std::filesystem::path& base) {
+  if (const std::string fault = HunspellFault(base.string() + ".aff", base.string() + ".dic");
+      !fault.empty()) {
+    LeaveOut(base, fault);
+    return nullptr;
+  }
+  auto failure = std::make_shared<std::string>();
+  std::unique_ptr<Speller> speller =
+      WithinTime<Speller>(kLongestLoad, [base, failure]() -> std::unique_ptr<Speller> {
+        try {
+          return std::make_unique<Speller>(base);
+        } catch (const std::exception& error) {
+          *failure = error.what();
+          return nullptr;
+        }
+      });
+  if (!speller) {
+    LeaveOut(base, !failure->empty()
+                       ? "Hunspell failed: " + *failure
+                       : "it took more than " + std::to_string(kLongestLoad.count() / 1000) +
+                             " s to load");
+  }
+  return speller;
+}
 
 BaseForms::BaseForms(std::vector<std::filesystem::path> folders) : folders_(std::move(folders)) {}
 
@@ -147,8 +203,8 @@ BaseForms::Speller* BaseForms::SpellerFor(const std::string& language) {
     entry.searched = true;
     for (const auto& folder : folders_) {
       if (const auto base = FindIn(folder, language)) {
-        entry.speller = std::make_unique<Speller>(*base);
-        break;
+        entry.speller = Load(*base);
+        if (entry.speller) break;
       }
     }
   }

@@ -40,6 +40,7 @@ class BaseForms {
  private:
   class Speller;
   Speller* SpellerFor(const std::string& language);
+  static std::unique_ptr<Speller> Load(const std::filesystem::path& base);
 
   std::vector<std::filesystem::path> folders_;
   // The languages asked for, the most recent last; the dictionaries of the kLoaded most recent

@@ -204,6 +204,67 @@ constexpr MessageEntry kMessages[] = {
          "Nessuna traduzione da stampare. Azione annullata.",
          "Нет перевода для печати. Действие отменено.",
      }},
+    {1001,
+     {
+         "На тази позиция няма дума от речника.",
+         "There is no entry at this position.",
+         "Il n'y a aucune entrйe а cette position.",
+         "An dieser Stelle beginnt kein Eintrag.",
+         "No hay ninguna entrada en esta posiciуn.",
+         "Non c'и nessuna voce in questa posizione.",
+         "В этой позиции нет словарной статьи.",
+     }},
+    {1101,
+     {
+         "Настройките не можаха да бъдат записани; запазени са предишните.",
+         "The settings could not be saved; the ones saved before are kept.",
+         "Les rйglages n'ont pas pu кtre enregistrйs ; les prйcйdents sont conservйs.",
+         "Die Einstellungen konnten nicht gespeichert werden; die vorherigen bleiben erhalten.",
+         "No se pudo guardar la configuraciуn; se conserva la anterior.",
+         "Non и stato possibile salvare le impostazioni; restano quelle precedenti.",
+         "Не удалось сохранить настройки; сохранены прежние.",
+     }},
+    {1102,
+     {
+         "Папката с настройките е само за четене: програмата работи със записаните настройки, но "
+         "промените няма да бъдат запазени.",
+         "The settings folder is read-only: the program runs with the stored settings, but changes "
+         "will not be kept.",
+         "Le dossier des rйglages est en lecture seule : le programme utilise les rйglages "
+         "enregistrйs, mais les modifications ne seront pas conservйes.",
+         "Der Ordner der Einstellungen ist schreibgeschьtzt: Das Programm nutzt die gespeicherten "
+         "Einstellungen, Дnderungen werden aber nicht gespeichert.",
+         "La carpeta de configuraciуn es de solo lectura: el programa usa la configuraciуn "
+         "guardada, pero los cambios no se conservarбn.",
+         "La cartella delle impostazioni и di sola lettura: il programma usa le impostazioni "
+         "salvate, ma le modifiche non saranno conservate.",
+         "Папка настроек доступна только для чтения: программа работает с сохранёнными "
+         "настройками, но изменения не будут сохранены.",
+     }},
+    {1103,
+     {
+         "Пътят до програмата не може да бъде записан така, че системата да я стартира: програмата "
+         "няма да се стартира със сесията. Преместете я в папка, чийто път не съдържа знака % и "
+         "управляващи знаци.",
+         "The program's path cannot be written so that the desktop starts it: the program will not "
+         "start with the session. Move it to a folder whose path holds no % sign and no control "
+         "characters.",
+         "Le chemin du programme ne peut pas кtre йcrit de faзon que le bureau le lance : le "
+         "programme ne dйmarrera pas avec la session. Dйplacez-le dans un dossier dont le chemin "
+         "ne contient ni signe % ni caractиre de contrфle.",
+         "Der Pfad des Programms lдsst sich nicht so schreiben, dass der Desktop es startet: Das "
+         "Programm startet nicht mit der Sitzung. Verschieben Sie es in einen Ordner, dessen Pfad "
+         "weder ein %-Zeichen noch Steuerzeichen enthдlt.",
+         "La ruta del programa no se puede escribir de modo que el escritorio lo inicie: el "
+         "programa no se iniciarб con la sesiуn. Muйvalo a una carpeta cuya ruta no contenga el "
+         "signo % ni caracteres de control.",
+         "Il percorso del programma non puт essere scritto in modo che il desktop lo avvii: il "
+         "programma non partirа con la sessione. Spostatelo in una cartella il cui percorso non "
+         "contenga il segno % nй caratteri di controllo.",
+         "Путь к программе нельзя записать так, чтобы рабочий стол её запустил: программа не будет "
+         "запускаться вместе с сеансом. Переместите её в папку, путь к которой не содержит знака % "
+         "и управляющих символов.",
+     }},
 };
 
 }  // namespace

@@ -51,6 +51,10 @@ std::optional<platform::StoreTrouble> TakeRegistryTrouble() {
   return RegStore().TakeTrouble();
 }
 
+bool RegistryReadOnly() {
+  return RegStore().ReadOnly();
+}
+
 bool CreateRegKey(RegRoot root, std::string_view path) {
   if (RegStore().CreateKey(root, path)) return true;
   AppError.SetNomer(kRegistryOpenFailed);
@@ -74,11 +78,11 @@ void SetRegValue(RegRoot root, std::string_view path, std::string_view name,
   RegStore().SetValue(root, path, name, Typed(value, type));
 }
 
-void SetRegValues(RegRoot root, std::string_view path, const std::vector<RegWrite>& writes) {
+bool SetRegValues(RegRoot root, std::string_view path, const std::vector<RegWrite>& writes) {
   platform::RegistryStore::NamedValues values;
   for (const RegWrite& write : writes)
     values.emplace_back(write.name, Typed(write.value, write.type));
-  RegStore().SetValues(root, path, values);
+  return RegStore().SetValues(root, path, values);
 }
 
 void DeleteRegValue(RegRoot root, std::string_view path, std::string_view name) {

@@ -46,8 +46,9 @@ struct RegWrite {
   std::int32_t type;
 };
 // SetRegValue for several values of one key, stored in one step where the store can, so that
-// no reader and no crash meets some of them without the others. Failures are silent.
-void SetRegValues(RegRoot root, std::string_view path, const std::vector<RegWrite>& writes);
+// no reader and no crash meets some of them without the others. False when they were not stored
+// (a full disk, a read-only folder); the store then holds what it held before.
+bool SetRegValues(RegRoot root, std::string_view path, const std::vector<RegWrite>& writes);
 
 // Removes one value; silent when the key or the value is missing.
 void DeleteRegValue(RegRoot root, std::string_view path, std::string_view name);
@@ -70,5 +71,7 @@ std::unique_ptr<platform::RegistryStore> ReplaceRegStore(
 std::optional<std::filesystem::path> TakeRegistryDamageNotice();
 // What kept the latest failed operation from the store, when the store can tell; once.
 std::optional<platform::StoreTrouble> TakeRegistryTrouble();
+// Whether the settings can be read but not written.
+bool RegistryReadOnly();
 
 }  // namespace vokabi

@@ -157,11 +157,11 @@ bool LoadSettings(std::int32_t screenWidthTwips, std::int32_t screenHeightTwips)
   return true;
 }
 
-void SaveSettings() {
+bool SaveSettings() {
   std::vector<RegWrite> writes;
   for (const StoredSetting& setting : kStored)
     if (setting.writer == kSave) writes.push_back(Write(setting, Current(setting)));
-  SetRegValues(RegRoot::CurrentUser, kSettingsKey, writes);
+  return SetRegValues(RegRoot::CurrentUser, kSettingsKey, writes);
 }
 
 std::int16_t ReadWorkDic() {
@@ -175,7 +175,7 @@ bool WorkDicStored() {
   return !std::holds_alternative<std::monostate>(stored);
 }
 
-void SaveClosingSettings(std::int32_t leftTwips, std::int32_t topTwips) {
+bool SaveClosingSettings(std::int32_t leftTwips, std::int32_t topTwips) {
   if (AppSettings.SavePosition) {
     AppSettings.LeftPosition = leftTwips;
     AppSettings.TopPosition = topTwips;
@@ -188,7 +188,7 @@ void SaveClosingSettings(std::int32_t leftTwips, std::int32_t topTwips) {
       writes.push_back(Write(setting, edge < 0 ? kOffScreenEdge : edge));
     }
   }
-  SetRegValues(RegRoot::CurrentUser, kSettingsKey, writes);
+  return SetRegValues(RegRoot::CurrentUser, kSettingsKey, writes);
 }
 
 }  // namespace vokabi

@@ -47,8 +47,8 @@ bool LoadSettings(std::int32_t screenWidthTwips, std::int32_t screenHeightTwips)
 
 // Stores what the settings dialog applies: the switches, Language (LanguageOffset), UseFont
 // (which the window code keeps equal to the face of its large font), Style and PrinterName.
-// Failures are silent.
-void SaveSettings();
+// False when they could not be stored; the store then keeps what it held.
+bool SaveSettings();
 
 // The stored working base for the main window's set-up: 0 when missing, negative or beyond a
 // 16-bit index.
@@ -58,7 +58,7 @@ bool WorkDicStored();
 
 // Stores what the closing main window keeps: with SavePosition its position (in twips; a
 // negative edge is stored as 100, and AppSettings takes the position), then WorkDic and the
-// keyboards from AppSettings.
-void SaveClosingSettings(std::int32_t leftTwips, std::int32_t topTwips);
+// keyboards from AppSettings. False when they could not be stored.
+bool SaveClosingSettings(std::int32_t leftTwips, std::int32_t topTwips);
 
 }  // namespace vokabi

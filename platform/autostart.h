@@ -17,8 +17,14 @@ std::string StartCommand(const std::filesystem::path& executable);
 // ($XDG_CONFIG_HOME/autostart/vokabi.desktop); empty on Windows, where the Run value does it.
 std::filesystem::path AutostartFile();
 
+// Whether the session's launcher can start the program from this path. A desktop entry cannot
+// name a path with "%" (launchers refuse the "%%" that stands for it), a control character or
+// bytes that are not UTF-8; on Windows every path can be started.
+bool LauncherAccepts(const std::filesystem::path& executable);
+
 // Writes the autostart file in one replacement, with iconPng (when not empty) stored where it
-// names it; false when it cannot. Does nothing where the system has no such file.
+// names it; false when it cannot, also when the launcher would not accept the path, and then
+// nothing is written. Does nothing where the system has no such file.
 bool WriteAutostartFile(const std::filesystem::path& executable, std::string_view iconPng);
 
 // Removes the autostart file and its icon; nothing when there is none.

@@ -83,6 +83,8 @@ class RegistryStore {
   virtual std::optional<std::filesystem::path> TakeDamageNotice() = 0;
   // Why the latest operation that failed could not reach the store, when the store knows; once.
   virtual std::optional<StoreTrouble> TakeTrouble() = 0;
+  // Whether what the store holds can be read but nothing written (its folder is read-only).
+  virtual bool ReadOnly() { return false; }
 };
 
 // The system's registry. Off Windows, one hive file per root in the user's configuration folder.

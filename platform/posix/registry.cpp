@@ -1,5 +1,9 @@
 #include "platform/registry.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+
 #include "platform/posix/hive_file.h"
 #include "platform/posix/user_folders.h"
 
@@ -19,6 +23,9 @@ class HiveStore final : public RegistryStore {
 
   bool CreateKey(RegRoot root, std::string_view path) override {
     if (!usable_ || !hive::IsKeyPath(path)) return false;
+    // A key that is there needs no writer's lock, which a read-only folder refuses.
+    if (const Hive* hive = File(root).Current(); hive && hive->FindKey(path) && ReadOnly())
+      return true;
     return File(root).Update([&](Hive& hive) {
       if (hive.FindKey(path)) return Edit::kKeep;
       hive.AddKey(path);
@@ -95,6 +102,13 @@ class HiveStore final : public RegistryStore {
   std::optional<StoreTrouble> TakeTrouble() override {
     if (auto trouble = user_.TakeTrouble()) return trouble;
     return machine_.TakeTrouble();
+  }
+
+  // The files are replaced by rename, which needs the folder writable, not the files.
+  bool ReadOnly() override {
+    const std::filesystem::path folder = user_.Path().parent_path();
+    if (!usable_ || access(folder.c_str(), F_OK) != 0) return false;
+    return access(folder.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
   }
 
  private:

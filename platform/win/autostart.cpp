@@ -19,6 +19,10 @@ bool WriteAutostartFile(const std::filesystem::path&, std::string_view) {
 
 void RemoveAutostartFile() {}
 
+bool LauncherAccepts(const std::filesystem::path&) {
+  return true;
+}
+
 bool HasBrowserMenuHost() {
   return true;
 }

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <string>
+#include <utility>
 
 namespace vokabi::platform {
 
@@ -53,19 +54,27 @@ std::wstring GetTextUnderCursor() {
 
 class UnderCursor final : public ForeignText {
  public:
-  QString ClipboardText() override {
+  explicit UnderCursor(Answer answer) : answer_(std::move(answer)) {}
+  void Ask(Source source) override {
+    answer_(source, source == Source::kClipboard ? ClipboardText()
+                                                 : QString::fromStdWString(GetTextUnderCursor()));
+  }
+
+ private:
+  static QString ClipboardText() {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     // The word box's own copy is the user working in this program.
     if (clipboard->ownsClipboard()) return {};
     return clipboard->text();
   }
-  QString SelectionText() override { return QString::fromStdWString(GetTextUnderCursor()); }
+
+  Answer answer_;
 };
 
 }  // namespace
 
-std::unique_ptr<ForeignText> MakeForeignText() {
-  return std::make_unique<UnderCursor>();
+std::unique_ptr<ForeignText> MakeForeignText(ForeignText::Answer answer) {
+  return std::make_unique<UnderCursor>(std::move(answer));
 }
 
 }  // namespace vokabi::platform

@@ -4,14 +4,18 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <atomic>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/base_forms.h"
 #include "app/error_class.h"
+#include "app/hunspell_check.h"
 #include "app/system_case_map.h"
+#include "app/within_time.h"
 #include "platform/codepage.h"
 #include "tests/support/base_files.h"
 #include "tests/support/sample_base.h"
@@ -84,6 +88,69 @@ TEST(BaseFormsTest, KeepsOnlyTheMostRecentDictionariesLoaded) {
     const std::string& language = languages[languages.size() - 1 - i];
     EXPECT_EQ(forms.Knows(language), i < BaseForms::kLoaded) << language;
   }
+}
+
+// A dictionary Hunspell would take minutes over or throw on is left out with a line on standard
+// error, as if it were not there; the next folder's serves.
+TEST(BaseFormsTest, DictionariesThatLieAboutTheirSizeAreLeftOut) {
+  TempFolder good;
+  WriteSpeller(good.Path(), "en_US", kPlural, {"cat/S"});
+  std::vector<std::pair<std::string, std::string>> lies;  // .aff, .dic
+  // A word count of 1 before 100,000 words: every word in a handful of hash chains.
+  std::string many = "1\n";
+  for (int i = 0; i < 100000; ++i) many += "w" + std::to_string(i) + "/S\n";
+  lies.emplace_back(kPlural, many);
+  // A count far beyond the words: Hunspell reserves room for all of them.
+  lies.emplace_back(kPlural, "200000000\ncat/S\n");
+  lies.emplace_back(kPlural, "cat/S\n");
+  // Tables of 2147483647 lines, which Hunspell reserves and fails on with std::bad_alloc.
+  for (const char* table : {"REP", "MAP", "BREAK", "COMPOUNDRULE", "CHECKCOMPOUNDPATTERN"})
+    lies.emplace_back(std::string(kPlural) + table + " 2147483647\n", "1\ncat/S\n");
+  lies.emplace_back("SET UTF-8\nSFX S Y 2147483647\nSFX S 0 s .\n", "1\ncat/S\n");
+  for (const auto& [aff, dic] : lies) {
+    TempFolder lying;
+    std::ofstream(lying / "en_US.aff", std::ios::binary) << aff;
+    std::ofstream(lying / "en_US.dic", std::ios::binary) << dic;
+    testing::internal::CaptureStderr();
+    BaseForms forms({lying.Path(), good.Path()});
+    EXPECT_EQ(forms.Of("en", "cats"), Words{"cat"}) << aff;
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("Hunspell dictionary " + (lying / "en_US").string() + " left out: "),
+              std::string::npos)
+        << said;
+    EXPECT_EQ(BaseForms({lying.Path()}).Knows("en"), false);
+  }
+}
+
+// The system's own dictionaries are sound, word counts and tables alike.
+TEST(BaseFormsTest, RealDictionariesPassTheChecks) {
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator("/usr/share/hunspell", error)) {
+    if (entry.path().extension() != ".aff") continue;
+    std::filesystem::path dic = entry.path();
+    dic.replace_extension(".dic");
+    EXPECT_EQ(HunspellFault(entry.path(), dic), "") << entry.path();
+  }
+}
+
+TEST(BaseFormsTest, WorkBeyondItsTimeIsGivenUp) {
+  auto release = std::make_shared<std::atomic<bool>>(false);
+  auto ended = std::make_shared<std::atomic<bool>>(false);
+  const auto slow = WithinTime<int>(std::chrono::milliseconds(50), [release, ended] {
+    while (!release->load()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ended->store(true);
+    return std::make_unique<int>(1);
+  });
+  EXPECT_EQ(slow, nullptr);
+  // Let go, it ends on its own, its result thrown away.
+  release->store(true);
+  for (int i = 0; i < 1000 && !ended->load(); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_TRUE(ended->load());
+  const auto quick =
+      WithinTime<int>(std::chrono::seconds(60), [] { return std::make_unique<int>(2); });
+  ASSERT_NE(quick, nullptr);
+  EXPECT_EQ(*quick, 2);
 }
 
 TEST(LookupHelpTest, SideLanguagesComeFromTheBaseIdentity) {

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "platform/posix/desktop_entry.h"
 #include "tests/support/config_home.h"
@@ -62,6 +65,37 @@ TEST(AutostartFileTest, WrittenWholeWithItsIconAndRemovedWithoutTrace) {
   EXPECT_FALSE(std::filesystem::exists(file));
   EXPECT_FALSE(std::filesystem::exists(icon));
   EXPECT_FALSE(HasBrowserMenuHost());
+}
+
+TEST(AutostartFileTest, TemporariesOfKilledWritesAreRemoved) {
+  test::ConfigHome home;
+  const std::filesystem::path folder = home.Path() / "autostart";
+  std::filesystem::create_directories(folder);
+  // What writes killed before their rename left: the current name and mkstemp's of old.
+  for (const char* name : {"vokabi.desktop.new", "vokabi.desktop.a1B2c3", "vokabi.desktop.XyZ0Q9"})
+    std::ofstream(folder / name) << "half";
+  // Other programs' entries stay.
+  std::ofstream(folder / "other.desktop") << "[Desktop Entry]\n";
+  ASSERT_TRUE(WriteAutostartFile("/opt/vokabi/vokabi", ""));
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"other.desktop", "vokabi.desktop"}));
+}
+
+// Launchers take "%%" for no path and run no control character; such a program is not written
+// into the session at all, rather than written into an entry that silently does nothing.
+TEST(AutostartFileTest, APathNoLauncherAcceptsIsNotWritten) {
+  test::ConfigHome home;
+  EXPECT_TRUE(LauncherAccepts("/opt/My Vokabi/vokabi"));
+  EXPECT_TRUE(LauncherAccepts("/opt/\xd0\x92\xd0\xbe\xd0\xba\xd0\xb0\xd0\xb1\xd0\xb8/vokabi"));
+  for (const char* path : {"/opt/100%/vokabi", "/opt/a\nb/vokabi", "/opt/a\tb/vokabi",
+                           "/opt/a\x7f/vokabi", "/opt/\xff\xfe/vokabi"}) {
+    EXPECT_FALSE(LauncherAccepts(path)) << path;
+    EXPECT_FALSE(WriteAutostartFile(path, "PNG bytes")) << path;
+    EXPECT_FALSE(std::filesystem::exists(AutostartFile())) << path;
+  }
 }
 
 }  // namespace

@@ -208,6 +208,42 @@ TEST_F(RegistryStoreTest, AStaleTemporaryFileIsRemovedByTheNextWriter) {
   EXPECT_EQ(FileBytes(outside), "untouched");
 }
 
+// Settings on a read-only medium or in a folder the user may not write: what is stored is read,
+// the key is found, and nothing can be written. Root writes anywhere, so as root the store is
+// tried by a child that becomes another user.
+TEST_F(RegistryStoreTest, AReadOnlyFolderIsReadButNotWritten) {
+  ASSERT_TRUE(store_->CreateKey(kUser, kKey));
+  ASSERT_TRUE(store_->SetValue(kUser, kKey, "Style", std::string("Gold")));
+  EXPECT_FALSE(store_->ReadOnly());
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    constexpr uid_t kOtherUser = 65534;
+    bool ok = true;
+    if (geteuid() == 0) {
+      for (std::filesystem::path folder = home_.Hives(); folder != home_.Path().parent_path();
+           folder = folder.parent_path())
+        ok = ok && chmod(folder.c_str(), 0755) == 0;
+      // The user's own file, which the other user reads as the owner would.
+      ok = ok && chmod(UserFile().c_str(), 0644) == 0 && setgid(kOtherUser) == 0 &&
+           setuid(kOtherUser) == 0;
+    } else {
+      ok = chmod(home_.Hives().c_str(), 0555) == 0;
+    }
+    const std::unique_ptr<RegistryStore> store = MakeSystemRegistryStore();
+    ok = ok && store->ReadOnly() && store->CreateKey(kUser, kKey) &&
+         store->QueryValue(kUser, kKey, "Style") == RegValue(std::string("Gold")) &&
+         !store->SetValue(kUser, kKey, "Style", std::string("Red")) &&
+         !store->CreateKey(kUser, "Software\\Other");
+    _exit(ok ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  chmod(home_.Hives().c_str(), 0700);
+  EXPECT_EQ(store_->QueryValue(kUser, kKey, "Style"), RegValue(std::string("Gold")));
+}
+
 TEST_F(RegistryStoreTest, ADamagedFileIsKeptAsideAndTheStoreStartsEmpty) {
   const std::string damaged = "Windows Registry Editor Version 5.00\n\n[A]\n\"X\"=dword:zz\n\xFF";
   std::filesystem::create_directories(home_.Hives());

@@ -148,8 +148,13 @@ TEST_F(VkbTest, InfoCompletionAndNeighbourLists) {
   EXPECT_EQ(
       Answer({"neighbours", "--json", base_, std::to_string(zebra)})["words"],
       Json({"water", "window", "word", "year", "zebra", "école", "OK", "автобиография", "банка"}));
+  // An intact base: the position, not the base, is what is wrong, in one command and the shell.
   for (const int bad : {house + 1, 0, -3, 99999999}) {
-    EXPECT_EQ(Answer({"neighbours", "--json", base_, std::to_string(bad)}, 1)["message"], 8) << bad;
+    const Json expected = Json::parse(
+        R"({"ok": false, "message": 1001, "text": "There is no entry at this position."})");
+    EXPECT_EQ(Answer({"neighbours", "--json", base_, std::to_string(bad)}, 1), expected) << bad;
+    EXPECT_EQ(Answer({"shell", base_}, 0, "neighbours " + std::to_string(bad) + "\n"), expected)
+        << bad;
   }
 }
 

@@ -17,7 +17,8 @@ namespace vokabi::vkb {
 namespace {
 
 constexpr std::int32_t kNotFound = 5;
-constexpr std::int32_t kBaseError = 8;
+// A position where no entry begins, in a base whose index reads whole up to there.
+constexpr std::int32_t kNotAnEntry = 1001;
 
 std::string Engine(Session& session, const std::string& word) {
   return platform::EncodeForBase(word, session.Dic().Charset1(), session.Dic().Charset2());
@@ -145,12 +146,16 @@ Json Neighbours(Session& session, std::int32_t position) {
   session.Errors().Clear();
   // Positions outside the index never start an entry; answer them without asking the engine.
   if (position < 1 || static_cast<std::size_t>(position) > dic.IndexSize()) {
-    session.Errors().SetNomer(kBaseError);
+    session.Errors().SetNomer(kNotAnEntry);
     return Failure(session.Errors());
   }
   const std::string list = dic.Load5Etikets(position);
-  if (list.empty() || dic.NeedsWholeIndex()) {
-    if (session.Errors().Nomer() == 0) session.Errors().SetNomer(kBaseError);
+  // A part of the index that does not read as whole entries is answered by the whole load.
+  if (dic.NeedsWholeIndex()) return Failure(session.Errors());
+  // The index read as whole entries up to the position, which falls inside one: the base is
+  // sound, the position is not an entry.
+  if (list.empty()) {
+    session.Errors().SetNomer(kNotAnEntry);
     return Failure(session.Errors());
   }
   const std::vector<int> charsets = dic.NeighbourCharsets(position);

@@ -2,9 +2,8 @@
 // no dialog and no preview.
 #include <QComboBox>
 #include <QPlainTextEdit>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <optional>
+#include <utility>
 
 #include "app/catalogue.h"
 #include "app/error_class.h"
@@ -12,6 +11,7 @@
 #include "app/settings.h"
 #include "ui/main/engine_text.h"
 #include "ui/main/form1.h"
+#include "ui/main/print_job.h"
 #include "ui/main/print_page.h"
 #include "ui/setup/dialog_parts.h"
 
@@ -37,47 +37,36 @@ QString Text(int n) {
   return DecodeText(LanguageCharset, UiText(n));
 }
 
-// The installed printer whose name is exactly the chosen one; with none chosen the system's
-// default, or the first installed one where the system names no default.
-std::optional<QPrinterInfo> ChoosePrinter(const QString& name) {
-  if (name.isEmpty()) {
-    QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (printer.isNull()) {
-      const QList<QPrinterInfo> installed = QPrinterInfo::availablePrinters();
-      if (!installed.isEmpty()) printer = installed.first();
-    }
-    if (printer.isNull()) return std::nullopt;
-    return printer;
-  }
-  for (const QString& installed : QPrinterInfo::availablePrinterNames()) {
-    if (installed == name) return QPrinterInfo::printerInfo(installed);
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 void Form1::BtnPrint_Click() {
-  const std::optional<QPrinterInfo> chosen =
-      ChoosePrinter(QString::fromStdString(AppSettings.PrinterName));
-  if (!chosen) {
-    ShowDialogMessage(this, QMessageBox::Critical, Message(kPrinterMissing));
-    return;
-  }
   bool nothing = paneBytes_.empty();
   for (const std::int32_t message : kPaneMessages)
     nothing = nothing || paneBytes_ == AppError.MsgByNomer(message);
-  if (nothing) {
-    ShowDialogMessage(this, QMessageBox::Warning, Message(kNothingToPrint));
-    return;
+  std::optional<PrintedTexts> texts;
+  if (!nothing) {
+    texts = PrintedTexts{Text(kWordLabelText), Text(kTranslationLabelText),
+                         ProductLine(Text(kProductText)), WordBoxText(), paneText_};
   }
-
-  QPrinter printer(*chosen, QPrinter::HighResolution);
-  printer.setDocName(windowTitle());
-  const PrintedTexts texts{Text(kWordLabelText), Text(kTranslationLabelText),
-                           ProductLine(Text(kProductText)), WordBoxText(), paneText_};
-  if (!PrintPage(printer, texts))
-    ShowDialogMessage(this, QMessageBox::Critical, Message(kPrintFailed));
+  // The window goes on answering while the page is on its way; the outcome is said after.
+  auto* job = new PrintJob(QString::fromStdString(AppSettings.PrinterName), windowTitle(),
+                           std::move(texts), this);
+  connect(job, &PrintJob::Done, this, [this](PrintJob::Outcome outcome) {
+    switch (outcome) {
+      case PrintJob::Outcome::kPrinted:
+        break;
+      case PrintJob::Outcome::kPrinterMissing:
+        ShowDialogMessage(this, QMessageBox::Critical, Message(kPrinterMissing));
+        break;
+      case PrintJob::Outcome::kNothingToPrint:
+        ShowDialogMessage(this, QMessageBox::Warning, Message(kNothingToPrint));
+        break;
+      case PrintJob::Outcome::kFailed:
+        ShowDialogMessage(this, QMessageBox::Critical, Message(kPrintFailed));
+        break;
+    }
+  });
+  job->Start();
 }
 
 }  // namespace vokabi::ui

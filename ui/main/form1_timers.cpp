@@ -30,7 +30,14 @@ QTimer* MakeTimer(QWidget* parent, const char* name, int intervalMs) {
 }  // namespace
 
 void Form1::MakeTimers() {
-  foreignText_ = platform::MakeForeignText();
+  using Source = platform::ForeignText::Source;
+  // A reply may come a moment after the tick that asked for it, when the setting is off again.
+  foreignText_ = platform::MakeForeignText([this](Source source, const QString& text) {
+    if (source == Source::kClipboard && AppSettings.ClipboardTranslate)
+      TranslateForeign(text, lastClipboardText_);
+    if (source == Source::kSelection && AppSettings.SelectionTranslate)
+      TranslateForeign(text, lastSelectionText_);
+  });
   timer1_ = MakeTimer(this, "Timer1", kClipboardIntervalMs);
   timer2_ = MakeTimer(this, "Timer2", kSelectionIntervalMs);
   connect(timer1_, &QTimer::timeout, this, &Form1::Timer1_Timer);
@@ -51,12 +58,12 @@ void Form1::SwitchTimers() {
 
 void Form1::Timer1_Timer() {
   if (!AppSettings.ClipboardTranslate) return;
-  TranslateForeign(foreignText_->ClipboardText(), lastClipboardText_);
+  foreignText_->Ask(platform::ForeignText::Source::kClipboard);
 }
 
 void Form1::Timer2_Timer() {
   if (!AppSettings.SelectionTranslate) return;
-  TranslateForeign(foreignText_->SelectionText(), lastSelectionText_);
+  foreignText_->Ask(platform::ForeignText::Source::kSelection);
 }
 
 void Form1::TranslateForeign(const QString& text, QString& last) {

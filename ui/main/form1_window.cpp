@@ -10,10 +10,12 @@
 #include <QWindow>
 
 #include "app/desktop_integration.h"
+#include "app/registry.h"
 #include "app/settings.h"
 #include "ui/controls/button.h"
 #include "ui/main/form1.h"
 #include "ui/main/tray_icon.h"
+#include "ui/setup/dialog_parts.h"
 
 namespace vokabi::ui {
 
@@ -101,7 +103,11 @@ void Form1::mnuRestore_Click() {
 
 void Form1::Form_QueryUnload() {
   tray_->Remove();
-  SaveClosingSettings(x() * kTwipsPerInch / logicalDpiX(), y() * kTwipsPerInch / logicalDpiY());
+  // A read-only settings folder was told of at the start.
+  if (!SaveClosingSettings(x() * kTwipsPerInch / logicalDpiX(),
+                           y() * kTwipsPerInch / logicalDpiY()) &&
+      !RegistryReadOnly())
+    ShowDialogMessage(this, QMessageBox::Critical, CatalogueMessage(kSettingsNotSaved));
   // The browser's entry follows the program to wherever it now lives.
   if (AppSettings.IEintegration)
     InstallBrowserMenu(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());

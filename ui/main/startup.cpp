@@ -41,6 +41,7 @@ using platform::InstanceChannel;
 
 constexpr int kFailureStatus = 1;
 constexpr std::int32_t kNoBasesMessage = 10;
+constexpr std::int32_t kReadOnlySettingsMessage = 1102;
 constexpr std::int32_t kRegistryOpenFailed = 11;
 constexpr std::int32_t kProductNameText = 15;
 // Long enough for the running start to finish a lookup on a busy machine.
@@ -196,6 +197,11 @@ int RunFirst(InstanceChannel& channel, const QString& commandLine, const QString
   const QSize screen = ScreenTwips();
   if (!LoadSettings(screen.width(), screen.height())) return FailSettings();
   ReportDamagedSettings();
+  // Said once: saving then fails without another word.
+  if (RegistryReadOnly()) {
+    ShowMessageBox(QMessageBox::Information, Title(),
+                   InterfaceText(AppError.MsgByNomer(kReadOnlySettingsMessage)));
+  }
 
   AppState app;
   app.Colours = LookupSchemeColours(QString::fromStdString(AppSettings.Style));

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/catalogue.h"
+#include "app/error_class.h"
 #include "app/language.h"
 #include "platform/codepage.h"
 #include "ui/controls/button.h"
@@ -47,6 +48,12 @@ DialogMessageBox& MessageBoxHook() {
 
 QString InterfaceText(int n) {
   return QString::fromStdString(platform::DecodeCharset(LanguageCharset, UiText(n)).utf8);
+}
+
+QString CatalogueMessage(std::int32_t nomer) {
+  QString text = QString::fromStdString(
+      platform::DecodeCharset(LanguageCharset, AppError.MsgByNomer(nomer)).utf8);
+  return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 Button* MakeCloseButton(QWidget* parent, int clientWidth) {

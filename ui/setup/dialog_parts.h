@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QRect>
 #include <QString>
+#include <cstdint>
 #include <functional>
 
 #include "ui/controls/program_button.h"
@@ -18,6 +19,10 @@ class Button;
 
 // Interface text n in the current interface language.
 QString InterfaceText(int n);
+// Message nomer of the catalogue in the current interface language, one line break per CR LF.
+QString CatalogueMessage(std::int32_t nomer);
+// The message that says the settings could not be saved and the old ones are kept.
+inline constexpr std::int32_t kSettingsNotSaved = 1101;
 
 // The close button of a frameless dialog: a small cross, tooltip text 6.
 Button* MakeCloseButton(QWidget* parent, int clientWidth);

@@ -5,6 +5,7 @@
 #include "app/desktop_integration.h"
 #include "app/error_class.h"
 #include "app/language.h"
+#include "app/registry.h"
 #include "app/settings.h"
 #include "engine/dictionary.h"
 #include "platform/codepage.h"
@@ -75,7 +76,13 @@ bool FrmSetup::BtnApply_Click() {
   Restyle();
   host_->DressLookupWindow();
   host_->SetLookupTopmost(AppSettings.AlwaysOnTop);
-  SaveSettings();
+  // The session's entry exists only while the stored switch is on, so that a crash between the
+  // two writes never leaves the program starting with a session it was taken out of.
+  const bool saved = SaveSettings();
+  if (saved && AppSettings.StartWithWindows) SetStartWithWindows(true, host_->Program());
+  // A read-only settings folder was told of at the start.
+  if (!saved && !RegistryReadOnly())
+    ShowDialogMessage(this, QMessageBox::Critical, CatalogueMessage(kSettingsNotSaved));
   return true;
 }
 
@@ -83,7 +90,8 @@ void FrmSetup::ApplySwitches() {
   AppSettings.AlwaysOnTop = On(kAlwaysOnTop);
   AppSettings.SavePosition = On(kSavePosition);
   AppSettings.StartWithWindows = On(kStartWithWindows);
-  SetStartWithWindows(AppSettings.StartWithWindows, host_->Program());
+  // Switched on only once the settings say so (BtnApply_Click).
+  if (!AppSettings.StartWithWindows) SetStartWithWindows(false, host_->Program());
   AppSettings.CompleteWord = On(kCompleteWord);
   AppSettings.ClipboardTranslate = On(kClipboardTranslate);
   AppSettings.SelectionTranslate = On(kSelectionTranslate);

@@ -5,11 +5,14 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
+#include "tests/ui/main/hand_off_probe.h"
 #include "tests/ui/main/pdf_page.h"
 #include "tests/ui/setup/dialog_world.h"
+#include "ui/main/print_job.h"
 
 namespace vokabi::ui {
 
@@ -59,6 +62,8 @@ class CupsPrintTest : public QObject {
   void nothingToPrintAfterAMiss();
   void noPrinterAtAll();
   void bothArticlesArePrintedUnderTheirDirections();
+  void rejectingQueueSaysSo();
+  void stuckSchedulerHoldsTheJobNotTheWindow();
 
  private:
   // A queue whose device is a PDF file in the test's folder.
@@ -124,7 +129,7 @@ void CupsPrintTest::namedPrinterIsMatchedExactly() {
   AppSettings.PrinterName = "vokabi_second";
   LookUp(QStringLiteral("tree"));
   Print();
-  QCOMPARE(world_->messages.size(), std::size_t(1));
+  QTRY_COMPARE(world_->messages.size(), std::size_t(1));
   QCOMPARE(world_->messages[0].first, QMessageBox::Critical);
   QCOMPARE(world_->messages[0].second,
            QStringLiteral("Attention! Selected printer not found! \nPlease choose new printer from "
@@ -142,10 +147,11 @@ void CupsPrintTest::nothingToPrintAfterAMiss() {
   AppSettings.PrinterName = "VokabiPdf";
   world_->Load(QStringLiteral("housx"));
   Print();
+  QTRY_COMPARE(world_->messages.size(), std::size_t(1));
   // An empty pane says the same.
   world_->Load(QStringLiteral("0"));
   Print();
-  QCOMPARE(world_->messages.size(), std::size_t(2));
+  QTRY_COMPARE(world_->messages.size(), std::size_t(2));
   for (const auto& [icon, text] : world_->messages) {
     QCOMPARE(icon, QMessageBox::Warning);
     QCOMPARE(text, QStringLiteral("There are no translation to print. Action canceled."));
@@ -158,7 +164,7 @@ void CupsPrintTest::noPrinterAtAll() {
   RemoveQueues();
   LookUp(QStringLiteral("house"));
   Print();
-  QCOMPARE(world_->messages.size(), std::size_t(1));
+  QTRY_COMPARE(world_->messages.size(), std::size_t(1));
   QCOMPARE(world_->messages[0].first, QMessageBox::Critical);
   QVERIFY(world_->messages[0].second.startsWith(QStringLiteral("Attention! Selected printer")));
 }
@@ -181,6 +187,45 @@ void CupsPrintTest::bothArticlesArePrintedUnderTheirDirections() {
                                      QStringLiteral("Bulgarian"), QStringLiteral("маса")}));
 }
 
+void CupsPrintTest::rejectingQueueSaysSo() {
+  QVERIFY(Run(QStringLiteral("cupsreject"), {QStringLiteral("VokabiPdf")}));
+  AppSettings.PrinterName = "VokabiPdf";
+  LookUp(QStringLiteral("house"));
+  Print();
+  QTRY_COMPARE(world_->messages.size(), std::size_t(1));
+  QCOMPARE(world_->messages[0].first, QMessageBox::Critical);
+  QCOMPARE(world_->messages[0].second,
+           QStringLiteral("Could not print word/phrase and translation!"));
+  QVERIFY(NoJobsLeft());
+  QCOMPARE(QFileInfo(Output("first.pdf")).size(), 0);
+}
+
+void CupsPrintTest::stuckSchedulerHoldsTheJobNotTheWindow() {
+  const pid_t scheduler = qEnvironmentVariableIntValue("TEST_CUPSD_PID");
+  QVERIFY2(scheduler > 0, "TEST_CUPSD_PID does not name the private scheduler (scripts/test)");
+  AppSettings.PrinterName = "VokabiPdf";
+  Form1& form = LookUp(QStringLiteral("house"));
+  // Stopped as a hung scheduler is; let go whatever the test's end.
+  QVERIFY(::kill(scheduler, SIGSTOP) == 0);
+  struct Resume {
+    pid_t pid;
+    ~Resume() { ::kill(pid, SIGCONT); }
+  } resume{scheduler};
+  Print();
+  QCOMPARE(HandOffsTakenWithinASecond(form, {"tree", "door", "house"}), 3);
+  QVERIFY(world_->messages.empty());
+  // The job's time runs out: it failed, and the user is told.
+  QTRY_COMPARE_WITH_TIMEOUT(world_->messages.size(), std::size_t(1),
+                            int(std::chrono::milliseconds(PrintJob::kTimeout).count()) + 10000);
+  QCOMPARE(world_->messages[0].first, QMessageBox::Critical);
+  QCOMPARE(world_->messages[0].second,
+           QStringLiteral("Could not print word/phrase and translation!"));
+  // What the scheduler held comes out once it goes on, and nothing more is said.
+  QVERIFY(::kill(scheduler, SIGCONT) == 0);
+  WaitForPage("first.pdf");
+  QCOMPARE(world_->messages.size(), std::size_t(1));
+}
+
 }  // namespace vokabi::ui
 
 int main(int argc, char** argv) {
@@ -191,7 +236,7 @@ int main(int argc, char** argv) {
                  "starts one\n");
     return 1;
   }
-  for (const char* tool : {"lpadmin", "lpstat", "pdftotext", "pdfinfo"}) {
+  for (const char* tool : {"lpadmin", "lpstat", "cupsreject", "pdftotext", "pdfinfo"}) {
     if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
       std::fprintf(stderr, "FAIL: %s is not installed (scripts/packages.sh TEST_PACKAGES)\n", tool);
       return 1;

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "tests/ui/main/hand_off_probe.h"
 #include "tests/ui/setup/dialog_world.h"
 #include "ui/main/word_list.h"
 #include "ui/setup/frm_setup.h"
@@ -76,6 +77,7 @@ class ForeignTextTest : public QObject {
   void windowWaitingInTheTrayComesOut();
   void paragraphIsIgnored();
   void ownWordBoxIsIgnored();
+  void silentOwnerCostsTheWindowNothing();
 
  private:
   Form1& Load() {
@@ -308,6 +310,32 @@ void ForeignTextTest::ownWordBoxIsIgnored() {
   Ticks(QClipboard::Selection);
   QCOMPARE(Pane(), QString());
   QCOMPARE(box->count(), 0);
+}
+
+void ForeignTextTest::silentOwnerCostsTheWindowNothing() {
+  SetBoth(true);
+  Form1& form = Load();
+  // A hung program takes both; the timers keep polling while it lives.
+  QProcess silent;
+  silent.start(QStringLiteral(SILENT_OWNER), {});
+  QVERIFY(silent.waitForReadyRead(kActivationMs));
+  QCOMPARE(silent.readLine(), QByteArray("owned\n"));
+
+  // Second starts hand words over, each waiting a second at most for the window to take it.
+  QCOMPARE(HandOffsTakenWithinASecond(form, {"house", "tree", "door", "house"}), 4);
+  QCOMPARE(Pane(), QStringLiteral("къща; дом"));
+
+  // Asked once for each of the two, not at every tick.
+  Ticks(QClipboard::Clipboard);
+  Ticks(QClipboard::Selection);
+  QCOMPARE(silent.readAll(), QByteArray("asked\nasked\n"));
+
+  // A new owner is asked again at once.
+  silent.kill();
+  silent.waitForFinished();
+  Own(QClipboard::Clipboard, "tree");
+  QTRY_COMPARE(WordBox()->currentText(), QStringLiteral("tree"));
+  QCOMPARE(Pane(), QStringLiteral("дърво"));
 }
 
 }  // namespace vokabi::ui

@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QTimer>
 #include <QtEndian>
 #include <QtTest>
 #include <atomic>
@@ -25,6 +26,7 @@
 #include "app/hand_off.h"
 #include "app/language.h"
 #include "app/registry.h"
+#include "app/settings.h"
 #include "platform/instance_channel.h"
 #include "platform/registry.h"
 #include "resources/pictures.h"
@@ -32,6 +34,7 @@
 #include "tests/support/config_home.h"
 #include "tests/support/sample_base.h"
 #include "tests/support/temp_folder.h"
+#include "ui/main/form1.h"
 
 namespace vokabi::ui {
 namespace {
@@ -170,6 +173,32 @@ class ThrowingStore final : public platform::RegistryStore {
   bool DeleteKey(platform::RegRoot, std::string_view) override { throw std::bad_alloc(); }
   std::optional<fs::path> TakeDamageNotice() override { return std::nullopt; }
   std::optional<platform::StoreTrouble> TakeTrouble() override { return std::nullopt; }
+};
+
+// The store of a settings folder that cannot be written: what it holds reads, every write fails.
+class ReadOnlyStore final : public platform::RegistryStore {
+ public:
+  explicit ReadOnlyStore(std::unique_ptr<platform::RegistryStore> inner)
+      : inner_(std::move(inner)) {}
+  bool CreateKey(platform::RegRoot root, std::string_view path) override {
+    return inner_->CreateKey(root, path);  // the key is there: nothing is written
+  }
+  std::optional<platform::RegValue> QueryValue(platform::RegRoot root, std::string_view path,
+                                               std::string_view name) override {
+    return inner_->QueryValue(root, path, name);
+  }
+  bool SetValue(platform::RegRoot, std::string_view, std::string_view,
+                const platform::RegValue&) override {
+    return false;
+  }
+  bool DeleteValue(platform::RegRoot, std::string_view, std::string_view) override { return false; }
+  bool DeleteKey(platform::RegRoot, std::string_view) override { return false; }
+  std::optional<fs::path> TakeDamageNotice() override { return std::nullopt; }
+  std::optional<platform::StoreTrouble> TakeTrouble() override { return std::nullopt; }
+  bool ReadOnly() override { return true; }
+
+ private:
+  std::unique_ptr<platform::RegistryStore> inner_;
 };
 
 using Shown = std::tuple<QMessageBox::Icon, QString, QString>;
@@ -474,6 +503,30 @@ class StartupTest : public QObject {
              Machine::Path(config.Hives() / "user.reg") +
                  QStringLiteral(" is not an ordinary file and cannot hold the settings. Move or "
                                 "delete it and start again."));
+  }
+
+  // Settings in a folder that cannot be written: the program starts with them, says once that
+  // changes will not be kept, and closing, which cannot save, says nothing more.
+  void readOnlySettingsAreUsedAndSaidOnce() {
+    test::ConfigHome config;
+    test::TempFolder folder;
+    QVERIFY(test::WriteBase(folder / "enbg.vkb", test::EnglishBulgarianSample()));
+    ReplaceRegStore(platform::MakeSystemRegistryStore());
+    QVERIFY(CreateRegKey(RegRoot::CurrentUser, kSettingsKey));
+    SetRegValue(RegRoot::CurrentUser, kSettingsKey, "Style", std::string("Gold"), kRegSzType);
+    ReplaceRegStore(std::make_unique<ReadOnlyStore>(platform::MakeSystemRegistryStore()));
+    QTimer::singleShot(0, [] {
+      for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<Form1*>(window)) window->close();
+    });
+    QCOMPARE(Main(QStringLiteral("0"), Machine::Path(folder.Path())), 0);
+    ReplaceRegStore(nullptr);
+    QCOMPARE(shownMessages,
+             std::vector{Shown(QMessageBox::Information, QStringLiteral("Vokabi"),
+                               QStringLiteral("The settings folder is read-only: the program runs "
+                                              "with the stored settings, but changes will not be "
+                                              "kept."))});
+    QCOMPARE(AppSettings.Style, std::string("Gold"));
   }
 
   // ---- The whole program ---------------------------------------------------------------------

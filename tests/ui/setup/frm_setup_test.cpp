@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/desktop_integration.h"
+#include "platform/posix/hive_file.h"
 #include "tests/ui/setup/dialog_world.h"
 #include "ui/setup/fonts.h"
 #include "ui/setup/printers.h"
@@ -43,6 +44,7 @@ class FrmSetupTest : public QObject {
     QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
   }
   void cleanup() {
+    platform::hive::SetBeforeReplaceHook({});
     world_.reset();
     ReplacePrinterSource(std::move(previousPrinters_));
     printers_.clear();
@@ -57,6 +59,8 @@ class FrmSetupTest : public QObject {
   void applyRedressesBothWindowsAndSurvivesARestart();
   void startWithTheSessionWritesTheAutostartFile();
   void draggingACheckBoxMovesTheDialogOnly();
+  void failedSavesAreSaidAndKeepTheOldSettings();
+  void theSessionEntryNeverOutlivesTheStoredSwitch();
 
  private:
   FrmSetup* Open() { return world_->Open<FrmSetup>("BtnSetup"); }
@@ -318,6 +322,60 @@ void FrmSetupTest::draggingACheckBoxMovesTheDialogOnly() {
   QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(45, 25));
   QCOMPARE(box->isChecked(), value);
   QCOMPARE(dialog->pos(), before + QPoint(40, 20));
+}
+
+// A full disk: the settings file cannot be replaced. Apply and closing say so, and the settings
+// saved before stay whole.
+void FrmSetupTest::failedSavesAreSaidAndKeepTheOldSettings() {
+  Load();
+  const std::string before = FileText(world_->home.Hives() / "user.reg");
+  platform::hive::SetBeforeReplaceHook([](const std::filesystem::path&) { return false; });
+  Toggle(0);
+  Press("BtnApply");
+  const QString notSaved =
+      QStringLiteral("The settings could not be saved; the ones saved before are kept.");
+  QCOMPARE(world_->messages.size(), std::size_t(1));
+  QCOMPARE(world_->messages[0], std::pair(QMessageBox::Critical, notSaved));
+  QCOMPARE(FileText(world_->home.Hives() / "user.reg"), before);
+
+  Press("BtnOk");
+  QTRY_VERIFY(Dialog() == nullptr);
+  world_->messages.clear();
+  AppSettings.CyrKeyboard = !AppSettings.CyrKeyboard;
+  world_->form->CloseAndSave();
+  QCOMPARE(world_->messages.size(), std::size_t(1));
+  QCOMPARE(world_->messages[0], std::pair(QMessageBox::Critical, notSaved));
+  QCOMPARE(FileText(world_->home.Hives() / "user.reg"), before);
+}
+
+// Apply stores the switch and writes the session's entry in the order that a crash between the
+// two leaves the entry only where the stored switch is on: the settings are stored before the
+// entry is made, and the entry is removed before the settings are stored.
+void FrmSetupTest::theSessionEntryNeverOutlivesTheStoredSwitch() {
+  Load();
+  const std::filesystem::path autostart = world_->home.Path() / "autostart" / "vokabi.desktop";
+  std::vector<bool> entryWhenStored;
+  platform::hive::SetBeforeReplaceHook([&](const std::filesystem::path& temporary) {
+    if (temporary.filename() == "user.reg.new")
+      entryWhenStored.push_back(std::filesystem::exists(autostart));
+    return true;
+  });
+  Toggle(2);
+  Press("BtnApply");
+  QVERIFY(std::filesystem::exists(autostart));
+  Toggle(2);
+  Press("BtnApply");
+  QVERIFY(!std::filesystem::exists(autostart));
+  QCOMPARE(entryWhenStored, (std::vector<bool>{false, false}));
+
+  // Killed as the settings were stored: with the switch on, no entry was made yet.
+  platform::hive::SetBeforeReplaceHook([](const std::filesystem::path& temporary) {
+    return temporary.filename() != "user.reg.new";
+  });
+  Toggle(2);
+  Press("BtnApply");
+  QVERIFY(!std::filesystem::exists(autostart));
+  QCOMPARE(RegNumber(Stored("StartWithWindows")), 0);
 }
 
 }  // namespace vokabi::ui
