@@ -18,7 +18,7 @@ ensure_packages() {
 # fontconfig puts in place of the captions' Arial, with the same metrics.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config nettle-dev zlib1g-dev libicu-dev nlohmann-json3-dev
   libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2
-  libhunspell-dev ccache)
+  libhunspell-dev ccache qt6-svg-dev)
 
 # The Hunspell dictionaries that give the base forms of inflected words in the bases' seven
 # languages; the program does without any that is missing.
@@ -43,6 +43,10 @@ FREEDICT_PIVOT_PACKAGES=(dict-freedict-spa-eng dict-freedict-eng-spa dict-freedi
   dict-freedict-deu-spa dict-freedict-fra-spa dict-freedict-ita-spa dict-freedict-eng-rus
   dict-freedict-deu-rus dict-freedict-fra-rus dict-freedict-ita-rus dict-freedict-deu-eng
   dict-freedict-deu-fra dict-freedict-deu-ita)
+
+# What building the Debian packages and checking them needs, and the installed program's test:
+# the X server's own input to click in its windows and jq to read what the program records.
+PACKAGE_PACKAGES=(debhelper dpkg-dev lintian appstream desktop-file-utils man-db xdotool jq)
 
 # The real components the tests drive: an X server with a program that owns the clipboard and the
 # selection, a CUPS scheduler with a queue that writes PDF, and poppler to read the page back.
