@@ -20,7 +20,7 @@ ensure_packages() {
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config nettle-dev zlib1g-dev libicu-dev nlohmann-json3-dev
   libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2
   libhunspell-dev ccache libfontconfig-dev libfreetype-dev libxcb1-dev libxcb-xfixes0-dev
-  libcups2-dev)
+  libcups2-dev qt6-svg-dev)
 
 # The Hunspell dictionaries that give the base forms of inflected words in the bases' seven
 # languages; the program does without any that is missing.
@@ -50,6 +50,10 @@ FREEDICT_PIVOT_PACKAGES=(dict-freedict-spa-eng dict-freedict-eng-spa dict-freedi
   dict-freedict-nld-spa dict-freedict-pol-spa dict-freedict-swe-spa dict-freedict-ell-spa
   dict-freedict-nld-rus dict-freedict-pol-rus dict-freedict-swe-rus dict-freedict-ell-rus
   dict-freedict-deu-nld dict-freedict-deu-pol dict-freedict-deu-swe dict-freedict-deu-ell)
+
+# What building the Debian packages and checking them needs, and the installed program's test:
+# the X server's own input to click in its windows and jq to read what the program records.
+PACKAGE_PACKAGES=(debhelper dpkg-dev lintian appstream desktop-file-utils man-db xdotool jq)
 
 # The real components the tests drive: an X server with a program that owns the clipboard and the
 # selection, a CUPS scheduler with a queue that writes PDF, and poppler to read the page back.

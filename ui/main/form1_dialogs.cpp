@@ -1,9 +1,10 @@
 // The settings dialog and the about box, opened from their buttons and the tray menu.
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
+#include <filesystem>
 
+#include "app/installed_files.h"
 #include "resources/pictures.h"
 #include "ui/about/frm_about.h"
 #include "ui/main/form1.h"
@@ -60,7 +61,9 @@ class Form1DialogHost final : public DialogHost {
             png.toStdString()};
   }
   QString HandbookFile() const override {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("handbook.html"));
+    const std::filesystem::path program =
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    return QFile::decodeName(QByteArray::fromStdString(vokabi::HandbookFile(program).string()));
   }
 
  private:

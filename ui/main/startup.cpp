@@ -13,6 +13,7 @@
 #include <system_error>
 #include <thread>
 
+#include "app/base_discovery.h"
 #include "app/base_forms.h"
 #include "app/base_order.h"
 #include "app/catalogue.h"
@@ -22,6 +23,7 @@
 #include "app/registry.h"
 #include "app/settings.h"
 #include "app/system_case_map.h"
+#include "platform/base_folders.h"
 #include "platform/end_request.h"
 #include "platform/instance_channel.h"
 #include "platform/spelling_folders.h"
@@ -182,16 +184,6 @@ QSize ScreenTwips() {
           qRound(screen->size().height() * twipsPerPixel)};
 }
 
-bool IsBaseExtension(const std::string& extension) {
-  static constexpr std::string_view kExtension = ".vkb";
-  if (extension.size() != kExtension.size()) return false;
-  for (std::size_t i = 0; i < extension.size(); ++i) {
-    const char c = extension[i];
-    if ((c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c) != kExtension[i]) return false;
-  }
-  return true;
-}
-
 // From the settings on: the shared objects, the bases and the window, then the event loop.
 int RunFirst(InstanceChannel& channel, const QString& commandLine, const QString& appFolder) {
   const QSize screen = ScreenTwips();
@@ -211,9 +203,11 @@ int RunFirst(InstanceChannel& channel, const QString& commandLine, const QString
   app.AppCrypto = std::make_unique<MakeCrypto>(AppError);
 
   const std::filesystem::path folder = QFile::encodeName(appFolder).toStdString();
-  const std::vector<std::string> names = FindBaseFiles(folder);
+  std::vector<std::string> names;
+  for (const std::filesystem::path& base : FindBases(platform::BaseFolders(folder)))
+    names.push_back(base.string());
   if (names.empty()) return Fail(kNoBasesMessage);
-  LoadBases(app, folder, names);
+  LoadBases(app, {}, names);
   if (app.Dictionaries.empty()) return Fail(kNoBasesMessage);
   // Nothing is read until a lookup misses.
   app.Forms = std::make_unique<BaseForms>(platform::SpellingFolders(folder));
@@ -231,7 +225,7 @@ int RunFirst(InstanceChannel& channel, const QString& commandLine, const QString
     }
   });
   const platform::EndRequestWatcher endRequests([&form] { form.CloseAndSave(); });
-  probe.Ready();
+  probe.Ready(&form, app);
   return QApplication::exec();
 }
 
@@ -249,22 +243,6 @@ void PrintMessage(QMessageBox::Icon, const QString& title, const QString& text) 
 
 QString CommandLineText(const QStringList& arguments) {
   return arguments.join(QLatin1Char(' '));
-}
-
-std::vector<std::string> FindBaseFiles(const std::filesystem::path& folder) {
-  std::vector<std::string> names;
-  std::error_code error;
-  for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
-       entry.increment(error)) {
-    if (!IsBaseExtension(entry->path().extension().string())) continue;
-    std::error_code kind;
-    if (entry->is_directory(kind)) continue;
-    names.push_back(entry->path().filename().string());
-  }
-  // The folder's own order is hash order on Linux and changes as files come and go; the working
-  // base is stored as a place in this list.
-  SortBaseNames(names);
-  return names;
 }
 
 namespace {

@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "app/base_discovery.h"
 #include "ui/main/app_state.h"
 
 // The program's start: one instance per user, the settings, the shared objects, the bases of the
-// application folder, and the main window.
+// program's folder and of the user's and the system's data folders, and the main window.
 namespace vokabi::ui {
 
 // Every start-up message goes through this; tests put their own in place.
@@ -28,11 +29,9 @@ inline constexpr std::size_t kMaxBaseFiles = 21;
 // The command line as Windows hands it to a program: the arguments joined by spaces.
 QString CommandLineText(const QStringList& arguments);
 
-// Names of the base files (extension .vkb in any case), sorted by name without regard to case.
-std::vector<std::string> FindBaseFiles(const std::filesystem::path& folder);
-
-// Loads the named bases of the folder into app.Dictionaries, in order, keeping those that load
-// (the others are skipped without a word) until kMaxBaseFiles have loaded.
+// Loads the named bases of the folder (or the bases at those paths, with an empty folder) into
+// app.Dictionaries, in order, keeping those that load (the others are skipped without a word)
+// until kMaxBaseFiles have loaded.
 void LoadBases(AppState& app, const std::filesystem::path& folder,
                const std::vector<std::string>& names);
 

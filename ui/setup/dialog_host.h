@@ -40,7 +40,7 @@ class DialogHost {
 
   // The running program, for the start-with-session and browser entries.
   virtual ProgramFile Program() const = 0;
-  // The handbook beside the program, which the about box's web line opens.
+  // The handbook the about box's web line opens: beside the program, else the installed one.
   virtual QString HandbookFile() const = 0;
 };
 

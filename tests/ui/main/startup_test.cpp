@@ -7,10 +7,12 @@
 #include <unistd.h>
 
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtEndian>
 #include <QtTest>
@@ -81,6 +83,9 @@ class Machine {
 
   fs::path Program() const { return root_ / "program"; }
   fs::path Config() const { return root_ / "config"; }
+  // The user's data folder and the system's, where bases are looked for after the program's.
+  fs::path UserData() const { return root_ / "data"; }
+  fs::path SharedData() const { return root_ / "shared"; }
   fs::path Runtime() const { return root_ / "run"; }
   fs::path StateFile() const { return root_ / "state"; }
   fs::path Hives() const { return Config() / "Tarnvel" / "Vokabi"; }
@@ -96,6 +101,8 @@ class Machine {
     for (const auto& [name, value] : {std::pair{"QT_QPA_PLATFORM", QStringLiteral("offscreen")},
                                       {"LC_ALL", QStringLiteral("C.UTF-8")},
                                       {"XDG_CONFIG_HOME", Path(Config())},
+                                      {"XDG_DATA_HOME", Path(UserData())},
+                                      {"XDG_DATA_DIRS", Path(SharedData())},
                                       {"XDG_RUNTIME_DIR", Path(Runtime())},
                                       {"VOKABI_TEST_MESSAGES", QStringLiteral("1")},
                                       {"VOKABI_TEST_STATE_FILE", Path(StateFile())}})
@@ -218,6 +225,8 @@ class StartupTest : public QObject {
     qputenv("LC_ALL", "C.UTF-8");
     qputenv("XDG_RUNTIME_DIR", runtime_.Path().c_str());
     fs::permissions(runtime_.Path(), fs::perms::owner_all);
+    // Nor the bases installed on this machine.
+    qputenv("XDG_DATA_DIRS", shared_.Path().c_str());
     ShowMessageBox = &RecordMessage;
   }
   void init() { shownMessages.clear(); }
@@ -552,6 +561,27 @@ class StartupTest : public QObject {
     QCOMPARE(first->state(), QProcess::Running);
   }
 
+  // The user's and the system's bases join the program's own, sorted together; a name found
+  // twice is read from the first folder that has it, the program's, then the user's.
+  void basesBesideTheProgramThenTheUsersThenTheSystems() {
+    Machine machine;
+    const fs::path user = machine.UserData() / "vokabi", shared = machine.SharedData() / "vokabi";
+    for (const fs::path& folder : {user, shared}) fs::create_directories(folder);
+    QVERIFY(machine.AddBase("enbg.vkb"));
+    for (const fs::path& base : {user / "enbg.vkb", user / "mine.vkb", shared / "mine.vkb",
+                                 shared / "debg.vkb", shared / "zz.vkb"})
+      QVERIFY(test::WriteBase(base, test::EnglishBulgarianSample()));
+    WriteFile(user / "zz.vkb", "damaged: the system's base of the name is not read instead");
+    QVERIFY(machine.StartFirst());
+    const QJsonObject ready = machine.Events("ready").value(0);
+    QCOMPARE(ready["bases"].toArray(), (QJsonArray{Machine::Path(shared / "debg.vkb"),
+                                                   Machine::Path(machine.Program() / "enbg.vkb"),
+                                                   Machine::Path(user / "mine.vkb")}));
+    QStringList flags = ready["controls"].toObject().keys().filter(QRegularExpression("^Option1_"));
+    QCOMPARE(flags, (QStringList{QStringLiteral("Option1_0"), QStringLiteral("Option1_1"),
+                                 QStringLiteral("Option1_2")}));
+  }
+
   void startsAtTheSameMomentGiveOneInstance() {
     Machine machine;
     QVERIFY(machine.AddBase("enbg.vkb"));
@@ -634,6 +664,7 @@ class StartupTest : public QObject {
 
  private:
   test::TempFolder runtime_;
+  test::TempFolder shared_;
 
   // A socket file whose owner is gone, as a crashed start leaves it.
   static void LeaveStaleSocket(const fs::path& path) {
