@@ -2,6 +2,8 @@
 // wincrypt.h needs windows.h first.
 #include <wincrypt.h>
 
+#include <memory>
+#include <mutex>
 #include <string>
 
 #include "engine/make_crypto.h"
@@ -32,6 +34,17 @@ class Provider {
  private:
   HCRYPTPROV handle_ = 0;
 };
+
+// Acquiring the provider loads and sets it up each time, which costs more than deciphering a
+// body; the process keeps one, as the program's one cipher object would. A failed acquisition is
+// tried again by the next call.
+HCRYPTPROV SharedProvider() {
+  static std::mutex guard;
+  static std::unique_ptr<Provider> provider;
+  const std::lock_guard lock(guard);
+  if (!provider || provider->get() == 0) provider = std::make_unique<Provider>();
+  return provider->get();
+}
 
 class Hash {
  public:
@@ -85,8 +98,7 @@ std::string MakeCrypto::Encrypt(std::string_view text, std::string_view key) {
     errors_.SetNomer(kMissingFile);
     return {};
   }
-  const Provider provider;
-  const Key cipher(provider.get(), key);
+  const Key cipher(SharedProvider(), key);
   DWORD length = static_cast<DWORD>(text.size());
   // The first call only measures: the padded length.
   if (cipher.get() == 0 || !CryptEncrypt(cipher.get(), 0, TRUE, 0, nullptr, &length, 0)) {
@@ -109,8 +121,7 @@ std::string MakeCrypto::Decrypt(std::string_view text, std::string_view key) {
     errors_.SetNomer(kMissingFile);
     return {};
   }
-  const Provider provider;
-  const Key cipher(provider.get(), key);
+  const Key cipher(SharedProvider(), key);
   std::string buffer(text);
   DWORD length = static_cast<DWORD>(buffer.size());
   // A wrong key shows as bad padding, which the call refuses.

@@ -35,6 +35,10 @@ BENCH_PACKAGES=(dictd dict sdcv python3-pyglossary)
 # formatter, and the Windows cross-compiler.
 CHECK_PACKAGES=(clang libclang-rt-14-dev clang-format g++-mingw-w64-x86-64)
 
+# The Windows half run for real (scripts/cross-windows): Wine, GoogleTest's sources for the
+# cross-compiler, and jq for comparing the two vkb programs' answers.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 wine wine64 googletest jq)
+
 # The free dictionaries the default bases and the real-data tests are made from.
 FREEDICT_PACKAGES=(dict-freedict-eng-bul dict-freedict-deu-bul dict-freedict-fra-bul
   dict-freedict-ita-bul)
