@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -47,6 +48,13 @@ constexpr int kCommandGap = 8;
 constexpr const char* kLanguageNames[] = {"Български", "English", "French", "German",
                                           "Spanish",   "Italian", "Руский"};
 constexpr int kLanguageStep = 1000;
+
+// A label ("Printer :") as its list's accessible name, without the colon.
+QString AccessibleLabel(QString label) {
+  label = label.trimmed();
+  if (label.endsWith(u':')) label.chop(1);
+  return label.trimmed();
+}
 
 }  // namespace
 
@@ -145,11 +153,18 @@ void FrmSetup::FillPrinters() {
 void FrmSetup::Restyle() {
   const SchemeColours& colours = host_->Colours();
   const QFont& small = host_->FontSmall();
+  QComboBox* const lists[] = {combo1_, combo2_, combo3_, combo4_};
   btnOk_->SetCaption(InterfaceText(7));
   btnCancel_->SetCaption(InterfaceText(17));
   btnApply_->SetCaption(InterfaceText(25));
   btnDefault_->SetCaption(InterfaceText(36));
+  for (int i = 0; i < kCheckBoxes; ++i) {
+    // The captions are painted on the surface; a screen reader hears them as the boxes' names.
+    check1_[i]->setAccessibleName(InterfaceText(kCaptionTexts[i]).trimmed());
+  }
   for (int i = 0; i < 4; ++i) {
+    label1_[i]->setBuddy(lists[i]);
+    lists[i]->setAccessibleName(AccessibleLabel(InterfaceText(kLabelTexts[i])));
     label1_[i]->setText(InterfaceText(kLabelTexts[i]));
     label1_[i]->setFont(small);
     SetTextColour(label1_[i], colours.schemeText);
@@ -189,6 +204,21 @@ void FrmSetup::paintEvent(QPaintEvent* event) {
     painter.drawText(
         QRect(kCaptionLeft, kCaptionTops[i], kListLeft - kCaptionLeft - 4, 2 * kLabelHeight),
         Qt::AlignLeft | Qt::AlignTop, InterfaceText(kCaptionTexts[i]));
+  }
+}
+
+void FrmSetup::keyPressEvent(QKeyEvent* event) {
+  // A focused button took its Enter itself; anywhere else Enter is Ok and Escape is Cancel.
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      BtnOk_Click();
+      return;
+    case Qt::Key_Escape:
+      BtnCancel_Click();
+      return;
+    default:
+      FramelessWindow::keyPressEvent(event);
   }
 }
 
