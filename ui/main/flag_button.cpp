@@ -41,6 +41,13 @@ void FlagButton::keyPressEvent(QKeyEvent* event) {
   QToolButton::keyPressEvent(event);
 }
 
+void FlagButton::focusInEvent(QFocusEvent* event) {
+  // A button of an exclusive group takes the other buttons out of the Tab order when it gets
+  // the focus, as radio buttons are; every flag stays in it.
+  QWidget::focusInEvent(event);
+  update();
+}
+
 void FlagButton::paintEvent(QPaintEvent* event) {
   QToolButton::paintEvent(event);
   QPainter painter(this);

@@ -20,6 +20,7 @@ class FlagButton : public QToolButton {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   Colour mark_ = 0x000000;
