@@ -606,6 +606,20 @@ std::vector<std::string_view> Dictionary::Headwords(int side) {
   return words;
 }
 
+std::int32_t Dictionary::EntryCount() const {
+  return loaded_ && !partial_ ? static_cast<std::int32_t>(index_.EntryCount()) : 0;
+}
+
+std::int32_t Dictionary::EntryNumber(std::int32_t position) const {
+  const auto entry = loaded_ && !partial_ ? index_.EntryAt(position) : std::nullopt;
+  return entry ? static_cast<std::int32_t>(*entry) : -1;
+}
+
+std::int32_t Dictionary::EntryPosition(std::int32_t number) const {
+  if (number < 0 || number >= EntryCount()) return 0;
+  return index_.Position(static_cast<std::size_t>(number));
+}
+
 std::vector<int> Dictionary::NeighbourCharsets(std::int32_t startPoz) {
   std::vector<int> charsets;
   if (loaded_ && partial_) {

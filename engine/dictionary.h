@@ -113,6 +113,14 @@ class Dictionary {
   std::vector<int> NeighbourCharsets(std::int32_t startPoz);
   // Positions of the same headwords' entries.
   std::vector<std::int32_t> NeighbourPositions(std::int32_t startPoz);
+  // Entries by their number in the order of the base (0 the first headword of side 1), for
+  // walking the neighbour list. Only a whole load numbers them: an on-demand load has no count,
+  // no number for any position and no position for any number.
+  std::int32_t EntryCount() const;
+  // The number of the entry whose "#" stands at position, -1 when none does.
+  std::int32_t EntryNumber(std::int32_t position) const;
+  // The position of entry number, 0 when there is no such entry.
+  std::int32_t EntryPosition(std::int32_t number) const;
   const std::array<std::string, 7>& LanguageNames() const { return header_.names; }
   // Memory held for lookups beside the index text.
   std::size_t LookupBytes() const { return index_.LookupBytes(); }

@@ -60,8 +60,10 @@ FREEDICT_PIVOT_PACKAGES=(dict-freedict-spa-eng dict-freedict-eng-spa dict-freedi
 PACKAGE_PACKAGES=(debhelper dpkg-dev lintian appstream desktop-file-utils man-db xdotool jq)
 
 # The real components the tests drive: an X server with a program that owns the clipboard and the
-# selection, a CUPS scheduler with a queue that writes PDF, and poppler to read the page back.
-TEST_PACKAGES=(xvfb xclip cups cups-filters poppler-utils)
+# selection, a CUPS scheduler with a queue that writes PDF, and poppler to read the page back; a
+# session bus with at-spi2-core's accessibility bus, and its reader for Python.
+TEST_PACKAGES=(xvfb xclip cups cups-filters poppler-utils dbus-daemon dbus-bin at-spi2-core
+  python3-gi gir1.2-atspi-2.0)
 
 # The fonts the font check is tried with: a symbol font (Standard Symbols PS) and a font with
 # Latin letters only (Caladea).

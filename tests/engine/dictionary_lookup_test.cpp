@@ -298,6 +298,26 @@ TEST_F(LookupTest, NeighboursRunIntoSection2AndStopAtTheEnd) {
   EXPECT_NE(tail.substr(tail.size() - 2), "\r\n");
 }
 
+TEST_F(LookupTest, EntriesAreNumberedAcrossBothSides) {
+  const std::int32_t count = dictionary.EntryCount();
+  ASSERT_GT(count, 9);
+  EXPECT_EQ(dictionary.EntryPosition(0), 1);
+  EXPECT_EQ(dictionary.EntryNumber(1), 0);
+  ASSERT_TRUE(dictionary.Translate("zebra"));
+  const std::int32_t middle = dictionary.EntryNumber(dictionary.PredniDumi()) + 4;
+  EXPECT_EQ(Split(dictionary.Load5Etikets(dictionary.EntryPosition(middle)))[0], "zebra");
+  // The entry after the last of side 1 opens side 2.
+  EXPECT_EQ(Split(dictionary.Load5Etikets(dictionary.EntryPosition(middle + 1)))[0], "OK");
+  const std::int32_t last = dictionary.EntryPosition(count - 1);
+  EXPECT_EQ(dictionary.Load5Etikets(last), Cp1251("ябълка"));
+  EXPECT_EQ(dictionary.EntryNumber(last), count - 1);
+  for (const std::int32_t beyond : {-1, count, count + 100}) {
+    EXPECT_EQ(dictionary.EntryPosition(beyond), 0) << beyond;
+  }
+  EXPECT_EQ(dictionary.EntryNumber(dictionary.PredniDumi() + 1), -1);
+  EXPECT_EQ(dictionary.EntryNumber(0), -1);
+}
+
 TEST_F(LookupTest, ANeighbourStartOffAnEntryIsAnError) {
   ASSERT_TRUE(dictionary.Translate("house"));
   for (const std::int32_t bad : {dictionary.PredniDumi() + 1, 0, -5, 1 << 30}) {

@@ -1,5 +1,6 @@
 #include "ui/about/frm_about.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <algorithm>
@@ -137,6 +138,18 @@ void frmAbout::Form_Load() {
 void frmAbout::BtnOk_Click() {
   host_->SetLookupTopmost(AppSettings.AlwaysOnTop);
   close();
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+      BtnOk_Click();
+      return;
+    default:
+      FramelessWindow::keyPressEvent(event);
+  }
 }
 
 void frmAbout::LblHome_Click() {

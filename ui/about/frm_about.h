@@ -33,6 +33,8 @@ class frmAbout : public FramelessWindow {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Enter and Escape close the box, as its Ok does.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void Form_Load();

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "ui/controls/button_accessible.h"
 #include "ui/controls/button_properties.h"
 
 namespace vokabi::ui {
@@ -25,6 +26,7 @@ constexpr short kArrowPointer = 1;
 }  // namespace
 
 Button::Button(QWidget* parent) : QWidget(parent) {
+  InstallButtonAccessibility();
   setFocusPolicy(Qt::StrongFocus);
   // Moves without a button held drive the over look.
   setMouseTracking(true);

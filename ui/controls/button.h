@@ -161,6 +161,9 @@ class Button : public QWidget {
   // Redraws that got past the "nothing changed" check and painted.
   int RedrawCount() const { return redrawCount_; }
 
+  // A press asked for by assistive technology: a click, as the access key gives.
+  void PressFromAssistant() { OnAccessKey(); }
+
   // Replaces the pointer-position check where the pointer cannot be moved (tests).
   void SetMouseOverProbe(std::function<bool()> probe) { mouseOverProbe_ = std::move(probe); }
 

@@ -170,6 +170,10 @@ void Button::keyPressEvent(QKeyEvent* event) {
     case kKeySpace:
       Redraw(kDown, false);
       break;
+    case kKeyEnter:
+      // Enter presses the focused button as Space does, rather than the window's default.
+      if (!event->isAutoRepeat()) Redraw(kDown, false);
+      break;
     case kKeyLeft:
     case kKeyUp:
       focusNextPrevChild(false);
@@ -179,7 +183,7 @@ void Button::keyPressEvent(QKeyEvent* event) {
       focusNextPrevChild(true);
       break;
     default:
-      // Enter, Escape and the rest stay with the host window.
+      // Escape and the rest stay with the host window.
       event->ignore();
       break;
   }
@@ -195,10 +199,12 @@ void Button::keyReleaseEvent(QKeyEvent* event) {
   }
   const int code = VirtualKey(event->key());
   emit KeyUp(code, ShiftState(event->modifiers()));
-  if (code != kKeySpace || lastKey_ != kKeySpace) {
+  const bool pressKey = code == kKeySpace || code == kKeyEnter;
+  if (!pressKey || lastKey_ != code) {
     event->ignore();
     return;
   }
+  lastKey_ = 0;
   if (checkBoxBehaviour_) value_ = !value_;
   Redraw(kUp, false);
   repaint();

@@ -5,6 +5,7 @@
 
 #include "ui/controls/button_drawing.h"
 #include "ui/controls/button_look.h"
+#include "ui/controls/colour.h"
 
 namespace vokabi::ui {
 
@@ -77,6 +78,30 @@ void DrawInnerFrame(Face& face, const FrameColours& colours, bool doubleFrame) {
   face.DrawLine(w - 3, 3, w - 3, h - 3, colours.sides);
 }
 
+// The keyboard's focus on top of the light blue frame, which alone is too faint on light faces:
+// a ring two pixels wide, each row of it in the caption's colour where that stands out from the
+// face's shade in that row, else in black or white, whichever stands out more.
+void DrawFocusMark(Face& face) {
+  constexpr double kInk = 4.5;
+  const ButtonLook& look = face.look();
+  const int w = face.width();
+  const int h = face.height();
+  const Colour text = face.palette().text;
+  for (int y = 3; y <= h - 4; ++y) {
+    const Colour shade = face.Shift(look.backColor, ShadeAmount(y, h, 1.7), true);
+    Colour mark = text;
+    if (Contrast(mark, shade) < kInk) {
+      mark = Contrast(0x000000, shade) >= Contrast(0xFFFFFF, shade) ? 0x000000 : 0xFFFFFF;
+    }
+    if (y <= 4 || y >= h - 5) {
+      face.DrawLine(3, y, w - 3, y, mark);
+    } else {
+      face.DrawLine(3, y, 5, y, mark);
+      face.DrawLine(w - 5, y, w - 3, y, mark);
+    }
+  }
+}
+
 void DrawSunkenBevel(Face& face) {
   const int w = face.width();
   const int h = face.height();
@@ -110,6 +135,10 @@ void PaintType3(Face& face, Painting painting) {
         }
       } else if (look.showFocusRect && (look.hasFocus || look.isDefault)) {
         DrawInnerFrame(face, kFocusFrame, false);
+        if (look.hasFocus) {
+          DrawFocusMark(face);
+          face.DrawCaption(0);  // over the ring where a tall caption meets it
+        }
       } else {
         DrawPlainBevel(face);
       }

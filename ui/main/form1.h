@@ -145,6 +145,8 @@ class Form1 : public FramelessWindow, public WordListHost {
   std::vector<std::array<std::string, 7>> BaseLanguageNames() const;
   void DressControls();
   void LoadTexts();
+  // The word list's accessible name: the working base's language pair.
+  void NameWordList();
 
   // form1_window.cpp: the frame buttons' pictures, minimise, close, restore.
   void DrawFramePictures();

@@ -276,6 +276,7 @@ void Form1::Combo1_Click(int index) {
 void Form1::Option1_Click(int index) {
   if (listClickBusy_) return;
   AppSettings.WorkDic = static_cast<std::int16_t>(index);
+  NameWordList();
   update();
   ReadSpellingDictionaries();
   BtnPrevod_Click();

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <array>
@@ -49,6 +50,13 @@ QString Text(int n) {
   return DecodeText(LanguageCharset, UiText(n));
 }
 
+// A printed label ("Word : ") as a control's accessible name: without its colon.
+QString NameFromLabel(int n) {
+  QString name = Text(n).trimmed();
+  if (name.endsWith(u':')) name.chop(1);
+  return name.trimmed();
+}
+
 void SetColours(QWidget* widget, QPalette::ColorRole backRole, Colour back,
                 QPalette::ColorRole textRole, Colour text) {
   QPalette palette = widget->palette();
@@ -62,6 +70,7 @@ void SetColours(QWidget* widget, QPalette::ColorRole backRole, Colour back,
 FlagButton* Form1::MakeOptionButton(int index) {
   auto* option = new FlagButton(this);
   option->setObjectName(QStringLiteral("Option1_%1").arg(index));
+  option->SetNumber(index);
   option->setIconSize(QSize(22, 14));
   optionGroup_->addButton(option, index);
   option->installEventFilter(this);
@@ -87,6 +96,7 @@ void Form1::BuildOptionButtons() {
   for (int i = 0; i < DictionaryCount(); ++i) {
     options_[i]->setIcon(FlagBitmap(FlagResource(app_.Dictionaries[i]->ID())));
     options_[i]->setToolTip(BaseNames(i));
+    options_[i]->setAccessibleName(BaseNames(i));
   }
 }
 
@@ -115,7 +125,10 @@ void Form1::Form1Setup() {
     palette.setColor(QPalette::Window, ToQColor(app_.Colours.optionBack));
     options_[i]->setPalette(palette);
     options_[i]->SetMarkColour(MarkColour(app_.Colours));
-    if (i < DictionaryCount()) options_[i]->setToolTip(BaseNames(i));
+    if (i < DictionaryCount()) {
+      options_[i]->setToolTip(BaseNames(i));
+      options_[i]->setAccessibleName(BaseNames(i));
+    }
   }
   keyboards_->Place();
   // The stored base is the start's choice only: dressing again after the settings dialog's Apply
@@ -130,6 +143,7 @@ void Form1::Form1Setup() {
   AppSettings.WorkDic = work;
   // Only the mark moves: dressing never looks anything up.
   SetOptionValue(work, false);
+  NameWordList();
 }
 
 void Form1::DressControls() {
@@ -179,6 +193,18 @@ void Form1::LoadTexts() {
                                               {btnSetup_, 13}, {btnAbout_, 14},   {btnPrevod_, 45},
                                               {btnPrint_, 47}, {btnCyr_, 51},     {btnLat_, 52}};
   for (const auto& [button, n] : tooltips) button->setToolTip(Text(n));
+
+  // What a screen reader calls the boxes: the printed page's labels for the word and its
+  // translation; the word list by the base its headwords come from.
+  combo1_->setAccessibleName(NameFromLabel(55));
+  combo1_->lineEdit()->setAccessibleName(NameFromLabel(55));
+  text2_->setAccessibleName(NameFromLabel(56));
+  NameWordList();
+}
+
+void Form1::NameWordList() {
+  if (WorkDic() >= 0 && WorkDic() < DictionaryCount())
+    wordList_->setAccessibleName(BaseNames(WorkDic()));
 }
 
 }  // namespace vokabi::ui

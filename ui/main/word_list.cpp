@@ -1,5 +1,6 @@
 #include "ui/main/word_list.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPalette>
@@ -10,6 +11,7 @@
 #include "app/language.h"
 #include "ui/controls/colour.h"
 #include "ui/main/engine_text.h"
+#include "ui/main/word_list_accessible.h"
 
 namespace vokabi::ui {
 namespace {
@@ -27,8 +29,13 @@ constexpr int kDownWrapTo = -8;
 // No scroll needs more than a full turn of the list; the cap keeps a bad target from looping.
 constexpr int kMaxFrames = WordList::kRows * WordList::kRowHeight / WordList::kStep;
 
-// Load5Etikets gives the headwords joined by CR LF; an empty text is an empty list.
-std::vector<std::string> SplitWords(const std::string& list) {
+bool HasWord(const std::vector<std::string>& words, int index) {
+  return index >= 0 && index < static_cast<int>(words.size());
+}
+
+}  // namespace
+
+std::vector<std::string> SplitNeighbours(const std::string& list) {
   std::vector<std::string> words;
   if (list.empty()) return words;
   std::size_t from = 0;
@@ -40,9 +47,7 @@ std::vector<std::string> SplitWords(const std::string& list) {
   }
 }
 
-bool HasWord(const std::vector<std::string>& words, int index) {
-  return index >= 0 && index < static_cast<int>(words.size());
-}
+namespace {
 
 std::int32_t PositionAt(const std::vector<std::int32_t>& positions, int index) {
   return index >= 0 && index < static_cast<int>(positions.size())
@@ -53,9 +58,12 @@ std::int32_t PositionAt(const std::vector<std::int32_t>& positions, int index) {
 }  // namespace
 
 WordList::WordList(WordListHost& host, QWidget* parent) : QWidget(parent), host_(host) {
+  InstallWordListAccessibility();
   setObjectName(QStringLiteral("PictureLAB"));
   setFixedHeight(kRows * kRowHeight);
   setAutoFillBackground(true);
+  // Tab reaches the list; a click leaves the focus in the word box for the next word.
+  setFocusPolicy(Qt::TabFocus);
   for (int i = 0; i < kRows; ++i) {
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("LabelDumi_%1").arg(i));
@@ -82,7 +90,7 @@ void WordList::FillWordList(int /*dictionaryIndex*/, std::int32_t position, cons
   ++fills_;
 
   Dictionary& dictionary = host_.WorkingDictionary();
-  const std::vector<std::string> words = SplitWords(dictionary.Load5Etikets(position));
+  const std::vector<std::string> words = SplitNeighbours(dictionary.Load5Etikets(position));
   const std::vector<std::int32_t> positions = dictionary.NeighbourPositions(position);
   const int count = static_cast<int>(words.size());
 
@@ -110,6 +118,7 @@ void WordList::FillWordList(int /*dictionaryIndex*/, std::int32_t position, cons
   if (position > 5) {
     Paint(kMiddleRow, true, colours);
     highlightedLabel_ = kMiddleRow;
+    NoteEntries(position);
     return;
   }
   // The list starts at the base's first headword, so the word may stand in any row.
@@ -120,6 +129,7 @@ void WordList::FillWordList(int /*dictionaryIndex*/, std::int32_t position, cons
       highlightedLabel_ = j;
     }
   }
+  NoteEntries(position);
 }
 
 void WordList::ShowSuggestions(const std::vector<std::string>& words, int charset,
@@ -139,6 +149,8 @@ void WordList::ShowSuggestions(const std::vector<std::string>& words, int charse
     Paint(i, false, colours);
   }
   highlightedLabel_ = -1;
+  firstEntry_ = -1;
+  highlightEntry_ = -1;
 }
 
 void WordList::LabelDumi_Click(int index) {
@@ -268,7 +280,8 @@ void WordList::ScrollWordList(int slot, int index) {
   const std::int32_t position = dictionary.PredniDumi();
   scroll_ = Scroll{};
   scroll_.label = index;
-  scroll_.words = SplitWords(dictionary.Load5Etikets(position));
+  scroll_.position = position;
+  scroll_.words = SplitNeighbours(dictionary.Load5Etikets(position));
   scroll_.positions = dictionary.NeighbourPositions(position);
   const std::vector<std::string>& words = scroll_.words;
   const int h = labels_[0]->height();
@@ -352,6 +365,7 @@ void WordList::EndScroll() {
   frameTimer_->stop();
   scrolling_ = false;
   highlightedLabel_ = scroll_.label;
+  NoteEntries(scroll_.position);
 }
 
 bool WordList::eventFilter(QObject* watched, QEvent* event) {
@@ -399,13 +413,30 @@ void WordList::ShowText(int index) {
 }
 
 void WordList::Paint(int index, bool highlighted, const SchemeColours& colours) {
+  const bool changed = highlighted_[index] != highlighted;
   highlighted_[index] = highlighted;
+  if (changed && QAccessible::isActive()) {
+    QAccessible::State selected;
+    selected.selected = true;
+    QAccessibleStateChangeEvent event(labels_[index], selected);
+    QAccessible::updateAccessibility(&event);
+    if (highlighted && hasFocus()) {
+      QAccessibleEvent focus(labels_[index], QAccessible::Focus);
+      QAccessible::updateAccessibility(&focus);
+    }
+  }
   QPalette palette = labels_[index]->palette();
   palette.setColor(QPalette::WindowText,
                    ToQColor(highlighted ? colours.listBack : colours.listText));
   palette.setColor(QPalette::Window,
                    ToQColor(highlighted ? colours.listHighlight : colours.listBack));
   labels_[index]->setPalette(palette);
+  // The keyboard's place: a frame in the highlight's text colour while the list has the focus.
+  const bool framed = highlighted && hasFocus();
+  if ((labels_[index]->frameStyle() != QFrame::NoFrame) != framed) {
+    labels_[index]->setFrameStyle(framed ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    ShowText(index);
+  }
 }
 
 int WordList::Top(int index) const {

@@ -59,6 +59,7 @@ class FrmSetup : public FramelessWindow {
  protected:
   void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // frm_setup.cpp: the controls, their filling and dressing.

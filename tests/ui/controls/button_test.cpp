@@ -4,6 +4,8 @@
 #include <QtTest>
 
 #include "ui/controls/button_properties.h"
+#include "ui/controls/program_button.h"
+#include "ui/controls/schemes.h"
 
 using namespace vokabi::ui;
 
@@ -73,6 +75,68 @@ class ButtonTest : public QObject {
     QTest::keyRelease(host.button, Qt::Key_Space);
     QCOMPARE(host.Count("Click"), 0);
     QCOMPARE(host.Count("KeyDown 65"), 1);
+  }
+
+  void enterClicksAFocusedButtonAsSpaceDoes() {
+    Host host;
+    QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+    QTest::keyPress(host.button, Qt::Key_Return);
+    QCOMPARE(host.button->LastState(), 2);
+    QTest::keyRelease(host.button, Qt::Key_Return);
+    QCOMPARE(host.Count("Click"), 1);
+    QCOMPARE(host.button->LastState(), 0);
+    QTest::keyClick(host.button, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(host.Count("Click"), 2);
+    // A release whose press went elsewhere clicks nothing.
+    QTest::keyRelease(host.button, Qt::Key_Return);
+    QCOMPARE(host.Count("Click"), 2);
+  }
+
+  void focusMarkStandsOutInEveryScheme_data() {
+    QTest::addColumn<QString>("scheme");
+    for (const QString& name : SchemeNames()) QTest::newRow(qPrintable(name)) << name;
+  }
+
+  void focusMarkStandsOutInEveryScheme() {
+    QFETCH(QString, scheme);
+    const SchemeColours colours = LookupSchemeColours(scheme);
+    QWidget window;
+    window.resize(200, 80);
+    // Dressed as every window dresses its buttons.
+    Button* button = MakeProgramButton(&window, "BtnOk", QRect(10, 10, 90, 24));
+    button->SetBackColor(colours.schemeButton);
+    button->SetBackOver(colours.schemeButton);
+    button->SetForeColor(colours.schemeText);
+    button->SetForeOver(colours.schemeText);
+    button->SetCaption(QStringLiteral("Ok"));
+    button->SetMouseOverProbe([] { return false; });
+    auto* other = new QWidget(&window);
+    other->setFocusPolicy(Qt::StrongFocus);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    other->setFocus();
+    QTRY_VERIFY(other->hasFocus());
+    const QImage plain = button->grab().toImage();
+    button->setFocus();
+    QTRY_VERIFY(button->hasFocus());
+    const QImage focused = button->grab().toImage();
+    const int w = focused.width();
+    const int h = focused.height();
+    // A mark two pixels wide all round inside the outline, set off (3:1) from the face it lies
+    // on, which the rows shade from light to dark: measured against the same pixel unfocused.
+    for (const QPoint& p :
+         {QPoint(3, h / 2), QPoint(4, h / 2), QPoint(w - 4, h / 2), QPoint(w - 5, h / 2),
+          QPoint(w / 4, 3), QPoint(w / 4, 4), QPoint(w / 4, h - 5), QPoint(w / 4, h - 4)}) {
+      const QColor mark = focused.pixelColor(p);
+      const QColor face = plain.pixelColor(p);
+      QVERIFY2(Contrast(FromQColor(mark), FromQColor(face)) >= 3.0,
+               qPrintable(QStringLiteral("(%1,%2) %3 on %4")
+                              .arg(p.x())
+                              .arg(p.y())
+                              .arg(mark.name(), face.name())));
+    }
   }
 
   void leftClickRaisesDownUpThenClick() {
