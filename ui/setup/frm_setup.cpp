@@ -185,43 +185,41 @@ void FrmSetup::Restyle() {
   btnDefault_->SetCaption(InterfaceText(36));
   // The schemes in the new language; the choice stays.
   for (int i = 0; i < combo3_->count(); ++i) combo3_->setItemText(i, SchemeCaptionText(i));
-}
-
-for (int i = 0; i < kCheckBoxes; ++i) {
-  // The captions are painted on the surface; a screen reader hears them as the boxes' names.
-  check1_[i]->setAccessibleName(InterfaceText(kCaptionTexts[i]).trimmed());
-}
-for (int i = 0; i < 4; ++i) {
-  label1_[i]->setBuddy(lists[i]);
-  lists[i]->setAccessibleName(AccessibleLabel(InterfaceText(kLabelTexts[i])));
-  label1_[i]->setText(InterfaceText(kLabelTexts[i]));
-  label1_[i]->setFont(small);
-  SetTextColour(label1_[i], colours.schemeText);
-}
-setWindowTitle(InterfaceText(13));
-setFont(small);
-FramelessWindow::Restyle(colours);
-for (QCheckBox* box : check1_) {
-  // The box itself stays white, as a check box is; around it the dialog's colour.
-  QPalette palette = box->palette();
-  palette.setColor(QPalette::Window, ToQColor(colours.optionBack));
-  palette.setColor(QPalette::WindowText, ToQColor(colours.schemeText));
-  box->setPalette(palette);
-  box->setAutoFillBackground(true);
-}
-for (Button* button : {btnOk_, btnCancel_, btnApply_, btnDefault_, btnClose_})
-  DressButton(button, colours, small);
-for (QComboBox* list : {combo1_, combo2_, combo3_, combo4_}) {
-  list->setFont(small);
-  QPalette palette = list->palette();
-  palette.setColor(QPalette::Base, ToQColor(colours.listBack));
-  palette.setColor(QPalette::Text, ToQColor(colours.listText));
-  palette.setColor(QPalette::Button, ToQColor(colours.listBack));
-  palette.setColor(QPalette::ButtonText, ToQColor(colours.listText));
-  list->setPalette(palette);
-}
-btnClose_->setToolTip(InterfaceText(6));
-update();
+  for (int i = 0; i < kCheckBoxes; ++i) {
+    // The captions are painted on the surface; a screen reader hears them as the boxes' names.
+    check1_[i]->setAccessibleName(InterfaceText(kCaptionTexts[i]).trimmed());
+  }
+  for (int i = 0; i < 4; ++i) {
+    label1_[i]->setBuddy(lists[i]);
+    lists[i]->setAccessibleName(AccessibleLabel(InterfaceText(kLabelTexts[i])));
+    label1_[i]->setText(InterfaceText(kLabelTexts[i]));
+    label1_[i]->setFont(small);
+    SetTextColour(label1_[i], colours.schemeText);
+  }
+  setWindowTitle(InterfaceText(13));
+  setFont(small);
+  FramelessWindow::Restyle(colours);
+  for (QCheckBox* box : check1_) {
+    // The box itself stays white, as a check box is; around it the dialog's colour.
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, ToQColor(colours.optionBack));
+    palette.setColor(QPalette::WindowText, ToQColor(colours.schemeText));
+    box->setPalette(palette);
+    box->setAutoFillBackground(true);
+  }
+  for (Button* button : {btnOk_, btnCancel_, btnApply_, btnDefault_, btnClose_})
+    DressButton(button, colours, small);
+  for (QComboBox* list : {combo1_, combo2_, combo3_, combo4_}) {
+    list->setFont(small);
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, ToQColor(colours.listBack));
+    palette.setColor(QPalette::Text, ToQColor(colours.listText));
+    palette.setColor(QPalette::Button, ToQColor(colours.listBack));
+    palette.setColor(QPalette::ButtonText, ToQColor(colours.listText));
+    list->setPalette(palette);
+  }
+  btnClose_->setToolTip(InterfaceText(6));
+  update();
 }
 
 void FrmSetup::paintEvent(QPaintEvent* event) {
