@@ -162,7 +162,9 @@ class PainterTest : public QObject {
           {0x31B2FF, 0x6BCBFF, 0xCEF3FF, 0x0096E7, 0x31B2FF, kOutline},
       };
       for (int i = 0; i < 6; ++i) QCOMPARE(At(image, at[i].x(), at[i].y()), expected[c.frame][i]);
-      QCOMPARE(At(image, 3, 7), c.frame == kHover ? 0x31B2FF : Shaded(kFace, 7, h, 1.7));
+      // Inside the frame: the face, or on a focused button the focus ring (button_test).
+      if (!c.focus)
+        QCOMPARE(At(image, 3, 7), c.frame == kHover ? 0x31B2FF : Shaded(kFace, 7, h, 1.7));
       if (c.frame == kFocus) QCOMPARE(At(image, w - 2, 2), Colour{16242621});
     }
   }
