@@ -14,6 +14,15 @@ std::vector<std::string> BaseForms::Of(const std::string&, const std::string&) {
   return {};
 }
 
+std::optional<std::vector<std::string>> BaseForms::OfIfLoaded(const std::string&,
+                                                              const std::string&) {
+  return std::vector<std::string>{};
+}
+
+void BaseForms::LoadInBackground(std::vector<std::string>) {}
+
+void BaseForms::WaitForBackground() {}
+
 bool BaseForms::Knows(const std::string&) {
   return false;
 }
