@@ -1,12 +1,11 @@
-// The translation pane shows text and gives none of it away: no selection, no context menu, no
-// clipboard, no dragging. The program keeps its own copy of what the pane shows.
+#include "ui/main/translation_pane.h"
+
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 
 #include "app/language.h"
 #include "ui/controls/key_codes.h"
 #include "ui/main/engine_text.h"
-#include "ui/main/form1.h"
 
 namespace vokabi::ui {
 
@@ -17,9 +16,20 @@ bool ReachesClipboard(const QKeyEvent& key) {
          key.matches(QKeySequence::Paste) || key.matches(QKeySequence::SelectAll);
 }
 
+// "Руски → Български": the direction of an article whose word is on the side.
+QString Direction(const Dictionary& dictionary, int side) {
+  const std::int32_t ezik = LanguageOffset / 1000;
+  const auto name = [&](int s) {
+    return DecodeText(LanguageCharset, dictionary.Ime_na_Dic(ezik, static_cast<std::int16_t>(s)));
+  };
+  return name(side) + QStringLiteral(" \u2192 ") + name(3 - side);
+}
+
 }  // namespace
 
-void Form1::SetUpPane() {
+TranslationPane::TranslationPane(QWidget& window) : QObject(&window) {
+  text2_ = new QPlainTextEdit(&window);
+  text2_->setObjectName(QStringLiteral("Text2"));
   text2_->setReadOnly(true);
   // Without selection nothing reaches the clipboard or the primary selection.
   text2_->setTextInteractionFlags(Qt::NoTextInteraction);
@@ -34,7 +44,9 @@ void Form1::SetUpPane() {
   text2_->viewport()->installEventFilter(this);
 }
 
-bool Form1::PaneEvent(QEvent* event) {
+bool TranslationPane::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != text2_ && watched != text2_->viewport())
+    return QObject::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress: {
@@ -45,7 +57,7 @@ bool Form1::PaneEvent(QEvent* event) {
     }
     case QEvent::KeyRelease: {
       const auto* key = static_cast<QKeyEvent*>(event);
-      if (!key->isAutoRepeat()) EscapeReleased(VirtualKey(key->key()));
+      if (!key->isAutoRepeat()) emit KeyUp(VirtualKey(key->key()));
       return false;
     }
     case QEvent::MouseButtonPress:
@@ -64,37 +76,31 @@ bool Form1::PaneEvent(QEvent* event) {
   }
 }
 
-void Form1::ShowPane(const std::string& bytes, int charset) {
-  paneBytes_ = bytes;
-  paneText_ = DecodeText(charset, bytes);
-  QString text = paneText_;
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  text2_->setPlainText(text);
+void TranslationPane::Show(const std::string& bytes, int charset) {
+  bytes_ = bytes;
+  text_ = DecodeText(charset, bytes);
+  SetText(text_);
   text2_->setProperty("charset", charset);
 }
 
-QString Form1::Direction(const Dictionary& dictionary, int side) const {
-  const std::int32_t ezik = LanguageOffset / 1000;
-  const auto name = [&](int s) {
-    return DecodeText(LanguageCharset, dictionary.Ime_na_Dic(ezik, static_cast<std::int16_t>(s)));
-  };
-  return name(side) + QStringLiteral(" \u2192 ") + name(3 - side);
-}
-
-void Form1::ShowBothArticles(const Dictionary& dictionary, const Article& other) {
+void TranslationPane::ShowBothArticles(const Dictionary& dictionary, const Article& other) {
   // The first article stays the program's translation (the word list and the print button test
   // it); the copy that is printed holds both.
-  paneText_ = Direction(dictionary, dictionary.DumaSide()) + QStringLiteral("\r\n") +
-              DecodeText(dictionary.PrevodCHSet(), dictionary.Prevod()) +
-              QStringLiteral("\r\n\r\n") + Direction(dictionary, other.side) +
-              QStringLiteral("\r\n") + DecodeText(other.translationCharset, other.translation);
-  QString text = paneText_;
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  text2_->setPlainText(text);
+  text_ = Direction(dictionary, dictionary.DumaSide()) + QStringLiteral("\r\n") +
+          DecodeText(dictionary.PrevodCHSet(), dictionary.Prevod()) + QStringLiteral("\r\n\r\n") +
+          Direction(dictionary, other.side) + QStringLiteral("\r\n") +
+          DecodeText(other.translationCharset, other.translation);
+  SetText(text_);
 }
 
-void Form1::NoteOnPane(const QString& line) {
+void TranslationPane::Note(const QString& line) {
   text2_->setPlainText(line + QLatin1Char('\n') + text2_->toPlainText());
+}
+
+void TranslationPane::SetText(const QString& text) {
+  QString shown = text;
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text2_->setPlainText(shown);
 }
 
 }  // namespace vokabi::ui

@@ -1,7 +1,6 @@
-// The print button: the word box's word and the pane's translation on the chosen printer, with
-// no dialog and no preview.
-#include <QComboBox>
-#include <QPlainTextEdit>
+#include "ui/main/print_button.h"
+
+#include <QWidget>
 #include <optional>
 #include <utility>
 
@@ -10,9 +9,10 @@
 #include "app/language.h"
 #include "app/settings.h"
 #include "ui/main/engine_text.h"
-#include "ui/main/form1.h"
 #include "ui/main/print_job.h"
 #include "ui/main/print_page.h"
+#include "ui/main/translation_pane.h"
+#include "ui/main/word_box.h"
 #include "ui/setup/dialog_parts.h"
 
 namespace vokabi::ui {
@@ -39,30 +39,33 @@ QString Text(int n) {
 
 }  // namespace
 
-void Form1::BtnPrint_Click() {
-  bool nothing = paneBytes_.empty();
+PrintButton::PrintButton(const WordBox& wordBox, const TranslationPane& pane, QWidget& window)
+    : QObject(&window), wordBox_(wordBox), pane_(pane), window_(window) {}
+
+void PrintButton::Print() {
+  const std::string& paneBytes = pane_.Bytes();
+  bool nothing = paneBytes.empty();
   for (const std::int32_t message : kPaneMessages)
-    nothing = nothing || paneBytes_ == AppError.MsgByNomer(message);
+    nothing = nothing || paneBytes == AppError.MsgByNomer(message);
   std::optional<PrintedTexts> texts;
   if (!nothing) {
     texts = PrintedTexts{Text(kWordLabelText), Text(kTranslationLabelText),
-                         ProductLine(Text(kProductText)), WordBoxText(), paneText_};
+                         ProductLine(Text(kProductText)), wordBox_.Text(), pane_.Text()};
   }
-  // The window goes on answering while the page is on its way; the outcome is said after.
-  auto* job = new PrintJob(QString::fromStdString(AppSettings.PrinterName), windowTitle(),
-                           std::move(texts), this);
+  auto* job = new PrintJob(QString::fromStdString(AppSettings.PrinterName), window_.windowTitle(),
+                           std::move(texts), &window_);
   connect(job, &PrintJob::Done, this, [this](PrintJob::Outcome outcome) {
     switch (outcome) {
       case PrintJob::Outcome::kPrinted:
         break;
       case PrintJob::Outcome::kPrinterMissing:
-        ShowDialogMessage(this, QMessageBox::Critical, Message(kPrinterMissing));
+        ShowDialogMessage(&window_, QMessageBox::Critical, Message(kPrinterMissing));
         break;
       case PrintJob::Outcome::kNothingToPrint:
-        ShowDialogMessage(this, QMessageBox::Warning, Message(kNothingToPrint));
+        ShowDialogMessage(&window_, QMessageBox::Warning, Message(kNothingToPrint));
         break;
       case PrintJob::Outcome::kFailed:
-        ShowDialogMessage(this, QMessageBox::Critical, Message(kPrintFailed));
+        ShowDialogMessage(&window_, QMessageBox::Critical, Message(kPrintFailed));
         break;
     }
   });
