@@ -1,5 +1,6 @@
 #include "ui/main/startup.h"
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -57,6 +58,28 @@ QString Cyrillic(int count) {
 
 void WriteFile(const fs::path& path, std::string_view bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The socket this process listens on at path, or -1.
+int ListeningSocket(const fs::path& path) {
+  for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
+    const int fd = std::stoi(entry.path().filename().string());
+    sockaddr_un address{};
+    socklen_t length = sizeof address;
+    int listening = 0;
+    socklen_t size = sizeof listening;
+    if (getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0 &&
+        address.sun_family == AF_UNIX && path == address.sun_path &&
+        getsockopt(fd, SOL_SOCKET, SO_ACCEPTCONN, &listening, &size) == 0 && listening)
+      return fd;
+  }
+  return -1;
+}
+
+// Whether a connection waits on a listening socket, not yet accepted.
+bool ConnectionWaits(int listening, int timeoutMs) {
+  pollfd waiting{listening, POLLIN, 0};
+  return poll(&waiting, 1, timeoutMs) == 1;
 }
 
 std::string ReadFile(const fs::path& path) {
@@ -289,9 +312,13 @@ class StartupTest : public QObject {
       if (channel.Claim() == InstanceChannel::Role::kRunning)
         delivery = channel.Send(MakeHandOff("house"), std::chrono::seconds(10));
     }));
+    const int listening = ListeningSocket(folder / "channel");
+    QVERIFY(listening >= 0);
     second->start();
-    // The first start is still busy, e.g. with a message box: the connection waits meanwhile.
-    QTest::qWait(300);
+    // The first start is still busy, e.g. with a message box: the connection waits meanwhile,
+    // until the first start's event loop has taken it, before it receives.
+    QVERIFY(ConnectionWaits(listening, kWaitMs));
+    QTRY_VERIFY_WITH_TIMEOUT(!ConnectionWaits(listening, 0), kWaitMs);
     std::vector<CopyData> received;
     first.Receive([&](const CopyData& data) { received.push_back(data); });
     QTRY_VERIFY_WITH_TIMEOUT(second->isFinished(), kWaitMs);
