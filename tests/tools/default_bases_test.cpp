@@ -18,6 +18,7 @@
 #include "engine/dictionary.h"
 #include "platform/codepage.h"
 #include "platform/spelling_folders.h"
+#include "tests/support/missing_component.h"
 #include "tests/support/temp_folder.h"
 
 namespace vokabi::test {
@@ -58,7 +59,7 @@ class DefaultBasesTest : public ::testing::Test {
   }
 
   void SetUp() override {
-    if (!folder_) GTEST_SKIP() << "the FreeDict packages of scripts/packages.sh are not installed";
+    if (!folder_) VOKABI_SKIP_WITHOUT("the FreeDict packages of scripts/packages.sh");
     ASSERT_TRUE(built_) << "scripts/bases failed; see " << (*folder_ / "bases.log");
   }
 

@@ -1,5 +1,6 @@
 #include "ui/main/startup.h"
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -16,11 +17,14 @@
 #include <QTimer>
 #include <QtEndian>
 #include <QtTest>
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <set>
+#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -57,6 +61,29 @@ QString Cyrillic(int count) {
 
 void WriteFile(const fs::path& path, std::string_view bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The local sockets this process listens on.
+std::set<int> ListeningSockets() {
+  std::set<int> sockets;
+  for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
+    const int fd = std::stoi(entry.path().filename().string());
+    sockaddr_un address{};
+    socklen_t length = sizeof address;
+    int listening = 0;
+    socklen_t size = sizeof listening;
+    if (getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0 &&
+        address.sun_family == AF_UNIX &&
+        getsockopt(fd, SOL_SOCKET, SO_ACCEPTCONN, &listening, &size) == 0 && listening)
+      sockets.insert(fd);
+  }
+  return sockets;
+}
+
+// Whether a connection waits on a listening socket, not yet accepted.
+bool ConnectionWaits(int listening, int timeoutMs) {
+  pollfd waiting{listening, POLLIN, 0};
+  return poll(&waiting, 1, timeoutMs) == 1;
 }
 
 std::string ReadFile(const fs::path& path) {
@@ -281,20 +308,28 @@ class StartupTest : public QObject {
   void dataHandedBeforeReceivingWaitsForTheReceiver() {
     test::TempFolder folder;
     const QString name = Machine::Path(folder / "channel");
+    const std::set<int> before = ListeningSockets();
     InstanceChannel first(name);
     QCOMPARE(first.Claim(), InstanceChannel::Role::kFirst);
+    // The socket the channel listens on (bound under another name, then moved to its own).
+    std::vector<int> listening;
+    std::ranges::set_difference(ListeningSockets(), before, std::back_inserter(listening));
+    QCOMPARE(listening.size(), std::size_t{1});
     std::atomic<InstanceChannel::Delivery> delivery = InstanceChannel::Delivery::kGone;
-    std::unique_ptr<QThread> second(QThread::create([&] {
+    std::atomic<bool> sent = false;
+    std::jthread second([&] {
       InstanceChannel channel(name);
       if (channel.Claim() == InstanceChannel::Role::kRunning)
         delivery = channel.Send(MakeHandOff("house"), std::chrono::seconds(10));
-    }));
-    second->start();
-    // The first start is still busy, e.g. with a message box: the connection waits meanwhile.
-    QTest::qWait(300);
+      sent = true;
+    });
+    // The first start is still busy, e.g. with a message box: the connection waits meanwhile,
+    // until the first start's event loop has taken it, before it receives.
+    QVERIFY(ConnectionWaits(listening[0], kWaitMs));
+    QTRY_VERIFY_WITH_TIMEOUT(!ConnectionWaits(listening[0], 0), kWaitMs);
     std::vector<CopyData> received;
     first.Receive([&](const CopyData& data) { received.push_back(data); });
-    QTRY_VERIFY_WITH_TIMEOUT(second->isFinished(), kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(sent.load(), kWaitMs);
     QCOMPARE(delivery.load(), InstanceChannel::Delivery::kTaken);
     QCOMPARE(received, std::vector<CopyData>{MakeHandOff("house")});
   }
