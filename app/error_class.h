@@ -28,7 +28,7 @@ class ErrorClass : public ErrorReport {
 
  private:
   bool izhodProgram_ = false;
-  std::int32_t nomer_ = 0;
+  std::int32_t nomer_ = msg::kNone;
   std::string msgText_;
 };
 
