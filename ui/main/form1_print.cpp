@@ -19,11 +19,9 @@ namespace vokabi::ui {
 
 namespace {
 
-constexpr std::int32_t kPrinterMissing = 3000;
-constexpr std::int32_t kPrintFailed = 3001;
-constexpr std::int32_t kNothingToPrint = 3002;
 // What the pane shows instead of a translation.
-constexpr std::int32_t kPaneMessages[] = {3, 4, 5, 6};
+constexpr std::int32_t kPaneMessages[] = {msg::kCannotTranslate, msg::kNoWord, msg::kNotFound,
+                                          msg::kNotCompleted};
 constexpr int kWordLabelText = 55;
 constexpr int kTranslationLabelText = 56;
 constexpr int kProductText = 57;
@@ -56,13 +54,13 @@ void Form1::BtnPrint_Click() {
       case PrintJob::Outcome::kPrinted:
         break;
       case PrintJob::Outcome::kPrinterMissing:
-        ShowDialogMessage(this, QMessageBox::Critical, Message(kPrinterMissing));
+        ShowDialogMessage(this, QMessageBox::Critical, Message(msg::kPrinterMissing));
         break;
       case PrintJob::Outcome::kNothingToPrint:
-        ShowDialogMessage(this, QMessageBox::Warning, Message(kNothingToPrint));
+        ShowDialogMessage(this, QMessageBox::Warning, Message(msg::kNothingToPrint));
         break;
       case PrintJob::Outcome::kFailed:
-        ShowDialogMessage(this, QMessageBox::Critical, Message(kPrintFailed));
+        ShowDialogMessage(this, QMessageBox::Critical, Message(msg::kPrintFailed));
         break;
     }
   });
