@@ -1,8 +1,9 @@
 #pragma once
 
+// The Bulgarian and form-designer names used here are explained in docs/glossary.md.
+
 #include <cstdint>
 
-// Names kept from the original program (Nomer ...) are explained in docs/glossary.md.
 namespace vokabi {
 
 // Every message number the program reports or shows, declared here once. The texts, in every
