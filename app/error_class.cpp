@@ -19,7 +19,7 @@ std::int32_t MessageKey(std::int32_t nomer) {
 
 void ErrorClass::Clear() {
   izhodProgram_ = false;
-  nomer_ = 0;
+  nomer_ = msg::kNone;
   msgText_.clear();
 }
 

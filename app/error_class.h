@@ -1,5 +1,7 @@
 #pragma once
 
+// The Bulgarian and form-designer names used here are explained in docs/glossary.md.
+
 #include <cstdint>
 #include <string>
 
@@ -28,7 +30,7 @@ class ErrorClass : public ErrorReport {
 
  private:
   bool izhodProgram_ = false;
-  std::int32_t nomer_ = 0;
+  std::int32_t nomer_ = msg::kNone;
   std::string msgText_;
 };
 

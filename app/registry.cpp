@@ -7,8 +7,6 @@ namespace vokabi {
 
 namespace {
 
-constexpr std::int32_t kRegistryOpenFailed = 11;
-
 std::unique_ptr<platform::RegistryStore>& Store() {
   static std::unique_ptr<platform::RegistryStore> store;
   return store;
@@ -57,7 +55,7 @@ bool RegistryReadOnly() {
 
 bool CreateRegKey(RegRoot root, std::string_view path) {
   if (RegStore().CreateKey(root, path)) return true;
-  AppError.SetNomer(kRegistryOpenFailed);
+  AppError.SetNomer(msg::kRegistryOpenFailed);
   return false;
 }
 

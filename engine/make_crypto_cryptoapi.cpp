@@ -11,8 +11,6 @@
 namespace vokabi {
 namespace {
 
-constexpr int kMissingFile = 2;
-
 // The classic provider, whose defaults are the cipher's parameters: a 40-bit RC2 key of 40
 // effective bits, CBC with a zero IV, PKCS #5 padding.
 class Provider {
@@ -95,21 +93,21 @@ BYTE* Bytes(std::string& s) {
 
 std::string MakeCrypto::Encrypt(std::string_view text, std::string_view key) {
   if (text.empty() || key.empty()) {
-    errors_.SetNomer(kMissingFile);
+    errors_.SetNomer(msg::kMissingFile);
     return {};
   }
   const Key cipher(SharedProvider(), key);
   DWORD length = static_cast<DWORD>(text.size());
   // The first call only measures: the padded length.
   if (cipher.get() == 0 || !CryptEncrypt(cipher.get(), 0, TRUE, 0, nullptr, &length, 0)) {
-    errors_.SetNomer(kMissingFile);
+    errors_.SetNomer(msg::kMissingFile);
     return {};
   }
   std::string buffer(text);
   buffer.resize(length, ' ');
   DWORD dataLength = static_cast<DWORD>(text.size());
   if (!CryptEncrypt(cipher.get(), 0, TRUE, 0, Bytes(buffer), &dataLength, length)) {
-    errors_.SetNomer(kMissingFile);
+    errors_.SetNomer(msg::kMissingFile);
     return {};
   }
   buffer.resize(dataLength);
@@ -118,7 +116,7 @@ std::string MakeCrypto::Encrypt(std::string_view text, std::string_view key) {
 
 std::string MakeCrypto::Decrypt(std::string_view text, std::string_view key) {
   if (text.empty() || key.empty()) {
-    errors_.SetNomer(kMissingFile);
+    errors_.SetNomer(msg::kMissingFile);
     return {};
   }
   const Key cipher(SharedProvider(), key);
@@ -126,7 +124,7 @@ std::string MakeCrypto::Decrypt(std::string_view text, std::string_view key) {
   DWORD length = static_cast<DWORD>(buffer.size());
   // A wrong key shows as bad padding, which the call refuses.
   if (cipher.get() == 0 || !CryptDecrypt(cipher.get(), 0, TRUE, 0, Bytes(buffer), &length)) {
-    errors_.SetNomer(kMissingFile);
+    errors_.SetNomer(msg::kMissingFile);
     return {};
   }
   buffer.resize(length);

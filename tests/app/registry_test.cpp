@@ -61,7 +61,7 @@ TEST_F(RegistryModuleTest, DeletionsAreSilent) {
   EXPECT_EQ(Stored("Style"), std::nullopt);
   DeleteRegKey(kUser, kKey);
   EXPECT_FALSE(Store().SetValue(kUser, kKey, "Style", std::string("x"))) << "the key is gone";
-  EXPECT_EQ(AppError.Nomer(), 0);
+  EXPECT_EQ(AppError.Nomer(), msg::kNone);
 }
 
 TEST_F(RegistryModuleTest, EmptyReadsAsZeroFalseAndNothing) {

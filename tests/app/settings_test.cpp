@@ -258,10 +258,10 @@ TEST_F(SettingsTest, AKeyThatCannotBeOpenedStopsBothLoadsWithMessage11) {
   setenv("XDG_CONFIG_HOME", blocker.c_str(), 1);
   ReplaceRegStore(platform::MakeSystemRegistryStore());
   EXPECT_FALSE(SelectLanguage());
-  EXPECT_EQ(AppError.Nomer(), 11);
+  EXPECT_EQ(AppError.Nomer(), msg::kRegistryOpenFailed);
   AppError.Clear();
   EXPECT_FALSE(LoadSettings(kWidth, kHeight));
-  EXPECT_EQ(AppError.Nomer(), 11);
+  EXPECT_EQ(AppError.Nomer(), msg::kRegistryOpenFailed);
   EXPECT_EQ(AppError.MsgText(), "Error while trying to open registry.");
 }
 

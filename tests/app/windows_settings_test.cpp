@@ -157,7 +157,7 @@ TEST_F(WindowsSettingsTest, DamagedValuesReadAsTheDefaults) {
   EXPECT_FALSE(AppSettings.SavePosition);
   EXPECT_FALSE(AppSettings.AlwaysOnTop);
   EXPECT_EQ(AppSettings.LeftPosition, 2000);
-  EXPECT_EQ(AppError.Nomer(), 0);
+  EXPECT_EQ(AppError.Nomer(), msg::kNone);
 }
 
 }  // namespace

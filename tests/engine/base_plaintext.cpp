@@ -24,8 +24,11 @@ class Errors : public vokabi::ErrorReport {
   std::int32_t Nomer() const override { return nomer_; }
 
  private:
-  std::int32_t nomer_ = 0;
+  std::int32_t nomer_ = vokabi::msg::kNone;
 };
+
+// Not a message: marks a body that could not be read, apart from one that did not decipher.
+constexpr std::int32_t kUnread = -1;
 
 int Fail(const std::string& reason) {
   std::cerr << "base_plaintext: " << reason << '\n';
@@ -52,7 +55,7 @@ int main(int argc, char** argv) {
   MakeCrypto crypto(errors);
   std::string index = crypto.Decrypt(
       std::string_view(head).substr(header.indexOffset + 5, header.indexLength), header.key);
-  if (errors.Nomer() != 0) return Fail("the index does not decipher");
+  if (errors.Nomer() != vokabi::msg::kNone) return Fail("the index does not decipher");
   std::cout << "index " << index.size() << '\n' << index << '\n';
 
   BaseIndex entries;
@@ -71,13 +74,13 @@ int main(int argc, char** argv) {
     const std::uint32_t bodyLength = b(3) * 128 + b(4) / 2;
     const std::uint64_t dataBase = entries.SectionOf(i) == 1 ? header.dataBase1 : header.dataBase2;
     std::string body;
-    errors.SetNomer(0);
+    errors.SetNomer(vokabi::msg::kNone);
     std::string text;
     if (dataBase + bodyPos >= 2 && file->ReadAt(dataBase + bodyPos - 2, bodyLength, &body))
       text = crypto.Decrypt(body, header.key);
     else
-      errors.SetNomer(-1);
-    if (errors.Nomer() != 0) ++failed;
+      errors.SetNomer(kUnread);
+    if (errors.Nomer() != vokabi::msg::kNone) ++failed;
     std::cout << "entry " << i << ' ' << errors.Nomer() << ' ' << text.size() << '\n'
               << text << '\n';
   }

@@ -40,19 +40,19 @@ class DamageTest : public HandMadeBaseTest {
 
 TEST_F(DamageTest, UnreadableHeadersFailWithMessage1) {
   EXPECT_FALSE(dictionary.Initialize("missing.vkb"));
-  EXPECT_EQ(errors.Nomer(), 1);
+  EXPECT_EQ(errors.Nomer(), msg::kNoSettings);
   EXPECT_FALSE(dictionary.Initi());
 
   EXPECT_FALSE(LoadChanged([](std::string& b) { b.resize(50); }));
-  EXPECT_EQ(errors.Nomer(), 1);
+  EXPECT_EQ(errors.Nomer(), msg::kNoSettings);
   EXPECT_FALSE(LoadChanged([](std::string& b) { b[45] = 'G'; }));  // WordCount1 not hex
-  EXPECT_EQ(errors.Nomer(), 1);
+  EXPECT_EQ(errors.Nomer(), msg::kNoSettings);
   EXPECT_FALSE(LoadChanged([](std::string& b) { b[13] = '8'; }));  // IndexOffset over 7FFF
-  EXPECT_EQ(errors.Nomer(), 1);
+  EXPECT_EQ(errors.Nomer(), msg::kNoSettings);
   EXPECT_FALSE(LoadChanged([](std::string& b) {
     for (char& c : b) c = c == '|' ? '/' : c;  // no name field ends
   }));
-  EXPECT_EQ(errors.Nomer(), 1);
+  EXPECT_EQ(errors.Nomer(), msg::kNoSettings);
   EXPECT_FALSE(dictionary.Initi());
 }
 
@@ -80,17 +80,17 @@ TEST_F(DamageTest, AFirstLetterTableOfPartRecordsFailsWithMessage1) {
   ASSERT_TRUE(dictionary.Translate("zebra"));
   for (const std::size_t stray : {1u, 2u, 3u}) {
     EXPECT_FALSE(LoadChanged([&](std::string& b) { GrowTable1(b, std::string(stray, '\0')); }));
-    EXPECT_EQ(errors.Nomer(), 1) << stray;
+    EXPECT_EQ(errors.Nomer(), msg::kNoSettings) << stray;
   }
 }
 
 TEST_F(DamageTest, IndexBlocksThatCannotDecipherFailWithMessage2) {
   EXPECT_FALSE(LoadChanged([](std::string& b) { b[68] ^= 1; }));  // another key
-  EXPECT_EQ(errors.Nomer(), 2);
+  EXPECT_EQ(errors.Nomer(), msg::kMissingFile);
   EXPECT_FALSE(LoadChanged([](std::string& b) { b.resize(b.size() / 3); }));  // cut in the index
-  EXPECT_EQ(errors.Nomer(), 2);
+  EXPECT_EQ(errors.Nomer(), msg::kMissingFile);
   EXPECT_FALSE(LoadChanged([](std::string& b) { b.replace(17, 7, "0FFFFFF"); }));  // past the span
-  EXPECT_EQ(errors.Nomer(), 2);
+  EXPECT_EQ(errors.Nomer(), msg::kMissingFile);
 }
 
 TEST_F(DamageTest, AnEmptyKeyDoesNotLoad) {
@@ -100,7 +100,7 @@ TEST_F(DamageTest, AnEmptyKeyDoesNotLoad) {
     b[67] = '\0';
     b.erase(68, keyLength);
   }));
-  EXPECT_EQ(errors.Nomer(), 2);
+  EXPECT_EQ(errors.Nomer(), msg::kMissingFile);
 }
 
 TEST_F(DamageTest, AHugeLoadSpanOnASmallFileReadsOnlyTheFile) {
@@ -108,7 +108,7 @@ TEST_F(DamageTest, AHugeLoadSpanOnASmallFileReadsOnlyTheFile) {
   bytes.replace(53, 7, "FFFFFFF");
   WriteFile("huge.vkb", bytes);
   EXPECT_FALSE(dictionary.Initialize("huge.vkb"));
-  EXPECT_TRUE(errors.Nomer() == 1 || errors.Nomer() == 2);
+  EXPECT_TRUE(errors.Nomer() == msg::kNoSettings || errors.Nomer() == msg::kMissingFile);
 }
 
 // Only regular files are bases: a FIFO would block the opening until some writer came, a device
@@ -131,7 +131,7 @@ TEST_F(DamageTest, AFifoOrADeviceNamedLikeABaseDoesNotLoadAndDoesNotBlock) {
     });
     errors.Clear();
     EXPECT_FALSE(dictionary.Initialize(name)) << name;
-    EXPECT_EQ(errors.Nomer(), 1) << name;
+    EXPECT_EQ(errors.Nomer(), msg::kNoSettings) << name;
     {
       const std::lock_guard lock(mutex);
       done = true;
@@ -149,7 +149,7 @@ TEST_F(DamageTest, AnIndexThatIsNotASequenceOfEntriesFails) {
     image.index = index;
     errors.Clear();
     EXPECT_FALSE(LoadImage(image)) << index;
-    EXPECT_EQ(errors.Nomer(), 2) << index;
+    EXPECT_EQ(errors.Nomer(), msg::kMissingFile) << index;
   }
 }
 
@@ -188,14 +188,14 @@ TEST_F(DamageTest, BodiesOutsideTheFileOrUndecipherableFailTheLookupOnly) {
 
   ASSERT_TRUE(dictionary.Translate("good"));
   EXPECT_FALSE(dictionary.Translate("far"));
-  EXPECT_EQ(errors.Nomer(), 3);
+  EXPECT_EQ(errors.Nomer(), msg::kCannotTranslate);
   EXPECT_EQ(dictionary.Duma(), "good");
   EXPECT_FALSE(dictionary.AutoComplete("fa"));
-  EXPECT_EQ(errors.Nomer(), 6);
+  EXPECT_EQ(errors.Nomer(), msg::kNotCompleted);
 
   // A body that does not decipher fails the lookup; the result and the history stay.
   EXPECT_FALSE(dictionary.Translate("odd"));
-  EXPECT_EQ(errors.Nomer(), 2);
+  EXPECT_EQ(errors.Nomer(), msg::kMissingFile);
   EXPECT_EQ(dictionary.Duma(), "good");
   EXPECT_EQ(dictionary.Prevod(), "fine");
   EXPECT_EQ(dictionary.PrednaDuma(), "good");

@@ -326,7 +326,7 @@ TEST_F(MissedWordsTest, InflectedFormsAreFoundThroughTheirBaseForms) {
   ASSERT_TRUE(Load("enbg"));
   errors.Clear();
   EXPECT_FALSE(TranslateWithHelp(*dictionary, errors, &none, "houses", false, &help));
-  EXPECT_EQ(errors.Nomer(), 5);
+  EXPECT_EQ(errors.Nomer(), msg::kNotFound);
   EXPECT_FALSE(help.baseForm);
 }
 
@@ -360,7 +360,7 @@ TEST_F(MissedWordsTest, TypingMistakesAreAnsweredWithCloseHeadwords) {
       {"hosue", "house"}, {"recieve", "receive"}, {"къшта", "къща"}, {"HOSUE", "house"}};
   for (const auto& [typed, wanted] : kCases) {
     EXPECT_FALSE(Look(typed)) << typed;
-    EXPECT_EQ(errors.Nomer(), 5) << typed;
+    EXPECT_EQ(errors.Nomer(), msg::kNotFound) << typed;
     EXPECT_FALSE(help.baseForm);
     const std::vector<std::string> words = Suggested();
     EXPECT_LE(words.size(), 9u);

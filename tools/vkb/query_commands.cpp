@@ -16,10 +16,6 @@
 namespace vokabi::vkb {
 namespace {
 
-constexpr std::int32_t kNotFound = 5;
-// A position where no entry begins, in a base whose index reads whole up to there.
-constexpr std::int32_t kNotAnEntry = 1001;
-
 std::string Engine(Session& session, const std::string& word) {
   return platform::EncodeForBase(word, session.Dic().Charset1(), session.Dic().Charset2());
 }
@@ -109,7 +105,7 @@ Json LookupWord(Session& session, const std::string& word) {
   if (!TranslateWithHelp(dic, session.Errors(), help ? &session.Forms() : nullptr,
                          Engine(session, word), help, &found)) {
     Json out = Failure(session.Errors());
-    if (help && session.Errors().Nomer() == kNotFound) {
+    if (help && session.Errors().Nomer() == msg::kNotFound) {
       out["suggestions"] = Json::array();
       for (const std::string& near : found.suggestions)
         out["suggestions"].push_back(ToUtf8(found.suggestionCharset, near));
@@ -146,7 +142,7 @@ Json Neighbours(Session& session, std::int32_t position) {
   session.Errors().Clear();
   // Positions outside the index never start an entry; answer them without asking the engine.
   if (position < 1 || static_cast<std::size_t>(position) > dic.IndexSize()) {
-    session.Errors().SetNomer(kNotAnEntry);
+    session.Errors().SetNomer(msg::kNotAnEntry);
     return Failure(session.Errors());
   }
   const std::string list = dic.Load5Etikets(position);
@@ -155,7 +151,7 @@ Json Neighbours(Session& session, std::int32_t position) {
   // The index read as whole entries up to the position, which falls inside one: the base is
   // sound, the position is not an entry.
   if (list.empty()) {
-    session.Errors().SetNomer(kNotAnEntry);
+    session.Errors().SetNomer(msg::kNotAnEntry);
     return Failure(session.Errors());
   }
   const std::vector<int> charsets = dic.NeighbourCharsets(position);
@@ -181,8 +177,8 @@ Json Step(Session& session, bool back) {
     return Found(dic.PrednaDuma(), dic.PredenPrevod(), dic.PrednaPredni5(), dic.HistCharset1(),
                  dic.HistCharset2());
   }
-  if (session.Errors().Nomer() != 0) return Failure(session.Errors());
-  return Failure(0, "");
+  if (session.Errors().Nomer() != msg::kNone) return Failure(session.Errors());
+  return Failure(msg::kNone, "");
 }
 
 std::optional<std::int32_t> ParsePosition(const std::string& text) {

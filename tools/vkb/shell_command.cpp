@@ -25,15 +25,16 @@ Json Run(Session& session, const std::string& line) {
   if (command == "neighbours") {
     const auto position = ParsePosition(argument);
     if (!position)
-      return Failure(0, "neighbours needs a whole-number position, not " + Quote(argument));
+      return Failure(msg::kNone,
+                     "neighbours needs a whole-number position, not " + Quote(argument));
     return Neighbours(session, *position);
   }
   if (command == "back" || command == "next") {
-    if (hasArgument) return Failure(0, command + " takes no argument");
+    if (hasArgument) return Failure(msg::kNone, command + " takes no argument");
     return Step(session, command == "back");
   }
-  return Failure(0, "unknown command " + Quote(command) +
-                        "; the commands are lookup, complete, neighbours, back and next");
+  return Failure(msg::kNone, "unknown command " + Quote(command) +
+                                 "; the commands are lookup, complete, neighbours, back and next");
 }
 
 }  // namespace

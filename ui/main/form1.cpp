@@ -404,7 +404,7 @@ void Form1::Form_QueryUnload() {
   if (!SaveClosingSettings(x() * kTwipsPerInch / logicalDpiX(),
                            y() * kTwipsPerInch / logicalDpiY()) &&
       !RegistryReadOnly())
-    ShowDialogMessage(this, QMessageBox::Critical, CatalogueMessage(kSettingsNotSaved));
+    ShowDialogMessage(this, QMessageBox::Critical, CatalogueMessage(msg::kSettingsNotSaved));
   // The browser's entry follows the program to wherever it now lives.
   if (AppSettings.IEintegration)
     InstallBrowserMenu(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());

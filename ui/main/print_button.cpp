@@ -19,11 +19,9 @@ namespace vokabi::ui {
 
 namespace {
 
-constexpr std::int32_t kPrinterMissing = 3000;
-constexpr std::int32_t kPrintFailed = 3001;
-constexpr std::int32_t kNothingToPrint = 3002;
 // What the pane shows instead of a translation.
-constexpr std::int32_t kPaneMessages[] = {3, 4, 5, 6};
+constexpr std::int32_t kPaneMessages[] = {msg::kCannotTranslate, msg::kNoWord, msg::kNotFound,
+                                          msg::kNotCompleted};
 constexpr int kWordLabelText = 55;
 constexpr int kTranslationLabelText = 56;
 constexpr int kProductText = 57;
@@ -59,13 +57,13 @@ void PrintButton::Print() {
       case PrintJob::Outcome::kPrinted:
         break;
       case PrintJob::Outcome::kPrinterMissing:
-        ShowDialogMessage(&window_, QMessageBox::Critical, Message(kPrinterMissing));
+        ShowDialogMessage(&window_, QMessageBox::Critical, Message(msg::kPrinterMissing));
         break;
       case PrintJob::Outcome::kNothingToPrint:
-        ShowDialogMessage(&window_, QMessageBox::Warning, Message(kNothingToPrint));
+        ShowDialogMessage(&window_, QMessageBox::Warning, Message(msg::kNothingToPrint));
         break;
       case PrintJob::Outcome::kFailed:
-        ShowDialogMessage(&window_, QMessageBox::Critical, Message(kPrintFailed));
+        ShowDialogMessage(&window_, QMessageBox::Critical, Message(msg::kPrintFailed));
         break;
     }
   });

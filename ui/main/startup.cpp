@@ -42,9 +42,6 @@ namespace {
 using platform::InstanceChannel;
 
 constexpr int kFailureStatus = 1;
-constexpr std::int32_t kNoBasesMessage = 10;
-constexpr std::int32_t kReadOnlySettingsMessage = 1102;
-constexpr std::int32_t kRegistryOpenFailed = 11;
 constexpr std::int32_t kProductNameText = 15;
 // Long enough for the running start to finish a lookup on a busy machine.
 constexpr std::chrono::seconds kHandOffTimeout{5};
@@ -192,7 +189,7 @@ int RunFirst(InstanceChannel& channel, const QString& commandLine, const QString
   // Said once: saving then fails without another word.
   if (RegistryReadOnly()) {
     ShowMessageBox(QMessageBox::Information, Title(),
-                   InterfaceText(AppError.MsgByNomer(kReadOnlySettingsMessage)));
+                   InterfaceText(AppError.MsgByNomer(msg::kReadOnlySettings)));
   }
 
   AppState app;
@@ -206,9 +203,9 @@ int RunFirst(InstanceChannel& channel, const QString& commandLine, const QString
   std::vector<std::string> names;
   for (const std::filesystem::path& base : FindBases(platform::BaseFolders(folder)))
     names.push_back(base.string());
-  if (names.empty()) return Fail(kNoBasesMessage);
+  if (names.empty()) return Fail(msg::kNoBases);
   LoadBases(app, {}, names);
-  if (app.Dictionaries.empty()) return Fail(kNoBasesMessage);
+  if (app.Dictionaries.empty()) return Fail(msg::kNoBases);
   // Nothing is read until a lookup misses.
   app.Forms = std::make_unique<BaseForms>(platform::SpellingFolders(folder));
 
@@ -258,7 +255,7 @@ class LoadErrors : public ErrorReport {
   bool Reported() const { return reported_; }
 
  private:
-  std::int32_t nomer_ = 0;
+  std::int32_t nomer_ = msg::kNone;
   bool reported_ = false;
 };
 
@@ -354,7 +351,7 @@ int Main(const QString& commandLine, const QString& appFolder) {
     // Only reading the settings comes before the language: that is what failed.
     if (!languageChosen) {
       ApplyLanguageSetting(kNoLanguageStored);
-      AppError.SetNomer(kRegistryOpenFailed);
+      AppError.SetNomer(msg::kRegistryOpenFailed);
     }
     return Fail();
   }

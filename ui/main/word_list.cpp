@@ -16,11 +16,6 @@
 namespace vokabi::ui {
 namespace {
 
-// "List with words is from other dictionary and selected word was not found."
-constexpr std::int32_t kListFromOtherBase = 12;
-// "Missing dictionary file.": the entry's body did not decipher.
-constexpr std::int32_t kMissingFile = 2;
-
 // Wrap limits for 18-pixel rows: a wrap jumps 162, nine rows, so the rows join seamlessly.
 constexpr int kUpWrapBelow = -8;
 constexpr int kUpWrapTo = 152;
@@ -201,7 +196,7 @@ void WordList::LabelDumi_Click(int index) {
       position > 0 ? host_.TranslateEntryAt(position, false) : dictionary.Translate(caption);
   if (!found) {
     // A body that does not decipher says so; anything else means the list is not this base's.
-    if (AppError.Nomer() != kMissingFile) AppError.SetNomer(kListFromOtherBase);
+    if (AppError.Nomer() != msg::kMissingFile) AppError.SetNomer(msg::kListFromOtherBase);
     host_.ShowPane(AppError.MsgText(), LanguageCharset);
     return;
   }

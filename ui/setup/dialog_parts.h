@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "engine/error_report.h"
 #include "ui/controls/program_button.h"
 #include "ui/controls/schemes.h"
 
@@ -21,8 +22,6 @@ class Button;
 QString InterfaceText(int n);
 // Message nomer of the catalogue in the current interface language, one line break per CR LF.
 QString CatalogueMessage(std::int32_t nomer);
-// The message that says the settings could not be saved and the old ones are kept.
-inline constexpr std::int32_t kSettingsNotSaved = 1101;
 
 // The close button of a frameless dialog: a small cross, tooltip text 6.
 Button* MakeCloseButton(QWidget* parent, int clientWidth);

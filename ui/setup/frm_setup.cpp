@@ -23,8 +23,6 @@ namespace vokabi::ui {
 
 namespace {
 
-// Said when the start-with-the-session box is ticked for a path no launcher accepts.
-constexpr std::int32_t kLauncherRefusesPath = 1103;
 // The captions of the check boxes, drawn on the surface at x = 36 and these tops, with their
 // text numbers, check box 0 to 8.
 constexpr int kCaptionLeft = 36;
@@ -104,7 +102,7 @@ void FrmSetup::BuildControls() {
   // Said when the user ticks the box, not when the dialog shows what is stored.
   connect(check1_[kStartWithWindows], &QCheckBox::clicked, this, [this](bool checked) {
     if (checked && !platform::LauncherAccepts(host_->Program().executable))
-      ShowDialogMessage(this, QMessageBox::Warning, CatalogueMessage(kLauncherRefusesPath));
+      ShowDialogMessage(this, QMessageBox::Warning, CatalogueMessage(msg::kLauncherRefusesPath));
   });
   QComboBox** const lists[] = {&combo1_, &combo2_, &combo3_, &combo4_};
   for (int i = 0; i < 4; ++i) {

@@ -17,7 +17,6 @@ namespace vokabi::ui {
 
 namespace {
 
-constexpr std::int32_t kFontMessage = 2000;
 constexpr int kLanguageStep = 1000;
 constexpr int kLargePoints = 12;
 constexpr int kSmallPoints = 10;
@@ -49,7 +48,7 @@ bool FrmSetup::BtnApply_Click() {
   const std::int32_t charset = CharsetForLanguage(offset);
   const QString face = combo2_->currentText();
   if (!FontShowsCharsets(face, NeededCharsets(charset))) {
-    AppError.SetNomer(kFontMessage);
+    AppError.SetNomer(msg::kFontLacksLetters);
     ShowDialogMessage(
         this, QMessageBox::Warning,
         QString::fromStdString(platform::DecodeCharset(LanguageCharset, AppError.MsgText()).utf8));
@@ -82,7 +81,7 @@ bool FrmSetup::BtnApply_Click() {
   if (saved && AppSettings.StartWithWindows) SetStartWithWindows(true, host_->Program());
   // A read-only settings folder was told of at the start.
   if (!saved && !RegistryReadOnly())
-    ShowDialogMessage(this, QMessageBox::Critical, CatalogueMessage(kSettingsNotSaved));
+    ShowDialogMessage(this, QMessageBox::Critical, CatalogueMessage(msg::kSettingsNotSaved));
   return true;
 }
 

@@ -186,7 +186,7 @@ void Form1Test::setupInBulgarianDecodesCyrillic() {
   QCOMPARE(Option(0)->toolTip(), QStringLiteral("Английски, Български"));
   QTest::keyClick(Combo(), Qt::Key_Return);
   QCOMPARE(Pane()->property("charset").toInt(), 204);
-  QCOMPARE(Pane()->toPlainText(), DecodeText(204, AppError.MsgByNomer(4)));
+  QCOMPARE(Pane()->toPlainText(), DecodeText(204, AppError.MsgByNomer(msg::kNoWord)));
 }
 
 void Form1Test::closingSavesWorkDicAndPosition() {

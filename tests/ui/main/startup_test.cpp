@@ -496,9 +496,9 @@ class StartupTest : public QObject {
                 goodLast ? std::vector<std::string>{"bad.vkb", "good.vkb"}
                          : std::vector<std::string>{"good.vkb", "bad.vkb"});
       QCOMPARE(app.Dictionaries.size(), std::size_t{1});
-      QCOMPARE(AppError.Nomer(), goodLast ? 0 : 1);
+      QCOMPARE(AppError.Nomer(), goodLast ? msg::kNone : msg::kNoSettings);
       QVERIFY(!app.Dictionaries[0]->Translate("no such word"));
-      QCOMPARE(AppError.Nomer(), 5);
+      QCOMPARE(AppError.Nomer(), msg::kNotFound);
       QVERIFY(app.Dictionaries[0]->Translate("house"));
     }
   }

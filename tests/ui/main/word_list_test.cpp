@@ -379,10 +379,10 @@ class WordListTest : public QObject {
     QVERIFY(Ready(host, 10));
     // The shown middle word.
     const int shows = host.shows;
-    AppError.SetNomer(5);
+    AppError.SetNomer(msg::kNotFound);
     ClickRow(host, 4);
     QCOMPARE(host.shows, shows);
-    QCOMPARE(AppError.Nomer(), 0);
+    QCOMPARE(AppError.Nomer(), msg::kNone);
 
     // With the word box edited, or the pane showing something else, the entry is put back.
     host.wordBox = QStringLiteral("typed");
@@ -399,8 +399,8 @@ class WordListTest : public QObject {
     // The lookup fails in the working base: message 12, the list as it was.
     host.working = 1;
     ClickRow(host, 6);
-    QCOMPARE(AppError.Nomer(), 12);
-    QCOMPARE(host.pane, AppError.MsgByNomer(12));
+    QCOMPARE(AppError.Nomer(), msg::kListFromOtherBase);
+    QCOMPARE(host.pane, AppError.MsgByNomer(msg::kListFromOtherBase));
     QVERIFY(QString::fromStdString(host.pane).contains(QStringLiteral("other dictionary")));
     QCOMPARE(host.paneCharset, LanguageCharset);
     QCOMPARE(Rows(*host.list), Expected(6));

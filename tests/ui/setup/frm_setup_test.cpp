@@ -200,7 +200,7 @@ void FrmSetupTest::printerNoLongerInstalledIsKept() {
   Press("BtnApply");
   // Start with the session stays off: nothing is written for it, and nothing is reported.
   QVERIFY(!std::filesystem::exists(world_->home.Hives() / "machine.reg"));
-  QCOMPARE(AppError.Nomer(), 0);
+  QCOMPARE(AppError.Nomer(), msg::kNone);
   QCOMPARE(AppSettings.PrinterName, std::string("Gone"));
   QCOMPARE(RegText(Stored("PrinterName")), std::string("Gone"));
   Choose(4, QStringLiteral("Lab"));
