@@ -234,7 +234,12 @@ int Dictionary::SectionAt(std::size_t offset) const {
   return static_cast<std::int64_t>(offset) + 1 >= header_.section2Start ? 2 : 1;
 }
 
-bool Dictionary::Broken() {
+bool Dictionary::Broken(std::int32_t unreadable) {
+  // A file cut short while open: its text is not to blame, and a whole load would not help.
+  if (partial_->TakeUnreadable()) {
+    errors_->SetNomer(unreadable);
+    return false;
+  }
   needsWhole_ = true;
   errors_->SetNomer(kMissingFile);
   return false;
@@ -391,7 +396,7 @@ std::optional<std::int32_t> Dictionary::Find(std::string_view word) {
   if (!loaded_ || word.empty()) return std::nullopt;
   std::int32_t position = 0;
   const Search result = FindEntry(word, &position);
-  if (result == Search::kBroken) Broken();
+  if (result == Search::kBroken) Broken(kCannotTranslate);
   if (result != Search::kFound) return std::nullopt;
   return position;
 }
@@ -406,12 +411,12 @@ std::optional<std::int32_t> Dictionary::FindOnSide(std::string_view word, int si
     const std::size_t until = side == 1 ? split : size;
     if (from >= until) return std::nullopt;
     if (!OpensEntry(from)) {
-      Broken();
+      Broken(kCannotTranslate);
       return std::nullopt;
     }
     OnDemandIndex::Entry found;
     const Search result = ScanOnDemand(word, false, from, until, &found);
-    if (result == Search::kBroken) Broken();
+    if (result == Search::kBroken) Broken(kCannotTranslate);
     if (result != Search::kFound) return std::nullopt;
     return static_cast<std::int32_t>(found.offset + 1);
   }
@@ -433,7 +438,7 @@ bool Dictionary::ReadArticle(std::int32_t position, Article* article) {
     const auto offset = static_cast<std::size_t>(position > 0 ? position - 1 : 0);
     if (position > 0 && OpensEntry(offset)) found = partial_->EntryAt(offset);
     if (!found) {
-      errors_->SetNomer(kNotFound);
+      errors_->SetNomer(partial_->TakeUnreadable() ? kCannotTranslate : kNotFound);
       return false;
     }
     headword = found->headword;
@@ -494,7 +499,7 @@ bool Dictionary::Translate(std::string_view word) {
     }
     std::int32_t position = 0;
     const Search result = FindEntry(current, &position);
-    if (result == Search::kBroken) return Broken();
+    if (result == Search::kBroken) return Broken(kCannotTranslate);
     if (result == Search::kFound) return TranslateAt(position);
     std::string trimmed = TrimNonLetters(current);
     if (trimmed == current) {
@@ -527,7 +532,7 @@ bool Dictionary::AutoComplete(std::string_view word) {
   if (partial_) {
     OnDemandIndex::Entry found;
     const Search result = FindOnDemand(word, true, start, &found);
-    if (result == Search::kBroken) return Broken();
+    if (result == Search::kBroken) return Broken(kNotCompleted);
     const int section = SectionAt(found.offset);
     std::string translation;
     std::int32_t neighbourStart = 0;
@@ -556,7 +561,7 @@ std::string Dictionary::Load5Etikets(std::int32_t startPoz) {
   if (loaded_ && partial_) {
     std::vector<OnDemandIndex::Entry> entries;
     if (!NeighboursOnDemand(startPoz, &entries)) {
-      Broken();
+      Broken(kBaseError);
       return {};
     }
     if (entries.empty()) {
@@ -592,7 +597,11 @@ std::vector<std::string_view> Dictionary::Headwords(int side) {
     for (std::size_t offset = 0; offset < size;) {
       const auto entry = partial_->EntryAt(offset);
       if (!entry) {
-        needsWhole_ = true;
+        if (partial_->TakeUnreadable()) {
+          errors_->SetNomer(kCannotTranslate);
+        } else {
+          needsWhole_ = true;
+        }
         return {};
       }
       if (SectionAt(offset) == side) words.push_back(entry->headword);
@@ -624,7 +633,11 @@ std::vector<int> Dictionary::NeighbourCharsets(std::int32_t startPoz) {
   std::vector<int> charsets;
   if (loaded_ && partial_) {
     std::vector<OnDemandIndex::Entry> entries;
-    if (!NeighboursOnDemand(startPoz, &entries)) return charsets;
+    // Load5Etikets of the same position has told why.
+    if (!NeighboursOnDemand(startPoz, &entries)) {
+      partial_->TakeUnreadable();
+      return charsets;
+    }
     for (const auto& entry : entries) {
       charsets.push_back(SectionAt(entry.offset) == 1 ? header_.charset1 : header_.charset2);
     }
@@ -643,7 +656,10 @@ std::vector<std::int32_t> Dictionary::NeighbourPositions(std::int32_t startPoz) 
   std::vector<std::int32_t> positions;
   if (loaded_ && partial_) {
     std::vector<OnDemandIndex::Entry> entries;
-    if (!NeighboursOnDemand(startPoz, &entries)) return positions;
+    if (!NeighboursOnDemand(startPoz, &entries)) {
+      partial_->TakeUnreadable();
+      return positions;
+    }
     for (const auto& entry : entries)
       positions.push_back(static_cast<std::int32_t>(entry.offset + 1));
     return positions;
