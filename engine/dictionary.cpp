@@ -224,7 +224,12 @@ int Dictionary::SectionAt(std::size_t offset) const {
   return static_cast<std::int64_t>(offset) + 1 >= header_.section2Start ? 2 : 1;
 }
 
-bool Dictionary::Broken() {
+bool Dictionary::Broken(std::int32_t unreadable) {
+  // A file cut short while open: its text is not to blame, and a whole load would not help.
+  if (partial_->TakeUnreadable()) {
+    errors_->SetNomer(unreadable);
+    return false;
+  }
   needsWhole_ = true;
   errors_->SetNomer(msg::kMissingFile);
   return false;
@@ -381,7 +386,7 @@ std::optional<std::int32_t> Dictionary::Find(std::string_view word) {
   if (!loaded_ || word.empty()) return std::nullopt;
   std::int32_t position = 0;
   const Search result = FindEntry(word, &position);
-  if (result == Search::kBroken) Broken();
+  if (result == Search::kBroken) Broken(msg::kCannotTranslate);
   if (result != Search::kFound) return std::nullopt;
   return position;
 }
@@ -396,12 +401,12 @@ std::optional<std::int32_t> Dictionary::FindOnSide(std::string_view word, int si
     const std::size_t until = side == 1 ? split : size;
     if (from >= until) return std::nullopt;
     if (!OpensEntry(from)) {
-      Broken();
+      Broken(msg::kCannotTranslate);
       return std::nullopt;
     }
     OnDemandIndex::Entry found;
     const Search result = ScanOnDemand(word, false, from, until, &found);
-    if (result == Search::kBroken) Broken();
+    if (result == Search::kBroken) Broken(msg::kCannotTranslate);
     if (result != Search::kFound) return std::nullopt;
     return static_cast<std::int32_t>(found.offset + 1);
   }
@@ -423,7 +428,7 @@ bool Dictionary::ReadArticle(std::int32_t position, Article* article) {
     const auto offset = static_cast<std::size_t>(position > 0 ? position - 1 : 0);
     if (position > 0 && OpensEntry(offset)) found = partial_->EntryAt(offset);
     if (!found) {
-      errors_->SetNomer(msg::kNotFound);
+      errors_->SetNomer(partial_->TakeUnreadable() ? msg::kCannotTranslate : msg::kNotFound);
       return false;
     }
     headword = found->headword;
@@ -484,7 +489,7 @@ bool Dictionary::Translate(std::string_view word) {
     }
     std::int32_t position = 0;
     const Search result = FindEntry(current, &position);
-    if (result == Search::kBroken) return Broken();
+    if (result == Search::kBroken) return Broken(msg::kCannotTranslate);
     if (result == Search::kFound) return TranslateAt(position);
     std::string trimmed = TrimNonLetters(current);
     if (trimmed == current) {
@@ -517,7 +522,7 @@ bool Dictionary::AutoComplete(std::string_view word) {
   if (partial_) {
     OnDemandIndex::Entry found;
     const Search result = FindOnDemand(word, true, start, &found);
-    if (result == Search::kBroken) return Broken();
+    if (result == Search::kBroken) return Broken(msg::kNotCompleted);
     const int section = SectionAt(found.offset);
     std::string translation;
     std::int32_t neighbourStart = 0;
@@ -546,7 +551,7 @@ std::string Dictionary::Load5Etikets(std::int32_t startPoz) {
   if (loaded_ && partial_) {
     std::vector<OnDemandIndex::Entry> entries;
     if (!NeighboursOnDemand(startPoz, &entries)) {
-      Broken();
+      Broken(msg::kBaseError);
       return {};
     }
     if (entries.empty()) {
@@ -582,7 +587,11 @@ std::vector<std::string_view> Dictionary::Headwords(int side) {
     for (std::size_t offset = 0; offset < size;) {
       const auto entry = partial_->EntryAt(offset);
       if (!entry) {
-        needsWhole_ = true;
+        if (partial_->TakeUnreadable()) {
+          errors_->SetNomer(msg::kCannotTranslate);
+        } else {
+          needsWhole_ = true;
+        }
         return {};
       }
       if (SectionAt(offset) == side) words.push_back(entry->headword);
@@ -614,7 +623,11 @@ std::vector<int> Dictionary::NeighbourCharsets(std::int32_t startPoz) {
   std::vector<int> charsets;
   if (loaded_ && partial_) {
     std::vector<OnDemandIndex::Entry> entries;
-    if (!NeighboursOnDemand(startPoz, &entries)) return charsets;
+    // Load5Etikets of the same position has told why.
+    if (!NeighboursOnDemand(startPoz, &entries)) {
+      partial_->TakeUnreadable();
+      return charsets;
+    }
     for (const auto& entry : entries) {
       charsets.push_back(SectionAt(entry.offset) == 1 ? header_.charset1 : header_.charset2);
     }
@@ -633,7 +646,10 @@ std::vector<std::int32_t> Dictionary::NeighbourPositions(std::int32_t startPoz) 
   std::vector<std::int32_t> positions;
   if (loaded_ && partial_) {
     std::vector<OnDemandIndex::Entry> entries;
-    if (!NeighboursOnDemand(startPoz, &entries)) return positions;
+    if (!NeighboursOnDemand(startPoz, &entries)) {
+      partial_->TakeUnreadable();
+      return positions;
+    }
     for (const auto& entry : entries)
       positions.push_back(static_cast<std::int32_t>(entry.offset + 1));
     return positions;

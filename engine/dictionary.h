@@ -52,6 +52,8 @@ class Dictionary {
   bool Initialize(const std::string& dictionaryFileName, IndexLoad load = IndexLoad::kWhole);
   // An on-demand load met index text that is not a sequence of whole entries where a search went:
   // the last call failed with message 2, and only a whole load tells what the base really holds.
+  // An index the file no longer holds (cut short while open) fails the call with the message of
+  // an unreadable base instead (3 for a lookup, 6 for a completion, 8 for the neighbour list).
   bool NeedsWholeIndex() const { return needsWhole_; }
   // Length of the deciphered index text.
   std::size_t IndexSize() const;
@@ -155,7 +157,9 @@ class Dictionary {
   bool OpensEntry(std::size_t offset);
   // Gathers the neighbour list from the on-demand index; false when the text is broken there.
   bool NeighboursOnDemand(std::int32_t startPoz, std::vector<OnDemandIndex::Entry>* entries);
-  bool Broken();
+  // An on-demand walk failed: message 2 and a whole load asked for where the text is not whole
+  // entries; the given message where the file could not be read.
+  bool Broken(std::int32_t unreadable);
   void SetResult(std::string_view headword, int side, std::string translation,
                  std::int32_t neighbourStart, std::int32_t position);
   void SetResult(Article article);

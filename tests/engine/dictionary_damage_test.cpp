@@ -5,16 +5,31 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <mutex>
 #include <string>
 #include <thread>
 
+#include "engine/base_header.h"
 #include "tests/engine/hand_made_base.h"
 
 namespace vokabi::test {
 namespace {
+
+// Runs the call on a thread of its own. Should it not return within a long while (a read that
+// takes the end of a file for progress goes round for ever), the test program ends failed.
+template <typename Call>
+auto WithinAWhile(Call call) {
+  auto result = std::async(std::launch::async, call);
+  if (result.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+    std::fputs("a call on a base cut short never returned\n", stderr);
+    std::_Exit(1);
+  }
+  return result.get();
+}
 
 // Damaged bases, hand-made or changed from the sample, and what loading and lookups say of them.
 class DamageTest : public HandMadeBaseTest {
@@ -217,6 +232,42 @@ TEST_F(DamageTest, TablePositionsOffEntriesStillFindTheNextEntry) {
   // Without a second table every entry is on side 1.
   ASSERT_TRUE(dictionary.Translate("BANANA"));
   EXPECT_EQ(dictionary.DumaCHSet(), 0);
+}
+
+// A base cut short while it is open on demand, as when it is replaced or its disk fills: each
+// call that reads where the file now ends fails with the message of an unreadable base, at once,
+// and asks for no whole load; once the file is whole again the same object reads it.
+TEST_F(DamageTest, ABaseCutShortWhileOpenOnDemandFailsEachCallWithItsMessage) {
+  ASSERT_TRUE(WriteBase(folder / "enbg.vkb", EnglishBulgarianSample()));
+  const std::string whole = ReadFile("enbg.vkb");
+  BaseHeader header;
+  ASSERT_TRUE(ParseBaseHeader(whole, &header));
+  const std::uintmax_t indexBegin = header.indexOffset + 5;
+  // Nothing left at all; or the index's first cipher block only, so that a read ends mid-way.
+  for (const std::uintmax_t size : {std::uintmax_t{0}, indexBegin + 8}) {
+    WriteFile("enbg.vkb", whole);
+    ASSERT_TRUE(dictionary.Initialize("enbg.vkb", IndexLoad::kOnDemand)) << size;
+    std::filesystem::resize_file(folder / "enbg.vkb", size);
+    const std::string before = dictionary.Duma();
+    const auto failsWith = [&](auto call, int message) {
+      errors.Clear();
+      EXPECT_FALSE(WithinAWhile(call)) << size << " " << message;
+      EXPECT_EQ(errors.Nomer(), message) << size;
+      EXPECT_FALSE(dictionary.NeedsWholeIndex()) << size << " " << message;
+    };
+    failsWith([&] { return dictionary.Translate("house"); }, msg::kCannotTranslate);
+    failsWith([&] { return dictionary.AutoComplete("hou"); }, msg::kNotCompleted);
+    failsWith([&] { return !dictionary.Load5Etikets(1).empty(); }, msg::kBaseError);
+    Article article;
+    failsWith([&] { return dictionary.ReadArticle(1, &article); }, msg::kCannotTranslate);
+    failsWith([&] { return !dictionary.Headwords(1).empty(); }, msg::kCannotTranslate);
+    EXPECT_EQ(dictionary.Duma(), before);
+
+    // Written whole again in place: what could not be read before is read now.
+    std::ofstream(folder / "enbg.vkb", std::ios::binary | std::ios::in | std::ios::out) << whole;
+    EXPECT_TRUE(dictionary.Translate("house")) << size;
+    EXPECT_EQ(dictionary.Prevod(), Cp1251("къща; дом")) << size;
+  }
 }
 
 }  // namespace

@@ -16,6 +16,8 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "platform/posix/hive_file.h"
 #include "tests/support/config_home.h"
@@ -176,6 +178,27 @@ TEST_F(RegistryStoreTest, TwoProcessesWritingAtOnceLoseNothing) {
     missing += !value || value->data != RegValue(i % kEach);
   }
   EXPECT_EQ(missing, 0);
+}
+
+// Two programs writing one after the other, as the window and vkb do: each write starts from
+// what the file holds then, not from what its store read before.
+TEST_F(RegistryStoreTest, StoresWritingInTurnKeepEachOthersWrites) {
+  ASSERT_TRUE(store_->CreateKey(kUser, kKey));
+  const auto other = MakeSystemRegistryStore();
+  ASSERT_TRUE(store_->SetValue(kUser, kKey, "x", 1));
+  ASSERT_TRUE(other->SetValue(kUser, kKey, "y", 2));
+  ASSERT_TRUE(store_->SetValue(kUser, kKey, "z", 3));
+  ASSERT_TRUE(other->DeleteValue(kUser, kKey, "x"));
+  ASSERT_TRUE(store_->SetValues(kUser, kKey, {{"w", RegValue(4)}}));
+  EXPECT_EQ(store_->QueryValue(kUser, kKey, "x"), std::nullopt);
+  std::optional<hive::Hive> hive = hive::Parse(FileBytes(UserFile()));
+  ASSERT_TRUE(hive);
+  const hive::Key* key = hive->FindKey(kKey);
+  ASSERT_TRUE(key);
+  std::vector<std::pair<std::string, RegValue>> values;
+  for (const hive::Value& value : key->values) values.emplace_back(value.name, value.data);
+  EXPECT_EQ(values, (std::vector<std::pair<std::string, RegValue>>{
+                        {"y", RegValue(2)}, {"z", RegValue(3)}, {"w", RegValue(4)}}));
 }
 
 TEST_F(RegistryStoreTest, AFailedWriteLeavesTheOldFileWhole) {

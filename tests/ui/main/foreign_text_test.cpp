@@ -129,8 +129,6 @@ void ForeignTextTest::timersRunOnlyWhileTheirSettingsAreOn() {
   auto* timer1 = form.findChild<QTimer*>(QStringLiteral("Timer1"));
   auto* timer2 = form.findChild<QTimer*>(QStringLiteral("Timer2"));
   QVERIFY(timer1 != nullptr && timer2 != nullptr);
-  QCOMPARE(timer1->interval(), 500);
-  QCOMPARE(timer2->interval(), 1000);
   QVERIFY(timer1->isActive());
   QVERIFY(!timer2->isActive());
 
