@@ -1,5 +1,4 @@
 #pragma once
-
 // The Bulgarian and form-designer names used here are explained in docs/glossary.md.
 
 #include <QString>
