@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "settings_fixture.h"
-#include "tests/support/random_seed.h"
+#include "tests/support/random_start.h"
 
 namespace vokabi {
 namespace {
@@ -213,7 +213,7 @@ TEST_F(SettingsTest, AKillDuringASaveLeavesOneWholeStateOrTheOther) {
   for (int g = 1; g <= 5; ++g) save(g);
   // Kills fall anywhere in a save and a little after it.
   const auto saveTime = (std::chrono::steady_clock::now() - start) / 4;
-  std::mt19937 random(test::RandomSeed());
+  std::mt19937 random(test::RandomStart());
   std::uniform_int_distribution<std::int64_t> moment(
       0, std::chrono::duration_cast<std::chrono::microseconds>(saveTime).count());
   const std::filesystem::path temporary = home_.Hives() / "user.reg.new";
