@@ -62,20 +62,11 @@ class Form1Test : public QObject {
     return world_->form->findChild<Button*>(QString::fromLatin1(name));
   }
   QSystemTrayIcon* Tray() const { return world_->form->findChild<QSystemTrayIcon*>(); }
-  // Types into the word box and presses Enter, without completion on the way.
-  void Translate(const QString& text) {
-    Combo()->setEditText(text);
-    QTest::keyClick(Combo(), Qt::Key_Return);
-  }
+  void Translate(const QString& text) { world_->Translate(text); }
   void LoadOneBase(const QString& commandLine = QStringLiteral("0")) {
-    QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
-    world_->Load(commandLine);
+    world_->LoadOneBase(commandLine);
   }
-  void LoadTwoBases() {
-    QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
-    QVERIFY(world_->AddBase(SecondBase()));
-    world_->Load(QStringLiteral("0"));
-  }
+  void LoadTwoBases() { world_->LoadTwoBases(); }
 
   std::unique_ptr<World> world_;
 };

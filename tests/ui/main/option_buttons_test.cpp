@@ -55,11 +55,7 @@ class OptionButtonsTest : public QObject {
     return world_->form->findChild<QToolButton*>(QStringLiteral("Option1_%1").arg(i));
   }
   int WorkDic() const { return world_->form->WorkDic(); }
-  void LoadTwoBases() {
-    QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
-    QVERIFY(world_->AddBase(SecondBase()));
-    world_->Load(QStringLiteral("0"));
-  }
+  void LoadTwoBases() { world_->LoadTwoBases(); }
 
   std::unique_ptr<World> world_;
 };

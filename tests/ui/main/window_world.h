@@ -1,6 +1,7 @@
 #pragma once
 
 // One window test's world: its own settings folder and store, its own bases, the window over them.
+#include <QComboBox>
 #include <QtTest>
 #include <memory>
 #include <string>
@@ -69,6 +70,23 @@ struct World {
       if (!QTest::qWaitForWindowActive(form.get())) qWarning("the window did not become active");
     }
     return *form;
+  }
+
+  // The sample base, or it and a second one that translates "house" differently, in the window.
+  void LoadOneBase(const QString& commandLine = QStringLiteral("0")) {
+    QVERIFY(AddBase(test::EnglishBulgarianSample()));
+    Load(commandLine);
+  }
+  void LoadTwoBases() {
+    QVERIFY(AddBase(test::EnglishBulgarianSample()));
+    QVERIFY(AddBase(SecondBase()));
+    Load(QStringLiteral("0"));
+  }
+  // Types into the word box and presses Enter, without completion on the way.
+  void Translate(const QString& text) {
+    auto* combo = form->findChild<QComboBox*>(QStringLiteral("Combo1"));
+    combo->setEditText(text);
+    QTest::keyClick(combo, Qt::Key_Return);
   }
 
   test::ConfigHome home;
