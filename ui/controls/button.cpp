@@ -6,11 +6,8 @@
 #include <iterator>
 
 #include "ui/controls/button_accessible.h"
-#include "ui/controls/button_properties.h"
 
 namespace vokabi::ui {
-
-namespace keys = button_keys;
 
 namespace {
 
@@ -23,6 +20,13 @@ constexpr Qt::CursorShape kPointerShapes[] = {
 constexpr short kCustomPointer = 99;
 constexpr short kArrowPointer = 1;
 
+// MousePointer 99: the last of MouseIcon and HandPointer set, as each clears the other's picture.
+QCursor CustomPointer(const ButtonProperties& properties) {
+  if (!properties.mouseIcon.isNull()) return QCursor(QPixmap::fromImage(properties.mouseIcon));
+  if (properties.handPointer) return QCursor(Qt::PointingHandCursor);
+  return QCursor();
+}
+
 }  // namespace
 
 Button::Button(QWidget* parent) : QWidget(parent) {
@@ -30,7 +34,7 @@ Button::Button(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   // Moves without a button held drive the over look.
   setMouseTracking(true);
-  font_ = font();
+  properties_.font = font();
   overTimer_.setInterval(30);
   connect(&overTimer_, &QTimer::timeout, this, &Button::CheckPointerLeft);
   accessShortcut_ = new QShortcut(this);
@@ -41,154 +45,147 @@ Button::Button(QWidget* parent) : QWidget(parent) {
 }
 
 void Button::SetBackColor(Colour colour) {
-  backColor_ = colour;
+  properties_.backColor = colour;
   ComputeColours();
   Repaint();
-  Changed(keys::kBackColor);
+  Report(ButtonProperty::BackColor);
 }
 
 void Button::SetBackOver(Colour colour) {
-  backOver_ = colour;
+  properties_.backOver = colour;
   ComputeColours();
   Repaint();
-  Changed(keys::kBackOver);
+  Report(ButtonProperty::BackOver);
 }
 
 void Button::SetForeColor(Colour colour) {
-  foreColor_ = colour;
+  properties_.foreColor = colour;
   ComputeColours();
   Repaint();
-  Changed(keys::kForeColor);
+  Report(ButtonProperty::ForeColor);
 }
 
 void Button::SetForeOver(Colour colour) {
-  foreOver_ = colour;
+  properties_.foreOver = colour;
   ComputeColours();
   Repaint();
-  Changed(keys::kForeOver);
+  Report(ButtonProperty::ForeOver);
 }
 
 void Button::SetMaskColor(Colour colour) {
-  maskColor_ = colour;
+  properties_.maskColor = colour;
   ComputeColours();
   Repaint();
-  Changed(keys::kMaskColor);
+  Report(ButtonProperty::MaskColor);
 }
 
 void Button::SetButtonType(int type) {
-  buttonType_ = type;
+  properties_.buttonType = type;
   if (type == 11 && ready_) CaptureBackground();
   HandleResize();
-  Changed(keys::kButtonType);
+  Report(ButtonProperty::ButtonType);
 }
 
 void Button::SetCaption(const QString& caption) {
-  caption_ = caption;
+  properties_.caption = caption;
   UpdateAccessKey();
   LayoutCaption();
   RepaintUp();
-  Changed(keys::kCaption);
+  Report(ButtonProperty::Caption);
 }
 
 void Button::SetTooltip(const QString& tooltip) {
-  tooltip_ = tooltip;
-  Changed(keys::kTooltip);
+  properties_.tooltip = tooltip;
+  Report(ButtonProperty::Tooltip);
 }
 
 void Button::SetEnabled(bool enabled) {
-  enabled_ = enabled;
+  properties_.enabled = enabled;
   RepaintUp();
   setEnabled(enabled);
-  Changed(keys::kEnabled);
+  Report(ButtonProperty::Enabled);
 }
 
 void Button::SetFont(const QFont& font) {
-  font_ = font;
+  properties_.font = font;
   LayoutCaption();
   RepaintUp();
-  Changed(keys::kFont);
+  Report(ButtonProperty::Font);
 }
 
 void Button::SetFontBold(bool bold) {
-  font_.setBold(bold);
+  properties_.font.setBold(bold);
   LayoutCaption();
   RepaintUp();
 }
 
 void Button::SetFontItalic(bool italic) {
-  font_.setItalic(italic);
+  properties_.font.setItalic(italic);
   LayoutCaption();
   RepaintUp();
 }
 
 void Button::SetFontUnderline(bool underline) {
-  font_.setUnderline(underline);
+  properties_.font.setUnderline(underline);
   LayoutCaption();
   RepaintUp();
 }
 
 short Button::FontSize() const {
-  return static_cast<short>(std::lround(font_.pointSizeF()));
+  return static_cast<short>(std::lround(properties_.font.pointSizeF()));
 }
 
 void Button::SetFontSize(short points) {
-  if (points > 0) font_.setPointSize(points);
+  if (points > 0) properties_.font.setPointSize(points);
   LayoutCaption();
   RepaintUp();
 }
 
 void Button::SetFontName(const QString& name) {
-  font_.setFamily(name);
+  properties_.font.setFamily(name);
   LayoutCaption();
   RepaintUp();
 }
 
 void Button::SetColorScheme(int scheme) {
-  colorScheme_ = scheme;
+  properties_.colorScheme = scheme;
   ComputeColours();
   RepaintUp();
-  Changed(keys::kColorScheme);
+  Report(ButtonProperty::ColorScheme);
 }
 
 void Button::SetShowFocusRect(bool show) {
-  showFocusRect_ = show;
+  properties_.showFocusRect = show;
   Repaint();
-  Changed(keys::kShowFocusRect);
+  Report(ButtonProperty::ShowFocusRect);
 }
 
 void Button::SetMousePointer(short pointer) {
-  mousePointer_ = pointer;
+  properties_.mousePointer = pointer;
   ApplyCursor();
-  Changed(keys::kMousePointer);
+  Report(ButtonProperty::MousePointer);
 }
 
 void Button::SetMouseIcon(const QImage& icon) {
   // A picture that cannot serve as a pointer is skipped, as the window would refuse it.
   if (icon.isNull()) return;
-  mouseIcon_ = icon;
-  customCursor_ = QCursor(QPixmap::fromImage(icon));
+  properties_.mouseIcon = icon;
   ApplyCursor();
-  Changed(keys::kMouseIcon);
+  Report(ButtonProperty::MouseIcon);
 }
 
 void Button::SetBord(bool bord) {
-  bord_ = bord;
-  Changed(keys::kBord);
+  properties_.bord = bord;
+  Report(ButtonProperty::Bord);
 }
 
 void Button::SetHandPointer(bool hand) {
-  handPointer_ = hand;
+  properties_.handPointer = hand;
   // The hand is the system's own shape, so MouseIcon holds no picture for it.
-  mouseIcon_ = QImage();
-  if (hand) {
-    customCursor_ = QCursor(Qt::PointingHandCursor);
-    mousePointer_ = kCustomPointer;
-  } else {
-    customCursor_ = QCursor();
-    mousePointer_ = kArrowPointer;
-  }
+  properties_.mouseIcon = QImage();
+  properties_.mousePointer = hand ? kCustomPointer : kArrowPointer;
   ApplyCursor();
-  Changed(keys::kHandPointer);
+  Report(ButtonProperty::HandPointer);
 }
 
 WId Button::HWnd() const {
@@ -196,61 +193,61 @@ WId Button::HWnd() const {
 }
 
 void Button::SetSoftBevel(bool soft) {
-  softBevel_ = soft;
+  properties_.softBevel = soft;
   ComputeColours();
   Repaint();
-  Changed(keys::kSoftBevel);
+  Report(ButtonProperty::SoftBevel);
 }
 
 void Button::SetPictureNormal(const QImage& picture) {
-  pictureNormal_ = picture;
+  properties_.pictureNormal = picture;
   MeasurePicture();
   LayoutCaption();
   Repaint();
-  Changed(keys::kPictureNormal);
+  Report(ButtonProperty::PictureNormal);
 }
 
 void Button::SetPictureOver(const QImage& picture) {
-  pictureOver_ = picture;
+  properties_.pictureOver = picture;
   if (over_) Repaint();
-  Changed(keys::kPictureOverChanged);
+  Report(ButtonProperty::PictureOver);
 }
 
 void Button::SetPicturePosition(int position) {
-  picturePosition_ = position;
+  properties_.picturePosition = position;
   LayoutCaption();
   Repaint();
-  Changed(keys::kPicturePosition);
+  Report(ButtonProperty::PicturePosition);
 }
 
 void Button::SetUseMaskColor(bool use) {
-  useMaskColor_ = use;
-  if (!pictureNormal_.isNull()) Repaint();
-  Changed(keys::kUseMaskColor);
+  properties_.useMaskColor = use;
+  if (!properties_.pictureNormal.isNull()) Repaint();
+  Report(ButtonProperty::UseMaskColor);
 }
 
 void Button::SetUseGreyscale(bool use) {
-  useGreyscale_ = use;
-  if (!pictureNormal_.isNull()) Repaint();
-  Changed(keys::kUseGreyscale);
+  properties_.useGreyscale = use;
+  if (!properties_.pictureNormal.isNull()) Repaint();
+  Report(ButtonProperty::UseGreyscale);
 }
 
 void Button::SetSpecialEffect(int effect) {
-  specialEffect_ = effect;
+  properties_.specialEffect = effect;
   Repaint();
-  Changed(keys::kSpecialEffect);
+  Report(ButtonProperty::SpecialEffect);
 }
 
 void Button::SetCheckBoxBehaviour(bool check) {
-  checkBoxBehaviour_ = check;
+  properties_.checkBoxBehaviour = check;
   Repaint();
-  Changed(keys::kCheckBoxBehaviour);
+  Report(ButtonProperty::CheckBoxBehaviour);
 }
 
 void Button::SetValue(bool value) {
-  value_ = value;
-  if (checkBoxBehaviour_) RepaintUp();
-  Changed(keys::kValue);
+  properties_.value = value;
+  if (properties_.checkBoxBehaviour) RepaintUp();
+  Report(ButtonProperty::Value);
 }
 
 void Button::DisableRefresh() {
@@ -258,7 +255,7 @@ void Button::DisableRefresh() {
 }
 
 void Button::Refresh() {
-  if (buttonType_ == 11) CaptureBackground();
+  if (properties_.buttonType == 11) CaptureBackground();
   ComputeColours();
   LayoutCaption();
   ready_ = true;
@@ -266,15 +263,16 @@ void Button::Refresh() {
 }
 
 void Button::SetDefault(bool isDefault) {
-  isDefault_ = isDefault;
+  properties_.isDefault = isDefault;
   Repaint();
 }
 
 void Button::ApplyCursor() {
-  if (mousePointer_ == kCustomPointer) {
-    setCursor(customCursor_);
-  } else if (mousePointer_ > 0 && mousePointer_ < static_cast<short>(std::size(kPointerShapes))) {
-    setCursor(kPointerShapes[mousePointer_]);
+  if (properties_.mousePointer == kCustomPointer) {
+    setCursor(CustomPointer(properties_));
+  } else if (properties_.mousePointer > 0 &&
+             properties_.mousePointer < static_cast<short>(std::size(kPointerShapes))) {
+    setCursor(kPointerShapes[properties_.mousePointer]);
   } else {
     unsetCursor();
   }

@@ -15,13 +15,12 @@
 
 #include "ui/controls/button_look.h"
 #include "ui/controls/button_palette.h"
+#include "ui/controls/button_properties.h"
 #include "ui/controls/colour.h"
 
 class QShortcut;
 
 namespace vokabi::ui {
-
-class PropertyStore;
 
 // The push button every window of the program uses: paints itself in one of fourteen looks,
 // shows a separate look while the pointer is over it, can act as a two-state check button, and
@@ -64,66 +63,66 @@ class Button : public QWidget {
  public:
   explicit Button(QWidget* parent = nullptr);
 
-  Colour BackColor() const { return backColor_; }
+  Colour BackColor() const { return properties_.backColor; }
   void SetBackColor(Colour colour);
-  Colour BackOver() const { return backOver_; }
+  Colour BackOver() const { return properties_.backOver; }
   void SetBackOver(Colour colour);
-  Colour ForeColor() const { return foreColor_; }
+  Colour ForeColor() const { return properties_.foreColor; }
   void SetForeColor(Colour colour);
-  Colour ForeOver() const { return foreOver_; }
+  Colour ForeOver() const { return properties_.foreOver; }
   void SetForeOver(Colour colour);
-  Colour MaskColor() const { return maskColor_; }
+  Colour MaskColor() const { return properties_.maskColor; }
   void SetMaskColor(Colour colour);
-  int ButtonType() const { return buttonType_; }
+  int ButtonType() const { return properties_.buttonType; }
   void SetButtonType(int type);
-  QString Caption() const { return caption_; }
+  QString Caption() const { return properties_.caption; }
   void SetCaption(const QString& caption);
-  QString Tooltip() const { return tooltip_; }
+  QString Tooltip() const { return properties_.tooltip; }
   void SetTooltip(const QString& tooltip);
-  bool Enabled() const { return enabled_; }
+  bool Enabled() const { return properties_.enabled; }
   void SetEnabled(bool enabled);
-  QFont Font() const { return font_; }
+  QFont Font() const { return properties_.font; }
   void SetFont(const QFont& font);
-  bool FontBold() const { return font_.bold(); }
+  bool FontBold() const { return properties_.font.bold(); }
   void SetFontBold(bool bold);
-  bool FontItalic() const { return font_.italic(); }
+  bool FontItalic() const { return properties_.font.italic(); }
   void SetFontItalic(bool italic);
-  bool FontUnderline() const { return font_.underline(); }
+  bool FontUnderline() const { return properties_.font.underline(); }
   void SetFontUnderline(bool underline);
   short FontSize() const;
   void SetFontSize(short points);
-  QString FontName() const { return font_.family(); }
+  QString FontName() const { return properties_.font.family(); }
   void SetFontName(const QString& name);
-  int ColorScheme() const { return colorScheme_; }
+  int ColorScheme() const { return properties_.colorScheme; }
   void SetColorScheme(int scheme);
-  bool ShowFocusRect() const { return showFocusRect_; }
+  bool ShowFocusRect() const { return properties_.showFocusRect; }
   void SetShowFocusRect(bool show);
-  short MousePointer() const { return mousePointer_; }
+  short MousePointer() const { return properties_.mousePointer; }
   void SetMousePointer(short pointer);
-  QImage MouseIcon() const { return mouseIcon_; }
+  QImage MouseIcon() const { return properties_.mouseIcon; }
   void SetMouseIcon(const QImage& icon);
-  bool Bord() const { return bord_; }
+  bool Bord() const { return properties_.bord; }
   void SetBord(bool bord);
-  bool HandPointer() const { return handPointer_; }
+  bool HandPointer() const { return properties_.handPointer; }
   void SetHandPointer(bool hand);
   WId HWnd() const;
-  bool SoftBevel() const { return softBevel_; }
+  bool SoftBevel() const { return properties_.softBevel; }
   void SetSoftBevel(bool soft);
-  QImage PictureNormal() const { return pictureNormal_; }
+  QImage PictureNormal() const { return properties_.pictureNormal; }
   void SetPictureNormal(const QImage& picture);
-  QImage PictureOver() const { return pictureOver_; }
+  QImage PictureOver() const { return properties_.pictureOver; }
   void SetPictureOver(const QImage& picture);
-  int PicturePosition() const { return picturePosition_; }
+  int PicturePosition() const { return properties_.picturePosition; }
   void SetPicturePosition(int position);
-  bool UseMaskColor() const { return useMaskColor_; }
+  bool UseMaskColor() const { return properties_.useMaskColor; }
   void SetUseMaskColor(bool use);
-  bool UseGreyscale() const { return useGreyscale_; }
+  bool UseGreyscale() const { return properties_.useGreyscale; }
   void SetUseGreyscale(bool use);
-  int SpecialEffect() const { return specialEffect_; }
+  int SpecialEffect() const { return properties_.specialEffect; }
   void SetSpecialEffect(int effect);
-  bool CheckBoxBehaviour() const { return checkBoxBehaviour_; }
+  bool CheckBoxBehaviour() const { return properties_.checkBoxBehaviour; }
   void SetCheckBoxBehaviour(bool check);
-  bool Value() const { return value_; }
+  bool Value() const { return properties_.value; }
   void SetValue(bool value);
   QString Version() const { return QStringLiteral("1.0.0"); }
 
@@ -132,7 +131,7 @@ class Button : public QWidget {
   void Refresh();
 
   // The host's default button shows the focus look of its type.
-  bool IsDefault() const { return isDefault_; }
+  bool IsDefault() const { return properties_.isDefault; }
   void SetDefault(bool isDefault);
 
   // The window definition's saved values: every key in its fixed order, and back.
@@ -213,35 +212,9 @@ class Button : public QWidget {
   void CheckPointerLeft();
   ButtonLook BuildLook(int state) const;
   PaletteSource Source() const;
-  void Changed(const char* key) { emit PropertyChanged(QString::fromLatin1(key)); }
+  void Report(ButtonProperty property) { emit PropertyChanged(ReportedKey(property)); }
 
-  // Properties.
-  Colour backColor_ = SystemColour(15);
-  Colour backOver_ = SystemColour(15);
-  Colour foreColor_ = SystemColour(18);
-  Colour foreOver_ = SystemColour(18);
-  Colour maskColor_ = 0xC0C0C0;
-  int buttonType_ = 2;
-  QString caption_;
-  QString tooltip_;
-  bool enabled_ = true;
-  QFont font_;
-  int colorScheme_ = 1;
-  bool showFocusRect_ = true;
-  short mousePointer_ = 0;
-  QImage mouseIcon_;
-  bool bord_ = true;
-  bool handPointer_ = false;
-  bool softBevel_ = false;
-  QImage pictureNormal_;
-  QImage pictureOver_;
-  int picturePosition_ = 0;
-  bool useMaskColor_ = true;
-  bool useGreyscale_ = false;
-  int specialEffect_ = 0;
-  bool checkBoxBehaviour_ = false;
-  bool value_ = false;
-  bool isDefault_ = false;
+  ButtonProperties properties_;
 
   // Worked-out state.
   QImage background_;  // type 11: what lies under the button
@@ -262,7 +235,6 @@ class Button : public QWidget {
   int captionMode_ = 0;
   int redrawCount_ = 0;
   QChar accessKey_;
-  QCursor customCursor_;
   // Painting is deferred to paintEvent; this is the face as the last Redraw left it.
   ButtonLook look_;
   bool hasLook_ = false;

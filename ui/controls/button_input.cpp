@@ -48,20 +48,20 @@ bool Button::IsMouseOver() const {
 void Button::UpdateAccessKey() {
   accessKey_ = QChar();
   const QChar amp = u'&';
-  const auto length = caption_.size();
+  const auto length = properties_.caption.size();
   if (length < 2) {
     accessShortcut_->setEnabled(false);
     return;
   }
-  auto first = caption_.indexOf(amp);
+  auto first = properties_.caption.indexOf(amp);
   if (first >= 0 && first < length - 1) {
-    if (caption_[first + 1] != amp) {
-      accessKey_ = caption_[first + 1].toLower();
+    if (properties_.caption[first + 1] != amp) {
+      accessKey_ = properties_.caption[first + 1].toLower();
     } else {
       // "&&" is a literal ampersand; only the next single one can mark the key.
-      const auto next = caption_.indexOf(amp, first + 2);
-      if (next >= 0 && next < length - 1 && caption_[next + 1] != amp) {
-        accessKey_ = caption_[next + 1].toLower();
+      const auto next = properties_.caption.indexOf(amp, first + 2);
+      if (next >= 0 && next < length - 1 && properties_.caption[next + 1] != amp) {
+        accessKey_ = properties_.caption[next + 1].toLower();
       }
     }
   }
@@ -75,8 +75,8 @@ void Button::UpdateAccessKey() {
 }
 
 void Button::PerformClick() {
-  if (pressedButton_ != kLeft || !enabled_) return;
-  if (checkBoxBehaviour_) value_ = !value_;
+  if (pressedButton_ != kLeft || !properties_.enabled) return;
+  if (properties_.checkBoxBehaviour) properties_.value = !properties_.value;
   Redraw(kUp, true);
   repaint();
   emit Click();
@@ -205,7 +205,7 @@ void Button::keyReleaseEvent(QKeyEvent* event) {
     return;
   }
   lastKey_ = 0;
-  if (checkBoxBehaviour_) value_ = !value_;
+  if (properties_.checkBoxBehaviour) properties_.value = !properties_.value;
   Redraw(kUp, false);
   repaint();
   emit Click();

@@ -8,11 +8,11 @@
 namespace vokabi::ui {
 
 void Button::Redraw(int state, bool force) {
-  if (checkBoxBehaviour_ && value_) state = 2;
-  if (!force && caption_ == lastCaption_ && state == lastState_) return;
+  if (properties_.checkBoxBehaviour && properties_.value) state = 2;
+  if (!force && properties_.caption == lastCaption_ && state == lastState_) return;
   if (height() == 0 || !ready_) return;
   lastState_ = state;
-  lastCaption_ = caption_;
+  lastCaption_ = properties_.caption;
   ++redrawCount_;
   look_ = BuildLook(state);
   hasLook_ = true;
@@ -23,35 +23,35 @@ ButtonLook Button::BuildLook(int state) const {
   ButtonLook look;
   look.width = width();
   look.height = height();
-  look.buttonType = buttonType_;
+  look.buttonType = properties_.buttonType;
   look.state = state;
-  look.enabled = enabled_;
+  look.enabled = properties_.enabled;
   look.pointerOver = over_;
   look.hasFocus = hasFocus_;
-  look.isDefault = isDefault_;
-  look.showFocusRect = showFocusRect_;
-  look.bord = bord_;
-  look.softBevel = softBevel_;
-  look.colorScheme = colorScheme_;
-  look.specialEffect = specialEffect_;
+  look.isDefault = properties_.isDefault;
+  look.showFocusRect = properties_.showFocusRect;
+  look.bord = properties_.bord;
+  look.softBevel = properties_.softBevel;
+  look.colorScheme = properties_.colorScheme;
+  look.specialEffect = properties_.specialEffect;
   look.palette = palette_;
-  look.backColor = backColor_;
-  look.backOver = backOver_;
-  if (over_ && colorScheme_ == 2) {
+  look.backColor = properties_.backColor;
+  look.backOver = properties_.backOver;
+  if (over_ && properties_.colorScheme == 2) {
     // The over look of a scheme-2 button is the whole palette shaded from BackOver.
     PaletteSource source = Source();
-    source.backColor = backOver_;
+    source.backColor = properties_.backOver;
     look.palette = vokabi::ui::ComputeColours(source, QApplication::palette());
-    look.backColor = backOver_;
+    look.backColor = properties_.backOver;
   }
-  look.caption = caption_;
-  look.font = font_;
+  look.caption = properties_.caption;
+  look.font = properties_.font;
   look.layout = layout_;
-  look.pictureNormal = pictureNormal_;
-  look.pictureOver = pictureOver_;
-  look.picturePosition = picturePosition_;
-  look.useMaskColor = useMaskColor_;
-  look.useGreyscale = useGreyscale_;
+  look.pictureNormal = properties_.pictureNormal;
+  look.pictureOver = properties_.pictureOver;
+  look.picturePosition = properties_.picturePosition;
+  look.useMaskColor = properties_.useMaskColor;
+  look.useGreyscale = properties_.useGreyscale;
   look.background = background_;
   look.captionMode = captionMode_;
   return look;
@@ -59,14 +59,14 @@ ButtonLook Button::BuildLook(int state) const {
 
 PaletteSource Button::Source() const {
   PaletteSource source;
-  source.colorScheme = colorScheme_;
-  source.backColor = backColor_;
-  source.backOver = backOver_;
-  source.foreColor = foreColor_;
-  source.foreOver = foreOver_;
-  source.maskColor = maskColor_;
-  source.buttonType = buttonType_;
-  source.softBevel = softBevel_;
+  source.colorScheme = properties_.colorScheme;
+  source.backColor = properties_.backColor;
+  source.backOver = properties_.backOver;
+  source.foreColor = properties_.foreColor;
+  source.foreOver = properties_.foreOver;
+  source.maskColor = properties_.maskColor;
+  source.buttonType = properties_.buttonType;
+  source.softBevel = properties_.softBevel;
   const QWidget* host = parentWidget() ? parentWidget() : this;
   source.parentBack = FromQColor(host->palette().color(host->backgroundRole()));
   source.parentText = FromQColor(host->palette().color(host->foregroundRole()));
@@ -78,21 +78,23 @@ void Button::ComputeColours() {
 }
 
 void Button::LayoutCaption() {
-  layout_ =
-      vokabi::ui::LayoutCaption(caption_, font_, picturePosition_, pictureSize_, width(), height());
+  layout_ = vokabi::ui::LayoutCaption(properties_.caption, properties_.font,
+                                      properties_.picturePosition, pictureSize_, width(), height());
 }
 
 void Button::MeasurePicture() {
-  pictureSize_ = pictureNormal_.isNull() ? QSize() : pictureNormal_.size();
+  pictureSize_ = properties_.pictureNormal.isNull() ? QSize() : properties_.pictureNormal.size();
 }
 
 void Button::HandleResize() {
   if (busy_) return;
-  const int inset = (buttonType_ >= 7 && buttonType_ <= 13) ? 3 : buttonType_ == 14 ? 5 : 4;
+  const int inset = (properties_.buttonType >= 7 && properties_.buttonType <= 13) ? 3
+                    : properties_.buttonType == 14                                ? 5
+                                                                                  : 4;
   focusRect_ = rect().adjusted(inset, inset, -inset, -inset);
-  if (buttonType_ == 14) focusRect_.translate(1, 1);
+  if (properties_.buttonType == 14) focusRect_.translate(1, 1);
   LayoutCaption();
-  region_ = BuildRegion(buttonType_, width(), height());
+  region_ = BuildRegion(properties_.buttonType, width(), height());
   if (region_.isEmpty()) {
     clearMask();
   } else {
@@ -138,7 +140,7 @@ void Button::resizeEvent(QResizeEvent*) {
 
 void Button::showEvent(QShowEvent*) {
   if (busy_) return;
-  if (buttonType_ == 11) CaptureBackground();
+  if (properties_.buttonType == 11) CaptureBackground();
   ready_ = true;
   ComputeColours();
   RepaintUp();
@@ -152,7 +154,7 @@ void Button::hideEvent(QHideEvent*) {
 void Button::changeEvent(QEvent* event) {
   // The host's font or colours reach the button as its inherited font and palette changing.
   if ((event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) &&
-      colorScheme_ != 2) {
+      properties_.colorScheme != 2) {
     ComputeColours();
     Repaint();
   }
