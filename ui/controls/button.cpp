@@ -1,5 +1,6 @@
 #include "ui/controls/button.h"
 
+#include <QEvent>
 #include <QPixmap>
 #include <QShortcut>
 #include <cmath>
@@ -41,56 +42,55 @@ Button::Button(QWidget* parent) : QWidget(parent) {
   accessShortcut_->setContext(Qt::WindowShortcut);
   accessShortcut_->setEnabled(false);
   connect(accessShortcut_, &QShortcut::activated, this, &Button::OnAccessKey);
-  ComputeColours();
+  painter_.ComputeColours();
 }
 
 void Button::SetBackColor(Colour colour) {
   properties_.backColor = colour;
-  ComputeColours();
-  Repaint();
+  painter_.ComputeColours();
+  painter_.Repaint();
   Report(ButtonProperty::BackColor);
 }
 
 void Button::SetBackOver(Colour colour) {
   properties_.backOver = colour;
-  ComputeColours();
-  Repaint();
+  painter_.ComputeColours();
+  painter_.Repaint();
   Report(ButtonProperty::BackOver);
 }
 
 void Button::SetForeColor(Colour colour) {
   properties_.foreColor = colour;
-  ComputeColours();
-  Repaint();
+  painter_.ComputeColours();
+  painter_.Repaint();
   Report(ButtonProperty::ForeColor);
 }
 
 void Button::SetForeOver(Colour colour) {
   properties_.foreOver = colour;
-  ComputeColours();
-  Repaint();
+  painter_.ComputeColours();
+  painter_.Repaint();
   Report(ButtonProperty::ForeOver);
 }
 
 void Button::SetMaskColor(Colour colour) {
   properties_.maskColor = colour;
-  ComputeColours();
-  Repaint();
+  painter_.ComputeColours();
+  painter_.Repaint();
   Report(ButtonProperty::MaskColor);
 }
 
 void Button::SetButtonType(int type) {
   properties_.buttonType = type;
-  if (type == 11 && ready_) CaptureBackground();
-  HandleResize();
+  painter_.ButtonTypeChanged();
   Report(ButtonProperty::ButtonType);
 }
 
 void Button::SetCaption(const QString& caption) {
   properties_.caption = caption;
   UpdateAccessKey();
-  LayoutCaption();
-  RepaintUp();
+  painter_.LayoutCaption();
+  painter_.RepaintUp();
   Report(ButtonProperty::Caption);
 }
 
@@ -101,34 +101,34 @@ void Button::SetTooltip(const QString& tooltip) {
 
 void Button::SetEnabled(bool enabled) {
   properties_.enabled = enabled;
-  RepaintUp();
+  painter_.RepaintUp();
   setEnabled(enabled);
   Report(ButtonProperty::Enabled);
 }
 
 void Button::SetFont(const QFont& font) {
   properties_.font = font;
-  LayoutCaption();
-  RepaintUp();
+  painter_.LayoutCaption();
+  painter_.RepaintUp();
   Report(ButtonProperty::Font);
 }
 
 void Button::SetFontBold(bool bold) {
   properties_.font.setBold(bold);
-  LayoutCaption();
-  RepaintUp();
+  painter_.LayoutCaption();
+  painter_.RepaintUp();
 }
 
 void Button::SetFontItalic(bool italic) {
   properties_.font.setItalic(italic);
-  LayoutCaption();
-  RepaintUp();
+  painter_.LayoutCaption();
+  painter_.RepaintUp();
 }
 
 void Button::SetFontUnderline(bool underline) {
   properties_.font.setUnderline(underline);
-  LayoutCaption();
-  RepaintUp();
+  painter_.LayoutCaption();
+  painter_.RepaintUp();
 }
 
 short Button::FontSize() const {
@@ -137,26 +137,26 @@ short Button::FontSize() const {
 
 void Button::SetFontSize(short points) {
   if (points > 0) properties_.font.setPointSize(points);
-  LayoutCaption();
-  RepaintUp();
+  painter_.LayoutCaption();
+  painter_.RepaintUp();
 }
 
 void Button::SetFontName(const QString& name) {
   properties_.font.setFamily(name);
-  LayoutCaption();
-  RepaintUp();
+  painter_.LayoutCaption();
+  painter_.RepaintUp();
 }
 
 void Button::SetColorScheme(int scheme) {
   properties_.colorScheme = scheme;
-  ComputeColours();
-  RepaintUp();
+  painter_.ComputeColours();
+  painter_.RepaintUp();
   Report(ButtonProperty::ColorScheme);
 }
 
 void Button::SetShowFocusRect(bool show) {
   properties_.showFocusRect = show;
-  Repaint();
+  painter_.Repaint();
   Report(ButtonProperty::ShowFocusRect);
 }
 
@@ -194,77 +194,73 @@ WId Button::HWnd() const {
 
 void Button::SetSoftBevel(bool soft) {
   properties_.softBevel = soft;
-  ComputeColours();
-  Repaint();
+  painter_.ComputeColours();
+  painter_.Repaint();
   Report(ButtonProperty::SoftBevel);
 }
 
 void Button::SetPictureNormal(const QImage& picture) {
   properties_.pictureNormal = picture;
-  MeasurePicture();
-  LayoutCaption();
-  Repaint();
+  painter_.MeasurePicture();
+  painter_.LayoutCaption();
+  painter_.Repaint();
   Report(ButtonProperty::PictureNormal);
 }
 
 void Button::SetPictureOver(const QImage& picture) {
   properties_.pictureOver = picture;
-  if (over_) Repaint();
+  if (interaction_.pointerOver) painter_.Repaint();
   Report(ButtonProperty::PictureOver);
 }
 
 void Button::SetPicturePosition(int position) {
   properties_.picturePosition = position;
-  LayoutCaption();
-  Repaint();
+  painter_.LayoutCaption();
+  painter_.Repaint();
   Report(ButtonProperty::PicturePosition);
 }
 
 void Button::SetUseMaskColor(bool use) {
   properties_.useMaskColor = use;
-  if (!properties_.pictureNormal.isNull()) Repaint();
+  if (!properties_.pictureNormal.isNull()) painter_.Repaint();
   Report(ButtonProperty::UseMaskColor);
 }
 
 void Button::SetUseGreyscale(bool use) {
   properties_.useGreyscale = use;
-  if (!properties_.pictureNormal.isNull()) Repaint();
+  if (!properties_.pictureNormal.isNull()) painter_.Repaint();
   Report(ButtonProperty::UseGreyscale);
 }
 
 void Button::SetSpecialEffect(int effect) {
   properties_.specialEffect = effect;
-  Repaint();
+  painter_.Repaint();
   Report(ButtonProperty::SpecialEffect);
 }
 
 void Button::SetCheckBoxBehaviour(bool check) {
   properties_.checkBoxBehaviour = check;
-  Repaint();
+  painter_.Repaint();
   Report(ButtonProperty::CheckBoxBehaviour);
 }
 
 void Button::SetValue(bool value) {
   properties_.value = value;
-  if (properties_.checkBoxBehaviour) RepaintUp();
+  if (properties_.checkBoxBehaviour) painter_.RepaintUp();
   Report(ButtonProperty::Value);
 }
 
 void Button::DisableRefresh() {
-  ready_ = false;
+  painter_.DisableRefresh();
 }
 
 void Button::Refresh() {
-  if (properties_.buttonType == 11) CaptureBackground();
-  ComputeColours();
-  LayoutCaption();
-  ready_ = true;
-  Repaint();
+  painter_.Refresh();
 }
 
 void Button::SetDefault(bool isDefault) {
   properties_.isDefault = isDefault;
-  Repaint();
+  painter_.Repaint();
 }
 
 void Button::ApplyCursor() {
@@ -276,6 +272,30 @@ void Button::ApplyCursor() {
   } else {
     unsetCursor();
   }
+}
+
+void Button::paintEvent(QPaintEvent*) {
+  painter_.Paint();
+}
+
+void Button::resizeEvent(QResizeEvent*) {
+  painter_.HandleResize();
+}
+
+void Button::showEvent(QShowEvent*) {
+  painter_.Shown();
+}
+
+void Button::hideEvent(QHideEvent*) {
+  painter_.Hidden();
+}
+
+void Button::changeEvent(QEvent* event) {
+  // The host's font or colours reach the button as its inherited font and palette changing.
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) {
+    painter_.HostChanged();
+  }
+  QWidget::changeEvent(event);
 }
 
 }  // namespace vokabi::ui

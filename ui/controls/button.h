@@ -13,8 +13,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "ui/controls/button_look.h"
-#include "ui/controls/button_palette.h"
+#include "ui/controls/button_painter.h"
 #include "ui/controls/button_properties.h"
 #include "ui/controls/colour.h"
 
@@ -142,25 +141,17 @@ class Button : public QWidget {
 
   // Repaints in state 0 (up) or 2 (down); without force, nothing happens when neither the state
   // nor the caption changed since the last painting.
-  void Redraw(int state, bool force);
-  void ComputeColours();
-  void LayoutCaption();
-  void MeasurePicture();
+  void Redraw(int state, bool force) { painter_.Redraw(state, force); }
   void UpdateAccessKey();
   // True when the window under the pointer is this button, so a window covering it is outside.
   bool IsMouseOver() const;
 
-  // What the button has worked out and painted, for its host and its tests.
+  // Where the caption and the picture sit on the face.
+  const CaptionLayout& Layout() const { return painter_.Layout(); }
+  // What the button has worked out and painted, and how the user is handling it.
+  const ButtonPainter& Painter() const { return painter_; }
   QChar AccessKey() const { return accessKey_; }
-  const ButtonPalette& Palette() const { return palette_; }
-  const CaptionLayout& Layout() const { return layout_; }
-  QRect FocusRect() const { return focusRect_; }
-  int LastState() const { return lastState_; }
-  QString LastCaption() const { return lastCaption_; }
-  bool PointerOver() const { return over_; }
-  int CaptionMode() const { return captionMode_; }
-  // Redraws that got past the "nothing changed" check and painted.
-  int RedrawCount() const { return redrawCount_; }
+  bool PointerOver() const { return interaction_.pointerOver; }
 
   // A press asked for by assistive technology: a click, as the access key gives.
   void PressFromAssistant() { OnAccessKey(); }
@@ -200,44 +191,21 @@ class Button : public QWidget {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  // The setters' two repaints: in the last painted state, or up; both forced.
-  void Repaint() { Redraw(lastState_, true); }
-  void RepaintUp() { Redraw(0, true); }
-  void HandleResize();
-  void CaptureBackground();
   void ApplyCursor();
   void PerformClick();
   void OnAccessKey();
   void EnterOverLook();
   void CheckPointerLeft();
-  ButtonLook BuildLook(int state) const;
-  PaletteSource Source() const;
   void Report(ButtonProperty property) { emit PropertyChanged(ReportedKey(property)); }
 
   ButtonProperties properties_;
 
-  // Worked-out state.
-  QImage background_;  // type 11: what lies under the button
-  CaptionLayout layout_;
-  QRect focusRect_;
-  QSize pictureSize_;
-  QRegion region_;
+  ButtonInteraction interaction_;
+  ButtonPainter painter_{*this, properties_, interaction_};
   std::uint8_t pressedButton_ = 0;  // 1 left, 2 right, 4 middle
   std::uint8_t lastKey_ = 0;
-  bool hasFocus_ = false;
-  ButtonPalette palette_;
-  int lastState_ = 0;
-  QString lastCaption_;
-  bool ready_ = true;
-  bool over_ = false;
-  bool busy_ = false;
   bool afterDoubleClick_ = false;  // the release ending a double click is no second click
-  int captionMode_ = 0;
-  int redrawCount_ = 0;
   QChar accessKey_;
-  // Painting is deferred to paintEvent; this is the face as the last Redraw left it.
-  ButtonLook look_;
-  bool hasLook_ = false;
   QTimer overTimer_;
   QShortcut* accessShortcut_ = nullptr;
   std::function<bool()> mouseOverProbe_;

@@ -33,7 +33,7 @@ class ButtonAccessible : public QAccessibleWidget {
       state.checkable = true;
       state.checked = button->Value();
     }
-    state.pressed = button->LastState() == 2;
+    state.pressed = button->Painter().LastState() == 2;
     return state;
   }
 

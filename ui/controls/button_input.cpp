@@ -77,7 +77,7 @@ void Button::UpdateAccessKey() {
 void Button::PerformClick() {
   if (pressedButton_ != kLeft || !properties_.enabled) return;
   if (properties_.checkBoxBehaviour) properties_.value = !properties_.value;
-  Redraw(kUp, true);
+  painter_.Redraw(kUp, true);
   repaint();
   emit Click();
 }
@@ -89,16 +89,16 @@ void Button::OnAccessKey() {
 
 void Button::EnterOverLook() {
   overTimer_.start();
-  over_ = true;
-  Redraw(kUp, true);
+  interaction_.pointerOver = true;
+  painter_.Redraw(kUp, true);
   emit MouseOver();
 }
 
 void Button::CheckPointerLeft() {
   if (IsMouseOver()) return;
   overTimer_.stop();
-  over_ = false;
-  Redraw(kUp, true);
+  interaction_.pointerOver = false;
+  painter_.Redraw(kUp, true);
   emit MouseOut();
 }
 
@@ -109,7 +109,7 @@ void Button::mousePressEvent(QMouseEvent* event) {
                  static_cast<float>(at.y()));
   pressedButton_ = static_cast<std::uint8_t>(button);
   afterDoubleClick_ = false;
-  if (button != kRight) Redraw(kDown, false);
+  if (button != kRight) painter_.Redraw(kDown, false);
 }
 
 void Button::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -117,7 +117,7 @@ void Button::mouseDoubleClickEvent(QMouseEvent* event) {
   // swallowed press still grabbed the mouse, so the release comes here.
   if (pressedButton_ != kLeft) return;
   emit MouseDown(kLeft, ShiftState(event->modifiers()), 0.0f, 0.0f);
-  Redraw(kDown, false);
+  painter_.Redraw(kDown, false);
   afterDoubleClick_ = true;
 }
 
@@ -126,11 +126,11 @@ void Button::mouseReleaseEvent(QMouseEvent* event) {
   const QPointF at = event->position();
   emit MouseUp(button, ShiftState(event->modifiers()), static_cast<float>(at.x()),
                static_cast<float>(at.y()));
-  if (button != kRight) Redraw(kUp, false);
+  if (button != kRight) painter_.Redraw(kUp, false);
   const bool endsDoubleClick = afterDoubleClick_;
   afterDoubleClick_ = false;
   // The click is a left release over the button; the release ending a double click is not one.
-  const QRegion shape = region_.isEmpty() ? QRegion(rect()) : region_;
+  const QRegion shape = painter_.Region().isEmpty() ? QRegion(rect()) : painter_.Region();
   if (button == kLeft && !endsDoubleClick && shape.contains(at.toPoint())) PerformClick();
 }
 
@@ -141,20 +141,21 @@ void Button::mouseMoveEvent(QMouseEvent* event) {
                  static_cast<float>(at.y()));
   if (held != 0 && held != kLeft) return;
   const bool over = IsMouseOver();
-  if (over && held == 0 && !over_) {
+  if (over && held == 0 && !interaction_.pointerOver) {
     EnterOverLook();
   } else if (over && held == kLeft) {
     // Dragging back onto the button shows it pressed, without the over look.
-    over_ = true;
-    Redraw(kDown, false);
-    over_ = false;
+    interaction_.pointerOver = true;
+    painter_.Redraw(kDown, false);
+    interaction_.pointerOver = false;
   } else if (!over) {
-    Redraw(kUp, false);
+    painter_.Redraw(kUp, false);
   }
 }
 
 void Button::enterEvent(QEnterEvent*) {
-  if (QApplication::mouseButtons() == Qt::NoButton && !over_ && IsMouseOver()) EnterOverLook();
+  if (QApplication::mouseButtons() == Qt::NoButton && !interaction_.pointerOver && IsMouseOver())
+    EnterOverLook();
 }
 
 void Button::leaveEvent(QEvent*) {
@@ -168,11 +169,11 @@ void Button::keyPressEvent(QKeyEvent* event) {
   lastKey_ = static_cast<std::uint8_t>(code);
   switch (code) {
     case kKeySpace:
-      Redraw(kDown, false);
+      painter_.Redraw(kDown, false);
       break;
     case kKeyEnter:
       // Enter presses the focused button as Space does, rather than the window's default.
-      if (!event->isAutoRepeat()) Redraw(kDown, false);
+      if (!event->isAutoRepeat()) painter_.Redraw(kDown, false);
       break;
     case kKeyLeft:
     case kKeyUp:
@@ -206,20 +207,20 @@ void Button::keyReleaseEvent(QKeyEvent* event) {
   }
   lastKey_ = 0;
   if (properties_.checkBoxBehaviour) properties_.value = !properties_.value;
-  Redraw(kUp, false);
+  painter_.Redraw(kUp, false);
   repaint();
   emit Click();
 }
 
 void Button::focusInEvent(QFocusEvent* event) {
-  hasFocus_ = true;
-  Repaint();
+  interaction_.hasFocus = true;
+  painter_.Repaint();
   QWidget::focusInEvent(event);
 }
 
 void Button::focusOutEvent(QFocusEvent* event) {
-  hasFocus_ = false;
-  Repaint();
+  interaction_.hasFocus = false;
+  painter_.Repaint();
   QWidget::focusOutEvent(event);
 }
 

@@ -46,8 +46,8 @@ void Button::LoadProperties(const PropertyStore& store) {
   p.value = store.Read<bool>(P::Value, missing.value);
 
   setEnabled(p.enabled);
-  MeasurePicture();
-  LayoutCaption();
+  painter_.MeasurePicture();
+  painter_.LayoutCaption();
   UpdateAccessKey();
 }
 
@@ -55,11 +55,11 @@ void Button::InitNew() {
   ButtonProperties& p = properties_;
   p.buttonType = 3;
   p.colorScheme = 3;
-  ComputeColours();
-  p.backColor = palette_.face;
-  p.backOver = palette_.face;
-  p.foreColor = palette_.text;
-  p.foreOver = palette_.text;
+  painter_.ComputeColours();
+  p.backColor = painter_.Palette().face;
+  p.backOver = painter_.Palette().face;
+  p.foreColor = painter_.Palette().text;
+  p.foreOver = painter_.Palette().text;
   p.maskColor = 0xC0C0C0;
   p.caption = objectName();
   p.tooltip.clear();
@@ -67,7 +67,7 @@ void Button::InitNew() {
   p.font = parentWidget() ? parentWidget()->font() : QApplication::font();
   p.showFocusRect = true;
   p.bord = false;
-  LayoutCaption();
+  painter_.LayoutCaption();
   UpdateAccessKey();
 }
 

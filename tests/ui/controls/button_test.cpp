@@ -3,9 +3,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "ui/controls/program_button.h"
-#include "ui/controls/schemes.h"
-
 using namespace vokabi::ui;
 
 namespace {
@@ -49,10 +46,10 @@ class ButtonTest : public QObject {
     Host host;
     QVERIFY(QTest::qWaitForWindowExposed(&host.window));
     QTest::keyPress(host.button, Qt::Key_Space);
-    QCOMPARE(host.button->LastState(), 2);
+    QCOMPARE(host.button->Painter().LastState(), 2);
     QTest::keyRelease(host.button, Qt::Key_Space);
     QCOMPARE(host.log, QStringList({"KeyDown 32", "KeyPress 32", "KeyUp 32", "Click"}));
-    QCOMPARE(host.button->LastState(), 0);
+    QCOMPARE(host.button->Painter().LastState(), 0);
 
     // Space ended by another key's release, or a key pressed while Space is held: no click.
     host.log.clear();
@@ -69,10 +66,10 @@ class ButtonTest : public QObject {
     Host host;
     QVERIFY(QTest::qWaitForWindowExposed(&host.window));
     QTest::keyPress(host.button, Qt::Key_Return);
-    QCOMPARE(host.button->LastState(), 2);
+    QCOMPARE(host.button->Painter().LastState(), 2);
     QTest::keyRelease(host.button, Qt::Key_Return);
     QCOMPARE(host.Count("Click"), 1);
-    QCOMPARE(host.button->LastState(), 0);
+    QCOMPARE(host.button->Painter().LastState(), 0);
     QTest::keyClick(host.button, Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(host.Count("Click"), 2);
     // A release whose press went elsewhere clicks nothing.
@@ -80,71 +77,24 @@ class ButtonTest : public QObject {
     QCOMPARE(host.Count("Click"), 2);
   }
 
-  void focusMarkStandsOutInEveryScheme_data() {
-    QTest::addColumn<QString>("scheme");
-    for (const QString& name : SchemeNames()) QTest::newRow(qPrintable(name)) << name;
-  }
-
-  void focusMarkStandsOutInEveryScheme() {
-    QFETCH(QString, scheme);
-    const SchemeColours colours = LookupSchemeColours(scheme);
-    QWidget window;
-    window.resize(200, 80);
-    // Dressed as every window dresses its buttons.
-    Button* button = MakeProgramButton(&window, "BtnOk", QRect(10, 10, 90, 24));
-    button->SetBackColor(colours.schemeButton);
-    button->SetBackOver(colours.schemeButton);
-    button->SetForeColor(colours.schemeText);
-    button->SetForeOver(colours.schemeText);
-    button->SetCaption(QStringLiteral("Ok"));
-    button->SetMouseOverProbe([] { return false; });
-    auto* other = new QWidget(&window);
-    other->setFocusPolicy(Qt::StrongFocus);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-
-    other->setFocus();
-    QTRY_VERIFY(other->hasFocus());
-    const QImage plain = button->grab().toImage();
-    button->setFocus();
-    QTRY_VERIFY(button->hasFocus());
-    const QImage focused = button->grab().toImage();
-    const int w = focused.width();
-    const int h = focused.height();
-    // A mark two pixels wide all round inside the outline, set off (3:1) from the face it lies
-    // on, which the rows shade from light to dark: measured against the same pixel unfocused.
-    for (const QPoint& p :
-         {QPoint(3, h / 2), QPoint(4, h / 2), QPoint(w - 4, h / 2), QPoint(w - 5, h / 2),
-          QPoint(w / 4, 3), QPoint(w / 4, 4), QPoint(w / 4, h - 5), QPoint(w / 4, h - 4)}) {
-      const QColor mark = focused.pixelColor(p);
-      const QColor face = plain.pixelColor(p);
-      QVERIFY2(Contrast(FromQColor(mark), FromQColor(face)) >= 3.0,
-               qPrintable(QStringLiteral("(%1,%2) %3 on %4")
-                              .arg(p.x())
-                              .arg(p.y())
-                              .arg(mark.name(), face.name())));
-    }
-  }
-
   void leftClickRaisesDownUpThenClick() {
     Host host;
     QVERIFY(QTest::qWaitForWindowExposed(&host.window));
     QTest::mousePress(host.button, Qt::LeftButton, {}, QPoint(10, 12));
-    QCOMPARE(host.button->LastState(), 2);
+    QCOMPARE(host.button->Painter().LastState(), 2);
     QTest::mouseRelease(host.button, Qt::LeftButton, {}, QPoint(10, 12));
     QCOMPARE(host.log, QStringList({"MouseDown 1 10,12", "MouseUp 1", "Click"}));
-    QCOMPARE(host.button->LastState(), 0);
+    QCOMPARE(host.button->Painter().LastState(), 0);
   }
 
   void rightPressNeitherPressesNorClicks() {
     Host host;
     QVERIFY(QTest::qWaitForWindowExposed(&host.window));
-    const int redraws = host.button->RedrawCount();
+    const int redraws = host.button->Painter().RedrawCount();
     QTest::mousePress(host.button, Qt::RightButton);
-    QCOMPARE(host.button->LastState(), 0);
+    QCOMPARE(host.button->Painter().LastState(), 0);
     QTest::mouseRelease(host.button, Qt::RightButton);
-    QCOMPARE(host.button->RedrawCount(), redraws);
+    QCOMPARE(host.button->Painter().RedrawCount(), redraws);
     QCOMPARE(host.Count("Click"), 0);
     QCOMPARE(host.Count("MouseUp 2"), 1);
 
@@ -162,12 +112,12 @@ class ButtonTest : public QObject {
     host.button->SetCheckBoxBehaviour(true);
     QTest::mouseClick(host.button, Qt::LeftButton);
     QVERIFY(host.button->Value());
-    QCOMPARE(host.button->LastState(), 2);
+    QCOMPARE(host.button->Painter().LastState(), 2);
     host.button->Redraw(0, true);  // every repaint is drawn down while checked
-    QCOMPARE(host.button->LastState(), 2);
+    QCOMPARE(host.button->Painter().LastState(), 2);
     QTest::keyClick(host.button, Qt::Key_Space);
     QVERIFY(!host.button->Value());
-    QCOMPARE(host.button->LastState(), 0);
+    QCOMPARE(host.button->Painter().LastState(), 0);
     QCOMPARE(host.Count("Click"), 2);
   }
 
@@ -195,7 +145,7 @@ class ButtonTest : public QObject {
     over = false;  // e.g. a window now covers the button
     QTRY_COMPARE(outSpy.count(), 1);
     QVERIFY(!host.button->PointerOver());
-    QCOMPARE(host.button->LastState(), 0);
+    QCOMPARE(host.button->Painter().LastState(), 0);
 
     over = true;  // back, then leaving is known without waiting for the timer
     QEnterEvent enter(QPointF(5, 5), QPointF(25, 25), QPointF(25, 25));
@@ -235,24 +185,6 @@ class ButtonTest : public QObject {
     host.button->SetCaption(QStringLiteral("File"));  // the key goes with the caption
     QTest::keyClick(&host.window, Qt::Key_F, Qt::AltModifier);
     QCOMPARE(host.Count("Click"), 1);
-  }
-
-  void unchangedRedrawPaintsOnce() {
-    Host host;
-    QVERIFY(QTest::qWaitForWindowExposed(&host.window));
-    const int start = host.button->RedrawCount();
-    host.button->Redraw(2, false);
-    host.button->Redraw(2, false);
-    QCOMPARE(host.button->RedrawCount(), start + 1);
-    host.button->Redraw(2, true);
-    QCOMPARE(host.button->RedrawCount(), start + 2);
-    host.button->SetCaption(QStringLiteral("Other"));
-    QCOMPARE(host.button->RedrawCount(), start + 3);
-
-    host.button->resize(100, 0);  // no height: nothing to paint
-    const int flat = host.button->RedrawCount();
-    host.button->Redraw(2, true);
-    QCOMPARE(host.button->RedrawCount(), flat);
   }
 };
 

@@ -101,7 +101,7 @@ enum Frame { kPlain, kFocus, kHover };
 
 }  // namespace
 
-class PainterTest : public QObject {
+class ButtonFaceTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -309,5 +309,5 @@ class PainterTest : public QObject {
   }
 };
 
-QTEST_MAIN(PainterTest)
-#include "painter_test.moc"
+QTEST_MAIN(ButtonFaceTest)
+#include "button_face_test.moc"
