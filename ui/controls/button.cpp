@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QPixmap>
-#include <QShortcut>
 #include <cmath>
 #include <iterator>
 
@@ -30,18 +29,25 @@ QCursor CustomPointer(const ButtonProperties& properties) {
 
 }  // namespace
 
-Button::Button(QWidget* parent) : QWidget(parent) {
+Button::Button(QWidget* parent)
+    : QWidget(parent), input_(*this, properties_, interaction_, painter_, [this](bool next) {
+        focusNextPrevChild(next);
+      }) {
   InstallButtonAccessibility();
   setFocusPolicy(Qt::StrongFocus);
   // Moves without a button held drive the over look.
   setMouseTracking(true);
   properties_.font = font();
-  overTimer_.setInterval(30);
-  connect(&overTimer_, &QTimer::timeout, this, &Button::CheckPointerLeft);
-  accessShortcut_ = new QShortcut(this);
-  accessShortcut_->setContext(Qt::WindowShortcut);
-  accessShortcut_->setEnabled(false);
-  connect(accessShortcut_, &QShortcut::activated, this, &Button::OnAccessKey);
+  // The input part raises the button's events.
+  connect(&input_, &ButtonInput::Click, this, &Button::Click);
+  connect(&input_, &ButtonInput::MouseDown, this, &Button::MouseDown);
+  connect(&input_, &ButtonInput::MouseMove, this, &Button::MouseMove);
+  connect(&input_, &ButtonInput::MouseUp, this, &Button::MouseUp);
+  connect(&input_, &ButtonInput::KeyPress, this, &Button::KeyPress);
+  connect(&input_, &ButtonInput::KeyDown, this, &Button::KeyDown);
+  connect(&input_, &ButtonInput::KeyUp, this, &Button::KeyUp);
+  connect(&input_, &ButtonInput::MouseOver, this, &Button::MouseOver);
+  connect(&input_, &ButtonInput::MouseOut, this, &Button::MouseOut);
   painter_.ComputeColours();
 }
 
@@ -88,7 +94,7 @@ void Button::SetButtonType(int type) {
 
 void Button::SetCaption(const QString& caption) {
   properties_.caption = caption;
-  UpdateAccessKey();
+  input_.UpdateAccessKey();
   painter_.LayoutCaption();
   painter_.RepaintUp();
   Report(ButtonProperty::Caption);
@@ -296,6 +302,48 @@ void Button::changeEvent(QEvent* event) {
     painter_.HostChanged();
   }
   QWidget::changeEvent(event);
+}
+
+void Button::mousePressEvent(QMouseEvent* event) {
+  input_.MousePressed(event);
+}
+
+void Button::mouseReleaseEvent(QMouseEvent* event) {
+  input_.MouseReleased(event);
+}
+
+void Button::mouseDoubleClickEvent(QMouseEvent* event) {
+  input_.MouseDoubleClicked(event);
+}
+
+void Button::mouseMoveEvent(QMouseEvent* event) {
+  input_.MouseMoved(event);
+}
+
+void Button::enterEvent(QEnterEvent*) {
+  input_.PointerEntered();
+}
+
+void Button::leaveEvent(QEvent*) {
+  input_.PointerLeft();
+}
+
+void Button::keyPressEvent(QKeyEvent* event) {
+  input_.KeyPressed(event);
+}
+
+void Button::keyReleaseEvent(QKeyEvent* event) {
+  input_.KeyReleased(event);
+}
+
+void Button::focusInEvent(QFocusEvent* event) {
+  input_.FocusChanged(true);
+  QWidget::focusInEvent(event);
+}
+
+void Button::focusOutEvent(QFocusEvent* event) {
+  input_.FocusChanged(false);
+  QWidget::focusOutEvent(event);
 }
 
 }  // namespace vokabi::ui

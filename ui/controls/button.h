@@ -2,22 +2,16 @@
 
 // The Bulgarian and form-designer names used here are explained in docs/glossary.md.
 
-#include <QChar>
-#include <QCursor>
 #include <QFont>
 #include <QImage>
-#include <QRect>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
-#include <cstdint>
 #include <functional>
 
+#include "ui/controls/button_input.h"
 #include "ui/controls/button_painter.h"
 #include "ui/controls/button_properties.h"
 #include "ui/controls/colour.h"
-
-class QShortcut;
 
 namespace vokabi::ui {
 
@@ -142,22 +136,18 @@ class Button : public QWidget {
   // Repaints in state 0 (up) or 2 (down); without force, nothing happens when neither the state
   // nor the caption changed since the last painting.
   void Redraw(int state, bool force) { painter_.Redraw(state, force); }
-  void UpdateAccessKey();
-  // True when the window under the pointer is this button, so a window covering it is outside.
-  bool IsMouseOver() const;
-
   // Where the caption and the picture sit on the face.
   const CaptionLayout& Layout() const { return painter_.Layout(); }
   // What the button has worked out and painted, and how the user is handling it.
   const ButtonPainter& Painter() const { return painter_; }
-  QChar AccessKey() const { return accessKey_; }
-  bool PointerOver() const { return interaction_.pointerOver; }
+  const ButtonInput& Input() const { return input_; }
 
   // A press asked for by assistive technology: a click, as the access key gives.
-  void PressFromAssistant() { OnAccessKey(); }
-
+  void PressFromAssistant() { input_.PressAccessKey(); }
   // Replaces the pointer-position check where the pointer cannot be moved (tests).
-  void SetMouseOverProbe(std::function<bool()> probe) { mouseOverProbe_ = std::move(probe); }
+  void SetMouseOverProbe(std::function<bool()> probe) {
+    input_.SetMouseOverProbe(std::move(probe));
+  }
 
  signals:
   // The host binds its handlers in this order.
@@ -192,23 +182,12 @@ class Button : public QWidget {
 
  private:
   void ApplyCursor();
-  void PerformClick();
-  void OnAccessKey();
-  void EnterOverLook();
-  void CheckPointerLeft();
   void Report(ButtonProperty property) { emit PropertyChanged(ReportedKey(property)); }
 
   ButtonProperties properties_;
-
   ButtonInteraction interaction_;
   ButtonPainter painter_{*this, properties_, interaction_};
-  std::uint8_t pressedButton_ = 0;  // 1 left, 2 right, 4 middle
-  std::uint8_t lastKey_ = 0;
-  bool afterDoubleClick_ = false;  // the release ending a double click is no second click
-  QChar accessKey_;
-  QTimer overTimer_;
-  QShortcut* accessShortcut_ = nullptr;
-  std::function<bool()> mouseOverProbe_;
+  ButtonInput input_;
 };
 
 }  // namespace vokabi::ui

@@ -1,11 +1,13 @@
 // The button's mouse, keyboard, focus and access-key handling.
+#include "ui/controls/button_input.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShortcut>
+#include <QWidget>
 
-#include "ui/controls/button.h"
 #include "ui/controls/key_codes.h"
 
 namespace vokabi::ui {
@@ -40,12 +42,29 @@ int HeldButtons(Qt::MouseButtons buttons) {
 
 }  // namespace
 
-bool Button::IsMouseOver() const {
-  if (mouseOverProbe_) return mouseOverProbe_();
-  return QApplication::widgetAt(QCursor::pos()) == this;
+ButtonInput::ButtonInput(QWidget& button, ButtonProperties& properties,
+                         ButtonInteraction& interaction, ButtonPainter& painter,
+                         std::function<void(bool next)> moveFocus)
+    : button_(button),
+      properties_(properties),
+      interaction_(interaction),
+      painter_(painter),
+      moveFocus_(std::move(moveFocus)) {
+  overTimer_.setInterval(30);
+  connect(&overTimer_, &QTimer::timeout, this, &ButtonInput::CheckPointerLeft);
+  // Alt and the key work anywhere in the button's window.
+  accessShortcut_ = new QShortcut(&button);
+  accessShortcut_->setContext(Qt::WindowShortcut);
+  accessShortcut_->setEnabled(false);
+  connect(accessShortcut_, &QShortcut::activated, this, &ButtonInput::PressAccessKey);
 }
 
-void Button::UpdateAccessKey() {
+bool ButtonInput::IsMouseOver() const {
+  if (mouseOverProbe_) return mouseOverProbe_();
+  return QApplication::widgetAt(QCursor::pos()) == &button_;
+}
+
+void ButtonInput::UpdateAccessKey() {
   accessKey_ = QChar();
   const QChar amp = u'&';
   const auto length = properties_.caption.size();
@@ -74,27 +93,27 @@ void Button::UpdateAccessKey() {
   accessShortcut_->setEnabled(true);
 }
 
-void Button::PerformClick() {
+void ButtonInput::PerformClick() {
   if (pressedButton_ != kLeft || !properties_.enabled) return;
   if (properties_.checkBoxBehaviour) properties_.value = !properties_.value;
   painter_.Redraw(kUp, true);
-  repaint();
+  button_.repaint();
   emit Click();
 }
 
-void Button::OnAccessKey() {
+void ButtonInput::PressAccessKey() {
   pressedButton_ = kLeft;
   PerformClick();
 }
 
-void Button::EnterOverLook() {
+void ButtonInput::EnterOverLook() {
   overTimer_.start();
   interaction_.pointerOver = true;
   painter_.Redraw(kUp, true);
   emit MouseOver();
 }
 
-void Button::CheckPointerLeft() {
+void ButtonInput::CheckPointerLeft() {
   if (IsMouseOver()) return;
   overTimer_.stop();
   interaction_.pointerOver = false;
@@ -102,7 +121,7 @@ void Button::CheckPointerLeft() {
   emit MouseOut();
 }
 
-void Button::mousePressEvent(QMouseEvent* event) {
+void ButtonInput::MousePressed(QMouseEvent* event) {
   const int button = ButtonCode(event->button());
   const QPointF at = event->position();
   emit MouseDown(button, ShiftState(event->modifiers()), static_cast<float>(at.x()),
@@ -112,7 +131,7 @@ void Button::mousePressEvent(QMouseEvent* event) {
   if (button != kRight) painter_.Redraw(kDown, false);
 }
 
-void Button::mouseDoubleClickEvent(QMouseEvent* event) {
+void ButtonInput::MouseDoubleClicked(QMouseEvent* event) {
   // Qt replaces the second press of a double click by this event; it counts as that press. The
   // swallowed press still grabbed the mouse, so the release comes here.
   if (pressedButton_ != kLeft) return;
@@ -121,7 +140,7 @@ void Button::mouseDoubleClickEvent(QMouseEvent* event) {
   afterDoubleClick_ = true;
 }
 
-void Button::mouseReleaseEvent(QMouseEvent* event) {
+void ButtonInput::MouseReleased(QMouseEvent* event) {
   const int button = ButtonCode(event->button());
   const QPointF at = event->position();
   emit MouseUp(button, ShiftState(event->modifiers()), static_cast<float>(at.x()),
@@ -130,11 +149,11 @@ void Button::mouseReleaseEvent(QMouseEvent* event) {
   const bool endsDoubleClick = afterDoubleClick_;
   afterDoubleClick_ = false;
   // The click is a left release over the button; the release ending a double click is not one.
-  const QRegion shape = painter_.Region().isEmpty() ? QRegion(rect()) : painter_.Region();
+  const QRegion shape = painter_.Region().isEmpty() ? QRegion(button_.rect()) : painter_.Region();
   if (button == kLeft && !endsDoubleClick && shape.contains(at.toPoint())) PerformClick();
 }
 
-void Button::mouseMoveEvent(QMouseEvent* event) {
+void ButtonInput::MouseMoved(QMouseEvent* event) {
   const int held = HeldButtons(event->buttons());
   const QPointF at = event->position();
   emit MouseMove(held, ShiftState(event->modifiers()), static_cast<float>(at.x()),
@@ -153,17 +172,17 @@ void Button::mouseMoveEvent(QMouseEvent* event) {
   }
 }
 
-void Button::enterEvent(QEnterEvent*) {
+void ButtonInput::PointerEntered() {
   if (QApplication::mouseButtons() == Qt::NoButton && !interaction_.pointerOver && IsMouseOver())
     EnterOverLook();
 }
 
-void Button::leaveEvent(QEvent*) {
+void ButtonInput::PointerLeft() {
   // The timer would notice within a tick; leaving is known now.
   if (overTimer_.isActive()) CheckPointerLeft();
 }
 
-void Button::keyPressEvent(QKeyEvent* event) {
+void ButtonInput::KeyPressed(QKeyEvent* event) {
   const int code = VirtualKey(event->key());
   emit KeyDown(code, ShiftState(event->modifiers()));
   lastKey_ = static_cast<std::uint8_t>(code);
@@ -177,11 +196,11 @@ void Button::keyPressEvent(QKeyEvent* event) {
       break;
     case kKeyLeft:
     case kKeyUp:
-      focusNextPrevChild(false);
+      moveFocus_(false);
       break;
     case kKeyRight:
     case kKeyDown:
-      focusNextPrevChild(true);
+      moveFocus_(true);
       break;
     default:
       // Escape and the rest stay with the host window.
@@ -192,7 +211,7 @@ void Button::keyPressEvent(QKeyEvent* event) {
   for (const QChar character : text) emit KeyPress(character.unicode());
 }
 
-void Button::keyReleaseEvent(QKeyEvent* event) {
+void ButtonInput::KeyReleased(QKeyEvent* event) {
   // A held key repeats its press only, as the host expects.
   if (event->isAutoRepeat()) {
     event->ignore();
@@ -208,20 +227,13 @@ void Button::keyReleaseEvent(QKeyEvent* event) {
   lastKey_ = 0;
   if (properties_.checkBoxBehaviour) properties_.value = !properties_.value;
   painter_.Redraw(kUp, false);
-  repaint();
+  button_.repaint();
   emit Click();
 }
 
-void Button::focusInEvent(QFocusEvent* event) {
-  interaction_.hasFocus = true;
+void ButtonInput::FocusChanged(bool hasFocus) {
+  interaction_.hasFocus = hasFocus;
   painter_.Repaint();
-  QWidget::focusInEvent(event);
-}
-
-void Button::focusOutEvent(QFocusEvent* event) {
-  interaction_.hasFocus = false;
-  painter_.Repaint();
-  QWidget::focusOutEvent(event);
 }
 
 }  // namespace vokabi::ui

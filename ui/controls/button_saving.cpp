@@ -48,7 +48,7 @@ void Button::LoadProperties(const PropertyStore& store) {
   setEnabled(p.enabled);
   painter_.MeasurePicture();
   painter_.LayoutCaption();
-  UpdateAccessKey();
+  input_.UpdateAccessKey();
 }
 
 void Button::InitNew() {
@@ -68,7 +68,7 @@ void Button::InitNew() {
   p.showFocusRect = true;
   p.bord = false;
   painter_.LayoutCaption();
-  UpdateAccessKey();
+  input_.UpdateAccessKey();
 }
 
 }  // namespace vokabi::ui

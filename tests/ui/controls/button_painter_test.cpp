@@ -117,7 +117,7 @@ class ButtonPainterTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     over = true;
     QTest::mouseMove(hovered, QPoint(45, 12));
-    QTRY_VERIFY(hovered->PointerOver());
+    QTRY_VERIFY(hovered->Input().PointerOver());
     const QImage hover = hovered->grab().toImage();
     const QImage reference = plain->grab().toImage();
     // Inside the hover frame every row is shaded from BackOver, as a face of that colour is.

@@ -87,7 +87,7 @@ class ButtonPropertiesTest : public QObject {
       QVERIFY2(second.property(name) == first.property(name), name);
     }
     QVERIFY(!second.isEnabled());
-    QCOMPARE(second.AccessKey(), QChar(u't'));
+    QCOMPARE(second.Input().AccessKey(), QChar(u't'));
     QCOMPARE(second.cursor().shape(), Qt::PointingHandCursor);
     QCOMPARE(second.Layout().caption, first.Layout().caption);
   }

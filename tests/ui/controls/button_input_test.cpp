@@ -1,7 +1,11 @@
-#include "ui/controls/button.h"
+// The button's input part: the events its mouse, keys, pointer and access key raise, and the
+// pressed look they ask for.
+#include "ui/controls/button_input.h"
 
 #include <QSignalSpy>
 #include <QtTest>
+
+#include "ui/controls/button.h"
 
 using namespace vokabi::ui;
 
@@ -38,7 +42,7 @@ struct Host {
 
 }  // namespace
 
-class ButtonTest : public QObject {
+class ButtonInputTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -136,7 +140,7 @@ class ButtonTest : public QObject {
     QTest::mouseMove(host.button, QPoint(10, 10));
     QTest::mouseMove(host.button, QPoint(12, 10));
     QTRY_COMPARE(overSpy.count(), 1);
-    QVERIFY(host.button->PointerOver());
+    QVERIFY(host.button->Input().PointerOver());
     // The button asks twice more while the pointer stays: still over, once.
     const int before = asked;
     QTRY_VERIFY(asked >= before + 2);
@@ -144,7 +148,7 @@ class ButtonTest : public QObject {
     QCOMPARE(outSpy.count(), 0);
     over = false;  // e.g. a window now covers the button
     QTRY_COMPARE(outSpy.count(), 1);
-    QVERIFY(!host.button->PointerOver());
+    QVERIFY(!host.button->Input().PointerOver());
     QCOMPARE(host.button->Painter().LastState(), 0);
 
     over = true;  // back, then leaving is known without waiting for the timer
@@ -164,7 +168,7 @@ class ButtonTest : public QObject {
                                                     {"X", QChar()},         {"&", QChar()}};
     for (const auto& [caption, key] : cases) {
       button.SetCaption(caption);
-      QCOMPARE(button.AccessKey(), key);
+      QCOMPARE(button.Input().AccessKey(), key);
     }
   }
 
@@ -188,5 +192,5 @@ class ButtonTest : public QObject {
   }
 };
 
-QTEST_MAIN(ButtonTest)
-#include "button_test.moc"
+QTEST_MAIN(ButtonInputTest)
+#include "button_input_test.moc"
