@@ -3,6 +3,7 @@
 // The Bulgarian and form-designer names used here are explained in docs/glossary.md.
 
 #include <memory>
+#include <utility>
 
 #include "app/error_class.h"
 #include "app/language.h"
