@@ -37,8 +37,8 @@ class Provider {
 // body; the process keeps one, as the program's one cipher object would. A failed acquisition is
 // tried again by the next call.
 HCRYPTPROV SharedProvider() {
-  static std::mutex guard;
-  static std::unique_ptr<Provider> provider;
+  static std::mutex guard;                    // process-wide: guards the provider
+  static std::unique_ptr<Provider> provider;  // process-wide: the system's handle, kept
   const std::lock_guard lock(guard);
   if (!provider || provider->get() == 0) provider = std::make_unique<Provider>();
   return provider->get();

@@ -42,8 +42,8 @@ CodePageTable Build(int codePage) {
 }
 
 const CodePageTable& TableFor(int charset) {
-  static std::mutex guard;
-  static std::map<int, CodePageTable> built;
+  static std::mutex guard;                    // process-wide: guards the tables
+  static std::map<int, CodePageTable> built;  // process-wide: a memo of fixed tables
   const int codePage = CodePageForCharset(charset);
   const std::lock_guard lock(guard);
   auto found = built.find(codePage);

@@ -161,7 +161,8 @@ class WindowsRegistry final : public RegistryStore {
 
 }  // namespace
 
-std::unique_ptr<RegistryStore> MakeSystemRegistryStore() {
+// The options are the hive files'; the registry keeps its own locks.
+std::unique_ptr<RegistryStore> MakeSystemRegistryStore(StoreOptions /*options*/) {
   return std::make_unique<WindowsRegistry>();
 }
 

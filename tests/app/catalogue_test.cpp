@@ -23,14 +23,14 @@ TEST(CatalogueTablesTest, EveryTextHasAWindows1251Byte) {
 
 TEST_F(CatalogueTest, EveryLanguageHasTextsForTheSameNumbers) {
   // Message numbers with a text, then interface texts from 10000 on.
-  const auto numbers = [] {
+  const auto numbers = [this] {
     std::set<int> found;
     for (int n = 1; n <= 3100; ++n) {
-      const std::string text = MessageText(LanguageOffset * 10 + n);
+      const std::string text = MessageText(Language().LanguageOffset, n);
       if (!text.empty() && text != "Error " + std::to_string(n)) found.insert(n);
     }
     for (int n = 0; n <= 61; ++n)
-      if (!UiText(n).empty()) found.insert(10000 + n);
+      if (!UiText(Language(), n).empty()) found.insert(10000 + n);
     return found;
   };
   Use(0);
@@ -49,11 +49,11 @@ TEST_F(CatalogueTest, EveryLanguageHasTextsForTheSameNumbers) {
 // Texts as the user sees them: read in the character set of their language, pieces joined by
 // CR LF, spaces around them kept.
 TEST_F(CatalogueTest, TextsReadRightInTheirLanguage) {
-  const auto shown = [](std::int32_t offset, int message, int uiText) {
+  const auto shown = [this](std::int32_t offset, int message, int uiText) {
     Use(offset);
     const std::string bytes =
-        message != msg::kNone ? MessageText(offset * 10 + message) : UiText(uiText);
-    return platform::DecodeCharset(LanguageCharset, bytes).utf8;
+        message != msg::kNone ? MessageText(offset, message) : UiText(Language(), uiText);
+    return platform::DecodeCharset(Language().LanguageCharset, bytes).utf8;
   };
   EXPECT_EQ(shown(3000, 0, 48), "Übersetzen Sie mit Vokabi®");
   EXPECT_EQ(shown(5000, 0, 4), "Di più su www.vokabi.net");

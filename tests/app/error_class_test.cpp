@@ -13,7 +13,7 @@ using ErrorClassTest = LanguageFixture;
 
 TEST_F(ErrorClassTest, MsgByNomerLeavesTheStateAndClearEmptiesIt) {
   Use(2000);
-  ErrorClass error;
+  ErrorClass error(Language());
   error.SetIzhodProgram(true);
   error.SetNomer(msg::kCannotTranslate);
   const std::string text = error.MsgByNomer(msg::kNotFound);
@@ -29,7 +29,7 @@ TEST_F(ErrorClassTest, MsgByNomerLeavesTheStateAndClearEmptiesIt) {
 
 TEST_F(ErrorClassTest, MsgTextKeepsTheLanguageItWasSetIn) {
   Use(3000);
-  ErrorClass error;
+  ErrorClass error(Language());
   error.SetNomer(msg::kNoWord);
   const std::string german = error.MsgText();
   EXPECT_EQ(platform::DecodeCharset(0, german).utf8,
@@ -44,7 +44,7 @@ TEST_F(ErrorClassTest, MsgTextKeepsTheLanguageItWasSetIn) {
 TEST_F(ErrorClassTest, NumbersWithoutATextSayErrorAndZeroSaysNothing) {
   for (const std::int32_t offset : kAllOffsets) {
     Use(offset);
-    const ErrorClass error;
+    const ErrorClass error(Language());
     EXPECT_EQ(error.MsgByNomer(msg::kNone), "") << offset;
     for (const std::int32_t n : {13, 4008, -3, 9999, INT32_MAX, INT32_MIN})
       EXPECT_EQ(error.MsgByNomer(n), "Error " + std::to_string(n)) << offset;

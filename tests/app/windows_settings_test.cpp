@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "app/app_context.h"
 #include "app/desktop_integration.h"
-#include "app/error_class.h"
 #include "app/registry.h"
 #include "app/settings.h"
 #include "language_fixture.h"
@@ -23,11 +23,9 @@ constexpr const wchar_t* kMenuExt = L"Software\\Microsoft\\Internet Explorer\\Me
 class WindowsSettingsTest : public LanguageFixture {
  protected:
   WindowsSettingsTest() { Clean(); }
-  ~WindowsSettingsTest() override {
-    Clean();
-    AppSettings = saved_;
-    AppError.Clear();
-  }
+  ~WindowsSettingsTest() override { Clean(); }
+
+  InterfaceLanguage& Language() override { return context_.Language; }
 
   static void Clean() {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnvel");
@@ -65,12 +63,11 @@ class WindowsSettingsTest : public LanguageFixture {
     RegCloseKey(key);
   }
 
- private:
-  const SettingsRecord saved_ = AppSettings;
+  AppContext context_{platform::MakeSystemRegistryStore()};
 };
 
 TEST_F(WindowsSettingsTest, SettingsRoundTripThroughTheRegistry) {
-  ASSERT_TRUE(SelectLanguage());
+  ASSERT_TRUE(SelectLanguage(context_));
   Use(6000);
   SettingsRecord record;
   record.AlwaysOnTop = true;
@@ -85,12 +82,12 @@ TEST_F(WindowsSettingsTest, SettingsRoundTripThroughTheRegistry) {
   record.ClipboardTranslate = true;
   record.SelectionTranslate = true;
   record.IEintegration = true;
-  AppSettings = record;
-  SaveSettings();
-  AppSettings.CyrKeyboard = true;
-  AppSettings.LatKeyboard = false;
-  AppSettings.SavePosition = true;
-  SaveClosingSettings(300, 450);
+  context_.AppSettings = record;
+  SaveSettings(context_);
+  context_.AppSettings.CyrKeyboard = true;
+  context_.AppSettings.LatKeyboard = false;
+  context_.AppSettings.SavePosition = true;
+  SaveClosingSettings(context_, 300, 450);
 
   EXPECT_EQ(Number(kSettings, L"AlwaysOnTop"), 1u);
   EXPECT_EQ(Number(kSettings, L"CompleteWord"), 0u);
@@ -99,22 +96,22 @@ TEST_F(WindowsSettingsTest, SettingsRoundTripThroughTheRegistry) {
   EXPECT_EQ(Text(HKEY_CURRENT_USER, kSettings, L"Style"), L"Blue dark");
   EXPECT_EQ(Text(HKEY_CURRENT_USER, kSettings, L"PrinterName"), L"Принтер на Иван");
 
-  AppSettings = SettingsRecord{};
+  context_.AppSettings = SettingsRecord{};
   Use(1000);
-  ASSERT_TRUE(SelectLanguage());
-  EXPECT_EQ(LanguageOffset, 6000);
-  ASSERT_TRUE(LoadSettings(kWidth, kHeight));
+  ASSERT_TRUE(SelectLanguage(context_));
+  EXPECT_EQ(context_.Language.LanguageOffset, 6000);
+  ASSERT_TRUE(LoadSettings(context_, kWidth, kHeight));
   record.CyrKeyboard = true;
   record.LeftPosition = 300;
   record.TopPosition = 450;
-  EXPECT_EQ(AppSettings, record);
+  EXPECT_EQ(context_.AppSettings, record);
 }
 
 // A folder three backslashes deep: the script doubles each, the Run value keeps them.
 TEST_F(WindowsSettingsTest, BrowserMenuAndRunEntriesAreWhatWindowsReads) {
   const std::string exe = "C:\\Programs\\Vokabi\\Vokabi.exe";
   Use(1000);
-  InstallBrowserMenu(exe);
+  InstallBrowserMenu(context_.Store(), context_.Language.LanguageOffset, exe);
   const std::wstring english = std::wstring(kMenuExt) + L"\\Translate with Vokabi®";
   EXPECT_EQ(Text(HKEY_CURRENT_USER, english, L""),
             L"javascript:var ws = new ActiveXObject (\"WScript.Shell\");ws.run(\""
@@ -123,9 +120,9 @@ TEST_F(WindowsSettingsTest, BrowserMenuAndRunEntriesAreWhatWindowsReads) {
   EXPECT_EQ(Number(english, L"Contexts"), 16u);
 
   Use(0);
-  InstallBrowserMenu(exe);
+  InstallBrowserMenu(context_.Store(), context_.Language.LanguageOffset, exe);
   EXPECT_EQ(Number(std::wstring(kMenuExt) + L"\\Преведи с Вокаби®", L"Contexts"), 16u);
-  RemoveBrowserMenus();
+  RemoveBrowserMenus(context_.Store());
   HKEY left = nullptr;
   EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, english.c_str(), 0, KEY_READ, &left), ERROR_SUCCESS);
   EXPECT_NE(
@@ -133,12 +130,12 @@ TEST_F(WindowsSettingsTest, BrowserMenuAndRunEntriesAreWhatWindowsReads) {
                     KEY_READ, &left),
       ERROR_SUCCESS);
 
-  SetStartWithWindows(true, ProgramFile{exe, {}});
+  SetStartWithWindows(context_.Store(), true, ProgramFile{exe, {}});
   EXPECT_EQ(
       Text(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Vokabi"),
       L"C:\\Programs\\Vokabi\\Vokabi.exe /1");
-  SetStartWithWindows(false, ProgramFile{exe, {}});
-  SetStartWithWindows(false, ProgramFile{exe, {}});
+  SetStartWithWindows(context_.Store(), false, ProgramFile{exe, {}});
+  SetStartWithWindows(context_.Store(), false, ProgramFile{exe, {}});
   EXPECT_EQ(
       Text(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Vokabi"),
       L"(none)");
@@ -151,13 +148,13 @@ TEST_F(WindowsSettingsTest, DamagedValuesReadAsTheDefaults) {
   Raw(L"AlwaysOnTop", REG_BINARY, std::string("\x01\x00\x00\x00", 4));
   Raw(L"LeftPosition", REG_DWORD, std::string("\x10\x27", 2));
   Raw(L"Language", REG_DWORD, std::string("\xE8\x03\x00", 3));
-  ASSERT_TRUE(SelectLanguage());
-  ASSERT_TRUE(LoadSettings(kWidth, kHeight));
-  EXPECT_TRUE(AppSettings.CompleteWord);
-  EXPECT_FALSE(AppSettings.SavePosition);
-  EXPECT_FALSE(AppSettings.AlwaysOnTop);
-  EXPECT_EQ(AppSettings.LeftPosition, 2000);
-  EXPECT_EQ(AppError.Nomer(), msg::kNone);
+  ASSERT_TRUE(SelectLanguage(context_));
+  ASSERT_TRUE(LoadSettings(context_, kWidth, kHeight));
+  EXPECT_TRUE(context_.AppSettings.CompleteWord);
+  EXPECT_FALSE(context_.AppSettings.SavePosition);
+  EXPECT_FALSE(context_.AppSettings.AlwaysOnTop);
+  EXPECT_EQ(context_.AppSettings.LeftPosition, 2000);
+  EXPECT_EQ(context_.AppError.Nomer(), msg::kNone);
 }
 
 }  // namespace

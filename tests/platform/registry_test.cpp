@@ -61,11 +61,6 @@ bool EndsUnaided(const std::function<void()>& work, const std::function<void()>&
 // Each test has its own configuration folder and a store made in it.
 class RegistryStoreTest : public ::testing::Test {
  protected:
-  void TearDown() override {
-    hive::SetBeforeReplaceHook({});
-    hive::SetLockWait(std::chrono::seconds(5));
-  }
-
   Files HiveFolderFiles() const {
     Files names;
     for (const auto& entry : std::filesystem::directory_iterator(home_.Hives()))
@@ -75,8 +70,19 @@ class RegistryStoreTest : public ::testing::Test {
 
   std::filesystem::path UserFile() const { return home_.Hives() / "user.reg"; }
 
+  // The store's options: the default lock wait, and whatever the test puts here called before
+  // each replace.
+  StoreOptions Options() {
+    StoreOptions options;
+    options.beforeReplace = [this](const std::filesystem::path& temporary) {
+      return !beforeReplace_ || beforeReplace_(temporary);
+    };
+    return options;
+  }
+
   test::ConfigHome home_;
-  std::unique_ptr<RegistryStore> store_ = MakeSystemRegistryStore();
+  std::function<bool(const std::filesystem::path&)> beforeReplace_;
+  std::unique_ptr<RegistryStore> store_ = MakeSystemRegistryStore(Options());
 };
 
 TEST_F(RegistryStoreTest, KeysAndValuesLiveInOneFilePerRoot) {
@@ -206,10 +212,10 @@ TEST_F(RegistryStoreTest, AFailedWriteLeavesTheOldFileWhole) {
   ASSERT_TRUE(store_->SetValue(kUser, kKey, "Style", std::string("Gold")));
   const std::string before = FileBytes(UserFile());
   std::string seen;
-  hive::SetBeforeReplaceHook([&](const std::filesystem::path& temporary) {
+  beforeReplace_ = [&](const std::filesystem::path& temporary) {
     seen = FileBytes(temporary);
     return false;
-  });
+  };
   EXPECT_FALSE(store_->SetValue(kUser, kKey, "Style", std::string("Red")));
   EXPECT_NE(seen.find("\"Style\"=\"Red\""), std::string::npos) << "the new file was written";
   EXPECT_EQ(FileBytes(UserFile()), before);
@@ -326,7 +332,9 @@ TEST_F(RegistryStoreTest, ASettingsFileBeyondTheSizeLimitIsKeptAsideAsDamaged) {
 
 // Another program holding the lock for ever makes operations fail after a while, saying why.
 TEST_F(RegistryStoreTest, ALockHeldByAnotherProgramIsWaitedForOnlyAWhile) {
-  hive::SetLockWait(std::chrono::milliseconds(200));
+  StoreOptions options = Options();
+  options.lockWait = std::chrono::milliseconds(200);
+  store_ = MakeSystemRegistryStore(options);
   std::filesystem::create_directories(home_.Hives());
   const std::filesystem::path lock = home_.Hives() / "user.reg.lock";
   const int held = open(lock.c_str(), O_RDWR | O_CREAT, 0600);

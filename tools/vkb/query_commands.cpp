@@ -36,7 +36,7 @@ std::optional<int> Start(const Args& args, std::size_t count, std::string_view u
                          IndexLoad load = IndexLoad::kWhole) {
   std::string error;
   if (!ParseQueryArgs(args, &query->args, &error)) return UsageError(error);
-  SetInterfaceLanguage(query->args.language);
+  query->session.SetLanguage(query->args.language);
   if (query->args.positional.size() != count) {
     return UsageError("usage: " + std::string(usage));
   }
@@ -72,8 +72,9 @@ std::string SideName(Dictionary& dic, int language, int side) {
 
 // "Руски → Български": the direction of an article whose word is on the side, in the interface
 // language.
-std::string Direction(Dictionary& dic, int side) {
-  const int language = LanguageOffset / 1000;
+std::string Direction(Session& session, int side) {
+  Dictionary& dic = session.Dic();
+  const int language = session.Language().Ezik();
   return SideName(dic, language, side) + " \u2192 " + SideName(dic, language, 3 - side);
 }
 
@@ -121,11 +122,11 @@ Json LookupWord(Session& session, const std::string& word) {
     // The word is a headword on both sides: the other side's article follows, each under its
     // direction.
     const Article& other = *found.also;
-    out["direction"] = Direction(dic, dic.DumaSide());
+    out["direction"] = Direction(session, dic.DumaSide());
     Json also = Found(other.word, other.translation, other.neighbourStart, other.wordCharset,
                       other.translationCharset);
     also.erase("ok");
-    also["direction"] = Direction(dic, other.side);
+    also["direction"] = Direction(session, other.side);
     out["also"] = std::move(also);
   }
   return out;

@@ -43,12 +43,12 @@ int RunShell(const Args& args) {
   QueryArgs parsed;
   std::string error;
   if (!ParseQueryArgs(args, &parsed, &error)) return UsageError(error);
-  SetInterfaceLanguage(parsed.language);
   if (parsed.positional.size() != 1)
     return UsageError("usage: vkb shell [--exact] [--lang N] BASE");
 
   // One dictionary for the whole session, so the history builds up across commands.
   Session session;
+  session.SetLanguage(parsed.language);
   session.SetExact(parsed.exact);
   if (!session.Open(parsed.positional[0])) {
     PrintJson(Failure(session.Errors()));

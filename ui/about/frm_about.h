@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/language.h"
 #include "ui/controls/colour.h"
 #include "ui/controls/frameless_window.h"
 #include "ui/setup/dialog_host.h"
@@ -29,9 +30,9 @@ class frmAbout : public FramelessWindow {
   ~frmAbout() override;
 
   // The caption of a base's label: both directions with their word counts, one a line.
-  static QString BaseCaption(const Dictionary& dictionary);
+  static QString BaseCaption(const InterfaceLanguage& language, const Dictionary& dictionary);
   // Text 1 with the version: major, a full stop, minor and revision written together.
-  static QString VersionCaption();
+  static QString VersionCaption(const InterfaceLanguage& language);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -24,13 +24,14 @@ QTimer* MakeTimer(QObject* parent, const char* name, int intervalMs) {
 
 }  // namespace
 
-ForeignTextWatch::ForeignTextWatch(QObject* parent) : QObject(parent) {
+ForeignTextWatch::ForeignTextWatch(const SettingsRecord& settings, QObject* parent)
+    : QObject(parent), settings_(settings) {
   using Source = platform::ForeignText::Source;
   // A reply may come a moment after the tick that asked for it, when the setting is off again.
   foreignText_ = platform::MakeForeignText([this](Source source, const QString& text) {
-    if (source == Source::kClipboard && AppSettings.ClipboardTranslate)
+    if (source == Source::kClipboard && settings_.ClipboardTranslate)
       Take(text, lastClipboardText_);
-    if (source == Source::kSelection && AppSettings.SelectionTranslate)
+    if (source == Source::kSelection && settings_.SelectionTranslate)
       Take(text, lastSelectionText_);
   });
   timer1_ = MakeTimer(this, "Timer1", kClipboardIntervalMs);
@@ -42,8 +43,8 @@ ForeignTextWatch::ForeignTextWatch(QObject* parent) : QObject(parent) {
 ForeignTextWatch::~ForeignTextWatch() = default;
 
 void ForeignTextWatch::SwitchTimers() {
-  for (auto [timer, on] : {std::pair{timer1_, AppSettings.ClipboardTranslate},
-                           std::pair{timer2_, AppSettings.SelectionTranslate}}) {
+  for (auto [timer, on] : {std::pair{timer1_, settings_.ClipboardTranslate},
+                           std::pair{timer2_, settings_.SelectionTranslate}}) {
     // A running timer keeps its rhythm when it stays on.
     if (!on) {
       timer->stop();
@@ -54,12 +55,12 @@ void ForeignTextWatch::SwitchTimers() {
 }
 
 void ForeignTextWatch::Timer1_Timer() {
-  if (!AppSettings.ClipboardTranslate) return;
+  if (!settings_.ClipboardTranslate) return;
   foreignText_->Ask(platform::ForeignText::Source::kClipboard);
 }
 
 void ForeignTextWatch::Timer2_Timer() {
-  if (!AppSettings.SelectionTranslate) return;
+  if (!settings_.SelectionTranslate) return;
   foreignText_->Ask(platform::ForeignText::Source::kSelection);
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <memory>
 
+#include "app/settings.h"
 #include "platform/foreign_text.h"
 
 class QTimer;
@@ -17,7 +18,8 @@ class ForeignTextWatch : public QObject {
   Q_OBJECT
 
  public:
-  explicit ForeignTextWatch(QObject* parent);
+  // Reads ClipboardTranslate and SelectionTranslate from settings at every tick.
+  ForeignTextWatch(const SettingsRecord& settings, QObject* parent);
   ~ForeignTextWatch() override;
 
   // Runs Timer1 exactly while ClipboardTranslate is on, Timer2 while SelectionTranslate is.
@@ -32,6 +34,7 @@ class ForeignTextWatch : public QObject {
  private:
   void Take(const QString& text, QString& last);
 
+  const SettingsRecord& settings_;
   QTimer* timer1_ = nullptr;  // the clipboard
   QTimer* timer2_ = nullptr;  // the selection in other programs
   std::unique_ptr<platform::ForeignText> foreignText_;

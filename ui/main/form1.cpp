@@ -12,12 +12,10 @@
 #include <QTimer>
 #include <utility>
 
+#include "app/app_context.h"
 #include "app/base_order.h"
 #include "app/catalogue.h"
 #include "app/desktop_integration.h"
-#include "app/language.h"
-#include "app/registry.h"
-#include "app/settings.h"
 #include "resources/pictures.h"
 #include "ui/about/frm_about.h"
 #include "ui/controls/button.h"
@@ -77,13 +75,13 @@ QImage FramePicture(bool cross) {
 }
 
 // Interface text n, decoded with the interface language's character set.
-QString Text(int n) {
-  return DecodeText(LanguageCharset, UiText(n));
+QString Text(const InterfaceLanguage& language, int n) {
+  return DecodeText(language.LanguageCharset, UiText(language, n));
 }
 
 // A printed label ("Word : ") as a control's accessible name: without its colon.
-QString NameFromLabel(int n) {
-  QString name = Text(n).trimmed();
+QString NameFromLabel(const InterfaceLanguage& language, int n) {
+  QString name = Text(language, n).trimmed();
   if (name.endsWith(u':')) name.chop(1);
   return name.trimmed();
 }
@@ -122,8 +120,9 @@ Form1::Form1(AppState& app, QWidget* parent)
   BuildControls();
   parts_->tray = new TrayIcon(*this);
   parts_->history = new HistoryButtons(*this, this);
-  parts_->foreignText = new ForeignTextWatch(this);
-  parts_->print = new PrintButton(*parts_->wordBox, *parts_->pane, *this);
+  parts_->foreignText = new ForeignTextWatch(app_.Context.AppSettings, this);
+  parts_->print =
+      new PrintButton(*parts_->wordBox, *parts_->pane, *this, app_.Context, app_.Services);
   ConnectEvents();
 }
 
@@ -152,7 +151,7 @@ void Form1::BuildControls() {
   parts_->pane = new TranslationPane(*this);
   parts_->pane->Edit()->setGeometry(kPane);
 
-  parts_->wordList = new WordList(*this, this);
+  parts_->wordList = new WordList(*this, app_.Context.AppError, this);
   parts_->wordList->setObjectName(QStringLiteral("PictureLAB"));
   parts_->wordList->setGeometry(kWordList);
 
@@ -178,7 +177,8 @@ void Form1::BuildControls() {
       nullptr);
   c.btnClose = makeButton("BtnClose",
                           QRect(closeLeft, frameTop, kFrameButtonSize, kFrameButtonSize), nullptr);
-  parts_->keyboards = new KeyboardPanel(*this, kClientWidth, kBaseClientHeight, makeButton);
+  parts_->keyboards = new KeyboardPanel(*this, kClientWidth, kBaseClientHeight, makeButton,
+                                        app_.Context.AppSettings);
   c.btnCloseCyr = findChild<Button*>(QStringLiteral("BtnCloseCyr"));
   c.btnCloseLat = findChild<Button*>(QStringLiteral("BtnCloseLat"));
   // The strips drag the window as its background does.
@@ -233,16 +233,17 @@ void Form1::ConnectEvents() {
 }
 
 void Form1::Form_Load(const QString& commandLine) {
+  const SettingsRecord& settings = app_.Context.AppSettings;
   SwitchTimers();
   parts_->options->Build();
   Form1Setup();
   ClipToClientArea();
 
-  const int left = AppSettings.SavePosition ? AppSettings.LeftPosition : kDefaultLeftTwips;
-  const int top = AppSettings.SavePosition ? AppSettings.TopPosition : kDefaultTopTwips;
+  const int left = settings.SavePosition ? settings.LeftPosition : kDefaultLeftTwips;
+  const int top = settings.SavePosition ? settings.TopPosition : kDefaultTopTwips;
   move(left * logicalDpiX() / kTwipsPerInch, top * logicalDpiY() / kTwipsPerInch);
 
-  if (AppSettings.SystrayIcon) SysTray();
+  if (settings.SystrayIcon) SysTray();
   // Once the window is up, so that neither its showing nor a keystroke waits for them.
   QTimer::singleShot(0, this, &Form1::ReadSpellingDictionaries);
 
@@ -250,9 +251,9 @@ void Form1::Form_Load(const QString& commandLine) {
   if (commandLine == QStringLiteral("/1")) return;
   // The band is chosen before the window first shows, so showing activates it as usual; asking
   // for the activation too serves desktops without a window manager, where nothing else would.
-  setWindowFlag(Qt::WindowStaysOnTopHint, AppSettings.AlwaysOnTop);
+  setWindowFlag(Qt::WindowStaysOnTopHint, settings.AlwaysOnTop);
   show();
-  SetTopmost(this, AppSettings.AlwaysOnTop);
+  SetTopmost(this, settings.AlwaysOnTop);
   activateWindow();
   parts_->wordBox->Combo()->setFocus();
   if (!commandLine.isEmpty() && commandLine.trimmed() != QStringLiteral("0")) {
@@ -272,6 +273,7 @@ void Form1::TranslateHandedText(const QString& text) {
 }
 
 void Form1::Form1Setup() {
+  SettingsRecord& settings = app_.Context.AppSettings;
   parts_->keyboards->Dress(app_.Colours, app_.FontSmall);
   DressControls();
   LoadTexts();
@@ -281,15 +283,16 @@ void Form1::Form1Setup() {
   parts_->keyboards->Place();
   // The stored base is the start's choice only: dressing again after the settings dialog's Apply
   // keeps the base the user works in.
-  std::int16_t work = AppSettings.WorkDic;
+  std::int16_t work = settings.WorkDic;
   if (!parts_->workingBaseChosen) {
     std::vector<std::array<std::string, 7>> names;
     for (const auto& dictionary : app_.Dictionaries) names.push_back(dictionary->LanguageNames());
-    work = WorkDicStored() ? ReadWorkDic() : FirstWorkingBase(names, LanguageOffset / 1000);
+    work = WorkDicStored(app_.Context) ? ReadWorkDic(app_.Context)
+                                       : FirstWorkingBase(names, app_.Context.Language.Ezik());
     parts_->workingBaseChosen = true;
   }
   if (work >= DictionaryCount()) work = 0;
-  AppSettings.WorkDic = work;
+  settings.WorkDic = work;
   // Only the mark moves: dressing never looks anything up.
   SetOptionValue(work, false);
   NameWordList();
@@ -328,28 +331,30 @@ void Form1::DressControls() {
 }
 
 void Form1::LoadTexts() {
+  const InterfaceLanguage& language = app_.Context.Language;
   const Parts& c = *parts_;
   const std::pair<Button*, int> captions[] = {{c.btnBack, 40},  {c.btnNext, 41},  {c.btnSetup, 42},
                                               {c.btnAbout, 43}, {c.btnPrint, 44}, {c.btnPrevod, 46},
                                               {c.btnCyr, 49},   {c.btnLat, 50}};
-  for (const auto& [button, n] : captions) button->SetCaption(Text(n));
+  for (const auto& [button, n] : captions) button->SetCaption(Text(language, n));
 
-  parts_->tray->SetTexts(Text(54), Text(13), Text(14), Text(53));
+  parts_->tray->SetTexts(Text(language, 54), Text(language, 13), Text(language, 14),
+                         Text(language, 53));
 
-  setWindowTitle(Text(15));
+  setWindowTitle(Text(language, 15));
 
   // The host's tooltips, not the buttons' own.
   const std::pair<Button*, int> tooltips[] = {
       {c.btnClose, 6},   {c.btnCloseCyr, 6}, {c.btnCloseLat, 6}, {c.btnMin, 10},
       {c.btnBack, 11},   {c.btnNext, 12},    {c.btnSetup, 13},   {c.btnAbout, 14},
       {c.btnPrevod, 45}, {c.btnPrint, 47},   {c.btnCyr, 51},     {c.btnLat, 52}};
-  for (const auto& [button, n] : tooltips) button->setToolTip(Text(n));
+  for (const auto& [button, n] : tooltips) button->setToolTip(Text(language, n));
 
   // What a screen reader calls the boxes: the printed page's labels for the word and its
   // translation; the word list by the base its headwords come from.
-  parts_->wordBox->Combo()->setAccessibleName(NameFromLabel(55));
-  parts_->wordBox->Combo()->lineEdit()->setAccessibleName(NameFromLabel(55));
-  parts_->pane->Edit()->setAccessibleName(NameFromLabel(56));
+  parts_->wordBox->Combo()->setAccessibleName(NameFromLabel(language, 55));
+  parts_->wordBox->Combo()->lineEdit()->setAccessibleName(NameFromLabel(language, 55));
+  parts_->pane->Edit()->setAccessibleName(NameFromLabel(language, 56));
   NameWordList();
 }
 
@@ -377,11 +382,12 @@ void Form1::BtnMin_Click() {
 }
 
 void Form1::BtnClose_Click() {
-  if (!AppSettings.MinimizeToTray) {
+  const SettingsRecord& settings = app_.Context.AppSettings;
+  if (!settings.MinimizeToTray) {
     CloseAndSave();
     return;
   }
-  if (!AppSettings.SystrayIcon) SysTray();
+  if (!settings.SystrayIcon) SysTray();
   // Without a tray a hidden window could never be reached again, nor a minimised one without a
   // window manager: the window then stays as it is.
   if (parts_->tray->Available()) {
@@ -401,13 +407,15 @@ void Form1::mnuRestore_Click() {
 void Form1::Form_QueryUnload() {
   parts_->tray->Remove();
   // A read-only settings folder was told of at the start.
-  if (!SaveClosingSettings(x() * kTwipsPerInch / logicalDpiX(),
+  if (!SaveClosingSettings(app_.Context, x() * kTwipsPerInch / logicalDpiX(),
                            y() * kTwipsPerInch / logicalDpiY()) &&
-      !RegistryReadOnly())
-    ShowDialogMessage(this, QMessageBox::Critical, CatalogueMessage(msg::kSettingsNotSaved));
+      !app_.Context.Store().ReadOnly())
+    app_.Services.messageBox(this, QMessageBox::Critical,
+                             CatalogueMessage(app_.Context.AppError, msg::kSettingsNotSaved));
   // The browser's entry follows the program to wherever it now lives.
-  if (AppSettings.IEintegration)
-    InstallBrowserMenu(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+  if (app_.Context.AppSettings.IEintegration)
+    InstallBrowserMenu(app_.Context.Store(), app_.Context.Language.LanguageOffset,
+                       QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
 }
 
 void Form1::CloseAndSave() {

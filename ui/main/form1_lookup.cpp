@@ -45,7 +45,7 @@ bool NeverCompletes(int keyCode) {
 }  // namespace
 
 void Form1::BtnPrevod_Click() {
-  AppError.Clear();
+  app_.Context.AppError.Clear();
   if (DictionaryCount() == 0) return;
   TranslateAndShow(WordBoxText(), true);
   SelectWordBoxText();
@@ -55,7 +55,8 @@ bool Form1::TranslateAndShow(const QString& text, bool suggest) {
   Dictionary& dictionary = WorkingDictionary();
   const std::string word = EncodeWord(text, dictionary.Charset1(), dictionary.Charset2());
   LookupHelp help;
-  if (!TranslateWithHelp(dictionary, AppError, app_.Forms.get(), word, suggest, &help)) {
+  if (!TranslateWithHelp(dictionary, app_.Context.AppError, app_.Forms.get(), word, suggest,
+                         &help)) {
     ShowPaneMessage();
     if (!help.suggestions.empty()) {
       parts_->wordList->ShowSuggestions(help.suggestions, help.suggestionCharset,
@@ -64,7 +65,7 @@ bool Form1::TranslateAndShow(const QString& text, bool suggest) {
     return false;
   }
   ShowResult(dictionary);
-  if (help.also) parts_->pane->ShowBothArticles(dictionary, *help.also);
+  if (help.also) parts_->pane->ShowBothArticles(app_.Context.Language, dictionary, *help.also);
   if (help.baseForm) {
     parts_->pane->Note(DecodeText(help.missedCharset, help.missed) + QStringLiteral(" \u2192 ") +
                        DecodeText(dictionary.DumaCHSet(), dictionary.Duma()));
@@ -76,7 +77,7 @@ bool Form1::TranslateEntryAt(std::int32_t position, bool fillList) {
   if (DictionaryCount() == 0) return false;
   Dictionary& dictionary = WorkingDictionary();
   LookupHelp help;
-  if (!TranslateEntry(dictionary, AppError, position, &help)) return false;
+  if (!TranslateEntry(dictionary, app_.Context.AppError, position, &help)) return false;
   if (fillList) {
     ShowResult(dictionary);
   } else {
@@ -86,7 +87,7 @@ bool Form1::TranslateEntryAt(std::int32_t position, bool fillList) {
     ShowPane(dictionary.Prevod(), dictionary.PrevodCHSet());
     RecordRecent(duma, dictionary.DumaCHSet(), WorkDic());
   }
-  if (help.also) parts_->pane->ShowBothArticles(dictionary, *help.also);
+  if (help.also) parts_->pane->ShowBothArticles(app_.Context.Language, dictionary, *help.also);
   SelectWordBoxText();
   return true;
 }
@@ -113,7 +114,7 @@ void Form1::ShowTranslation(const std::string& word, const std::string& translat
 }
 
 void Form1::ShowPaneMessage() {
-  ShowPane(AppError.MsgText(), LanguageCharset);
+  ShowPane(app_.Context.AppError.MsgText(), app_.Context.Language.LanguageCharset);
 }
 
 void Form1::ShowWordBox(const std::string& bytes, int charset) {
@@ -137,7 +138,7 @@ void Form1::Combo1_KeyUp(int keyCode, int /*shift*/) {
     BtnPrevod_Click();
     return;
   }
-  if (!AppSettings.CompleteWord || NeverCompletes(keyCode)) return;
+  if (!app_.Context.AppSettings.CompleteWord || NeverCompletes(keyCode)) return;
   CompleteWordBox();
 }
 
@@ -184,7 +185,7 @@ void Form1::Combo1_Click(int index) {
   const std::optional<WordBox::Recent> recent = parts_->wordBox->Item(index);
   if (!recent) return;
   if (recent->base != WorkDic() && recent->base >= 0 && recent->base < DictionaryCount()) {
-    AppSettings.WorkDic = static_cast<std::int16_t>(recent->base);
+    app_.Context.AppSettings.WorkDic = static_cast<std::int16_t>(recent->base);
     parts_->listClickBusy = true;
     SetOptionValue(recent->base, true);
     ReadSpellingDictionaries();
@@ -196,7 +197,7 @@ void Form1::Combo1_Click(int index) {
 
 void Form1::Option1_Click(int index) {
   if (parts_->listClickBusy) return;
-  AppSettings.WorkDic = static_cast<std::int16_t>(index);
+  app_.Context.AppSettings.WorkDic = static_cast<std::int16_t>(index);
   NameWordList();
   update();
   ReadSpellingDictionaries();
@@ -216,7 +217,7 @@ void Form1::EscapeReleased(int keyCode) {
 void Form1::Image1_Click(int index) {
   if (index < 0 || index >= kKeyCount) return;
   parts_->wordBox->Type(KeyCharacter(index), KeyCharset(index));
-  if (AppSettings.CompleteWord) CompleteWordBox();
+  if (app_.Context.AppSettings.CompleteWord) CompleteWordBox();
   parts_->wordBox->RememberSelection();
 }
 
@@ -254,7 +255,7 @@ Dictionary* Form1::HistoryBase() {
 }
 
 int Form1::WorkDic() const {
-  return AppSettings.WorkDic;
+  return app_.Context.AppSettings.WorkDic;
 }
 
 QString Form1::WordBoxText() const {

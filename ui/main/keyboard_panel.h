@@ -6,6 +6,7 @@
 #include <QRect>
 #include <functional>
 
+#include "app/settings.h"
 #include "ui/controls/schemes.h"
 
 class QFont;
@@ -27,7 +28,9 @@ class KeyboardPanel : public QObject {
   using ButtonMaker =
       std::function<Button*(const char* name, const QRect& geometry, QWidget* parent)>;
 
-  KeyboardPanel(QWidget& window, int width, int baseHeight, const ButtonMaker& makeButton);
+  // The keyboards shown are CyrKeyboard and LatKeyboard of settings, which toggling changes.
+  KeyboardPanel(QWidget& window, int width, int baseHeight, const ButtonMaker& makeButton,
+                SettingsRecord& settings);
 
   // The strips as the CyrKeyboard and LatKeyboard settings say, and the window's height with them.
   void Place();
@@ -49,6 +52,7 @@ class KeyboardPanel : public QObject {
               int& otherTop);
 
   QWidget& window_;
+  SettingsRecord& settings_;
   int width_;
   int baseHeight_;
   KeyboardStrip* picCyr_ = nullptr;

@@ -18,6 +18,8 @@ class LookupDialogHost final : public DialogHost {
   void DressLookupWindow() override;
   void ShowTrayIcon(bool shown) override;
   void SwitchLookupTimers() override;
+  AppContext& Context() override { return app_.Context; }
+  const WindowServices& Services() const override { return app_.Services; }
   SchemeColours& Colours() override { return app_.Colours; }
   QFont& FontLarge() override { return app_.FontLarge; }
   QFont& FontSmall() override { return app_.FontSmall; }

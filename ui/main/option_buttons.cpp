@@ -97,8 +97,9 @@ bool OptionButtons::Check(int index) {
 
 QString OptionButtons::BaseNames(int index) const {
   const Dictionary& dictionary = *app_.Dictionaries.at(index);
-  const std::int32_t ezik = LanguageOffset / 1000;
-  return DecodeText(LanguageCharset,
+  const InterfaceLanguage& language = app_.Context.Language;
+  const std::int32_t ezik = language.Ezik();
+  return DecodeText(language.LanguageCharset,
                     dictionary.Ime_na_Dic(ezik, 1) + ", " + dictionary.Ime_na_Dic(ezik, 2));
 }
 

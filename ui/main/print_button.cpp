@@ -4,16 +4,14 @@
 #include <optional>
 #include <utility>
 
+#include "app/app_context.h"
 #include "app/catalogue.h"
-#include "app/error_class.h"
-#include "app/language.h"
-#include "app/settings.h"
 #include "ui/main/engine_text.h"
 #include "ui/main/print_job.h"
 #include "ui/main/print_page.h"
 #include "ui/main/translation_pane.h"
 #include "ui/main/word_box.h"
-#include "ui/setup/dialog_parts.h"
+#include "ui/setup/window_services.h"
 
 namespace vokabi::ui {
 
@@ -26,44 +24,55 @@ constexpr int kWordLabelText = 55;
 constexpr int kTranslationLabelText = 56;
 constexpr int kProductText = 57;
 
-QString Message(std::int32_t nomer) {
-  QString text = DecodeText(LanguageCharset, AppError.MsgByNomer(nomer));
+QString Message(const ErrorClass& errors, std::int32_t nomer) {
+  QString text = DecodeText(errors.Language().LanguageCharset, errors.MsgByNomer(nomer));
   return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QString Text(int n) {
-  return DecodeText(LanguageCharset, UiText(n));
+QString Text(const InterfaceLanguage& language, int n) {
+  return DecodeText(language.LanguageCharset, UiText(language, n));
 }
 
 }  // namespace
 
-PrintButton::PrintButton(const WordBox& wordBox, const TranslationPane& pane, QWidget& window)
-    : QObject(&window), wordBox_(wordBox), pane_(pane), window_(window) {}
+PrintButton::PrintButton(const WordBox& wordBox, const TranslationPane& pane, QWidget& window,
+                         const AppContext& context, const WindowServices& services)
+    : QObject(&window),
+      wordBox_(wordBox),
+      pane_(pane),
+      window_(window),
+      context_(context),
+      services_(services) {}
 
 void PrintButton::Print() {
+  const ErrorClass& errors = context_.AppError;
+  const InterfaceLanguage& language = context_.Language;
   const std::string& paneBytes = pane_.Bytes();
   bool nothing = paneBytes.empty();
   for (const std::int32_t message : kPaneMessages)
-    nothing = nothing || paneBytes == AppError.MsgByNomer(message);
+    nothing = nothing || paneBytes == errors.MsgByNomer(message);
   std::optional<PrintedTexts> texts;
   if (!nothing) {
-    texts = PrintedTexts{Text(kWordLabelText), Text(kTranslationLabelText),
-                         ProductLine(Text(kProductText)), wordBox_.Text(), pane_.Text()};
+    texts = PrintedTexts{Text(language, kWordLabelText), Text(language, kTranslationLabelText),
+                         ProductLine(Text(language, kProductText)), wordBox_.Text(), pane_.Text()};
   }
-  auto* job = new PrintJob(QString::fromStdString(AppSettings.PrinterName), window_.windowTitle(),
-                           std::move(texts), &window_);
+  auto* job = new PrintJob(QString::fromStdString(context_.AppSettings.PrinterName),
+                           window_.windowTitle(), std::move(texts), &window_);
   connect(job, &PrintJob::Done, this, [this](PrintJob::Outcome outcome) {
     switch (outcome) {
       case PrintJob::Outcome::kPrinted:
         break;
       case PrintJob::Outcome::kPrinterMissing:
-        ShowDialogMessage(&window_, QMessageBox::Critical, Message(msg::kPrinterMissing));
+        services_.messageBox(&window_, QMessageBox::Critical,
+                             Message(context_.AppError, msg::kPrinterMissing));
         break;
       case PrintJob::Outcome::kNothingToPrint:
-        ShowDialogMessage(&window_, QMessageBox::Warning, Message(msg::kNothingToPrint));
+        services_.messageBox(&window_, QMessageBox::Warning,
+                             Message(context_.AppError, msg::kNothingToPrint));
         break;
       case PrintJob::Outcome::kFailed:
-        ShowDialogMessage(&window_, QMessageBox::Critical, Message(msg::kPrintFailed));
+        services_.messageBox(&window_, QMessageBox::Critical,
+                             Message(context_.AppError, msg::kPrintFailed));
         break;
     }
   });

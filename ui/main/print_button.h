@@ -5,9 +5,14 @@
 
 class QWidget;
 
+namespace vokabi {
+class AppContext;
+}
+
 namespace vokabi::ui {
 
 class TranslationPane;
+struct WindowServices;
 class WordBox;
 
 // BtnPrint: the word box's word and the pane's translation on one page of the chosen printer,
@@ -17,7 +22,8 @@ class PrintButton : public QObject {
   Q_OBJECT
 
  public:
-  PrintButton(const WordBox& wordBox, const TranslationPane& pane, QWidget& window);
+  PrintButton(const WordBox& wordBox, const TranslationPane& pane, QWidget& window,
+              const AppContext& context, const WindowServices& services);
 
   void Print();
 
@@ -25,6 +31,8 @@ class PrintButton : public QObject {
   const WordBox& wordBox_;
   const TranslationPane& pane_;
   QWidget& window_;
+  const AppContext& context_;
+  const WindowServices& services_;
 };
 
 }  // namespace vokabi::ui

@@ -14,11 +14,10 @@
 // program's folder and of the user's and the system's data folders, and the main window.
 namespace vokabi::ui {
 
-// Every start-up message goes through this; tests put their own in place.
+// How a start-up message reaches the user.
 using MessageBoxFunction = void (*)(QMessageBox::Icon icon, const QString& title,
                                     const QString& text);
-extern MessageBoxFunction ShowMessageBox;
-// The default: a modal box, and the same text on standard error for a start from a terminal.
+// The program's: a modal box, and the same text on standard error for a start from a terminal.
 void ShowMessageBoxAndPrint(QMessageBox::Icon icon, const QString& title, const QString& text);
 // For tests of the whole program (VOKABI_TEST_MESSAGES): standard error only, nothing waits.
 void PrintMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
@@ -35,8 +34,10 @@ QString CommandLineText(const QStringList& arguments);
 void LoadBases(AppState& app, const std::filesystem::path& folder,
                const std::vector<std::string>& names);
 
-// Runs the start and then the event loop; the program's exit status. A second start hands
+// Runs the start and then the event loop over context (made over the system's store, or a test's
+// own), telling its messages through show; the program's exit status. A second start hands
 // commandLine to the first and returns.
-int Main(const QString& commandLine, const QString& appFolder);
+int Main(AppContext& context, MessageBoxFunction show, const QString& commandLine,
+         const QString& appFolder);
 
 }  // namespace vokabi::ui

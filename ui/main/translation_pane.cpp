@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 
-#include "app/language.h"
 #include "ui/controls/key_codes.h"
 #include "ui/main/engine_text.h"
 
@@ -17,10 +16,11 @@ bool ReachesClipboard(const QKeyEvent& key) {
 }
 
 // "Руски → Български": the direction of an article whose word is on the side.
-QString Direction(const Dictionary& dictionary, int side) {
-  const std::int32_t ezik = LanguageOffset / 1000;
+QString Direction(const InterfaceLanguage& language, const Dictionary& dictionary, int side) {
+  const std::int32_t ezik = language.Ezik();
   const auto name = [&](int s) {
-    return DecodeText(LanguageCharset, dictionary.Ime_na_Dic(ezik, static_cast<std::int16_t>(s)));
+    return DecodeText(language.LanguageCharset,
+                      dictionary.Ime_na_Dic(ezik, static_cast<std::int16_t>(s)));
   };
   return name(side) + QStringLiteral(" \u2192 ") + name(3 - side);
 }
@@ -83,12 +83,13 @@ void TranslationPane::Show(const std::string& bytes, int charset) {
   text2_->setProperty("charset", charset);
 }
 
-void TranslationPane::ShowBothArticles(const Dictionary& dictionary, const Article& other) {
+void TranslationPane::ShowBothArticles(const InterfaceLanguage& language,
+                                       const Dictionary& dictionary, const Article& other) {
   // The first article stays the program's translation (the word list and the print button test
   // it); the copy that is printed holds both.
-  text_ = Direction(dictionary, dictionary.DumaSide()) + QStringLiteral("\r\n") +
+  text_ = Direction(language, dictionary, dictionary.DumaSide()) + QStringLiteral("\r\n") +
           DecodeText(dictionary.PrevodCHSet(), dictionary.Prevod()) + QStringLiteral("\r\n\r\n") +
-          Direction(dictionary, other.side) + QStringLiteral("\r\n") +
+          Direction(language, dictionary, other.side) + QStringLiteral("\r\n") +
           DecodeText(other.translationCharset, other.translation);
   SetText(text_);
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <string>
 
+#include "app/language.h"
 #include "engine/dictionary.h"
 
 class QPlainTextEdit;
@@ -25,7 +26,8 @@ class TranslationPane : public QObject {
   void Show(const std::string& bytes, int charset);
   // The current result's article and the other side's, each under its direction; the program's
   // copy, and so printing, holds both with their headings.
-  void ShowBothArticles(const Dictionary& dictionary, const Article& other);
+  void ShowBothArticles(const InterfaceLanguage& language, const Dictionary& dictionary,
+                        const Article& other);
   // A line above what the pane shows, left out of the program's copy (and so of printing).
   void Note(const QString& line);
   // The program's copy: as engine bytes, and as it is printed.

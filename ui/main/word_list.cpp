@@ -7,8 +7,6 @@
 #include <QResizeEvent>
 #include <algorithm>
 
-#include "app/error_class.h"
-#include "app/language.h"
 #include "ui/controls/colour.h"
 #include "ui/main/engine_text.h"
 #include "ui/main/word_list_accessible.h"
@@ -52,7 +50,8 @@ std::int32_t PositionAt(const std::vector<std::int32_t>& positions, int index) {
 
 }  // namespace
 
-WordList::WordList(WordListHost& host, QWidget* parent) : QWidget(parent), host_(host) {
+WordList::WordList(WordListHost& host, ErrorClass& appError, QWidget* parent)
+    : QWidget(parent), host_(host), appError_(appError) {
   InstallWordListAccessibility();
   setObjectName(QStringLiteral("PictureLAB"));
   setFixedHeight(kRows * kRowHeight);
@@ -150,7 +149,7 @@ void WordList::ShowSuggestions(const std::vector<std::string>& words, int charse
 
 void WordList::LabelDumi_Click(int index) {
   if (scrolling_ || index < 0 || index >= kRows) return;
-  AppError.Clear();
+  appError_.Clear();
   Dictionary& dictionary = host_.WorkingDictionary();
   const std::string caption = words_[index];
   const int tag = labels_[index]->property("Tag").toString().toInt();
@@ -160,7 +159,7 @@ void WordList::LabelDumi_Click(int index) {
     if (tag == host_.WorkDic() && position > 0) {
       // Its own entry, which fills the list with its neighbours.
       if (!host_.TranslateEntryAt(position, true))
-        host_.ShowPane(AppError.MsgText(), LanguageCharset);
+        host_.ShowPane(appError_.MsgText(), appError_.Language().LanguageCharset);
       return;
     }
     // Looked up as if typed.
@@ -196,8 +195,8 @@ void WordList::LabelDumi_Click(int index) {
       position > 0 ? host_.TranslateEntryAt(position, false) : dictionary.Translate(caption);
   if (!found) {
     // A body that does not decipher says so; anything else means the list is not this base's.
-    if (AppError.Nomer() != msg::kMissingFile) AppError.SetNomer(msg::kListFromOtherBase);
-    host_.ShowPane(AppError.MsgText(), LanguageCharset);
+    if (appError_.Nomer() != msg::kMissingFile) appError_.SetNomer(msg::kListFromOtherBase);
+    host_.ShowPane(appError_.MsgText(), appError_.Language().LanguageCharset);
     return;
   }
   if (position == 0) {

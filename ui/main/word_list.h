@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/error_class.h"
 #include "engine/dictionary.h"
 #include "ui/controls/schemes.h"
 
@@ -60,7 +61,8 @@ class WordList : public QWidget {
   static constexpr int kStep = 2;
   static constexpr int kFrameMs = 20;
 
-  WordList(WordListHost& host, QWidget* parent = nullptr);
+  // Lookups report to appError, whose language the list's messages are shown in.
+  WordList(WordListHost& host, ErrorClass& appError, QWidget* parent = nullptr);
 
   // The nine headwords from position on, the word highlighted. The list always comes from the
   // host's working dictionary: the window passes WorkDic as dictionaryIndex.
@@ -142,6 +144,7 @@ class WordList : public QWidget {
   int IndexOf(const QObject* label) const;
 
   WordListHost& host_;
+  ErrorClass& appError_;
   std::array<QLabel*, kRows> labels_{};
   std::array<std::string, kRows> words_;
   std::array<QString, kRows> texts_;  // the whole headwords the labels show

@@ -86,6 +86,7 @@ class FrmSetup : public FramelessWindow {
   std::vector<int> NeededCharsets(int interfaceCharset) const;
 
   std::unique_ptr<DialogHost> host_;
+  AppContext& context_;  // the host's
   QComboBox* combo1_ = nullptr;
   QComboBox* combo2_ = nullptr;
   QComboBox* combo3_ = nullptr;

@@ -101,7 +101,7 @@ void AccessibilityTest::theBusShowsTheWindowsControls() {
       {"enbgvk01", "English"}, {"frbgvk01", "French"},  {"debgvk01", "German"},
       {"esbgvk01", "Spanish"}, {"itbgvk01", "Italian"}, {"rubgvk01", "Russian"}};
   for (const auto& [id, language] : bases) QVERIFY(world_->AddBase(Base(id, language)));
-  AppSettings.CompleteWord = false;
+  world_->context.AppSettings.CompleteWord = false;
   Form1& form = world_->Load(QStringLiteral("0"));
   auto* combo = form.findChild<QComboBox*>(QStringLiteral("Combo1"));
   combo->setFocus();

@@ -114,8 +114,8 @@ class ForeignTextTest : public QObject {
     return Form()->findChild<QPlainTextEdit*>(QStringLiteral("Text2"))->toPlainText();
   }
   void SetBoth(bool on) {
-    AppSettings.ClipboardTranslate = on;
-    AppSettings.SelectionTranslate = on;
+    world_->context.AppSettings.ClipboardTranslate = on;
+    world_->context.AppSettings.SelectionTranslate = on;
   }
 
   std::unique_ptr<DialogWorld> world_;
@@ -124,7 +124,7 @@ class ForeignTextTest : public QObject {
 };
 
 void ForeignTextTest::timersRunOnlyWhileTheirSettingsAreOn() {
-  AppSettings.ClipboardTranslate = true;
+  world_->context.AppSettings.ClipboardTranslate = true;
   Form1& form = Load();
   auto* timer1 = form.findChild<QTimer*>(QStringLiteral("Timer1"));
   auto* timer2 = form.findChild<QTimer*>(QStringLiteral("Timer2"));
@@ -300,7 +300,7 @@ void ForeignTextTest::paragraphIsIgnored() {
 
 void ForeignTextTest::ownWordBoxIsIgnored() {
   SetBoth(true);
-  AppSettings.CompleteWord = false;
+  world_->context.AppSettings.CompleteWord = false;
   Load();
   QComboBox* box = WordBox();
   box->setFocus();

@@ -23,8 +23,8 @@ namespace {
 
 constexpr const char* kNoWordMessage = "There are no word/phrase for translation.";
 
-RegVariant Stored(std::string_view name) {
-  return QueryRegValue(RegRoot::CurrentUser, kSettingsKey, name, RegVariant{});
+RegVariant Stored(AppContext& context, std::string_view name) {
+  return QueryRegValue(context.Store(), RegRoot::CurrentUser, kSettingsKey, name, RegVariant{});
 }
 
 }  // namespace
@@ -130,7 +130,7 @@ void Form1Test::editingKeysNeverComplete() {
 }
 
 void Form1Test::completionOffLeavesTheTyping() {
-  AppSettings.CompleteWord = false;
+  world_->context.AppSettings.CompleteWord = false;
   LoadOneBase();
   Translate(QStringLiteral("household"));
   Combo()->setEditText(QString());
@@ -170,19 +170,20 @@ void Form1Test::commandLine() {
 }
 
 void Form1Test::setupInBulgarianDecodesCyrillic() {
-  LanguageOffset = 0;
-  LanguageCharset = 204;
+  world_->context.Language.LanguageOffset = 0;
+  world_->context.Language.LanguageCharset = 204;
   LoadOneBase();
   QCOMPARE(ButtonNamed("BtnPrevod")->Caption(), QStringLiteral("Преведи"));
   QCOMPARE(Option(0)->toolTip(), QStringLiteral("Английски, Български"));
   QTest::keyClick(Combo(), Qt::Key_Return);
   QCOMPARE(Pane()->property("charset").toInt(), 204);
-  QCOMPARE(Pane()->toPlainText(), DecodeText(204, AppError.MsgByNomer(msg::kNoWord)));
+  QCOMPARE(Pane()->toPlainText(),
+           DecodeText(204, world_->context.AppError.MsgByNomer(msg::kNoWord)));
 }
 
 void Form1Test::closingSavesWorkDicAndPosition() {
-  AppSettings.SavePosition = true;
-  AppSettings.SystrayIcon = true;
+  world_->context.AppSettings.SavePosition = true;
+  world_->context.AppSettings.SystrayIcon = true;
   LoadTwoBases();
   Form1& form = *world_->form;
   QTest::mouseClick(Option(1), Qt::LeftButton);
@@ -190,13 +191,13 @@ void Form1Test::closingSavesWorkDicAndPosition() {
   form.CloseAndSave();
   QVERIFY(!form.isVisible());
   QVERIFY(!Tray()->isVisible());
-  QCOMPARE(RegNumber(Stored("WorkDic")), 1);
-  QCOMPARE(RegNumber(Stored("LeftPosition")), 100);
-  QCOMPARE(RegNumber(Stored("TopPosition")), 40 * 1440 / form.logicalDpiY());
+  QCOMPARE(RegNumber(Stored(world_->context, "WorkDic")), 1);
+  QCOMPARE(RegNumber(Stored(world_->context, "LeftPosition")), 100);
+  QCOMPARE(RegNumber(Stored(world_->context, "TopPosition")), 40 * 1440 / form.logicalDpiY());
 }
 
 void Form1Test::closeButtonMinimisesHidesOrEnds() {
-  AppSettings.MinimizeToTray = true;
+  world_->context.AppSettings.MinimizeToTray = true;
   LoadOneBase();
   Form1& form = *world_->form;
   // With neither a tray area nor a window manager the window stays as it is.
@@ -209,21 +210,21 @@ void Form1Test::closeButtonMinimisesHidesOrEnds() {
   QTest::mouseClick(ButtonNamed("BtnClose"), Qt::LeftButton);
   QVERIFY(form.isVisible() && form.isMinimized());
   QVERIFY(Tray()->isVisible());
-  QVERIFY(std::holds_alternative<std::monostate>(Stored("WorkDic")));
+  QVERIFY(std::holds_alternative<std::monostate>(Stored(world_->context, "WorkDic")));
   form.showNormal();
   form.SetTrayAvailableProbe([] { return true; });
   QTest::mouseClick(ButtonNamed("BtnClose"), Qt::LeftButton);
   QVERIFY(!form.isVisible());
   QVERIFY(Tray()->isVisible());
-  QVERIFY(std::holds_alternative<std::monostate>(Stored("WorkDic")));
+  QVERIFY(std::holds_alternative<std::monostate>(Stored(world_->context, "WorkDic")));
   form.findChild<QAction*>("mnuRestore")->trigger();
   QVERIFY(form.isVisible());
   // Without MinimizeToTray the close button ends the program.
-  AppSettings.MinimizeToTray = false;
+  world_->context.AppSettings.MinimizeToTray = false;
   QTest::mouseClick(ButtonNamed("BtnClose"), Qt::LeftButton);
   QVERIFY(!form.isVisible());
-  QCOMPARE(RegNumber(Stored("WorkDic")), 0);
-  QVERIFY(!std::holds_alternative<std::monostate>(Stored("WorkDic")));
+  QCOMPARE(RegNumber(Stored(world_->context, "WorkDic")), 0);
+  QVERIFY(!std::holds_alternative<std::monostate>(Stored(world_->context, "WorkDic")));
 }
 
 void Form1Test::escapeReleasedClearsAndFocusesWordBox_data() {
@@ -258,8 +259,8 @@ void Form1Test::everyCaptionFitsItsButton_data() {
 void Form1Test::everyCaptionFitsItsButton() {
   QFETCH(int, offset);
   QFETCH(int, charset);
-  LanguageOffset = offset;
-  LanguageCharset = charset;
+  world_->context.Language.LanguageOffset = offset;
+  world_->context.Language.LanguageCharset = charset;
   // The program's fonts with UseFont's default face.
   world_->app.FontLarge = QFont(QStringLiteral("Arial"), 12);
   world_->app.FontSmall = QFont(QStringLiteral("Arial"), 10);
@@ -291,7 +292,7 @@ void Form1Test::startsWithTheWordBoxFocused_data() {
 
 void Form1Test::startsWithTheWordBoxFocused() {
   QFETCH(bool, onTop);
-  AppSettings.AlwaysOnTop = onTop;
+  world_->context.AppSettings.AlwaysOnTop = onTop;
   QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
   // As the program starts the window: nothing activates it afterwards.
   world_->form = std::make_unique<Form1>(world_->app);

@@ -67,7 +67,7 @@ class KeyboardOnlyTest : public QObject {
 };
 
 void KeyboardOnlyTest::lookUpWalkSwitchBasesAndSetUpWithoutTheMouse() {
-  AppSettings.CompleteWord = false;
+  world_->context.AppSettings.CompleteWord = false;
   QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
   QVERIFY(world_->AddBase(SecondBase()));
   Form1& form = world_->Load(QStringLiteral("0"));
@@ -121,7 +121,7 @@ void KeyboardOnlyTest::lookUpWalkSwitchBasesAndSetUpWithoutTheMouse() {
   QVERIFY(setup->findChild<QCheckBox*>(QStringLiteral("Check1_3"))->isChecked());
   Key(Qt::Key_Return);
   QTRY_VERIFY(form.findChild<FrmSetup*>() == nullptr);
-  QVERIFY(AppSettings.CompleteWord);
+  QVERIFY(world_->context.AppSettings.CompleteWord);
   QVERIFY(world_->messages.empty());
 
   // Escape is Cancel: the switch turned off again is not applied.
@@ -134,7 +134,7 @@ void KeyboardOnlyTest::lookUpWalkSwitchBasesAndSetUpWithoutTheMouse() {
   Key(Qt::Key_Space);
   Key(Qt::Key_Escape);
   QTRY_VERIFY(form.findChild<FrmSetup*>() == nullptr);
-  QVERIFY(AppSettings.CompleteWord);
+  QVERIFY(world_->context.AppSettings.CompleteWord);
 
   // The about box closes on Escape and on Enter.
   for (const Qt::Key close : {Qt::Key_Escape, Qt::Key_Return}) {

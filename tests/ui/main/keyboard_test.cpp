@@ -58,8 +58,8 @@ void KeyboardTest::startStateFromTheSettings() {
                          Row{false, true, 388, -1, 323}, Row{true, true, 453, 323, 388}}) {
     world_.reset();
     world_ = std::make_unique<World>();
-    AppSettings.CyrKeyboard = row.cyr;
-    AppSettings.LatKeyboard = row.lat;
+    world_->context.AppSettings.CyrKeyboard = row.cyr;
+    world_->context.AppSettings.LatKeyboard = row.lat;
     LoadOneBase();
     QCOMPARE(Form().height(), row.height);
     QCOMPARE(Strip("PicCyr")->isVisible() ? Strip("PicCyr")->y() : -1, row.cyrTop);
@@ -79,7 +79,7 @@ void KeyboardTest::stripsStackInOpeningOrder() {
   QCOMPARE(Form().height(), 388);
   QVERIFY(!Strip("PicLat")->isVisible());
   QCOMPARE(Strip("PicCyr")->y(), 323);
-  QVERIFY(AppSettings.CyrKeyboard && !AppSettings.LatKeyboard);
+  QVERIFY(world_->context.AppSettings.CyrKeyboard && !world_->context.AppSettings.LatKeyboard);
 
   Click("BtnLat");
   QCOMPARE(Strip("PicLat")->y(), 388);
@@ -87,12 +87,12 @@ void KeyboardTest::stripsStackInOpeningOrder() {
   QCOMPARE(Strip("PicLat")->y(), 323);
   Click("BtnCloseLat");
   QCOMPARE(Form().height(), 323);
-  QVERIFY(!AppSettings.CyrKeyboard && !AppSettings.LatKeyboard);
+  QVERIFY(!world_->context.AppSettings.CyrKeyboard && !world_->context.AppSettings.LatKeyboard);
 }
 
 void KeyboardTest::keysEnterTheirLetterAndCharset() {
-  AppSettings.CompleteWord = false;
-  AppSettings.CyrKeyboard = AppSettings.LatKeyboard = true;
+  world_->context.AppSettings.CompleteWord = false;
+  world_->context.AppSettings.CyrKeyboard = world_->context.AppSettings.LatKeyboard = true;
   LoadOneBase();
   const std::pair<int, const char*> keys[] = {{0, "а"},  {31, "я"}, {32, "ё"}, {33, "à"}, {40, "ç"},
                                               {55, "ö"}, {56, "ù"}, {62, "ÿ"}, {63, "œ"}};
@@ -111,8 +111,8 @@ void KeyboardTest::keysEnterTheirLetterAndCharset() {
 }
 
 void KeyboardTest::keyReplacesTheSelectionTheBoxHadLast() {
-  AppSettings.CompleteWord = false;
-  AppSettings.LatKeyboard = true;
+  world_->context.AppSettings.CompleteWord = false;
+  world_->context.AppSettings.LatKeyboard = true;
   LoadOneBase();
   Combo()->setEditText(QStringLiteral("facade"));
   Combo()->lineEdit()->setSelection(2, 1);

@@ -81,7 +81,8 @@ void OptionButtonsTest::storedWorkDicChoosesTheBase() {
   QFETCH(int, stored);
   QFETCH(int, bases);
   QFETCH(int, chosen);
-  SetRegValue(RegRoot::CurrentUser, kSettingsKey, "WorkDic", std::int32_t{stored}, kRegDwordType);
+  SetRegValue(world_->context.Store(), RegRoot::CurrentUser, kSettingsKey, "WorkDic",
+              std::int32_t{stored}, kRegDwordType);
   for (int i = 0; i < bases; ++i)
     QVERIFY(world_->AddBase(i == 1 ? SecondBase() : test::EnglishBulgarianSample()));
   world_->Load(QStringLiteral("house"));
@@ -105,7 +106,7 @@ void OptionButtonsTest::firstStartTakesTheInterfaceLanguagesPair() {
   german.names[1] = "German,Bulgarian";
   QVERIFY(world_->AddBase(german));
   QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
-  LanguageOffset = language;
+  world_->context.Language.LanguageOffset = language;
   world_->Load(QStringLiteral("house"));
   QCOMPARE(WorkDic(), chosen);
   QVERIFY(Option(chosen)->isChecked());

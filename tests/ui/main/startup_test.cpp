@@ -28,7 +28,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/error_class.h"
+#include "app/app_context.h"
 #include "app/hand_off.h"
 #include "app/language.h"
 #include "app/registry.h"
@@ -254,7 +254,6 @@ class StartupTest : public QObject {
     fs::permissions(runtime_.Path(), fs::perms::owner_all);
     // Nor the bases installed on this machine.
     qputenv("XDG_DATA_DIRS", shared_.Path().c_str());
-    ShowMessageBox = &RecordMessage;
   }
   void init() { shownMessages.clear(); }
 
@@ -474,7 +473,8 @@ class StartupTest : public QObject {
       QCOMPARE(listed.size(), 21 + good);
       for (std::size_t i = 21; i < listed.size(); ++i)
         QVERIFY(test::WriteBase(folder / listed[i], test::EnglishBulgarianSample()));
-      AppState app;
+      AppContext context(platform::MakeSystemRegistryStore());
+      AppState app{context};
       LoadBases(app, folder.Path(), listed);
       std::vector<std::string> loaded;
       for (const auto& dictionary : app.Dictionaries) loaded.push_back(dictionary->DicName());
@@ -490,15 +490,15 @@ class StartupTest : public QObject {
     WriteFile(folder / "bad.vkb", "damaged");
     QVERIFY(test::WriteBase(folder / "good.vkb", test::EnglishBulgarianSample()));
     for (const bool goodLast : {false, true}) {
-      AppState app;
-      AppError.Clear();
+      AppContext context(platform::MakeSystemRegistryStore());
+      AppState app{context};
       LoadBases(app, folder.Path(),
                 goodLast ? std::vector<std::string>{"bad.vkb", "good.vkb"}
                          : std::vector<std::string>{"good.vkb", "bad.vkb"});
       QCOMPARE(app.Dictionaries.size(), std::size_t{1});
-      QCOMPARE(AppError.Nomer(), goodLast ? msg::kNone : msg::kNoSettings);
+      QCOMPARE(context.AppError.Nomer(), goodLast ? msg::kNone : msg::kNoSettings);
       QVERIFY(!app.Dictionaries[0]->Translate("no such word"));
-      QCOMPARE(AppError.Nomer(), msg::kNotFound);
+      QCOMPARE(context.AppError.Nomer(), msg::kNotFound);
       QVERIFY(app.Dictionaries[0]->Translate("house"));
     }
   }
@@ -513,9 +513,9 @@ class StartupTest : public QObject {
       WriteFile(folder / "only.vkb", "damaged");
       if (settings)
         WriteFile(config.Path() / "Tarnvel", "a file where the settings folder belongs");
-      ReplaceRegStore(platform::MakeSystemRegistryStore());
-      QCOMPARE(Main(QStringLiteral("house"), Machine::Path(folder.Path())), 1);
-      ReplaceRegStore(nullptr);
+      AppContext context(platform::MakeSystemRegistryStore());
+      QCOMPARE(Main(context, &RecordMessage, QStringLiteral("house"), Machine::Path(folder.Path())),
+               1);
       const QString text =
           settings ? QStringLiteral("Error while trying to open registry.") : kNoBases;
       QCOMPARE(shownMessages,
@@ -529,19 +529,18 @@ class StartupTest : public QObject {
     test::ConfigHome config;
     test::TempFolder folder;
     // An unexpected failure, at the program's start, where no language is chosen yet.
-    LanguageOffset = 0;
-    LanguageCharset = 0;
-    ReplaceRegStore(std::make_unique<ThrowingStore>());
-    QCOMPARE(Main(QStringLiteral("house"), Machine::Path(folder.Path())), 1);
+    AppContext throwing(std::make_unique<ThrowingStore>());
+    QCOMPARE(Main(throwing, &RecordMessage, QStringLiteral("house"), Machine::Path(folder.Path())),
+             1);
     QCOMPARE(shownMessages, std::vector{Shown(QMessageBox::Critical, QStringLiteral("Vokabi"),
                                               QStringLiteral("Error while trying to open "
                                                              "registry."))});
     shownMessages.clear();
     fs::create_directories(config.Hives());
     QCOMPARE(mkfifo((config.Hives() / "user.reg").c_str(), 0600), 0);
-    ReplaceRegStore(platform::MakeSystemRegistryStore());
-    QCOMPARE(Main(QStringLiteral("house"), Machine::Path(folder.Path())), 1);
-    ReplaceRegStore(nullptr);
+    AppContext context(platform::MakeSystemRegistryStore());
+    QCOMPARE(Main(context, &RecordMessage, QStringLiteral("house"), Machine::Path(folder.Path())),
+             1);
     QCOMPARE(shownMessages.size(), 1u);
     QCOMPARE(std::get<2>(shownMessages[0]),
              Machine::Path(config.Hives() / "user.reg") +
@@ -555,22 +554,22 @@ class StartupTest : public QObject {
     test::ConfigHome config;
     test::TempFolder folder;
     QVERIFY(test::WriteBase(folder / "enbg.vkb", test::EnglishBulgarianSample()));
-    ReplaceRegStore(platform::MakeSystemRegistryStore());
-    QVERIFY(CreateRegKey(RegRoot::CurrentUser, kSettingsKey));
-    SetRegValue(RegRoot::CurrentUser, kSettingsKey, "Style", std::string("Gold"), kRegSzType);
-    ReplaceRegStore(std::make_unique<ReadOnlyStore>(platform::MakeSystemRegistryStore()));
+    const std::unique_ptr<platform::RegistryStore> writable = platform::MakeSystemRegistryStore();
+    QVERIFY(CreateRegKey(*writable, RegRoot::CurrentUser, kSettingsKey));
+    SetRegValue(*writable, RegRoot::CurrentUser, kSettingsKey, "Style", std::string("Gold"),
+                kRegSzType);
+    AppContext context(std::make_unique<ReadOnlyStore>(platform::MakeSystemRegistryStore()));
     QTimer::singleShot(0, [] {
       for (QWidget* window : QApplication::topLevelWidgets())
         if (qobject_cast<Form1*>(window)) window->close();
     });
-    QCOMPARE(Main(QStringLiteral("0"), Machine::Path(folder.Path())), 0);
-    ReplaceRegStore(nullptr);
+    QCOMPARE(Main(context, &RecordMessage, QStringLiteral("0"), Machine::Path(folder.Path())), 0);
     QCOMPARE(shownMessages,
              std::vector{Shown(QMessageBox::Information, QStringLiteral("Vokabi"),
                                QStringLiteral("The settings folder is read-only: the program runs "
                                               "with the stored settings, but changes will not be "
                                               "kept."))});
-    QCOMPARE(AppSettings.Style, std::string("Gold"));
+    QCOMPARE(context.AppSettings.Style, std::string("Gold"));
   }
 
   // ---- The whole program ---------------------------------------------------------------------

@@ -64,7 +64,7 @@ void WordBoxTest::sameWordTwiceInOneBaseIsOneItem() {
 }
 
 void WordBoxTest::twentyFirstWordDropsTheOldest() {
-  AppSettings.CompleteWord = false;
+  world_->context.AppSettings.CompleteWord = false;
   LoadOneBase();
   const QStringList words = {"house", "apple", "book",      "bread",     "cat",    "dog",
                              "door",  "home",  "household", "houseboat", "school", "table",
@@ -130,7 +130,7 @@ void WordBoxTest::onlyAPickSwitchesToARecentWordsBase() {
 }
 
 void WordBoxTest::upDownAndWheelWalkFromTheShownWord() {
-  AppSettings.CompleteWord = false;
+  world_->context.AppSettings.CompleteWord = false;
   LoadOneBase();
   for (const char* word : {"apple", "house", "cat"}) Translate(QString::fromLatin1(word));
   // Newest first: cat, house, apple; cat is shown.
@@ -175,7 +175,7 @@ void WordBoxTest::escapeInTheOpenListClosesItOnly() {
 }
 
 void WordBoxTest::lookupSelectsTheWordSoTypingReplacesIt() {
-  AppSettings.CompleteWord = false;
+  world_->context.AppSettings.CompleteWord = false;
   LoadOneBase();
   const auto wholeWordSelected = [this] {
     const QString text = Combo()->currentText();

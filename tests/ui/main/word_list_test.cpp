@@ -58,14 +58,14 @@ BaseSource Generated() {
 struct Host : WordListHost {
   Host() {
     window.resize(220, 200);
-    list = new WordList(*this, &window);
+    list = new WordList(*this, errors, &window);
     list->setGeometry(10, 10, 200, WordList::kRows * kH);
     list->Dress(colours, QFont(QStringLiteral("DejaVu Sans"), 12));
     window.show();
   }
   bool Load(const BaseSource& source, const std::string& name) {
     dictionaries.push_back(
-        std::make_unique<Dictionary>(crypto, AppError, folder.Path(), SystemCaseMap));
+        std::make_unique<Dictionary>(crypto, errors, folder.Path(), SystemCaseMap));
     return test::WriteBase(folder / name, source) && dictionaries.back()->Initialize(name);
   }
   // The translate action and ShowTranslation as the window runs them.
@@ -108,8 +108,10 @@ struct Host : WordListHost {
   }
   const SchemeColours& Colours() const override { return colours; }
 
+  InterfaceLanguage language = InterfaceLanguage::At(1000);
+  ErrorClass errors{language};
   test::TempFolder folder;
-  MakeCrypto crypto{AppError};
+  MakeCrypto crypto{errors};
   std::vector<std::unique_ptr<Dictionary>> dictionaries;
   std::size_t working = 0;
   int workDic = 0, paneCharset = -1, shows = 0, selections = 0;
@@ -176,11 +178,6 @@ class WordListTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    LanguageOffset = 1000;
-    LanguageCharset = 0;
-  }
-
   void wordIsHighlightedInTheMiddleOrWhereItStands() {
     Host host;
     QVERIFY(Ready(host, 10));
@@ -379,10 +376,10 @@ class WordListTest : public QObject {
     QVERIFY(Ready(host, 10));
     // The shown middle word.
     const int shows = host.shows;
-    AppError.SetNomer(msg::kNotFound);
+    host.errors.SetNomer(msg::kNotFound);
     ClickRow(host, 4);
     QCOMPARE(host.shows, shows);
-    QCOMPARE(AppError.Nomer(), msg::kNone);
+    QCOMPARE(host.errors.Nomer(), msg::kNone);
 
     // With the word box edited, or the pane showing something else, the entry is put back.
     host.wordBox = QStringLiteral("typed");
@@ -399,10 +396,10 @@ class WordListTest : public QObject {
     // The lookup fails in the working base: message 12, the list as it was.
     host.working = 1;
     ClickRow(host, 6);
-    QCOMPARE(AppError.Nomer(), msg::kListFromOtherBase);
-    QCOMPARE(host.pane, AppError.MsgByNomer(msg::kListFromOtherBase));
+    QCOMPARE(host.errors.Nomer(), msg::kListFromOtherBase);
+    QCOMPARE(host.pane, host.errors.MsgByNomer(msg::kListFromOtherBase));
     QVERIFY(QString::fromStdString(host.pane).contains(QStringLiteral("other dictionary")));
-    QCOMPARE(host.paneCharset, LanguageCharset);
+    QCOMPARE(host.paneCharset, host.language.LanguageCharset);
     QCOMPARE(Rows(*host.list), Expected(6));
     QVERIFY(OnlyHighlighted(host, 4));
 
