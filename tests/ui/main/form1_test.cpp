@@ -53,14 +53,6 @@ class Form1Test : public QObject {
   void startsWithTheWordBoxFocused();
 
  private:
-  QComboBox* Combo() const { return world_->form->findChild<QComboBox*>("Combo1"); }
-  QPlainTextEdit* Pane() const { return world_->form->findChild<QPlainTextEdit*>("Text2"); }
-  QToolButton* Option(int i) const {
-    return world_->form->findChild<QToolButton*>(QStringLiteral("Option1_%1").arg(i));
-  }
-  Button* ButtonNamed(const char* name) const {
-    return world_->form->findChild<Button*>(QString::fromLatin1(name));
-  }
   QSystemTrayIcon* Tray() const { return world_->form->findChild<QSystemTrayIcon*>(); }
   void Translate(const QString& text) { world_->Translate(text); }
   void LoadOneBase(const QString& commandLine = QStringLiteral("0")) {
@@ -73,59 +65,59 @@ class Form1Test : public QObject {
 
 void Form1Test::enterShowsTranslationsAndFailures() {
   LoadOneBase();
-  QTest::keyClick(Combo(), Qt::Key_Return);
-  QCOMPARE(Pane()->toPlainText(), QString::fromLatin1(kNoWordMessage));
-  QCOMPARE(Pane()->property("charset").toInt(), 0);
-  QCOMPARE(Combo()->count(), 0);
+  QTest::keyClick(world_->Combo(), Qt::Key_Return);
+  QCOMPARE(world_->Pane()->toPlainText(), QString::fromLatin1(kNoWordMessage));
+  QCOMPARE(world_->Pane()->property("charset").toInt(), 0);
+  QCOMPARE(world_->Combo()->count(), 0);
 
-  QTest::keyClicks(Combo(), QStringLiteral("qq"));
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("Word could not be completed."));
-  QTest::keyClick(Combo(), Qt::Key_Return);
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("Entered word/phrase not found."));
-  QCOMPARE(Combo()->currentText(), QStringLiteral("qq"));
-  QCOMPARE(Combo()->count(), 0);
+  QTest::keyClicks(world_->Combo(), QStringLiteral("qq"));
+  QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("Word could not be completed."));
+  QTest::keyClick(world_->Combo(), Qt::Key_Return);
+  QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("Entered word/phrase not found."));
+  QCOMPARE(world_->Combo()->currentText(), QStringLiteral("qq"));
+  QCOMPARE(world_->Combo()->count(), 0);
 
   // Each side shows in its own charset.
   Translate(QStringLiteral("къща"));
-  QCOMPARE(Combo()->currentText(), QStringLiteral("къща"));
-  QCOMPARE(Combo()->property("charset").toInt(), 204);
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("house"));
-  QCOMPARE(Pane()->property("charset").toInt(), 0);
+  QCOMPARE(world_->Combo()->currentText(), QStringLiteral("къща"));
+  QCOMPARE(world_->Combo()->property("charset").toInt(), 204);
+  QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("house"));
+  QCOMPARE(world_->Pane()->property("charset").toInt(), 0);
   Translate(QStringLiteral("house"));
-  QCOMPARE(Combo()->property("charset").toInt(), 0);
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
-  QCOMPARE(Pane()->property("charset").toInt(), 204);
+  QCOMPARE(world_->Combo()->property("charset").toInt(), 0);
+  QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("къща; дом"));
+  QCOMPARE(world_->Pane()->property("charset").toInt(), 204);
   QCOMPARE(world_->form->PaneBytes(), platform::EncodeCharset(204, "къща; дом").bytes);
-  QCOMPARE(Combo()->itemText(0), QStringLiteral("house"));
-  QCOMPARE(Combo()->itemData(0).toInt(), 0);
+  QCOMPARE(world_->Combo()->itemText(0), QStringLiteral("house"));
+  QCOMPARE(world_->Combo()->itemData(0).toInt(), 0);
   auto* list = world_->form->findChild<WordList*>("PictureLAB");
   QCOMPARE(list->Label(list->HighlightedLabel())->text(), QStringLiteral("house"));
 }
 
 void Form1Test::typingCompletesWithTheTailSelected() {
   LoadOneBase();
-  QTest::keyClicks(Combo(), QStringLiteral("hou"));
-  QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
-  QCOMPARE(Combo()->lineEdit()->selectedText(), QStringLiteral("se"));
-  QCOMPARE(Combo()->lineEdit()->selectionStart(), 3);
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+  QTest::keyClicks(world_->Combo(), QStringLiteral("hou"));
+  QCOMPARE(world_->Combo()->currentText(), QStringLiteral("house"));
+  QCOMPARE(world_->Combo()->lineEdit()->selectedText(), QStringLiteral("se"));
+  QCOMPARE(world_->Combo()->lineEdit()->selectionStart(), 3);
+  QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("къща; дом"));
   // Typing on replaces the completed tail; completion records nothing.
-  QTest::keyClicks(Combo(), QStringLiteral("seh"));
-  QCOMPARE(Combo()->currentText(), QStringLiteral("household"));
-  QCOMPARE(Combo()->lineEdit()->selectedText(), QStringLiteral("old"));
-  QCOMPARE(Combo()->count(), 0);
+  QTest::keyClicks(world_->Combo(), QStringLiteral("seh"));
+  QCOMPARE(world_->Combo()->currentText(), QStringLiteral("household"));
+  QCOMPARE(world_->Combo()->lineEdit()->selectedText(), QStringLiteral("old"));
+  QCOMPARE(world_->Combo()->count(), 0);
 }
 
 void Form1Test::editingKeysNeverComplete() {
   LoadOneBase();
   for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Shift, Qt::Key_Control,
                       Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}) {
-    Combo()->lineEdit()->setText(QStringLiteral("hous"));
-    QTest::keyClick(Combo(), key);
-    QCOMPARE(Combo()->currentText(),
+    world_->Combo()->lineEdit()->setText(QStringLiteral("hous"));
+    QTest::keyClick(world_->Combo(), key);
+    QCOMPARE(world_->Combo()->currentText(),
              key == Qt::Key_Backspace ? QStringLiteral("hou") : QStringLiteral("hous"));
-    QVERIFY(!Combo()->lineEdit()->hasSelectedText());
-    QVERIFY(Pane()->toPlainText().isEmpty());
+    QVERIFY(!world_->Combo()->lineEdit()->hasSelectedText());
+    QVERIFY(world_->Pane()->toPlainText().isEmpty());
   }
 }
 
@@ -133,12 +125,12 @@ void Form1Test::completionOffLeavesTheTyping() {
   world_->context.AppSettings.CompleteWord = false;
   LoadOneBase();
   Translate(QStringLiteral("household"));
-  Combo()->setEditText(QString());
+  world_->Combo()->setEditText(QString());
   // Neither the base nor the recent words complete the typing.
-  QTest::keyClicks(Combo(), QStringLiteral("hou"));
-  QCOMPARE(Combo()->currentText(), QStringLiteral("hou"));
-  QVERIFY(!Combo()->lineEdit()->hasSelectedText());
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("домакинство"));
+  QTest::keyClicks(world_->Combo(), QStringLiteral("hou"));
+  QCOMPARE(world_->Combo()->currentText(), QStringLiteral("hou"));
+  QVERIFY(!world_->Combo()->lineEdit()->hasSelectedText());
+  QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("домакинство"));
 }
 
 void Form1Test::commandLine_data() {
@@ -159,25 +151,25 @@ void Form1Test::commandLine() {
   QFETCH(QString, translation);
   LoadOneBase(line);
   QCOMPARE(world_->form->isVisible(), shown);
-  QCOMPARE(Combo()->currentText(), word);
-  QCOMPARE(Pane()->toPlainText(), translation);
+  QCOMPARE(world_->Combo()->currentText(), word);
+  QCOMPARE(world_->Pane()->toPlainText(), translation);
   // Text handed over by a second start is translated and shown, whatever the first line was.
   world_->form->TranslateHandedText(QStringLiteral("cat"));
   QVERIFY(world_->form->isVisible());
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("котка"));
+  QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("котка"));
   world_->form->TranslateHandedText(QString());
-  QCOMPARE(Pane()->toPlainText(), QString::fromLatin1(kNoWordMessage));
+  QCOMPARE(world_->Pane()->toPlainText(), QString::fromLatin1(kNoWordMessage));
 }
 
 void Form1Test::setupInBulgarianDecodesCyrillic() {
   world_->context.Language.LanguageOffset = 0;
   world_->context.Language.LanguageCharset = 204;
   LoadOneBase();
-  QCOMPARE(ButtonNamed("BtnPrevod")->Caption(), QStringLiteral("Преведи"));
-  QCOMPARE(Option(0)->toolTip(), QStringLiteral("Английски, Български"));
-  QTest::keyClick(Combo(), Qt::Key_Return);
-  QCOMPARE(Pane()->property("charset").toInt(), 204);
-  QCOMPARE(Pane()->toPlainText(),
+  QCOMPARE(world_->ButtonNamed("BtnPrevod")->Caption(), QStringLiteral("Преведи"));
+  QCOMPARE(world_->Option(0)->toolTip(), QStringLiteral("Английски, Български"));
+  QTest::keyClick(world_->Combo(), Qt::Key_Return);
+  QCOMPARE(world_->Pane()->property("charset").toInt(), 204);
+  QCOMPARE(world_->Pane()->toPlainText(),
            DecodeText(204, world_->context.AppError.MsgByNomer(msg::kNoWord)));
 }
 
@@ -186,7 +178,7 @@ void Form1Test::closingSavesWorkDicAndPosition() {
   world_->context.AppSettings.SystrayIcon = true;
   LoadTwoBases();
   Form1& form = *world_->form;
-  QTest::mouseClick(Option(1), Qt::LeftButton);
+  QTest::mouseClick(world_->Option(1), Qt::LeftButton);
   form.move(-50, 40);
   form.CloseAndSave();
   QVERIFY(!form.isVisible());
@@ -203,17 +195,17 @@ void Form1Test::closeButtonMinimisesHidesOrEnds() {
   // With neither a tray area nor a window manager the window stays as it is.
   form.SetTrayAvailableProbe([] { return false; });
   form.SetCanMinimiseProbe([] { return false; });
-  QTest::mouseClick(ButtonNamed("BtnClose"), Qt::LeftButton);
+  QTest::mouseClick(world_->ButtonNamed("BtnClose"), Qt::LeftButton);
   QVERIFY(form.isVisible() && !form.isMinimized());
   // Without a tray area the close button minimises; still running, nothing is saved.
   form.SetCanMinimiseProbe([] { return true; });
-  QTest::mouseClick(ButtonNamed("BtnClose"), Qt::LeftButton);
+  QTest::mouseClick(world_->ButtonNamed("BtnClose"), Qt::LeftButton);
   QVERIFY(form.isVisible() && form.isMinimized());
   QVERIFY(Tray()->isVisible());
   QVERIFY(std::holds_alternative<std::monostate>(Stored(world_->context, "WorkDic")));
   form.showNormal();
   form.SetTrayAvailableProbe([] { return true; });
-  QTest::mouseClick(ButtonNamed("BtnClose"), Qt::LeftButton);
+  QTest::mouseClick(world_->ButtonNamed("BtnClose"), Qt::LeftButton);
   QVERIFY(!form.isVisible());
   QVERIFY(Tray()->isVisible());
   QVERIFY(std::holds_alternative<std::monostate>(Stored(world_->context, "WorkDic")));
@@ -221,7 +213,7 @@ void Form1Test::closeButtonMinimisesHidesOrEnds() {
   QVERIFY(form.isVisible());
   // Without MinimizeToTray the close button ends the program.
   world_->context.AppSettings.MinimizeToTray = false;
-  QTest::mouseClick(ButtonNamed("BtnClose"), Qt::LeftButton);
+  QTest::mouseClick(world_->ButtonNamed("BtnClose"), Qt::LeftButton);
   QVERIFY(!form.isVisible());
   QCOMPARE(RegNumber(Stored(world_->context, "WorkDic")), 0);
   QVERIFY(!std::holds_alternative<std::monostate>(Stored(world_->context, "WorkDic")));
@@ -242,9 +234,9 @@ void Form1Test::escapeReleasedClearsAndFocusesWordBox() {
   target->setFocus();
   QCOMPARE(world_->form->focusWidget(), target);
   QTest::keyClick(target, Qt::Key_Escape);
-  QVERIFY(Combo()->currentText().isEmpty());
-  QTRY_COMPARE(world_->form->focusWidget(), static_cast<QWidget*>(Combo()));
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+  QVERIFY(world_->Combo()->currentText().isEmpty());
+  QTRY_COMPARE(world_->form->focusWidget(), static_cast<QWidget*>(world_->Combo()));
+  QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("къща; дом"));
 }
 
 void Form1Test::everyCaptionFitsItsButton_data() {
@@ -268,7 +260,7 @@ void Form1Test::everyCaptionFitsItsButton() {
   int right = -1;
   for (const char* name :
        {"BtnBack", "BtnNext", "BtnSetup", "BtnAbout", "BtnPrint", "BtnCyr", "BtnLat"}) {
-    Button* button = ButtonNamed(name);
+    Button* button = world_->ButtonNamed(name);
     const QRect caption = button->Layout().caption;
     const QString what = button->Caption() + QStringLiteral(" in ") +
                          QString::number(button->width()) + QStringLiteral(" pixels");
@@ -280,7 +272,7 @@ void Form1Test::everyCaptionFitsItsButton() {
     right = button->geometry().right();
     QVERIFY(right < world_->form->width() - 8);
   }
-  Button* translate = ButtonNamed("BtnPrevod");
+  Button* translate = world_->ButtonNamed("BtnPrevod");
   QVERIFY(translate->rect().contains(translate->Layout().caption));
 }
 
@@ -300,13 +292,13 @@ void Form1Test::startsWithTheWordBoxFocused() {
   form.Form_Load(QStringLiteral("0"));
   QVERIFY(QTest::qWaitForWindowActive(&form));
   QCOMPARE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
-  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Combo()));
+  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(world_->Combo()));
   // Switching the band on a shown window keeps it shown and active.
   SetTopmost(&form, !onTop);
   QCOMPARE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint), !onTop);
   QVERIFY(form.isVisible());
   QVERIFY(form.isActiveWindow());
-  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Combo()));
+  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(world_->Combo()));
 }
 
 }  // namespace vokabi::ui

@@ -22,14 +22,12 @@ class HistoryTest : public QObject {
 
  private:
   Form1& Form() const { return *world_->form; }
-  QComboBox* Combo() const { return Form().findChild<QComboBox*>("Combo1"); }
-  QPlainTextEdit* Pane() const { return Form().findChild<QPlainTextEdit*>("Text2"); }
   void Click(const char* name) {
     QTest::mouseClick(Form().findChild<QWidget*>(QString::fromLatin1(name)), Qt::LeftButton);
   }
   void Translate(const QString& text) {
-    Combo()->setEditText(text);
-    QTest::keyClick(Combo(), Qt::Key_Return);
+    world_->Combo()->setEditText(text);
+    QTest::keyClick(world_->Combo(), Qt::Key_Return);
   }
   void LoadOneBase() {
     QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
@@ -48,27 +46,27 @@ void HistoryTest::backAndNextWalkTheLookups() {
   // Before any lookup the steps change nothing.
   Click("BtnBack");
   Click("BtnNext");
-  QVERIFY(Combo()->currentText().isEmpty());
-  QVERIFY(Pane()->toPlainText().isEmpty());
-  QCOMPARE(Combo()->count(), 0);
+  QVERIFY(world_->Combo()->currentText().isEmpty());
+  QVERIFY(world_->Pane()->toPlainText().isEmpty());
+  QCOMPARE(world_->Combo()->count(), 0);
   for (const char* word : {"house", "march", "tree"}) Translate(QString::fromLatin1(word));
   Click("BtnBack");
   Click("BtnBack");
-  QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
-  QCOMPARE(Combo()->property("charset").toInt(), 0);
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
-  QCOMPARE(Pane()->property("charset").toInt(), 204);
+  QCOMPARE(world_->Combo()->currentText(), QStringLiteral("house"));
+  QCOMPARE(world_->Combo()->property("charset").toInt(), 0);
+  QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("къща; дом"));
+  QCOMPARE(world_->Pane()->property("charset").toInt(), 204);
   QCOMPARE(Highlighted(), QStringLiteral("house"));
   // A step shows; it records no recent word.
-  QCOMPARE(Combo()->count(), 3);
-  QCOMPARE(Combo()->itemText(0), QStringLiteral("tree"));
+  QCOMPARE(world_->Combo()->count(), 3);
+  QCOMPARE(world_->Combo()->itemText(0), QStringLiteral("tree"));
 
   Click("BtnNext");
   Click("BtnNext");
-  QCOMPARE(Combo()->currentText(), QStringLiteral("tree"));
+  QCOMPARE(world_->Combo()->currentText(), QStringLiteral("tree"));
   Click("BtnNext");
-  QCOMPARE(Combo()->currentText(), QStringLiteral("tree"));
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("дърво"));
+  QCOMPARE(world_->Combo()->currentText(), QStringLiteral("tree"));
+  QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("дърво"));
   QCOMPARE(Highlighted(), QStringLiteral("tree"));
 }
 
@@ -79,21 +77,21 @@ void HistoryTest::eachBaseWalksItsOwnHistory() {
   Translate(QStringLiteral("house"));
   Translate(QStringLiteral("tree"));
   // An empty box: switching looks nothing up.
-  Combo()->setEditText(QString());
+  world_->Combo()->setEditText(QString());
   QTest::mouseClick(Form().findChild<QToolButton*>("Option1_1"), Qt::LeftButton);
   Translate(QStringLiteral("house"));
   Translate(QStringLiteral("water"));
   Click("BtnBack");
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("сграда"));
+  QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("сграда"));
   // The second base never saw the first one's tree.
   for (int i = 0; i < 3; ++i) Click("BtnBack");
-  QVERIFY(Combo()->currentText() != QStringLiteral("tree"));
+  QVERIFY(world_->Combo()->currentText() != QStringLiteral("tree"));
 
-  Combo()->setEditText(QString());
+  world_->Combo()->setEditText(QString());
   QTest::mouseClick(Form().findChild<QToolButton*>("Option1_0"), Qt::LeftButton);
   for (int i = 0; i < 4; ++i) Click("BtnBack");
-  QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+  QCOMPARE(world_->Combo()->currentText(), QStringLiteral("house"));
+  QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("къща; дом"));
 }
 
 }  // namespace vokabi::ui

@@ -57,12 +57,6 @@ class KeyboardOnlyTest : public QObject {
   void lookUpWalkSwitchBasesAndSetUpWithoutTheMouse();
 
  private:
-  QPlainTextEdit* Pane() const { return world_->form->findChild<QPlainTextEdit*>("Text2"); }
-  QComboBox* Combo() const { return world_->form->findChild<QComboBox*>("Combo1"); }
-  QToolButton* Option(int i) const {
-    return world_->form->findChild<QToolButton*>(QStringLiteral("Option1_%1").arg(i));
-  }
-
   std::unique_ptr<DialogWorld> world_;
 };
 
@@ -71,29 +65,29 @@ void KeyboardOnlyTest::lookUpWalkSwitchBasesAndSetUpWithoutTheMouse() {
   QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
   QVERIFY(world_->AddBase(SecondBase()));
   Form1& form = world_->Load(QStringLiteral("0"));
-  QTRY_COMPARE(Focus(), static_cast<QWidget*>(Combo()));
+  QTRY_COMPARE(Focus(), static_cast<QWidget*>(world_->Combo()));
 
   // A lookup.
   QTest::keyClicks(Focus(), QStringLiteral("house"));
   Key(Qt::Key_Return);
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+  QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("къща; дом"));
 
   // Ctrl+digit chooses a base, and the word is looked up there.
   Key(Qt::Key_2, Qt::ControlModifier);
   QCOMPARE(form.WorkDic(), 1);
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("сграда"));
+  QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("сграда"));
   Key(Qt::Key_1, Qt::ControlModifier);
   QCOMPARE(form.WorkDic(), 0);
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+  QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("къща; дом"));
   // The flags are in the Tab order; Enter and Space choose.
   QVERIFY(TabTo(QStringLiteral("Option1_1")));
   Key(Qt::Key_Return);
   QCOMPARE(form.WorkDic(), 1);
-  QVERIFY(Option(1)->isChecked());
+  QVERIFY(world_->Option(1)->isChecked());
   QVERIFY(TabTo(QStringLiteral("Option1_0")));
   Key(Qt::Key_Space);
   QCOMPARE(form.WorkDic(), 0);
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+  QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("къща; дом"));
 
   // A walk through the word list, and Enter translates the word reached.
   QVERIFY(TabTo(QStringLiteral("PictureLAB")));
@@ -103,11 +97,11 @@ void KeyboardOnlyTest::lookUpWalkSwitchBasesAndSetUpWithoutTheMouse() {
   Key(Qt::Key_Down);
   const QString next = highlighted();
   QVERIFY(next != QStringLiteral("house"));
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+  QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("къща; дом"));
   Key(Qt::Key_Return);
   list->FinishScroll();
-  QCOMPARE(Combo()->currentText(), next);
-  QVERIFY(Pane()->toPlainText() != QStringLiteral("къща; дом"));
+  QCOMPARE(world_->Combo()->currentText(), next);
+  QVERIFY(world_->Pane()->toPlainText() != QStringLiteral("къща; дом"));
   QCOMPARE(highlighted(), next);
 
   // The settings dialog: Tab to a switch, Space turns it on, Enter is Ok and applies it.

@@ -26,8 +26,6 @@ class KeyboardTest : public QObject {
 
  private:
   Form1& Form() const { return *world_->form; }
-  QComboBox* Combo() const { return Form().findChild<QComboBox*>("Combo1"); }
-  QPlainTextEdit* Pane() const { return Form().findChild<QPlainTextEdit*>("Text2"); }
   QWidget* Strip(const char* name) const { return Form().findChild<QWidget*>(name); }
   void Click(const char* name) {
     QTest::mouseClick(Form().findChild<QWidget*>(QString::fromLatin1(name)), Qt::LeftButton);
@@ -38,8 +36,8 @@ class KeyboardTest : public QObject {
     QTest::mouseClick(key, Qt::LeftButton);
   }
   void Translate(const QString& text) {
-    Combo()->setEditText(text);
-    QTest::keyClick(Combo(), Qt::Key_Return);
+    world_->Combo()->setEditText(text);
+    QTest::keyClick(world_->Combo(), Qt::Key_Return);
   }
   void LoadOneBase() {
     QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
@@ -98,11 +96,11 @@ void KeyboardTest::keysEnterTheirLetterAndCharset() {
                                               {55, "ö"}, {56, "ù"}, {62, "ÿ"}, {63, "œ"}};
   for (const auto& [key, letter] : keys) {
     const int charset = key < 33 ? 204 : 0;
-    Combo()->setEditText(QStringLiteral("x"));
-    Combo()->setProperty("charset", 204 - charset);
+    world_->Combo()->setEditText(QStringLiteral("x"));
+    world_->Combo()->setProperty("charset", 204 - charset);
     ClickKey(key);
-    QCOMPARE(Combo()->currentText(), QStringLiteral("x") + QString::fromUtf8(letter));
-    QCOMPARE(Combo()->property("charset").toInt(), charset);
+    QCOMPARE(world_->Combo()->currentText(), QStringLiteral("x") + QString::fromUtf8(letter));
+    QCOMPARE(world_->Combo()->property("charset").toInt(), charset);
     // Each strip holds its own alphabet.
     const char* strip = key < kFirstLatinKey ? "PicCyr" : "PicLat";
     QCOMPARE(Form().findChild<QWidget*>(QStringLiteral("Image1_%1").arg(key))->parent(),
@@ -114,31 +112,31 @@ void KeyboardTest::keyReplacesTheSelectionTheBoxHadLast() {
   world_->context.AppSettings.CompleteWord = false;
   world_->context.AppSettings.LatKeyboard = true;
   LoadOneBase();
-  Combo()->setEditText(QStringLiteral("facade"));
-  Combo()->lineEdit()->setSelection(2, 1);
-  QTest::mouseClick(Pane()->viewport(), Qt::LeftButton);
-  QTRY_COMPARE(Form().focusWidget(), static_cast<QWidget*>(Pane()));
-  Combo()->lineEdit()->setCursorPosition(0);
+  world_->Combo()->setEditText(QStringLiteral("facade"));
+  world_->Combo()->lineEdit()->setSelection(2, 1);
+  QTest::mouseClick(world_->Pane()->viewport(), Qt::LeftButton);
+  QTRY_COMPARE(Form().focusWidget(), static_cast<QWidget*>(world_->Pane()));
+  world_->Combo()->lineEdit()->setCursorPosition(0);
   ClickKey(40);
-  QCOMPARE(Combo()->currentText(), QStringLiteral("façade"));
+  QCOMPARE(world_->Combo()->currentText(), QStringLiteral("façade"));
   // Completion off: nothing else happens.
-  QVERIFY(Pane()->toPlainText().isEmpty());
+  QVERIFY(world_->Pane()->toPlainText().isEmpty());
   ClickKey(41);
-  QCOMPARE(Combo()->currentText(), QStringLiteral("façèade"));
+  QCOMPARE(world_->Combo()->currentText(), QStringLiteral("façèade"));
 }
 
 void KeyboardTest::keysTypeAWordToTranslate() {
   LoadOneBase();
   Click("BtnCyr");
-  Combo()->setFocus();
+  world_->Combo()->setFocus();
   ClickKey(10);  // к
-  QVERIFY(Combo()->currentText().startsWith(QStringLiteral("к")));
-  QCOMPARE(Combo()->lineEdit()->selectionStart(), 1);
+  QVERIFY(world_->Combo()->currentText().startsWith(QStringLiteral("к")));
+  QCOMPARE(world_->Combo()->lineEdit()->selectionStart(), 1);
   for (int key : {26, 25, 0}) ClickKey(key);  // ъ щ а
-  QCOMPARE(Combo()->currentText(), QStringLiteral("къща"));
-  QTest::keyClick(Combo(), Qt::Key_Return);
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("house"));
-  QCOMPARE(Combo()->itemText(0), QStringLiteral("къща"));
+  QCOMPARE(world_->Combo()->currentText(), QStringLiteral("къща"));
+  QTest::keyClick(world_->Combo(), Qt::Key_Return);
+  QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("house"));
+  QCOMPARE(world_->Combo()->itemText(0), QStringLiteral("къща"));
 }
 
 }  // namespace vokabi::ui

@@ -33,26 +33,26 @@ class MissedWordTest : public QObject {
 
   void inflectedFormsShowTheirBaseFormsEntry() {
     Translate(QStringLiteral("houses"));
-    QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
-    QCOMPARE(Pane()->toPlainText(), QStringLiteral("houses \u2192 house\nкъща; дом"));
+    QCOMPARE(world_->Combo()->currentText(), QStringLiteral("house"));
+    QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("houses \u2192 house\nкъща; дом"));
     // What the program keeps of the pane, and prints, is the translation alone.
     QCOMPARE(world_->form->PaneBytes(), platform::EncodeCharset(204, "къща; дом").bytes);
-    QCOMPARE(Combo()->itemText(0), QStringLiteral("house"));
+    QCOMPARE(world_->Combo()->itemText(0), QStringLiteral("house"));
     QCOMPARE(List()->Label(List()->HighlightedLabel())->text(), QStringLiteral("house"));
 
     Translate(QStringLiteral("къщата"));
-    QCOMPARE(Combo()->currentText(), QStringLiteral("къща"));
-    QCOMPARE(Pane()->toPlainText(), QStringLiteral("къщата \u2192 къща\nhouse"));
+    QCOMPARE(world_->Combo()->currentText(), QStringLiteral("къща"));
+    QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("къщата \u2192 къща\nhouse"));
     // A word found as typed has no such line.
     Translate(QStringLiteral("home"));
-    QCOMPARE(Pane()->toPlainText(), QStringLiteral("дом; у дома"));
+    QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("дом; у дома"));
   }
 
   void typingMistakesListCloseHeadwordsToClick() {
     Translate(QStringLiteral("door"));
     Translate(QStringLiteral("hosue"));
-    QCOMPARE(Pane()->toPlainText(), QStringLiteral("Entered word/phrase not found."));
-    QCOMPARE(Combo()->currentText(), QStringLiteral("hosue"));
+    QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("Entered word/phrase not found."));
+    QCOMPARE(world_->Combo()->currentText(), QStringLiteral("hosue"));
     QVERIFY(List()->ShowsSuggestions());
     QCOMPARE(List()->Label(0)->text(), QStringLiteral("house"));
     QVERIFY(List()->Label(1)->isVisible());
@@ -60,22 +60,22 @@ class MissedWordTest : public QObject {
     QVERIFY(!List()->Label(2)->isVisible());
 
     QTest::mouseClick(List()->Label(0), Qt::LeftButton);
-    QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
-    QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+    QCOMPARE(world_->Combo()->currentText(), QStringLiteral("house"));
+    QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("къща; дом"));
     QVERIFY(!List()->ShowsSuggestions());
     QCOMPARE(List()->Label(List()->HighlightedLabel())->text(), QStringLiteral("house"));
-    QCOMPARE(Combo()->itemText(0), QStringLiteral("house"));
+    QCOMPARE(world_->Combo()->itemText(0), QStringLiteral("house"));
 
     // Nothing close: the list keeps what it showed.
     Translate(QStringLiteral("qzxjvq"));
-    QCOMPARE(Pane()->toPlainText(), QStringLiteral("Entered word/phrase not found."));
+    QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("Entered word/phrase not found."));
     QVERIFY(!List()->ShowsSuggestions());
     QCOMPARE(List()->Label(List()->HighlightedLabel())->text(), QStringLiteral("house"));
   }
 
   void completionWhileTypingNeverSuggests() {
-    QTest::keyClicks(Combo(), QStringLiteral("hosu"));
-    QCOMPARE(Pane()->toPlainText(), QStringLiteral("Word could not be completed."));
+    QTest::keyClicks(world_->Combo(), QStringLiteral("hosu"));
+    QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("Word could not be completed."));
     QVERIFY(!List()->ShowsSuggestions());
   }
 
@@ -99,24 +99,20 @@ class MissedWordTest : public QObject {
     world_->Load(QStringLiteral("0"));
 
     Translate(QStringLiteral("apple"));
-    QCOMPARE(Pane()->toPlainText(), QStringLiteral("ябълка"));
+    QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("ябълка"));
     Translate(QStringLiteral("zebra"));
-    QCOMPARE(Pane()->toPlainText(), QStringLiteral("Missing dictionary file."));
-    QCOMPARE(Combo()->currentText(), QStringLiteral("zebra"));
-    QCOMPARE(Combo()->count(), 1);  // only apple was found
+    QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("Missing dictionary file."));
+    QCOMPARE(world_->Combo()->currentText(), QStringLiteral("zebra"));
+    QCOMPARE(world_->Combo()->count(), 1);  // only apple was found
   }
 
  private:
-  QComboBox* Combo() const { return world_->form->findChild<QComboBox*>(QStringLiteral("Combo1")); }
-  QPlainTextEdit* Pane() const {
-    return world_->form->findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
-  }
   WordList* List() const {
     return world_->form->findChild<WordList*>(QStringLiteral("PictureLAB"));
   }
   void Translate(const QString& text) {
-    Combo()->setEditText(text);
-    QTest::keyClick(Combo(), Qt::Key_Return);
+    world_->Combo()->setEditText(text);
+    QTest::keyClick(world_->Combo(), Qt::Key_Return);
   }
 
   std::unique_ptr<World> world_;

@@ -50,10 +50,6 @@ class OptionButtonsTest : public QObject {
   void workingBaseFlagStandsOut();
 
  private:
-  QPlainTextEdit* Pane() const { return world_->form->findChild<QPlainTextEdit*>("Text2"); }
-  QToolButton* Option(int i) const {
-    return world_->form->findChild<QToolButton*>(QStringLiteral("Option1_%1").arg(i));
-  }
   int WorkDic() const { return world_->form->WorkDic(); }
   void LoadTwoBases() { world_->LoadTwoBases(); }
 
@@ -63,10 +59,10 @@ class OptionButtonsTest : public QObject {
 // The settings dialog's Apply dresses the window again; the base picked since the start stays.
 void OptionButtonsTest::redressingKeepsTheWorkingBase() {
   LoadTwoBases();
-  QTest::mouseClick(Option(1), Qt::LeftButton);
+  QTest::mouseClick(world_->Option(1), Qt::LeftButton);
   world_->form->Form1Setup();
   QCOMPARE(WorkDic(), 1);
-  QVERIFY(Option(1)->isChecked() && !Option(0)->isChecked());
+  QVERIFY(world_->Option(1)->isChecked() && !world_->Option(0)->isChecked());
 }
 
 void OptionButtonsTest::storedWorkDicChoosesTheBase_data() {
@@ -87,8 +83,8 @@ void OptionButtonsTest::storedWorkDicChoosesTheBase() {
     QVERIFY(world_->AddBase(i == 1 ? SecondBase() : test::EnglishBulgarianSample()));
   world_->Load(QStringLiteral("house"));
   QCOMPARE(WorkDic(), chosen);
-  for (int i = 0; i < bases; ++i) QCOMPARE(Option(i)->isChecked(), i == chosen);
-  QCOMPARE(Pane()->toPlainText(),
+  for (int i = 0; i < bases; ++i) QCOMPARE(world_->Option(i)->isChecked(), i == chosen);
+  QCOMPARE(world_->Pane()->toPlainText(),
            chosen == 1 ? QStringLiteral("сграда") : QStringLiteral("къща; дом"));
 }
 
@@ -109,8 +105,8 @@ void OptionButtonsTest::firstStartTakesTheInterfaceLanguagesPair() {
   world_->context.Language.LanguageOffset = language;
   world_->Load(QStringLiteral("house"));
   QCOMPARE(WorkDic(), chosen);
-  QVERIFY(Option(chosen)->isChecked());
-  QCOMPARE(Pane()->toPlainText(),
+  QVERIFY(world_->Option(chosen)->isChecked());
+  QCOMPARE(world_->Pane()->toPlainText(),
            chosen == 0 ? QStringLiteral("сграда") : QStringLiteral("къща; дом"));
 }
 
@@ -125,7 +121,11 @@ void OptionButtonsTest::flagsFollowTheBaseIds() {
   world_->Load(QStringLiteral("0"));
   for (int i = 0; i < 4; ++i) {
     const QImage expected = FlagBitmap(bases[i].second).toImage();
-    QCOMPARE(Option(i)->icon().pixmap(expected.size()).toImage().convertToFormat(expected.format()),
+    QCOMPARE(world_->Option(i)
+                 ->icon()
+                 .pixmap(expected.size())
+                 .toImage()
+                 .convertToFormat(expected.format()),
              expected);
   }
 }
@@ -140,8 +140,8 @@ void OptionButtonsTest::workingBaseFlagStandsOut() {
   world_->app.Colours = LookupSchemeColours(scheme);
   LoadTwoBases();
   const QColor face = ToQColor(world_->app.Colours.optionBack);
-  QToolButton* chosen = Option(0);
-  QVERIFY(chosen->isChecked() && !Option(1)->isChecked());
+  QToolButton* chosen = world_->Option(0);
+  QVERIFY(chosen->isChecked() && !world_->Option(1)->isChecked());
   const QImage image = chosen->grab().toImage();
   const int w = image.width();
   const int h = image.height();
@@ -152,7 +152,7 @@ void OptionButtonsTest::workingBaseFlagStandsOut() {
              qPrintable(image.pixelColor(p).name() + QStringLiteral(" on ") + face.name()));
   }
   // The other flags carry no such mark.
-  const QImage plain = Option(1)->grab().toImage();
+  const QImage plain = world_->Option(1)->grab().toImage();
   QVERIFY(Contrast(plain.pixelColor(1, h / 2), face) < 3.0);
 }
 

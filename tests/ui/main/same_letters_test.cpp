@@ -36,9 +36,9 @@ class SameLettersTest : public QObject {
   void aWordOnBothSidesShowsBothArticlesUnderTheirDirections() {
     Translate(QStringLiteral("стол"));
     // The search finds the Bulgarian word first, as before; the Russian article follows.
-    QCOMPARE(Pane()->toPlainText(), kBoth);
-    QCOMPARE(Combo()->currentText(), QStringLiteral("стол"));
-    QCOMPARE(Combo()->count(), 1);
+    QCOMPARE(world_->Pane()->toPlainText(), kBoth);
+    QCOMPARE(world_->Combo()->currentText(), QStringLiteral("стол"));
+    QCOMPARE(world_->Combo()->count(), 1);
     // The word and its translation for the list and the print button's test stay the first.
     QCOMPARE(world_->form->PaneBytes(), Cyr("стул"));
 
@@ -46,13 +46,13 @@ class SameLettersTest : public QObject {
     world_->context.Language.LanguageOffset = 0;
     world_->context.Language.LanguageCharset = 204;
     Translate(QStringLiteral("стол"));
-    QCOMPARE(Pane()->toPlainText().section(QLatin1Char('\n'), 0, 0),
+    QCOMPARE(world_->Pane()->toPlainText().section(QLatin1Char('\n'), 0, 0),
              QStringLiteral("Български \u2192 Руски"));
   }
 
   void aWordOnOneSideIsAnsweredAsBefore() {
     Translate(QStringLiteral("собака"));
-    QCOMPARE(Pane()->toPlainText(), QStringLiteral("куче"));
+    QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("куче"));
   }
 
   void aClickedWordIsTranslatedOnItsOwnSide() {
@@ -61,30 +61,26 @@ class SameLettersTest : public QObject {
     QCOMPARE(List()->Label(1)->text(), QStringLiteral("стол"));
     QCOMPARE(List()->Label(3)->text(), QStringLiteral("стол"));
     QTest::mouseClick(List()->Label(1), Qt::LeftButton);
-    QCOMPARE(Combo()->currentText(), QStringLiteral("стол"));
-    QCOMPARE(Pane()->toPlainText(), QStringLiteral("Russian \u2192 Bulgarian\nмаса\n\n"
-                                                   "Bulgarian \u2192 Russian\nстул"));
+    QCOMPARE(world_->Combo()->currentText(), QStringLiteral("стол"));
+    QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("Russian \u2192 Bulgarian\nмаса\n\n"
+                                                           "Bulgarian \u2192 Russian\nстул"));
     QTRY_VERIFY(!List()->Scrolling());
     QCOMPARE(List()->Label(List()->HighlightedLabel())->y(), 1 * WordList::kRowHeight);
 
     // The other "стол" is the other entry, not the current one again.
     QTest::mouseClick(List()->Label(3), Qt::LeftButton);
-    QCOMPARE(Pane()->toPlainText(), kBoth);
+    QCOMPARE(world_->Pane()->toPlainText(), kBoth);
     QTRY_VERIFY(!List()->Scrolling());
     QCOMPARE(List()->HighlightedLabel(), 3);
   }
 
  private:
-  QComboBox* Combo() const { return world_->form->findChild<QComboBox*>(QStringLiteral("Combo1")); }
-  QPlainTextEdit* Pane() const {
-    return world_->form->findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
-  }
   WordList* List() const {
     return world_->form->findChild<WordList*>(QStringLiteral("PictureLAB"));
   }
   void Translate(const QString& text) {
-    Combo()->setEditText(text);
-    QTest::keyClick(Combo(), Qt::Key_Return);
+    world_->Combo()->setEditText(text);
+    QTest::keyClick(world_->Combo(), Qt::Key_Return);
   }
 
   std::unique_ptr<World> world_;

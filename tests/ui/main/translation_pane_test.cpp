@@ -22,8 +22,6 @@ class TranslationPaneTest : public QObject {
   void paneRefusesCopy();
 
  private:
-  QComboBox* Combo() const { return world_->form->findChild<QComboBox*>("Combo1"); }
-  QPlainTextEdit* Pane() const { return world_->form->findChild<QPlainTextEdit*>("Text2"); }
   void Translate(const QString& text) { world_->Translate(text); }
   void LoadOneBase(const QString& commandLine = QStringLiteral("0")) {
     world_->LoadOneBase(commandLine);
@@ -37,7 +35,7 @@ void TranslationPaneTest::paneRefusesCopy() {
   Translate(QStringLiteral("house"));
   QClipboard* clipboard = QApplication::clipboard();
   clipboard->setText(QStringLiteral("before"));
-  QPlainTextEdit* pane = Pane();
+  QPlainTextEdit* pane = world_->Pane();
   pane->selectAll();
   pane->setFocus();
   QTest::keyClick(pane, Qt::Key_C, Qt::ControlModifier);

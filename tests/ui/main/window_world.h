@@ -2,6 +2,8 @@
 
 // One window test's world: its own settings folder and store, its own bases, the window over them.
 #include <QComboBox>
+#include <QPlainTextEdit>
+#include <QToolButton>
 #include <QtTest>
 #include <memory>
 #include <string>
@@ -16,6 +18,7 @@
 #include "tests/support/config_home.h"
 #include "tests/support/sample_base.h"
 #include "tests/support/temp_folder.h"
+#include "ui/controls/button.h"
 #include "ui/main/form1.h"
 
 namespace vokabi::ui {
@@ -75,9 +78,19 @@ struct World {
     QVERIFY(AddBase(SecondBase()));
     Load(QStringLiteral("0"));
   }
+  // The window's controls, found by their object names.
+  QComboBox* Combo() const { return form->findChild<QComboBox*>(QStringLiteral("Combo1")); }
+  QPlainTextEdit* Pane() const { return form->findChild<QPlainTextEdit*>(QStringLiteral("Text2")); }
+  QToolButton* Option(int i) const {
+    return form->findChild<QToolButton*>(QStringLiteral("Option1_%1").arg(i));
+  }
+  Button* ButtonNamed(const char* name) const {
+    return form->findChild<Button*>(QString::fromLatin1(name));
+  }
+
   // Types into the word box and presses Enter, without completion on the way.
   void Translate(const QString& text) {
-    auto* combo = form->findChild<QComboBox*>(QStringLiteral("Combo1"));
+    QComboBox* combo = Combo();
     combo->setEditText(text);
     QTest::keyClick(combo, Qt::Key_Return);
   }

@@ -52,44 +52,44 @@ class WordFormsTest : public QObject {
   void aWordFormIsNotCompletedAndShowsItsBaseForm() {
     Start(EnglishBulgarian(), {"en", "bg"});
     Type(QStringLiteral("къщи"));
-    QCOMPARE(Combo()->currentText(), QStringLiteral("къщи"));
-    QCOMPARE(Pane()->toPlainText(), QStringLiteral("къщи \u2192 къща\nhouse"));
-    QTest::keyClick(Combo(), Qt::Key_Return);
-    QCOMPARE(Combo()->currentText(), QStringLiteral("къща"));
-    QCOMPARE(Pane()->toPlainText(), QStringLiteral("къщи \u2192 къща\nhouse"));
+    QCOMPARE(world_->Combo()->currentText(), QStringLiteral("къщи"));
+    QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("къщи \u2192 къща\nhouse"));
+    QTest::keyClick(world_->Combo(), Qt::Key_Return);
+    QCOMPARE(world_->Combo()->currentText(), QStringLiteral("къща"));
+    QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("къщи \u2192 къща\nhouse"));
 
     Type(QStringLiteral("houses"));
-    QCOMPARE(Combo()->currentText(), QStringLiteral("houses"));
-    QCOMPARE(Pane()->toPlainText(), QStringLiteral("houses \u2192 house\nкъща; дом"));
-    QTest::keyClick(Combo(), Qt::Key_Return);
-    QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
+    QCOMPARE(world_->Combo()->currentText(), QStringLiteral("houses"));
+    QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("houses \u2192 house\nкъща; дом"));
+    QTest::keyClick(world_->Combo(), Qt::Key_Return);
+    QCOMPARE(world_->Combo()->currentText(), QStringLiteral("house"));
   }
 
   void fragmentsAndHeadwordsCompleteAsBefore() {
     Start(EnglishBulgarian(), {"en", "bg"});
     Type(QStringLiteral("hous"));
-    QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
-    QCOMPARE(Combo()->lineEdit()->selectedText(), QStringLiteral("e"));
-    QTest::keyClick(Combo(), Qt::Key_Return);
-    QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
+    QCOMPARE(world_->Combo()->currentText(), QStringLiteral("house"));
+    QCOMPARE(world_->Combo()->lineEdit()->selectedText(), QStringLiteral("e"));
+    QTest::keyClick(world_->Combo(), Qt::Key_Return);
+    QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("къща; дом"));
 
     Type(QStringLiteral("къщ"));
-    QCOMPARE(Combo()->currentText(), QStringLiteral("къща"));
-    QTest::keyClick(Combo(), Qt::Key_Return);
-    QCOMPARE(Pane()->toPlainText(), QStringLiteral("house"));
+    QCOMPARE(world_->Combo()->currentText(), QStringLiteral("къща"));
+    QTest::keyClick(world_->Combo(), Qt::Key_Return);
+    QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("house"));
 
     Type(QStringLiteral("house"));
-    QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
+    QCOMPARE(world_->Combo()->currentText(), QStringLiteral("house"));
   }
 
   void anItalianFormIsNotCompleted() {
     Start(ItalianBulgarian(), {"it", "bg"});
     Type(QStringLiteral("case"));
-    QCOMPARE(Combo()->currentText(), QStringLiteral("case"));
-    QCOMPARE(Pane()->toPlainText(), QStringLiteral("case \u2192 caso\nслучай; падеж"));
-    QTest::keyClick(Combo(), Qt::Key_Return);
-    QCOMPARE(Combo()->currentText(), QStringLiteral("caso"));
-    QCOMPARE(Pane()->toPlainText(), QStringLiteral("case \u2192 caso\nслучай; падеж"));
+    QCOMPARE(world_->Combo()->currentText(), QStringLiteral("case"));
+    QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("case \u2192 caso\nслучай; падеж"));
+    QTest::keyClick(world_->Combo(), Qt::Key_Return);
+    QCOMPARE(world_->Combo()->currentText(), QStringLiteral("caso"));
+    QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("case \u2192 caso\nслучай; падеж"));
   }
 
  private:
@@ -106,15 +106,12 @@ class WordFormsTest : public QObject {
   }
   // Key by key, as a keyboard with the letters would type them (keyClicks knows Latin-1 only).
   void Type(const QString& text) {
-    Combo()->setEditText(QString());
+    world_->Combo()->setEditText(QString());
     for (const QChar letter : text) {
-      QTest::sendKeyEvent(QTest::Click, Combo(), static_cast<Qt::Key>(letter.toUpper().unicode()),
-                          QString(letter), Qt::NoModifier);
+      QTest::sendKeyEvent(QTest::Click, world_->Combo(),
+                          static_cast<Qt::Key>(letter.toUpper().unicode()), QString(letter),
+                          Qt::NoModifier);
     }
-  }
-  QComboBox* Combo() const { return world_->form->findChild<QComboBox*>(QStringLiteral("Combo1")); }
-  QPlainTextEdit* Pane() const {
-    return world_->form->findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
   }
 
   std::unique_ptr<World> world_;
