@@ -3,10 +3,7 @@
 # variable planted in it makes it fail and name the file; what only looks like one passes.
 # Usage: check_globals_test.sh CHECK_GLOBALS
 set -uo pipefail
-check="$1"
-tree=$(mktemp -d)
-trap 'rm -rf "$tree"' EXIT
-failures=0
+source "$(dirname "$0")/planted_tree.sh"
 
 mkdir -p "$tree"/{engine,app,ui/main,tests/app}
 cat >"$tree/app/settings.cpp" <<'EOF2'
@@ -38,26 +35,8 @@ printf 'int Counter = 0;\n' >"$tree/tests/app/settings_test.cpp"  # tests are no
 printf '#include "engine/base.h"\n' >"$tree/engine/base.cpp"
 printf '#include "ui/main/startup.h"\n' >"$tree/ui/main/startup.cpp"
 
-# Usage: expect PASS|FAIL WHAT [TEXT]: runs the check on the tree; TEXT must be in its report.
-expect() {
-  local report
-  if report=$("$check" "$tree" 2>&1); then got=PASS; else got=FAIL; fi
-  if [ "$got" != "$1" ] || { [ -n "${3:-}" ] && [[ "$report" != *"$3"* ]]; }; then
-    echo "FAILED: $2: expected $1${3:+ naming \"$3\"}, got $got: $report"
-    failures=$((failures + 1))
-  fi
-}
-
 expect PASS "a tree without shared mutable state"
 
-# Usage: plant FILE LINE WHAT TEXT: adds LINE to FILE, expects the check to fail naming TEXT,
-# and takes the line out again.
-plant() {
-  cp "$tree/$1" "$tree/$1.clean"
-  printf '%s\n' "$2" >>"$tree/$1"
-  expect FAIL "$3" "$4"
-  mv "$tree/$1.clean" "$tree/$1"
-}
 
 plant app/settings.h 'extern SettingsRecord AppSettings;' "an extern declaration" \
   "app/settings.h:6: an extern variable"

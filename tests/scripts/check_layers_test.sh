@@ -3,10 +3,7 @@
 # against the line, however it is written, makes it fail and name the file.
 # Usage: check_layers_test.sh CHECK_LAYERS
 set -uo pipefail
-check="$1"
-tree=$(mktemp -d)
-trap 'rm -rf "$tree"' EXIT
-failures=0
+source "$(dirname "$0")/planted_tree.sh"
 
 mkdir -p "$tree"/{engine,app,ui/main,tests/engine,tests/app}
 cat >"$tree/CMakeLists.txt" <<'EOF'
@@ -44,26 +41,8 @@ printf '#include <gtest/gtest.h>\n#include "engine/dictionary.h"\n' \
 printf '#include "app/settings.h"\n#include "settings_test.moc"\n' \
   >"$tree/tests/app/settings_test.cpp"
 
-# Usage: expect PASS|FAIL WHAT [TEXT]: runs the check on the tree; TEXT must be in its report.
-expect() {
-  local report
-  if report=$("$check" "$tree" 2>&1); then got=PASS; else got=FAIL; fi
-  if [ "$got" != "$1" ] || { [ -n "${3:-}" ] && [[ "$report" != *"$3"* ]]; }; then
-    echo "FAILED: $2: expected $1${3:+ naming \"$3\"}, got $got: $report"
-    failures=$((failures + 1))
-  fi
-}
-
 expect PASS "a tree along the line"
 
-# Usage: plant FILE LINE WHAT TEXT: adds LINE to FILE, expects the check to fail naming TEXT,
-# and takes the line out again.
-plant() {
-  cp "$tree/$1" "$tree/$1.kept"
-  echo "$2" >>"$tree/$1"
-  expect FAIL "$3" "$4"
-  mv "$tree/$1.kept" "$tree/$1"
-}
 plant engine/dictionary.cpp '#include "app/settings.h"' "a quoted include" \
   "engine/dictionary.cpp:3 includes app/settings.h"
 plant engine/dictionary.cpp '#include <app/settings.h>' "an include in angle brackets" \
