@@ -18,7 +18,7 @@ ensure_packages() {
 # fontconfig puts in place of the captions' Arial, with the same metrics.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config nettle-dev zlib1g-dev libicu-dev nlohmann-json3-dev
   libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2
-  libhunspell-dev ccache)
+  libhunspell-dev libxxhash-dev ccache)
 
 # The Hunspell dictionaries that give the base forms of inflected words in the bases' seven
 # languages; the program does without any that is missing.
