@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,5 +40,10 @@ class BaseForms {
   };
   std::vector<Entry> recent_;
 };
+
+// The dictionary BaseForms reads for the language from the folders: its path without ".aff" or
+// ".dic"; nothing when none is there.
+std::optional<std::filesystem::path> FindSpeller(const std::vector<std::filesystem::path>& folders,
+                                                 const std::string& language);
 
 }  // namespace vokabi

@@ -30,12 +30,18 @@ std::string SideLanguage(const std::string& baseId, int side) {
 }
 
 bool TranslateWithHelp(Dictionary& dictionary, ErrorReport& errors, BaseForms* forms,
-                       std::string_view word, bool suggest, LookupHelp* help) {
+                       std::string_view word, bool suggest, LookupHelp* help,
+                       const LookupShortcuts& shortcuts) {
   *help = LookupHelp{};
-  if (dictionary.Translate(word)) return true;
-  // Anything but a plain miss (no word, a damaged base, a part of the index still to read) is
-  // answered as Translate answered it.
-  if (errors.Nomer() != kNotFound || dictionary.NeedsWholeIndex()) return false;
+  if (dictionary.Initi() && shortcuts.headwords != nullptr &&
+      shortcuts.headwords->CertainlyMissing(word)) {
+    errors.SetNomer(kNotFound);
+  } else {
+    if (dictionary.Translate(word)) return true;
+    // Anything but a plain miss (no word, a damaged base, a part of the index still to read) is
+    // answered as Translate answered it.
+    if (errors.Nomer() != kNotFound || dictionary.NeedsWholeIndex()) return false;
+  }
 
   std::string missed = TrimNonLetters(word);
   if (missed.empty()) return false;
@@ -50,6 +56,17 @@ bool TranslateWithHelp(Dictionary& dictionary, ErrorReport& errors, BaseForms* f
     for (const int s : sides) {
       const std::string language = SideLanguage(dictionary.ID(), s);
       if (language.empty()) continue;
+      std::string known;
+      const FormLookup::Known shortcut = shortcuts.forms != nullptr
+                                             ? shortcuts.forms->FormOf(s, missed, &known)
+                                             : FormLookup::Known::kUnknown;
+      if (shortcut == FormLookup::Known::kNone) continue;
+      if (shortcut == FormLookup::Known::kForm && dictionary.Translate(known)) {
+        help->missed = std::move(missed);
+        help->missedCharset = charset;
+        help->baseForm = true;
+        return true;
+      }
       std::vector<std::string> found = forms->Of(language, utf8);
       if (found.size() > kMostForms) found.resize(kMostForms);
       for (const std::string& form : found) {
@@ -70,6 +87,10 @@ bool TranslateWithHelp(Dictionary& dictionary, ErrorReport& errors, BaseForms* f
   if (suggest) {
     std::vector<std::string_view> headwords;
     for (const int s : sides) {
+      if (shortcuts.nearMisses != nullptr &&
+          shortcuts.nearMisses->Candidates(s, missed, dictionary.CaseRules(side), &headwords)) {
+        continue;
+      }
       const std::vector<std::string_view> words = dictionary.Headwords(s);
       if (dictionary.NeedsWholeIndex()) return false;
       headwords.insert(headwords.end(), words.begin(), words.end());
