@@ -29,7 +29,7 @@ namespace fs = std::filesystem;
 using companion::BucketTableWriter;
 
 // Records per bucket, about: a bucket is read whole for one key.
-constexpr std::size_t kVariantsPerBucket = 8;
+constexpr std::size_t kPairsPerBucket = 16;
 // As TranslateWithHelp: no more of a word's base forms are tried.
 constexpr std::size_t kMostForms = 8;
 
@@ -77,32 +77,33 @@ class SideWriter {
       headwordTable.Add(key, std::move(value));
     }
 
-    std::map<std::string, std::vector<std::uint64_t>> variants;
     // Behind the records, the offset of each headword by its number, and their count.
     for (const std::uint64_t at : offsets)
       companion::PutU32(stringArea, static_cast<std::uint32_t>(at));
     companion::PutU32(stringArea, static_cast<std::uint32_t>(offsets.size()));
-    for (const auto& [headword, at] : ordinals) {
-      for (std::string& variant :
+    // Buckets by the number of variants, counted first, so that no table of the variants
+    // themselves is kept: a base of half a million headwords has millions of them.
+    std::size_t pairs = 0;
+    for (const auto& [headword, number] : ordinals) {
+      pairs += companion::DeletionVariants(Folded(headword, rules.lower), companion::kMostDeletions)
+                   .size();
+    }
+    BucketTableWriter deletionTable(pairs / kPairsPerBucket + 1);
+    std::vector<std::vector<std::uint32_t>> postings(deletionTable.Count());
+    for (const auto& [headword, number] : ordinals) {
+      for (const std::string& variant :
            companion::DeletionVariants(Folded(headword, rules.lower), companion::kMostDeletions)) {
-        variants[std::move(variant)].push_back(at);
+        postings[companion::Hash(variant) % deletionTable.Count()].push_back(number);
       }
     }
-    BucketTableWriter deletionTable(variants.size() / kVariantsPerBucket + 1);
-    std::vector<std::vector<std::uint64_t>> postings(deletionTable.Count());
-    for (const auto& [variant, ats] : variants) {
-      std::vector<std::uint64_t>& posting =
-          postings[companion::Hash(variant) % deletionTable.Count()];
-      posting.insert(posting.end(), ats.begin(), ats.end());
-    }
     for (std::size_t b = 0; b < postings.size(); ++b) {
-      std::vector<std::uint64_t>& posting = postings[b];
+      std::vector<std::uint32_t>& posting = postings[b];
       std::sort(posting.begin(), posting.end());
       posting.erase(std::unique(posting.begin(), posting.end()), posting.end());
       std::uint64_t previous = 0;
-      for (const std::uint64_t at : posting) {
-        companion::PutVarint(deletionTable.BucketAt(b), at - previous);
-        previous = at;
+      for (const std::uint32_t number : posting) {
+        companion::PutVarint(deletionTable.BucketAt(b), number - previous);
+        previous = number;
       }
     }
 

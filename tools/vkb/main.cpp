@@ -43,6 +43,8 @@ const char* UsageText() {
       none does; each names terms separated by commas, leaving out text in parentheses.
       Every term becomes a side-2 headword whose translation lists, comma-separated, the
       side-1 headwords it translates.
+      Beside OUT.vkb it writes OUT.vkbx, the companion file that lets a lookup answer a
+      word the base lacks without reading the whole index or a Hunspell dictionary.
       Headwords are written in their side's character set, translations in the other
       side's. Characters a code page lacks are changed on purpose and counted: stress and
       accent marks removed, typographic quotes, dashes and spaces made plain, letters
