@@ -1,7 +1,7 @@
 // Resident memory of the program's lookups before and after misses in three languages beside
 // Bulgarian (English, Spanish, Russian: each side of its default base), through the bases'
-// companion files, beside the same misses through Hunspell and every headword. Each way runs in a process of its own, started
-// from this one, so neither sees what the other left.
+// companion files, beside the same misses through Hunspell and every headword. Each way runs in a
+// process of its own, started from this one, so neither sees what the other left.
 #include <sys/wait.h>
 #include <unistd.h>
 
