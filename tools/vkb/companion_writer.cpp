@@ -107,7 +107,7 @@ class SideWriter {
       }
     }
 
-    const std::map<std::string, std::string> forms = FormsTable(firsts, parts);
+    const std::map<std::string, std::string> forms = FormsTable(parts);
     *formCount = forms.size();
     companion::SortedTableWriter formTable;
     for (const auto& [missed, form] : forms) {
@@ -139,8 +139,7 @@ class SideWriter {
  private:
   // Missed words of this side → the base form TranslateWithHelp finds for them on this side,
   // found by asking Hunspell exactly as TranslateWithHelp does.
-  std::map<std::string, std::string> FormsTable(const std::map<std::string, std::uint32_t>& firsts,
-                                                companion::SideParts* parts) {
+  std::map<std::string, std::string> FormsTable(companion::SideParts* parts) {
     std::map<std::string, std::string> table;
     parts->language = SideLanguage(dictionary_.ID(), side_);
     parts->cover = companion::FormsCover::kNoDictionary;
@@ -162,11 +161,21 @@ class SideWriter {
     const CaseMap& rules = dictionary_.CaseRules(side_);
     const bool bothSides = dictionary_.Charset1() == dictionary_.Charset2();
 
+    std::set<std::string> reachable[2];
+    for (const int side : {1, 2}) {
+      for (const std::string_view headword : dictionary_.Headwords(side))
+        reachable[side - 1].insert(Folded(headword, dictionary_.CaseRules(side).upper));
+    }
     std::unordered_set<std::string> candidates;
     for (const AffixExpander::Root& root : expander.Roots()) {
       const platform::Encoded bytes = platform::EncodeCharset(charset, root.word);
       if (bytes.unfit > 0) continue;
-      if (firsts.count(Folded(TrimNonLetters(bytes.bytes), rules.upper)) == 0) continue;
+      // Translate looks through both sections: a stem may be a headword of the other side.
+      const std::string trimmed = TrimNonLetters(bytes.bytes);
+      if (reachable[0].count(Folded(trimmed, dictionary_.CaseRules(1).upper)) == 0 &&
+          reachable[1].count(Folded(trimmed, dictionary_.CaseRules(2).upper)) == 0) {
+        continue;
+      }
       for (std::string& form : expander.Forms(root)) candidates.insert(std::move(form));
     }
     for (const std::string& candidate : candidates) {
