@@ -175,7 +175,10 @@ TempFolder* DefaultCompanionsTest::folder_ = nullptr;
 bool DefaultCompanionsTest::built_ = false;
 
 TEST_F(DefaultCompanionsTest, EveryAnswerIsTheSameWithAndWithout) {
+  // VOKABI_COMPANION_BASES="rubg esbg" checks only those.
+  const char* only = std::getenv("VOKABI_COMPANION_BASES");
   for (const char* name : kNames) {
+    if (only != nullptr && std::string(only).find(name) == std::string::npos) continue;
     Lookups with(Base(name), IndexLoad::kWhole, true);
     Lookups without(Base(name), IndexLoad::kWhole, false);
     ASSERT_TRUE(with.Loaded()) << name;
