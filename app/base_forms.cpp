@@ -183,6 +183,18 @@ std::unique_ptr<BaseForms::Speller> BaseForms::Load(const std::filesystem::path&
   return speller;
 }
 
+std::optional<std::filesystem::path> FindSpeller(const std::vector<std::filesystem::path>& folders,
+                                                 const std::string& language) {
+  const bool code =
+      language.size() == 2 &&
+      std::all_of(language.begin(), language.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+  if (!code) return std::nullopt;
+  for (const auto& folder : folders) {
+    if (auto base = FindIn(folder, language)) return base;
+  }
+  return std::nullopt;
+}
+
 BaseForms::BaseForms(std::vector<std::filesystem::path> folders) : folders_(std::move(folders)) {}
 
 BaseForms::~BaseForms() {

@@ -15,7 +15,8 @@ constexpr std::int32_t kNotFound = 5;
 constexpr std::size_t kMostForms = 8;
 
 bool TranslateHelped(Dictionary& dictionary, ErrorReport& errors, BaseForms* forms,
-                     std::string_view word, bool suggest, LookupHelp* help);
+                     std::string_view word, bool suggest, LookupHelp* help,
+                     const LookupShortcuts& shortcuts);
 
 }  // namespace
 
@@ -77,9 +78,10 @@ std::optional<std::int32_t> LoadedBaseFormEntry(Dictionary& dictionary, BaseForm
 }
 
 bool TranslateWithHelp(Dictionary& dictionary, ErrorReport& errors, BaseForms* forms,
-                       std::string_view word, bool suggest, LookupHelp* help) {
+                       std::string_view word, bool suggest, LookupHelp* help,
+                       const LookupShortcuts& shortcuts) {
   *help = LookupHelp{};
-  if (!TranslateHelped(dictionary, errors, forms, word, suggest, help)) return false;
+  if (!TranslateHelped(dictionary, errors, forms, word, suggest, help, shortcuts)) return false;
   // A separate step after the lookup, whichever way it found the word.
   help->also = OtherSideArticle(dictionary, errors);
   return true;
@@ -88,11 +90,17 @@ bool TranslateWithHelp(Dictionary& dictionary, ErrorReport& errors, BaseForms* f
 namespace {
 
 bool TranslateHelped(Dictionary& dictionary, ErrorReport& errors, BaseForms* forms,
-                     std::string_view word, bool suggest, LookupHelp* help) {
-  if (dictionary.Translate(word)) return true;
-  // Anything but a plain miss (no word, a damaged base, a part of the index still to read) is
-  // answered as Translate answered it.
-  if (errors.Nomer() != kNotFound || dictionary.NeedsWholeIndex()) return false;
+                     std::string_view word, bool suggest, LookupHelp* help,
+                     const LookupShortcuts& shortcuts) {
+  if (dictionary.Initi() && shortcuts.headwords != nullptr &&
+      shortcuts.headwords->CertainlyMissing(word)) {
+    errors.SetNomer(kNotFound);
+  } else {
+    if (dictionary.Translate(word)) return true;
+    // Anything but a plain miss (no word, a damaged base, a part of the index still to read) is
+    // answered as Translate answered it.
+    if (errors.Nomer() != kNotFound || dictionary.NeedsWholeIndex()) return false;
+  }
 
   std::string missed = TrimNonLetters(word);
   if (missed.empty()) return false;
@@ -107,6 +115,17 @@ bool TranslateHelped(Dictionary& dictionary, ErrorReport& errors, BaseForms* for
     for (const int s : sides) {
       const std::string language = SideLanguage(dictionary.ID(), s);
       if (language.empty()) continue;
+      std::string known;
+      const FormLookup::Known shortcut = shortcuts.forms != nullptr
+                                             ? shortcuts.forms->FormOf(s, missed, &known)
+                                             : FormLookup::Known::kUnknown;
+      if (shortcut == FormLookup::Known::kNone) continue;
+      if (shortcut == FormLookup::Known::kForm && dictionary.Translate(known)) {
+        help->missed = std::move(missed);
+        help->missedCharset = charset;
+        help->baseForm = true;
+        return true;
+      }
       std::vector<std::string> found = forms->Of(language, utf8);
       if (found.size() > kMostForms) found.resize(kMostForms);
       for (const std::string& form : found) {
@@ -127,6 +146,10 @@ bool TranslateHelped(Dictionary& dictionary, ErrorReport& errors, BaseForms* for
   if (suggest) {
     std::vector<std::string_view> headwords;
     for (const int s : sides) {
+      if (shortcuts.nearMisses != nullptr &&
+          shortcuts.nearMisses->Candidates(s, missed, dictionary.CaseRules(side), &headwords)) {
+        continue;
+      }
       const std::vector<std::string_view> words = dictionary.Headwords(s);
       if (dictionary.NeedsWholeIndex()) return false;
       headwords.insert(headwords.end(), words.begin(), words.end());

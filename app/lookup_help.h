@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/base_forms.h"
+#include "app/lookup_shortcuts.h"
 #include "engine/dictionary.h"
 #include "engine/error_report.h"
 
@@ -36,9 +37,11 @@ std::string SideLanguage(const std::string& baseId, int side);
 // Translate; when that misses with "not found", the word's base forms (when forms is given)
 // are looked up in turn and the first found is the result; failing that, when suggest is set,
 // help holds the headwords closest to the word and "not found" stands. A lookup that Translate
-// answers is left exactly as Translate answers it.
+// answers is left exactly as Translate answers it. The shortcuts (a base's companion) answer the
+// same, faster, where they can.
 bool TranslateWithHelp(Dictionary& dictionary, ErrorReport& errors, BaseForms* forms,
-                       std::string_view word, bool suggest, LookupHelp* help);
+                       std::string_view word, bool suggest, LookupHelp* help,
+                       const LookupShortcuts& shortcuts = {});
 
 // The entry at the position, on its own side, as the current result (Dictionary::TranslateAt),
 // with the other side's article as TranslateWithHelp gives it.

@@ -60,6 +60,8 @@ class Dictionary {
 
   bool Initi() const { return loaded_; }
   const std::string& DicName() const { return fileName_; }
+  // The base file: the application folder and the file name.
+  const std::filesystem::path& Path() const { return path_; }
   const std::string& ID() const { return header_.baseId; }
   const std::string& Version() const { return header_.version; }
   std::int32_t BroiDumi1() const { return static_cast<std::int32_t>(header_.wordCount1); }

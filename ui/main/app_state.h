@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/base_forms.h"
+#include "app/companions.h"
 #include "engine/dictionary.h"
 #include "engine/make_crypto.h"
 #include "ui/controls/schemes.h"
@@ -18,7 +19,8 @@ struct AppState {
   SchemeColours Colours;                                  // of the Style setting
   QFont FontLarge;                                        // UseFont, 12 points
   QFont FontSmall;                                        // UseFont, 10 points
-  std::unique_ptr<BaseForms> Forms;  // base forms of missed words; none without
+  std::unique_ptr<BaseForms> Forms;            // base forms of missed words; none without
+  std::unique_ptr<Companions> BaseCompanions;  // what the bases' companion files answer
 };
 
 }  // namespace vokabi::ui

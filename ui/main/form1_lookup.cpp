@@ -56,7 +56,9 @@ bool Form1::TranslateAndShow(const QString& text, bool suggest) {
   Dictionary& dictionary = WorkingDictionary();
   const std::string word = EncodeWord(text, dictionary.Charset1(), dictionary.Charset2());
   LookupHelp help;
-  if (!TranslateWithHelp(dictionary, AppError, app_.Forms.get(), word, suggest, &help)) {
+  const LookupShortcuts shortcuts =
+      app_.BaseCompanions ? app_.BaseCompanions->For(dictionary) : LookupShortcuts{};
+  if (!TranslateWithHelp(dictionary, AppError, app_.Forms.get(), word, suggest, &help, shortcuts)) {
     ShowPaneMessage();
     if (!help.suggestions.empty()) {
       wordList_->ShowSuggestions(help.suggestions, help.suggestionCharset,

@@ -217,6 +217,7 @@ int RunFirst(InstanceChannel& channel, const QString& commandLine, const QString
   if (app.Dictionaries.empty()) return Fail(kNoBasesMessage);
   // Nothing is read until a lookup misses.
   app.Forms = std::make_unique<BaseForms>(platform::SpellingFolders(folder));
+  app.BaseCompanions = std::make_unique<Companions>(platform::SpellingFolders(folder));
 
   QApplication::setWindowIcon(ProgramIcon());
   TestProbe probe;

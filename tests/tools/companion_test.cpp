@@ -1,0 +1,227 @@
+// The companion file beside a base: written by the build, it answers misses exactly as the slow
+// way does, and is ignored whenever it does not belong to the base.
+#include "app/companion.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/base_forms.h"
+#include "app/error_class.h"
+#include "app/lookup_help.h"
+#include "app/system_case_map.h"
+#include "platform/codepage.h"
+#include "platform/spelling_folders.h"
+#include "tests/support/base_files.h"
+#include "tests/support/sample_base.h"
+#include "tests/support/temp_folder.h"
+#include "tests/tools/lookup_answers.h"
+#include "tools/vkb/affix_expander.h"
+#include "tools/vkb/companion_writer.h"
+
+namespace vokabi::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Words = std::vector<std::string>;
+
+std::string Cp1251(const char* utf8) {
+  return platform::EncodeCharset(204, utf8).bytes;
+}
+
+void WriteSpeller(const fs::path& folder, const std::string& name, const std::string& aff,
+                  const Words& words) {
+  std::ofstream(folder / (name + ".aff"), std::ios::binary) << aff;
+  std::ofstream dic(folder / (name + ".dic"), std::ios::binary);
+  dic << words.size() << '\n';
+  for (const std::string& word : words) dic << word << '\n';
+}
+
+// Plurals, "un-" before some of them, a second suffix after "-ness"; "-та" for Bulgarian nouns.
+const char* const kEnglish =
+    "SET UTF-8\nSFX S Y 2\nSFX S 0 s [^y]\nSFX S y ies y\nPFX U Y 1\nPFX U 0 un .\n"
+    "SFX N Y 1\nSFX N 0 ness/S .\n";
+const char* const kBulgarian = "SET UTF-8\nSFX T Y 2\nSFX T а ата а\nSFX T а и а\n";
+
+class CompanionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directory(folder / "dictionaries");
+    WriteSpeller(folder / "dictionaries", "en_US", kEnglish,
+                 {"house/S", "cat/SU", "city/S", "happy/UN", "dog/S", "houses", "tree/S"});
+    WriteSpeller(folder / "dictionaries", "bg_BG", kBulgarian, {"къща/T", "река/T"});
+    BaseSource source = EnglishBulgarianSample();
+    source.id = "enbgvk01";
+    ASSERT_TRUE(WriteBase(base, source));
+    Build();
+  }
+  void Build() {
+    vkb::CompanionReport report;
+    std::string error;
+    ASSERT_TRUE(vkb::WriteCompanion(base, &report, &error)) << error;
+  }
+  // What users type: every headword as stored and in capitals, forms, mistakes, odd input.
+  Words Sample() {
+    Words words;
+    ErrorClass errors;
+    MakeCrypto crypto(errors);
+    Dictionary dictionary(crypto, errors, folder.Path(), SystemCaseMap);
+    EXPECT_TRUE(dictionary.Initialize("enbg.vkb"));
+    for (const int side : {1, 2}) {
+      const CaseMap& rules = dictionary.CaseRules(side);
+      for (const std::string_view word : dictionary.Headwords(side)) {
+        words.emplace_back(word);
+        std::string upper(word);
+        for (char& c : upper) c = static_cast<char>(rules.upper[static_cast<unsigned char>(c)]);
+        words.push_back(upper);
+        // One typing mistake of each kind.
+        if (word.size() > 2) {
+          std::string swapped(word);
+          std::swap(swapped[1], swapped[2]);
+          words.push_back(swapped);
+          words.push_back(std::string(word.substr(1)));
+          words.push_back(std::string(word) + std::string(1, word.back()));
+        }
+      }
+    }
+    for (const char* typed :
+         {"houses", "cats",   "uncats",   "cities",  "happiness", "happinesses", "unhappy",
+          "Houses", "HOUSES", " houses.", "hosue",   "hoise",     "zz",          "a",
+          "+++",    "",       "  ",       "hou-ses", "o'k",       "qzxjvqzxjv",  "trees"}) {
+      words.emplace_back(typed);
+    }
+    for (const char* typed : {"къщата", "къщи", "реката", "къшта", "КЪЩАТА", "кща"})
+      words.push_back(Cp1251(typed));
+    return words;
+  }
+
+  TempFolder folder;
+  fs::path base = folder / "enbg.vkb";
+};
+
+TEST_F(CompanionTest, AnswersExactlyAsWithoutIt) {
+  const Words words = Sample();
+  for (const IndexLoad load : {IndexLoad::kWhole, IndexLoad::kOnDemand}) {
+    Lookups with(base, load, true), without(base, load, false);
+    ASSERT_TRUE(with.Loaded());
+    ASSERT_NE(with.Shortcuts(), nullptr);
+    for (const std::string& word : words) {
+      for (const bool suggest : {true, false}) {
+        const Answer expected = without.Ask(word, suggest);
+        ASSERT_EQ(with.Ask(word, suggest), expected) << "\"" << word << "\"";
+      }
+    }
+    EXPECT_FALSE(with.Shortcuts()->Damaged());
+  }
+}
+
+TEST_F(CompanionTest, AnswersMissesWithoutTheIndexOrHunspell) {
+  Lookups lookups(base, IndexLoad::kOnDemand, true);
+  Companion* companion = lookups.Shortcuts();
+  ASSERT_NE(companion, nullptr);
+  EXPECT_TRUE(companion->CertainlyMissing("hosue"));
+  EXPECT_TRUE(companion->CertainlyMissing(" hosue. "));
+  EXPECT_FALSE(companion->CertainlyMissing("HOUSE"));
+  EXPECT_FALSE(companion->CertainlyMissing("house!"));
+  EXPECT_FALSE(companion->CertainlyMissing(Cp1251("КЪЩА")));
+  EXPECT_FALSE(companion->CertainlyMissing("+++"));  // "no word", not "not found"
+
+  std::string form;
+  EXPECT_EQ(companion->FormOf(1, "houses", &form), FormLookup::Known::kForm);
+  EXPECT_EQ(form, "house");
+  EXPECT_EQ(companion->FormOf(1, "dogs", &form), FormLookup::Known::kForm);
+  EXPECT_EQ(form, "dog");
+  EXPECT_EQ(companion->FormOf(2, Cp1251("къщата"), &form), FormLookup::Known::kForm);
+  EXPECT_EQ(form, Cp1251("къща"));
+  EXPECT_EQ(companion->FormOf(1, "hosue", &form), FormLookup::Known::kNone);
+  // Capitals go to Hunspell, which has rules of its own for them.
+  EXPECT_EQ(companion->FormOf(1, "Hosue", &form), FormLookup::Known::kUnknown);
+
+  std::vector<std::string_view> near;
+  ASSERT_TRUE(companion->Candidates(1, "hosue", SystemCaseMap(0), &near));
+  EXPECT_NE(std::find(near.begin(), near.end(), "house"), near.end());
+}
+
+TEST_F(CompanionTest, OneThatDoesNotBelongIsIgnored) {
+  const fs::path file = folder / "enbg.vkbx";
+  const Words words = Sample();
+  const auto same = [&] {
+    Lookups with(base, IndexLoad::kWhole, true), without(base, IndexLoad::kWhole, false);
+    for (const std::string& word : words) {
+      const Answer expected = without.Ask(word);
+      EXPECT_EQ(with.Ask(word), expected) << word;
+    }
+    return with.Shortcuts() != nullptr;
+  };
+  ASSERT_TRUE(same());
+
+  // Damaged inside: what it has not yet answered it no longer answers.
+  std::string bytes;
+  {
+    std::ifstream in(file, std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(in), {});
+  }
+  for (std::size_t at = 300; at < bytes.size(); at += 97) {
+    std::string damaged = bytes;
+    damaged[at] = static_cast<char>(damaged[at] ^ 0x5A);
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << damaged;
+    same();
+  }
+  // Cut short, its header damaged, or gone: not opened.
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes.substr(0, 100);
+  EXPECT_FALSE(same());
+  std::string header = bytes;
+  header[20] = static_cast<char>(header[20] ^ 1);
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << header;
+  EXPECT_FALSE(same());
+  fs::remove(file);
+  EXPECT_FALSE(same());
+
+  // Another base in the same place: the old companion is stale.
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+  ASSERT_TRUE(same());
+  BaseSource other = EnglishBulgarianSample();
+  other.id = "enbgvk01";
+  other.side1.pop_back();
+  ASSERT_TRUE(WriteBase(base, other));
+  EXPECT_FALSE(same());
+}
+
+TEST_F(CompanionTest, FormsOnlyWhileTheirHunspellDictionaryStays) {
+  Lookups before(base, IndexLoad::kWhole, true);
+  std::string form;
+  ASSERT_EQ(before.Shortcuts()->FormOf(1, "houses", &form), FormLookup::Known::kForm);
+  // A changed dictionary may give other forms: Hunspell is asked again.
+  WriteSpeller(folder / "dictionaries", "en_US", kEnglish, {"house/S", "dog/S"});
+  Lookups after(base, IndexLoad::kWhole, true), without(base, IndexLoad::kWhole, false);
+  ASSERT_NE(after.Shortcuts(), nullptr);
+  EXPECT_EQ(after.Shortcuts()->FormOf(1, "cats", &form), FormLookup::Known::kUnknown);
+  for (const char* word : {"cats", "houses", "dogs", "cities"})
+    EXPECT_EQ(after.Ask(word), without.Ask(word)) << word;
+}
+
+TEST(AffixExpanderTest, SuffixesPrefixesAndSecondSuffixes) {
+  TempFolder folder;
+  WriteSpeller(folder.Path(), "en_US", kEnglish, {"city/S", "happy/UN", "cat/S", "ox"});
+  vkb::AffixExpander expander;
+  std::string error;
+  ASSERT_TRUE(expander.Load(folder / "en_US", &error)) << error;
+  ASSERT_EQ(expander.Roots().size(), 4u);
+  EXPECT_EQ(expander.Forms(expander.Roots()[0]), (Words{"cities", "city"}));
+  EXPECT_EQ(expander.Forms(expander.Roots()[1]),
+            (Words{"happy", "happyness", "happynesss", "unhappy", "unhappyness", "unhappynesss"}));
+  EXPECT_EQ(expander.Forms(expander.Roots()[3]), (Words{"ox"}));
+  EXPECT_TRUE(expander.Complete());
+
+  WriteSpeller(folder.Path(), "de_DE", "SET UTF-8\nCOMPOUNDFLAG X\n", {"Haus/X"});
+  vkb::AffixExpander compounds;
+  ASSERT_TRUE(compounds.Load(folder / "de_DE", &error));
+  EXPECT_FALSE(compounds.Complete());
+}
+
+}  // namespace
+}  // namespace vokabi::test

@@ -1,0 +1,312 @@
+#include "tools/vkb/affix_expander.h"
+
+#include <unicode/uchar.h>
+#include <unicode/ucnv.h>
+#include <unicode/unistr.h>
+
+#include <algorithm>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <unordered_set>
+
+namespace vokabi::vkb {
+namespace {
+
+// A root with more forms than this is left at that many: no real dictionary comes near.
+constexpr std::size_t kMostForms = 20000;
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  std::istringstream in(line);
+  for (std::string field; in >> field;) fields.push_back(field);
+  return fields;
+}
+
+std::u32string ToUtf32(const std::string& utf8) {
+  const icu::UnicodeString text = icu::UnicodeString::fromUTF8(utf8);
+  std::u32string out;
+  for (int32_t i = 0; i < text.length();) {
+    const UChar32 c = text.char32At(i);
+    out.push_back(static_cast<char32_t>(c));
+    i += U16_LENGTH(c);
+  }
+  return out;
+}
+
+std::string FromUtf32(const std::u32string& text) {
+  std::string out;
+  icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32*>(text.data()),
+                                static_cast<int32_t>(text.size()))
+      .toUTF8String(out);
+  return out;
+}
+
+bool HasNonLetter(const std::string& utf8) {
+  const std::u32string text = ToUtf32(utf8);
+  return std::any_of(text.begin(), text.end(),
+                     [](char32_t c) { return !u_isalpha(static_cast<UChar32>(c)); });
+}
+
+}  // namespace
+
+std::string AffixExpander::ToUtf8(const std::string& text) const {
+  if (encoding_ == "UTF-8") return text;
+  UErrorCode status = U_ZERO_ERROR;
+  std::string out(text.size() * 4 + 4, '\0');
+  const int32_t length =
+      ucnv_convert("UTF-8", encoding_.c_str(), out.data(), static_cast<int32_t>(out.size()),
+                   text.data(), static_cast<int32_t>(text.size()), &status);
+  if (U_FAILURE(status) || length < 0) return {};
+  out.resize(static_cast<std::size_t>(length));
+  return out;
+}
+
+std::vector<std::uint32_t> AffixExpander::ParseFlags(const std::string& text) const {
+  std::vector<std::uint32_t> flags;
+  if (!aliases_.empty() && !text.empty() &&
+      std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    const std::size_t alias = std::stoul(text);
+    if (alias >= 1 && alias <= aliases_.size()) return aliases_[alias - 1];
+  }
+  switch (flagKind_) {
+    case FlagKind::kByte:
+      for (const char c : text) flags.push_back(static_cast<unsigned char>(c));
+      break;
+    case FlagKind::kLong:
+      for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
+        flags.push_back((static_cast<unsigned char>(text[i]) << 8) |
+                        static_cast<unsigned char>(text[i + 1]));
+      }
+      break;
+    case FlagKind::kNumber: {
+      std::istringstream in(text);
+      for (std::string number; std::getline(in, number, ',');) {
+        if (!number.empty() && std::isdigit(static_cast<unsigned char>(number[0])))
+          flags.push_back(static_cast<std::uint32_t>(std::stoul(number)));
+      }
+      break;
+    }
+    case FlagKind::kUtf8:
+      for (const char32_t c : ToUtf32(text)) flags.push_back(c);
+      break;
+  }
+  return flags;
+}
+
+bool AffixExpander::Load(const std::filesystem::path& base, std::string* error) {
+  std::ifstream aff(base.string() + ".aff", std::ios::binary);
+  std::ifstream dic(base.string() + ".dic", std::ios::binary);
+  if (!aff || !dic) {
+    *error = "cannot read " + base.string() + ".aff/.dic";
+    return false;
+  }
+  std::set<std::uint32_t> compoundRuleFlags;
+  std::string line;
+  while (std::getline(aff, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const std::vector<std::string> f = Fields(line);
+    if (f.empty()) continue;
+    const std::string& key = f[0];
+    if (key == "SET" && f.size() > 1) {
+      encoding_ = f[1];
+    } else if (key == "FLAG" && f.size() > 1) {
+      flagKind_ = f[1] == "long"    ? FlagKind::kLong
+                  : f[1] == "num"   ? FlagKind::kNumber
+                  : f[1] == "UTF-8" ? FlagKind::kUtf8
+                                    : FlagKind::kByte;
+    } else if (key == "AF" && f.size() > 1 && !std::isdigit(static_cast<unsigned char>(f[1][0]))) {
+      aliases_.push_back(ParseFlags(f[1]));
+    } else if (key == "COMPOUNDRULE" && f.size() > 1 &&
+               !std::isdigit(static_cast<unsigned char>(f[1][0]))) {
+      std::string flags;
+      for (const char c : f[1]) {
+        if (c != '*' && c != '?' && c != '(' && c != ')') flags.push_back(c);
+      }
+      for (const std::uint32_t flag : ParseFlags(flags)) compoundRuleFlags.insert(flag);
+    } else if (key == "COMPOUNDFLAG" || key == "COMPOUNDBEGIN" || key == "COMPOUNDMIDDLE" ||
+               key == "COMPOUNDLAST" || key == "COMPOUNDEND" || key == "IGNORE" ||
+               key == "CIRCUMFIX" || key == "COMPLEXPREFIXES") {
+      complete_ = false;
+    } else if ((key == "PFX" || key == "SFX") && f.size() >= 4) {
+      const bool prefix = key == "PFX";
+      const std::vector<std::uint32_t> flag = ParseFlags(f[1]);
+      if (flag.size() != 1) continue;
+      auto& table = prefix ? prefixes_ : suffixes_;
+      if (f.size() == 4 && (f[2] == "Y" || f[2] == "N") &&
+          std::all_of(f[3].begin(), f[3].end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        table[flag[0]];  // the header: the cross product is taken from it below
+        continue;
+      }
+      Affix affix;
+      affix.strip = f[2] == "0" ? std::u32string() : ToUtf32(ToUtf8(f[2]));
+      std::string add = f[3];
+      if (const std::size_t slash = add.find('/'); slash != std::string::npos) {
+        affix.continuation = ParseFlags(add.substr(slash + 1));
+        add.resize(slash);
+      }
+      affix.add = add == "0" ? std::u32string() : ToUtf32(ToUtf8(add));
+      const std::u32string condition = f.size() > 4 ? ToUtf32(ToUtf8(f[4])) : U".";
+      for (std::size_t i = 0; i < condition.size(); ++i) {
+        Element element;
+        if (condition[i] == U'.') {
+          element.any = true;
+        } else if (condition[i] == U'[') {
+          std::size_t end = condition.find(U']', i);
+          if (end == std::u32string::npos) end = condition.size();
+          std::size_t from = i + 1;
+          if (from < end && condition[from] == U'^') {
+            element.negated = true;
+            ++from;
+          }
+          element.chars = condition.substr(from, end - from);
+          i = end;
+        } else {
+          element.chars = condition.substr(i, 1);
+        }
+        affix.condition.push_back(std::move(element));
+      }
+      table[flag[0]].push_back(std::move(affix));
+    }
+  }
+  // The cross-product mark stands in each block's header; read the headers again for it.
+  aff.clear();
+  aff.seekg(0);
+  while (std::getline(aff, line)) {
+    const std::vector<std::string> f = Fields(line);
+    if (f.size() >= 4 && (f[0] == "PFX" || f[0] == "SFX") && (f[2] == "Y" || f[2] == "N") &&
+        std::all_of(f[3].begin(), f[3].end(), [](char c) { return c >= '0' && c <= '9'; })) {
+      const std::vector<std::uint32_t> flag = ParseFlags(f[1]);
+      auto& table = f[0] == "PFX" ? prefixes_ : suffixes_;
+      if (flag.size() == 1) {
+        for (Affix& affix : table[flag[0]]) affix.cross = f[2] == "Y";
+      }
+    }
+  }
+
+  bool first = true;
+  while (std::getline(dic, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (first) {  // the word count
+      first = false;
+      continue;
+    }
+    if (line.empty()) continue;
+    std::string word;
+    std::string flags;
+    std::size_t i = 0;
+    for (; i < line.size() && line[i] != '\t' && line[i] != ' '; ++i) {
+      if (line[i] == '\\' && i + 1 < line.size() && line[i + 1] == '/') {
+        word.push_back('/');
+        ++i;
+      } else if (line[i] == '/') {
+        std::size_t end = line.find_first_of(" \t", i + 1);
+        flags = line.substr(i + 1, end == std::string::npos ? end : end - i - 1);
+        break;
+      } else {
+        word.push_back(line[i]);
+      }
+    }
+    Root root{ToUtf8(word), ParseFlags(flags)};
+    if (root.word.empty()) continue;
+    // Compounds made by rules are complete only while every part holds a non-letter (en_US
+    // builds ordinals of digits).
+    if (complete_ && !compoundRuleFlags.empty() && !HasNonLetter(root.word) &&
+        std::any_of(root.flags.begin(), root.flags.end(),
+                    [&](std::uint32_t flag) { return compoundRuleFlags.count(flag) > 0; })) {
+      complete_ = false;
+    }
+    roots_.push_back(std::move(root));
+  }
+  return true;
+}
+
+bool AffixExpander::Applies(const Affix& affix, const std::u32string& word, bool prefix) const {
+  if (word.size() < affix.strip.size() || word.size() < affix.condition.size()) return false;
+  if (prefix
+          ? word.compare(0, affix.strip.size(), affix.strip) != 0
+          : word.compare(word.size() - affix.strip.size(), affix.strip.size(), affix.strip) != 0) {
+    return false;
+  }
+  const std::size_t from = prefix ? 0 : word.size() - affix.condition.size();
+  for (std::size_t i = 0; i < affix.condition.size(); ++i) {
+    const Element& element = affix.condition[i];
+    if (element.any) continue;
+    const bool in = element.chars.find(word[from + i]) != std::u32string::npos;
+    if (in == element.negated) return false;
+  }
+  return true;
+}
+
+std::u32string AffixExpander::Apply(const Affix& affix, const std::u32string& word, bool prefix) {
+  if (prefix) return affix.add + word.substr(affix.strip.size());
+  return word.substr(0, word.size() - affix.strip.size()) + affix.add;
+}
+
+std::vector<std::string> AffixExpander::Forms(const Root& root) const {
+  const std::u32string word = ToUtf32(root.word);
+  std::unordered_set<std::u32string> forms{word};
+  const auto rulesOf = [](const auto& table, std::uint32_t flag) -> const std::vector<Affix>* {
+    const auto found = table.find(flag);
+    return found == table.end() ? nullptr : &found->second;
+  };
+  // Prefixes over a word made so far, where the cross product allows.
+  const auto prefixed = [&](const std::u32string& base, const std::vector<std::uint32_t>& flags,
+                            bool needCross) {
+    for (const std::uint32_t flag : flags) {
+      const auto* rules = rulesOf(prefixes_, flag);
+      if (rules == nullptr) continue;
+      for (const Affix& p : *rules) {
+        if ((needCross && !p.cross) || !Applies(p, base, true)) continue;
+        if (forms.size() < kMostForms) forms.insert(Apply(p, base, true));
+      }
+    }
+  };
+  for (const std::uint32_t flag : root.flags) {
+    const auto* rules = rulesOf(suffixes_, flag);
+    if (rules == nullptr) continue;
+    for (const Affix& s : *rules) {
+      if (!Applies(s, word, false)) continue;
+      const std::u32string once = Apply(s, word, false);
+      forms.insert(once);
+      std::vector<std::uint32_t> prefixFlags = root.flags;
+      prefixFlags.insert(prefixFlags.end(), s.continuation.begin(), s.continuation.end());
+      for (const std::uint32_t next : s.continuation) {
+        const auto* second = rulesOf(suffixes_, next);
+        if (second == nullptr) continue;
+        for (const Affix& s2 : *second) {
+          if (!Applies(s2, once, false) || forms.size() >= kMostForms) continue;
+          const std::u32string twice = Apply(s2, once, false);
+          forms.insert(twice);
+          if (s.cross) prefixed(twice, prefixFlags, true);
+        }
+      }
+      if (s.cross) prefixed(once, prefixFlags, true);
+    }
+  }
+  prefixed(word, root.flags, false);
+  // Suffixes a prefix brings with it.
+  for (const std::uint32_t flag : root.flags) {
+    const auto* rules = rulesOf(prefixes_, flag);
+    if (rules == nullptr) continue;
+    for (const Affix& p : *rules) {
+      if (!Applies(p, word, true)) continue;
+      const std::u32string withPrefix = Apply(p, word, true);
+      for (const std::uint32_t next : p.continuation) {
+        const auto* suffixRules = rulesOf(suffixes_, next);
+        if (suffixRules == nullptr) continue;
+        for (const Affix& s : *suffixRules) {
+          if (Applies(s, withPrefix, false) && forms.size() < kMostForms)
+            forms.insert(Apply(s, withPrefix, false));
+        }
+      }
+    }
+  }
+  std::vector<std::string> out;
+  out.reserve(forms.size());
+  for (const std::u32string& form : forms) out.push_back(FromUtf32(form));
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+}  // namespace vokabi::vkb
