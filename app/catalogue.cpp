@@ -55,14 +55,14 @@ const Table& UiTextTable() {
 
 }  // namespace
 
-std::string MessageText(std::int32_t key) {
+std::string MessageText(std::int32_t offset, std::int32_t nomer) {
   const Table& table = MessageTable();
+  // Wraps instead of overflowing for numbers near the limits; such keys are never in the table.
+  const auto key = static_cast<std::int32_t>(static_cast<std::uint32_t>(offset) * 10u +
+                                             static_cast<std::uint32_t>(nomer));
   const auto found = table.find(key);
   if (found != table.end()) return found->second;
-  // The number the caller set, undoing the key arithmetic (which may have wrapped).
-  const auto number = static_cast<std::int32_t>(static_cast<std::uint32_t>(key) -
-                                                static_cast<std::uint32_t>(LanguageOffset) * 10u);
-  return "Error " + std::to_string(number);
+  return "Error " + std::to_string(nomer);
 }
 
 std::string LoadResString(std::int32_t id) {
@@ -71,8 +71,8 @@ std::string LoadResString(std::int32_t id) {
   return found == table.end() ? std::string() : found->second;
 }
 
-std::string UiText(int n) {
-  return LoadResString(LanguageOffset + n);
+std::string UiText(const InterfaceLanguage& language, int n) {
+  return LoadResString(language.LanguageOffset + n);
 }
 
 }  // namespace vokabi

@@ -1,12 +1,13 @@
 #include "app/catalogue_tables.h"
+#include "engine/error_report.h"
 
 namespace vokabi::catalogue {
 
 namespace {
 
 constexpr MessageEntry kMessages[] = {
-    {0, {"", "", "", "", "", "", ""}},
-    {1,
+    {msg::kNone, {"", "", "", "", "", "", ""}},
+    {msg::kNoSettings,
      {
          "Не може да вземе настройките на речника.",
          "Could not get dictionary settings.",
@@ -16,7 +17,7 @@ constexpr MessageEntry kMessages[] = {
          "Impossibile leggere le impostazioni del dizionario.",
          "Не удалось получить настройки словаря.",
      }},
-    {2,
+    {msg::kMissingFile,
      {
          "Липсва необходим речников файл.",
          "Missing dictionary file.",
@@ -26,7 +27,7 @@ constexpr MessageEntry kMessages[] = {
          "File del dizionario mancante.",
          "Словарный файл не найден.",
      }},
-    {3,
+    {msg::kCannotTranslate,
      {
          "Не може да преведе посочената дума.",
          "Could not translate this word/phrase.",
@@ -36,7 +37,7 @@ constexpr MessageEntry kMessages[] = {
          "Impossibile tradurre questa parola.",
          "Не удалось перевести это слово.",
      }},
-    {4,
+    {msg::kNoWord,
      {
          "Няма въведена дума за превод.",
          "There are no word/phrase for translation.",
@@ -46,7 +47,7 @@ constexpr MessageEntry kMessages[] = {
          "Nessuna parola da tradurre.",
          "Не введено слово для перевода.",
      }},
-    {5,
+    {msg::kNotFound,
      {
          "Въведената дума не е открита.",
          "Entered word/phrase not found.",
@@ -56,7 +57,7 @@ constexpr MessageEntry kMessages[] = {
          "La parola inserita non и stata trovata.",
          "Введённое слово не найдено.",
      }},
-    {6,
+    {msg::kNotCompleted,
      {
          "Думата не може да бъде довършена.",
          "Word could not be completed.",
@@ -66,7 +67,7 @@ constexpr MessageEntry kMessages[] = {
          "Impossibile completare la parola.",
          "Не удалось дополнить слово.",
      }},
-    {7,
+    {msg::kHistoryStepFailed,
      {
          "Не може да бъде показана предишната преведена дума.",
          "Could not show previous translated word.",
@@ -76,7 +77,7 @@ constexpr MessageEntry kMessages[] = {
          "Impossibile mostrare la parola tradotta precedente.",
          "Не удалось показать предыдущее переведенное слово.",
      }},
-    {8,
+    {msg::kBaseError,
      {
          "Грешка в речниковата база, преинсталирайте базите с думи.",
          "Error in dictionary base, please reinstall base.",
@@ -86,7 +87,7 @@ constexpr MessageEntry kMessages[] = {
          "Errore nella base del dizionario, reinstallare la base.",
          "Ошибка в базе словаря, пожалуйста, переустановите базу.",
      }},
-    {9,
+    {msg::kVersionMismatch,
      {
          "Разминаване във версиите на речниковата база, преинсталирайте базите с думи.",
          "File version error. Please reinstall base.",
@@ -96,7 +97,7 @@ constexpr MessageEntry kMessages[] = {
          "Errore di versione del file. Reinstallare la base.",
          "Ошибка версии файла. Пожалуйста, переустановите базу.",
      }},
-    {10,
+    {msg::kNoBases,
      {
          "Няма инсталирани речникови бази.",
          "There are no installed dictionary bases.",
@@ -106,7 +107,7 @@ constexpr MessageEntry kMessages[] = {
          "Nessuna base del dizionario installata.",
          "Нет установленных баз словаря.",
      }},
-    {11,
+    {msg::kRegistryOpenFailed,
      {
          "Не може да отвори регистъра.",
          "Error while trying to open registry.",
@@ -116,7 +117,7 @@ constexpr MessageEntry kMessages[] = {
          "Errore durante l'apertura del registro.",
          "Ошибка при открытии реестра.",
      }},
-    {12,
+    {msg::kListFromOtherBase,
      {
          "Списъкът с думите е от друг речник и избраната дума не е открита. Моля, превключете "
          "речниците, за да преведете думата.",
@@ -133,7 +134,7 @@ constexpr MessageEntry kMessages[] = {
          "Список слов взят из другого словаря, и выбранное слово не найдено. Пожалуйста, "
          "переключите словарь, чтобы перевести слово.",
      }},
-    {1000,
+    {msg::kBadLanguageIndex,
      {
          "Некоректен индекс на езика на речника (LangID; Return Function Ezik_to_CharSet) ! ",
          "Incorrect index of dictionary (LangID; Return Function Ezik_to_CharSet) ! ",
@@ -143,7 +144,7 @@ constexpr MessageEntry kMessages[] = {
          "Indice di lingua del dizionario errato (LangID; Return Function Ezik_to_CharSet)! ",
          "Неправильный индекс языка словаря (LangID; Return Function Ezik_to_CharSet)! ",
      }},
-    {2000,
+    {msg::kFontLacksLetters,
      {
          "Внимание! Избраният шрифт не поддържа\r\n"
          "коректно визуализиране на заложения език на речника.\r\n"
@@ -167,7 +168,7 @@ constexpr MessageEntry kMessages[] = {
          "правильное отображение выбранного языка.\r\n"
          "Пожалуйста, выберите другой шрифт или язык.",
      }},
-    {3000,
+    {msg::kPrinterMissing,
      {
          "Внимание! Настроеният принтер не е открит! \r\n"
          "Моля, изберете нов принтер от менюто с настройки.",
@@ -184,7 +185,7 @@ constexpr MessageEntry kMessages[] = {
          "Внимание! Выбранный принтер не найден! \r\n"
          "Пожалуйста, выберите новый принтер в настройках.",
      }},
-    {3001,
+    {msg::kPrintFailed,
      {
          "Не може да отпечата думата и превода!",
          "Could not print word/phrase and translation!",
@@ -194,7 +195,7 @@ constexpr MessageEntry kMessages[] = {
          "Impossibile stampare la parola e la traduzione!",
          "Не удалось напечатать слово и перевод!",
      }},
-    {3002,
+    {msg::kNothingToPrint,
      {
          "Няма превод за отпечатване. Действието е отменено.",
          "There are no translation to print. Action canceled.",
@@ -204,7 +205,7 @@ constexpr MessageEntry kMessages[] = {
          "Nessuna traduzione da stampare. Azione annullata.",
          "Нет перевода для печати. Действие отменено.",
      }},
-    {1001,
+    {msg::kNotAnEntry,
      {
          "На тази позиция няма дума от речника.",
          "There is no entry at this position.",
@@ -214,7 +215,7 @@ constexpr MessageEntry kMessages[] = {
          "Non c'и nessuna voce in questa posizione.",
          "В этой позиции нет словарной статьи.",
      }},
-    {1101,
+    {msg::kSettingsNotSaved,
      {
          "Настройките не можаха да бъдат записани; запазени са предишните.",
          "The settings could not be saved; the ones saved before are kept.",
@@ -224,7 +225,7 @@ constexpr MessageEntry kMessages[] = {
          "Non и stato possibile salvare le impostazioni; restano quelle precedenti.",
          "Не удалось сохранить настройки; сохранены прежние.",
      }},
-    {1102,
+    {msg::kReadOnlySettings,
      {
          "Папката с настройките е само за четене: програмата работи със записаните настройки, но "
          "промените няма да бъдат запазени.",
@@ -241,7 +242,7 @@ constexpr MessageEntry kMessages[] = {
          "Папка настроек доступна только для чтения: программа работает с сохранёнными "
          "настройками, но изменения не будут сохранены.",
      }},
-    {1103,
+    {msg::kLauncherRefusesPath,
      {
          "Пътят до програмата не може да бъде записан така, че системата да я стартира: програмата "
          "няма да се стартира със сесията. Преместете я в папка, чийто път не съдържа знака % и "

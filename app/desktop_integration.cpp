@@ -28,15 +28,15 @@ std::string ProgramName(const std::filesystem::path& executable) {
 
 }  // namespace
 
-void SetStartWithWindows(bool on, const ProgramFile& program) {
+void SetStartWithWindows(platform::RegistryStore& store, bool on, const ProgramFile& program) {
   const std::string name = ProgramName(program.executable);
   if (on) {
-    if (CreateRegKey(RegRoot::LocalMachine, kRunKey))
-      SetRegValue(RegRoot::LocalMachine, kRunKey, name, platform::StartCommand(program.executable),
-                  kRegSzType);
+    if (CreateRegKey(store, RegRoot::LocalMachine, kRunKey))
+      SetRegValue(store, RegRoot::LocalMachine, kRunKey, name,
+                  platform::StartCommand(program.executable), kRegSzType);
     platform::WriteAutostartFile(program.executable, program.iconPng);
   } else {
-    DeleteRegValue(RegRoot::LocalMachine, kRunKey, name);
+    DeleteRegValue(store, RegRoot::LocalMachine, kRunKey, name);
     platform::RemoveAutostartFile();
   }
 }
@@ -64,16 +64,18 @@ std::string BrowserMenuKey(std::int32_t offset) {
          platform::DecodeCharset(CharsetForLanguage(offset), text).utf8;
 }
 
-void InstallBrowserMenu(const std::filesystem::path& executable) {
-  const std::string key = BrowserMenuKey(LanguageOffset);
-  if (!CreateRegKey(RegRoot::CurrentUser, key)) return;
-  SetRegValue(RegRoot::CurrentUser, key, "", BrowserMenuScript(PathText(executable)), kRegSzType);
-  SetRegValue(RegRoot::CurrentUser, key, "Contexts", kMenuForSelectedText, kRegDwordType);
+void InstallBrowserMenu(platform::RegistryStore& store, std::int32_t languageOffset,
+                        const std::filesystem::path& executable) {
+  const std::string key = BrowserMenuKey(languageOffset);
+  if (!CreateRegKey(store, RegRoot::CurrentUser, key)) return;
+  SetRegValue(store, RegRoot::CurrentUser, key, "", BrowserMenuScript(PathText(executable)),
+              kRegSzType);
+  SetRegValue(store, RegRoot::CurrentUser, key, "Contexts", kMenuForSelectedText, kRegDwordType);
 }
 
-void RemoveBrowserMenus() {
+void RemoveBrowserMenus(platform::RegistryStore& store) {
   for (const std::int32_t offset : kLanguageOffsets)
-    DeleteRegKey(RegRoot::CurrentUser, BrowserMenuKey(offset));
+    DeleteRegKey(store, RegRoot::CurrentUser, BrowserMenuKey(offset));
 }
 
 }  // namespace vokabi

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/registry.h"
+
 // The program's entries outside its own settings: the value that starts it with the session and
 // the browser's context-menu entry that hands it the selected text of a page.
 namespace vokabi {
@@ -25,14 +27,15 @@ struct ProgramFile {
 // On: the Run value named after the program, with the command of platform::StartCommand, and the
 // session's autostart file where the system reads one. Off: both removed; nothing is created and
 // nothing reported when they are not there.
-void SetStartWithWindows(bool on, const ProgramFile& program);
+void SetStartWithWindows(platform::RegistryStore& store, bool on, const ProgramFile& program);
 
-// The context-menu key of the current interface language, with the script that starts the
-// program with the selected text.
-void InstallBrowserMenu(const std::filesystem::path& executable);
+// The context-menu key of the interface language at languageOffset, with the script that starts
+// the program with the selected text.
+void InstallBrowserMenu(platform::RegistryStore& store, std::int32_t languageOffset,
+                        const std::filesystem::path& executable);
 
 // Removes the context-menu keys of all seven languages.
-void RemoveBrowserMenus();
+void RemoveBrowserMenus(platform::RegistryStore& store);
 
 // Each backslash written twice, as a script's string literal needs it.
 std::string DoubleBackslashes(std::string_view text);

@@ -1,35 +1,22 @@
 #include "app/error_class.h"
 
 #include "app/catalogue.h"
-#include "app/language.h"
 
 namespace vokabi {
 
-ErrorClass AppError;
-
-namespace {
-
-// Wraps instead of overflowing for numbers near the limits; such keys are never in the table.
-std::int32_t MessageKey(std::int32_t nomer) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(LanguageOffset) * 10u +
-                                   static_cast<std::uint32_t>(nomer));
-}
-
-}  // namespace
-
 void ErrorClass::Clear() {
   izhodProgram_ = false;
-  nomer_ = 0;
+  nomer_ = msg::kNone;
   msgText_.clear();
 }
 
 void ErrorClass::SetNomer(std::int32_t nomer) {
   nomer_ = nomer;
-  msgText_ = MessageText(MessageKey(nomer));
+  msgText_ = MessageText(language_->LanguageOffset, nomer);
 }
 
 std::string ErrorClass::MsgByNomer(std::int32_t nomer) const {
-  return MessageText(MessageKey(nomer));
+  return MessageText(language_->LanguageOffset, nomer);
 }
 
 }  // namespace vokabi

@@ -1,17 +1,24 @@
 #pragma once
 
+// The Bulgarian and form-designer names used here are explained in docs/glossary.md.
+
 #include <cstdint>
 #include <string>
 
+#include "app/language.h"
 #include "engine/error_report.h"
 
 namespace vokabi {
 
-// The one message object through which every routine reports a failure by number. Setting the
-// number fetches its text in the interface language of that moment.
+// The message object through which a routine reports a failure by number. Setting the number
+// fetches its text in the interface language of that moment. The program's own one is
+// AppContext::AppError; a tool or a test may make others.
 class ErrorClass : public ErrorReport {
  public:
-  ErrorClass() { Clear(); }
+  // Texts in Bulgarian, the first of the languages.
+  ErrorClass() : ErrorClass(kFirstLanguage) {}
+  // Texts in language, as it is when a number is set; the language must outlive the object.
+  explicit ErrorClass(const InterfaceLanguage& language) : language_(&language) { Clear(); }
 
   void Clear();
 
@@ -23,16 +30,18 @@ class ErrorClass : public ErrorReport {
   // Text of any number in the current language; leaves Nomer and MsgText alone.
   std::string MsgByNomer(std::int32_t nomer) const;
 
+  const InterfaceLanguage& Language() const { return *language_; }
+
   bool IzhodProgram() const { return izhodProgram_; }
   void SetIzhodProgram(bool value) { izhodProgram_ = value; }
 
  private:
+  static constexpr InterfaceLanguage kFirstLanguage{};
+
+  const InterfaceLanguage* language_;
   bool izhodProgram_ = false;
-  std::int32_t nomer_ = 0;
+  std::int32_t nomer_ = msg::kNone;
   std::string msgText_;
 };
-
-// The program's one message object, made before anything can report.
-extern ErrorClass AppError;
 
 }  // namespace vokabi

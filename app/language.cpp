@@ -4,9 +4,6 @@
 
 namespace vokabi {
 
-std::int32_t LanguageOffset = 0;
-std::int32_t LanguageCharset = 0;
-
 namespace {
 
 constexpr std::int32_t kBulgarian = 0;
@@ -22,11 +19,11 @@ constexpr std::int32_t kWesternCharset = 0;
 
 }  // namespace
 
-void ApplyLanguageSetting(std::int32_t stored) {
-  ApplyLanguageSetting(stored, platform::ThreadLocale());
+InterfaceLanguage LanguageForSetting(std::int32_t stored) {
+  return LanguageForSetting(stored, platform::ThreadLocale());
 }
 
-void ApplyLanguageSetting(std::int32_t stored, std::uint32_t threadLocale) {
+InterfaceLanguage LanguageForSetting(std::int32_t stored, std::uint32_t threadLocale) {
   std::int32_t offset = kEnglish;
   if (stored == kNoLanguageStored) {
     offset = OffsetForLocale(threadLocale);
@@ -39,8 +36,7 @@ void ApplyLanguageSetting(std::int32_t stored, std::uint32_t threadLocale) {
       }
     }
   }
-  LanguageOffset = offset;
-  LanguageCharset = CharsetForLanguage(offset);
+  return InterfaceLanguage::At(offset);
 }
 
 std::int32_t CharsetForLanguage(std::int32_t offset) {

@@ -10,7 +10,6 @@ namespace vokabi {
 
 namespace {
 
-constexpr std::int32_t kNotFound = 5;
 // Hunspell gives one or two forms for nearly every word; a hostile affix file could give many.
 constexpr std::size_t kMostForms = 8;
 
@@ -94,12 +93,12 @@ bool TranslateHelped(Dictionary& dictionary, ErrorReport& errors, BaseForms* for
                      const LookupShortcuts& shortcuts) {
   if (dictionary.Initi() && shortcuts.headwords != nullptr &&
       shortcuts.headwords->CertainlyMissing(word)) {
-    errors.SetNomer(kNotFound);
+    errors.SetNomer(msg::kNotFound);
   } else {
     if (dictionary.Translate(word)) return true;
     // Anything but a plain miss (no word, a damaged base, a part of the index still to read) is
     // answered as Translate answered it.
-    if (errors.Nomer() != kNotFound || dictionary.NeedsWholeIndex()) return false;
+    if (errors.Nomer() != msg::kNotFound || dictionary.NeedsWholeIndex()) return false;
   }
 
   std::string missed = TrimNonLetters(word);
@@ -140,7 +139,7 @@ bool TranslateHelped(Dictionary& dictionary, ErrorReport& errors, BaseForms* for
         if (dictionary.NeedsWholeIndex()) return false;
       }
     }
-    errors.SetNomer(kNotFound);
+    errors.SetNomer(msg::kNotFound);
   }
 
   if (suggest) {

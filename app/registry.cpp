@@ -1,18 +1,10 @@
 #include "app/registry.h"
 
 #include <charconv>
-#include <utility>
 
 namespace vokabi {
 
 namespace {
-
-constexpr std::int32_t kRegistryOpenFailed = 11;
-
-std::unique_ptr<platform::RegistryStore>& Store() {
-  static std::unique_ptr<platform::RegistryStore> store;
-  return store;
-}
 
 // Whitespace around a number is allowed, as a settings value edited by hand may carry it.
 std::int32_t ParseNumber(std::string_view text) {
@@ -33,37 +25,14 @@ platform::RegValue Typed(const RegVariant& value, std::int32_t type) {
 
 }  // namespace
 
-platform::RegistryStore& RegStore() {
-  if (!Store()) Store() = platform::MakeSystemRegistryStore();
-  return *Store();
+Outcome CreateRegKey(platform::RegistryStore& store, RegRoot root, std::string_view path) {
+  if (store.CreateKey(root, path)) return {};
+  return Outcome::Failure(msg::kRegistryOpenFailed);
 }
 
-std::unique_ptr<platform::RegistryStore> ReplaceRegStore(
-    std::unique_ptr<platform::RegistryStore> store) {
-  return std::exchange(Store(), std::move(store));
-}
-
-std::optional<std::filesystem::path> TakeRegistryDamageNotice() {
-  return RegStore().TakeDamageNotice();
-}
-
-std::optional<platform::StoreTrouble> TakeRegistryTrouble() {
-  return RegStore().TakeTrouble();
-}
-
-bool RegistryReadOnly() {
-  return RegStore().ReadOnly();
-}
-
-bool CreateRegKey(RegRoot root, std::string_view path) {
-  if (RegStore().CreateKey(root, path)) return true;
-  AppError.SetNomer(kRegistryOpenFailed);
-  return false;
-}
-
-RegVariant QueryRegValue(RegRoot root, std::string_view path, std::string_view name,
-                         const RegVariant& fallback) {
-  const std::optional<platform::RegValue> value = RegStore().QueryValue(root, path, name);
+RegVariant QueryRegValue(platform::RegistryStore& store, RegRoot root, std::string_view path,
+                         std::string_view name, const RegVariant& fallback) {
+  const std::optional<platform::RegValue> value = store.QueryValue(root, path, name);
   if (!value) return fallback;
   if (const auto* text = std::get_if<std::string>(&*value)) return *text;
   if (const auto* number = std::get_if<std::int32_t>(&*value)) return *number;
@@ -73,24 +42,26 @@ RegVariant QueryRegValue(RegRoot root, std::string_view path, std::string_view n
   return {};
 }
 
-void SetRegValue(RegRoot root, std::string_view path, std::string_view name,
-                 const RegVariant& value, std::int32_t type) {
-  RegStore().SetValue(root, path, name, Typed(value, type));
+void SetRegValue(platform::RegistryStore& store, RegRoot root, std::string_view path,
+                 std::string_view name, const RegVariant& value, std::int32_t type) {
+  store.SetValue(root, path, name, Typed(value, type));
 }
 
-bool SetRegValues(RegRoot root, std::string_view path, const std::vector<RegWrite>& writes) {
+bool SetRegValues(platform::RegistryStore& store, RegRoot root, std::string_view path,
+                  const std::vector<RegWrite>& writes) {
   platform::RegistryStore::NamedValues values;
   for (const RegWrite& write : writes)
     values.emplace_back(write.name, Typed(write.value, write.type));
-  return RegStore().SetValues(root, path, values);
+  return store.SetValues(root, path, values);
 }
 
-void DeleteRegValue(RegRoot root, std::string_view path, std::string_view name) {
-  RegStore().DeleteValue(root, path, name);
+void DeleteRegValue(platform::RegistryStore& store, RegRoot root, std::string_view path,
+                    std::string_view name) {
+  store.DeleteValue(root, path, name);
 }
 
-void DeleteRegKey(RegRoot root, std::string_view path) {
-  RegStore().DeleteKey(root, path);
+void DeleteRegKey(platform::RegistryStore& store, RegRoot root, std::string_view path) {
+  store.DeleteKey(root, path);
 }
 
 std::int32_t RegNumber(const RegVariant& value) {

@@ -1,19 +1,17 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
-#include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
-#include "app/error_class.h"
+#include "app/outcome.h"
 #include "platform/registry.h"
 
 // The module Registry: the five operations through which the program reads and writes its
-// settings and its Windows entries, on the store of the platform layer.
+// settings and its Windows entries, on a store of the platform layer (the program's is its
+// AppContext's).
 namespace vokabi {
 
 using platform::RegRoot;
@@ -25,19 +23,19 @@ inline constexpr std::int32_t kRegDwordType = 4;
 // A value read from or written to the store: a string, a 32-bit integer, or empty.
 using RegVariant = std::variant<std::monostate, std::string, std::int32_t>;
 
-// Creates the key with any missing parents, or opens it, and closes it again. On failure sets
-// message 11 and returns false.
-bool CreateRegKey(RegRoot root, std::string_view path);
+// Creates the key with any missing parents, or opens it, and closes it again. Fails with message
+// 11.
+Outcome CreateRegKey(platform::RegistryStore& store, RegRoot root, std::string_view path);
 
 // A missing key or value gives fallback; REG_SZ its text, REG_DWORD its number; a value of any
 // other type is empty (not the fallback). Creates nothing.
-RegVariant QueryRegValue(RegRoot root, std::string_view path, std::string_view name,
-                         const RegVariant& fallback);
+RegVariant QueryRegValue(platform::RegistryStore& store, RegRoot root, std::string_view path,
+                         std::string_view name, const RegVariant& fallback);
 
 // Type 4 writes the value as a REG_DWORD number, any other type as REG_SZ text; only into an
 // existing key. Failures are silent.
-void SetRegValue(RegRoot root, std::string_view path, std::string_view name,
-                 const RegVariant& value, std::int32_t type);
+void SetRegValue(platform::RegistryStore& store, RegRoot root, std::string_view path,
+                 std::string_view name, const RegVariant& value, std::int32_t type);
 
 // One value for SetRegValues, typed as SetRegValue types it.
 struct RegWrite {
@@ -48,30 +46,20 @@ struct RegWrite {
 // SetRegValue for several values of one key, stored in one step where the store can, so that
 // no reader and no crash meets some of them without the others. False when they were not stored
 // (a full disk, a read-only folder); the store then holds what it held before.
-bool SetRegValues(RegRoot root, std::string_view path, const std::vector<RegWrite>& writes);
+bool SetRegValues(platform::RegistryStore& store, RegRoot root, std::string_view path,
+                  const std::vector<RegWrite>& writes);
 
 // Removes one value; silent when the key or the value is missing.
-void DeleteRegValue(RegRoot root, std::string_view path, std::string_view name);
+void DeleteRegValue(platform::RegistryStore& store, RegRoot root, std::string_view path,
+                    std::string_view name);
 
 // Removes a key that has no subkeys; silent on failure.
-void DeleteRegKey(RegRoot root, std::string_view path);
+void DeleteRegKey(platform::RegistryStore& store, RegRoot root, std::string_view path);
 
 // A value where a number, a Boolean or a string is expected. Empty reads as 0, false and "";
 // text reads as the decimal number it holds (0 when it holds none), a number as its decimals.
 std::int32_t RegNumber(const RegVariant& value);
 bool RegBoolean(const RegVariant& value);
 std::string RegText(const RegVariant& value);
-
-// The store the module works on: the system's, made on first use, unless one was put in place.
-platform::RegistryStore& RegStore();
-// Puts store in place of the current one (nullptr: the system's again) and returns the old one.
-std::unique_ptr<platform::RegistryStore> ReplaceRegStore(
-    std::unique_ptr<platform::RegistryStore> store);
-// Where a damaged settings store was kept aside; each once, for a message to the user.
-std::optional<std::filesystem::path> TakeRegistryDamageNotice();
-// What kept the latest failed operation from the store, when the store can tell; once.
-std::optional<platform::StoreTrouble> TakeRegistryTrouble();
-// Whether the settings can be read but not written.
-bool RegistryReadOnly();
 
 }  // namespace vokabi

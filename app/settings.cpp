@@ -5,12 +5,11 @@
 #include <variant>
 #include <vector>
 
+#include "app/app_context.h"
 #include "app/language.h"
 #include "app/registry.h"
 
 namespace vokabi {
-
-SettingsRecord AppSettings;
 
 namespace {
 
@@ -23,7 +22,7 @@ enum Check {
   kInWidth,   // below 0 or past the screen width in twips minus 1000 gives the default
   kInHeight,  // the same with the screen height
   kTray,      // forced on in memory when StartWithWindows or MinimizeToTray is on
-  kLanguage,  // goes through ApplyLanguageSetting
+  kLanguage,  // goes through LanguageForSetting
 };
 // Who reads a value: SelectLanguage, LoadSettings, or the main window's set-up.
 enum Reader { kLang, kLoad, kSetup };
@@ -91,10 +90,10 @@ const StoredSetting& Setting(std::string_view name) {
   throw std::logic_error("no such setting");
 }
 
-RegVariant Stored(const StoredSetting& setting) {
+RegVariant Stored(AppContext& context, const StoredSetting& setting) {
   const RegVariant fallback =
       setting.type == kSz ? RegVariant(std::string(setting.text)) : RegVariant(setting.number);
-  return QueryRegValue(RegRoot::CurrentUser, kSettingsKey, setting.name, fallback);
+  return QueryRegValue(context.Store(), RegRoot::CurrentUser, kSettingsKey, setting.name, fallback);
 }
 
 std::int32_t Checked(const StoredSetting& setting, std::int32_t number, std::int64_t width,
@@ -112,24 +111,25 @@ std::int32_t Checked(const StoredSetting& setting, std::int32_t number, std::int
   }
 }
 
-void Assign(const StoredSetting& setting, const RegVariant& value, std::int32_t number) {
+void Assign(SettingsRecord& record, const StoredSetting& setting, const RegVariant& value,
+            std::int32_t number) {
   std::visit(
-      Overloaded{
-          [](std::monostate) {}, [&](bool R::*field) { AppSettings.*field = number != 0; },
-          [&](std::int16_t R::*field) { AppSettings.*field = static_cast<std::int16_t>(number); },
-          [&](std::int32_t R::*field) { AppSettings.*field = number; },
-          [&](std::string R::*field) { AppSettings.*field = RegText(value); }},
+      Overloaded{[](std::monostate) {}, [&](bool R::*field) { record.*field = number != 0; },
+                 [&](std::int16_t R::*field) { record.*field = static_cast<std::int16_t>(number); },
+                 [&](std::int32_t R::*field) { record.*field = number; },
+                 [&](std::string R::*field) { record.*field = RegText(value); }},
       setting.field);
 }
 
 // What is stored for a setting: Booleans as 1 or 0.
-RegVariant Current(const StoredSetting& setting) {
+RegVariant Current(const AppContext& context, const StoredSetting& setting) {
+  const SettingsRecord& record = context.AppSettings;
   return std::visit(
-      Overloaded{[](std::monostate) { return RegVariant(LanguageOffset); },
-                 [](bool R::*field) { return RegVariant(AppSettings.*field ? 1 : 0); },
-                 [](std::int16_t R::*field) { return RegVariant(AppSettings.*field); },
-                 [](std::int32_t R::*field) { return RegVariant(AppSettings.*field); },
-                 [](std::string R::*field) { return RegVariant(AppSettings.*field); }},
+      Overloaded{[&](std::monostate) { return RegVariant(context.Language.LanguageOffset); },
+                 [&](bool R::*field) { return RegVariant(record.*field ? 1 : 0); },
+                 [&](std::int16_t R::*field) { return RegVariant(record.*field); },
+                 [&](std::int32_t R::*field) { return RegVariant(record.*field); },
+                 [&](std::string R::*field) { return RegVariant(record.*field); }},
       setting.field);
 }
 
@@ -139,56 +139,62 @@ RegWrite Write(const StoredSetting& setting, const RegVariant& value) {
 
 }  // namespace
 
-bool SelectLanguage() {
-  if (!CreateRegKey(RegRoot::CurrentUser, kSettingsKey)) return false;
-  ApplyLanguageSetting(RegNumber(Stored(Setting("Language"))));
-  return true;
+Outcome SelectLanguage(AppContext& context) {
+  if (Outcome opened = CreateRegKey(context.Store(), RegRoot::CurrentUser, kSettingsKey); !opened)
+    return opened;
+  context.Language = LanguageForSetting(RegNumber(Stored(context, Setting("Language"))));
+  return {};
 }
 
-bool LoadSettings(std::int32_t screenWidthTwips, std::int32_t screenHeightTwips) {
-  if (!CreateRegKey(RegRoot::CurrentUser, kSettingsKey)) return false;
+Outcome LoadSettings(AppContext& context, std::int32_t screenWidthTwips,
+                     std::int32_t screenHeightTwips) {
+  if (Outcome opened = CreateRegKey(context.Store(), RegRoot::CurrentUser, kSettingsKey); !opened)
+    return opened;
+  SettingsRecord& record = context.AppSettings;
   for (const StoredSetting& setting : kStored) {
     if (setting.reader != kLoad) continue;
-    const RegVariant value = Stored(setting);
-    Assign(setting, value, Checked(setting, RegNumber(value), screenWidthTwips, screenHeightTwips));
+    const RegVariant value = Stored(context, setting);
+    Assign(record, setting, value,
+           Checked(setting, RegNumber(value), screenWidthTwips, screenHeightTwips));
   }
   // Without the icon a hidden window could not be reached again.
-  if (AppSettings.StartWithWindows || AppSettings.MinimizeToTray) AppSettings.SystrayIcon = true;
-  return true;
+  if (record.StartWithWindows || record.MinimizeToTray) record.SystrayIcon = true;
+  return {};
 }
 
-bool SaveSettings() {
+bool SaveSettings(AppContext& context) {
   std::vector<RegWrite> writes;
   for (const StoredSetting& setting : kStored)
-    if (setting.writer == kSave) writes.push_back(Write(setting, Current(setting)));
-  return SetRegValues(RegRoot::CurrentUser, kSettingsKey, writes);
+    if (setting.writer == kSave) writes.push_back(Write(setting, Current(context, setting)));
+  return SetRegValues(context.Store(), RegRoot::CurrentUser, kSettingsKey, writes);
 }
 
-std::int16_t ReadWorkDic() {
+std::int16_t ReadWorkDic(AppContext& context) {
   const StoredSetting& setting = Setting("WorkDic");
-  return static_cast<std::int16_t>(Checked(setting, RegNumber(Stored(setting)), 0, 0));
+  return static_cast<std::int16_t>(Checked(setting, RegNumber(Stored(context, setting)), 0, 0));
 }
 
-bool WorkDicStored() {
-  const RegVariant stored =
-      QueryRegValue(RegRoot::CurrentUser, kSettingsKey, Setting("WorkDic").name, RegVariant());
+bool WorkDicStored(AppContext& context) {
+  const RegVariant stored = QueryRegValue(context.Store(), RegRoot::CurrentUser, kSettingsKey,
+                                          Setting("WorkDic").name, RegVariant());
   return !std::holds_alternative<std::monostate>(stored);
 }
 
-bool SaveClosingSettings(std::int32_t leftTwips, std::int32_t topTwips) {
-  if (AppSettings.SavePosition) {
-    AppSettings.LeftPosition = leftTwips;
-    AppSettings.TopPosition = topTwips;
+bool SaveClosingSettings(AppContext& context, std::int32_t leftTwips, std::int32_t topTwips) {
+  SettingsRecord& record = context.AppSettings;
+  if (record.SavePosition) {
+    record.LeftPosition = leftTwips;
+    record.TopPosition = topTwips;
   }
   std::vector<RegWrite> writes;
   for (const StoredSetting& setting : kStored) {
-    if (setting.writer == kClose) writes.push_back(Write(setting, Current(setting)));
-    if (setting.writer == kClosePos && AppSettings.SavePosition) {
-      const std::int32_t edge = RegNumber(Current(setting));
+    if (setting.writer == kClose) writes.push_back(Write(setting, Current(context, setting)));
+    if (setting.writer == kClosePos && record.SavePosition) {
+      const std::int32_t edge = RegNumber(Current(context, setting));
       writes.push_back(Write(setting, edge < 0 ? kOffScreenEdge : edge));
     }
   }
-  return SetRegValues(RegRoot::CurrentUser, kSettingsKey, writes);
+  return SetRegValues(context.Store(), RegRoot::CurrentUser, kSettingsKey, writes);
 }
 
 }  // namespace vokabi

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/error_class.h"
+#include "app/app_context.h"
 #include "app/language.h"
 #include "app/registry.h"
 #include "app/settings.h"
@@ -81,19 +81,20 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
 
   const bench::SyntheticBase& base = bench::MakeSyntheticBase(kWordsPerSide);
-  ui::AppState app;
-  app.AppCrypto = std::make_unique<MakeCrypto>(AppError);
+  AppContext context(platform::MakeSystemRegistryStore());
+  ui::AppState app{context};
+  app.AppCrypto = std::make_unique<MakeCrypto>(context.AppError);
   app.Colours = ui::LookupSchemeColours(QStringLiteral("Green"));
   app.FontLarge = QFont(QStringLiteral("Sans"), 12);
   app.FontSmall = QFont(QStringLiteral("Sans"), 10);
   app.Dictionaries.push_back(
-      std::make_unique<Dictionary>(*app.AppCrypto, AppError, base.folder, SystemCaseMap));
+      std::make_unique<Dictionary>(*app.AppCrypto, context.AppError, base.folder, SystemCaseMap));
   if (!app.Dictionaries.back()->Initialize(base.fileName)) {
     std::fprintf(stderr, "the synthetic base did not load\n");
     return 1;
   }
-  LanguageOffset = 1000;
-  CreateRegKey(RegRoot::CurrentUser, kSettingsKey);
+  context.Language = InterfaceLanguage::At(1000);
+  if (!CreateRegKey(context.Store(), RegRoot::CurrentUser, kSettingsKey)) return 1;
 
   // Something for each timer to look up once, then the same text at every tick.
   const auto clipboard = Own("clipboard", base.words1[kWordsPerSide / 2]);
@@ -106,9 +107,9 @@ int main(int argc, char** argv) {
     bare.show();
     Report("bare Qt window, idle", IdleCpu(seconds), seconds);
   }
-  AppSettings = SettingsRecord{};
-  AppSettings.ClipboardTranslate = true;
-  AppSettings.SelectionTranslate = true;
+  context.AppSettings = SettingsRecord{};
+  context.AppSettings.ClipboardTranslate = true;
+  context.AppSettings.SelectionTranslate = true;
   ui::Form1 form(app);
   form.Form_Load(QStringLiteral("0"));
   Report("lookup window, clipboard and selection on", IdleCpu(seconds), seconds);

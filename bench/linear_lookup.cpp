@@ -83,7 +83,7 @@ bool LinearLookup::Translate(std::string_view word) {
     while (!current.empty() && nonLetter(current.back())) current.pop_back();
     while (!current.empty() && nonLetter(current.front())) current.erase(0, 1);
   }
-  errors_.SetNomer(5);
+  errors_.SetNomer(msg::kNotFound);
   return false;
 }
 
@@ -99,7 +99,7 @@ bool LinearLookup::AutoComplete(std::string_view word) {
 std::string LinearLookup::Load5Etikets(std::int32_t startPoz) {
   const auto start = static_cast<std::size_t>(startPoz) - 1;
   if (startPoz < 1 || start >= text_.size() || text_[start] != '#') {
-    errors_.SetNomer(8);
+    errors_.SetNomer(msg::kBaseError);
     return {};
   }
   std::string list;

@@ -11,16 +11,6 @@
 namespace vokabi {
 namespace {
 
-enum Message : std::int32_t {
-  kNoSettings = 1,
-  kMissingFile = 2,
-  kCannotTranslate = 3,
-  kNoWord = 4,
-  kNotFound = 5,
-  kNotCompleted = 6,
-  kBaseError = 8,
-};
-
 constexpr int kNeighbours = 9;
 // What an on-demand load reads first, hoping the header lies in it.
 constexpr std::uint64_t kHeadPrefix = 64 * 1024;
@@ -66,7 +56,7 @@ bool Dictionary::Initialize(const std::string& dictionaryFileName, IndexLoad loa
   try {
     loaded_ = Load();
   } catch (const std::exception&) {
-    errors_->SetNomer(kNoSettings);
+    errors_->SetNomer(msg::kNoSettings);
     loaded_ = false;
   }
   return loaded_;
@@ -76,7 +66,7 @@ bool Dictionary::Load() {
   path_ = folder_ / fileName_;
   std::optional<BaseFile> file = BaseFile::Open(path_);
   if (!file) {
-    errors_->SetNomer(kNoSettings);
+    errors_->SetNomer(msg::kNoSettings);
     return false;
   }
   const std::uint64_t fileSize = file->Size();
@@ -86,7 +76,7 @@ bool Dictionary::Load() {
   std::uint32_t dataBase1 = 0;
   if (!file->ReadAt(header::kDataBase1.offset, header::kDataBase1.length, &field) ||
       !ParseHex(field, &dataBase1)) {
-    errors_->SetNomer(kNoSettings);
+    errors_->SetNomer(msg::kNoSettings);
     return false;
   }
   const std::uint64_t span = std::uint64_t{dataBase1} + header::kLead.length;
@@ -105,11 +95,11 @@ bool Dictionary::Load() {
   }
   if (!parsed) {
     if (!file->ReadAt(0, static_cast<std::size_t>(headSize), &head)) {
-      errors_->SetNomer(kNoSettings);
+      errors_->SetNomer(msg::kNoSettings);
       return false;
     }
     if (!ParseBaseHeader(head, &header_)) {
-      errors_->SetNomer(kNoSettings);
+      errors_->SetNomer(msg::kNoSettings);
       return false;
     }
   }
@@ -117,7 +107,7 @@ bool Dictionary::Load() {
   const std::uint64_t indexBegin = std::uint64_t{header_.indexOffset} + 5;
   const std::uint64_t indexEnd = indexBegin + header_.indexLength;
   if (indexEnd > span || indexEnd > headSize) {
-    errors_->SetNomer(kMissingFile);
+    errors_->SetNomer(msg::kMissingFile);
     return false;
   }
   if (caseMaps_) {
@@ -128,7 +118,7 @@ bool Dictionary::Load() {
     partial_ = std::make_unique<OnDemandIndex>(*crypto_, std::move(*file), indexBegin,
                                                header_.indexLength, header_.key);
     if (!partial_->Open()) {
-      errors_->SetNomer(kMissingFile);
+      errors_->SetNomer(msg::kMissingFile);
       return false;
     }
     if (!header_.hasTable2) {
@@ -137,11 +127,11 @@ bool Dictionary::Load() {
     }
     return true;
   }
-  errors_->SetNomer(0);
+  errors_->SetNomer(msg::kNone);
   std::string text =
       crypto_->Decrypt(std::string_view(head).substr(indexBegin, header_.indexLength), header_.key);
-  if (errors_->Nomer() != 0) {
-    errors_->SetNomer(kMissingFile);
+  if (errors_->Nomer() != msg::kNone) {
+    errors_->SetNomer(msg::kMissingFile);
     return false;
   }
   head.clear();
@@ -153,7 +143,7 @@ bool Dictionary::Load() {
         std::min<std::size_t>(text.size() + 1, std::numeric_limits<std::int32_t>::max()));
   }
   if (!index_.Build(std::move(text), header_.section2Start, case1_, case2_)) {
-    errors_->SetNomer(kMissingFile);
+    errors_->SetNomer(msg::kMissingFile);
     return false;
   }
   return true;
@@ -221,7 +211,7 @@ bool Dictionary::ReadTranslation(std::int32_t position, std::string_view locator
     return false;
   }
   *neighbourStart = position - static_cast<std::int32_t>(neighbourBack);
-  errors_->SetNomer(0);
+  errors_->SetNomer(msg::kNone);
   *translation = crypto_->Decrypt(body, header_.key);
   return true;
 }
@@ -234,9 +224,14 @@ int Dictionary::SectionAt(std::size_t offset) const {
   return static_cast<std::int64_t>(offset) + 1 >= header_.section2Start ? 2 : 1;
 }
 
-bool Dictionary::Broken() {
+bool Dictionary::Broken(std::int32_t unreadable) {
+  // A file cut short while open: its text is not to blame, and a whole load would not help.
+  if (partial_->TakeUnreadable()) {
+    errors_->SetNomer(unreadable);
+    return false;
+  }
   needsWhole_ = true;
-  errors_->SetNomer(kMissingFile);
+  errors_->SetNomer(msg::kMissingFile);
   return false;
 }
 
@@ -391,7 +386,7 @@ std::optional<std::int32_t> Dictionary::Find(std::string_view word) {
   if (!loaded_ || word.empty()) return std::nullopt;
   std::int32_t position = 0;
   const Search result = FindEntry(word, &position);
-  if (result == Search::kBroken) Broken();
+  if (result == Search::kBroken) Broken(msg::kCannotTranslate);
   if (result != Search::kFound) return std::nullopt;
   return position;
 }
@@ -406,12 +401,12 @@ std::optional<std::int32_t> Dictionary::FindOnSide(std::string_view word, int si
     const std::size_t until = side == 1 ? split : size;
     if (from >= until) return std::nullopt;
     if (!OpensEntry(from)) {
-      Broken();
+      Broken(msg::kCannotTranslate);
       return std::nullopt;
     }
     OnDemandIndex::Entry found;
     const Search result = ScanOnDemand(word, false, from, until, &found);
-    if (result == Search::kBroken) Broken();
+    if (result == Search::kBroken) Broken(msg::kCannotTranslate);
     if (result != Search::kFound) return std::nullopt;
     return static_cast<std::int32_t>(found.offset + 1);
   }
@@ -422,7 +417,7 @@ std::optional<std::int32_t> Dictionary::FindOnSide(std::string_view word, int si
 
 bool Dictionary::ReadArticle(std::int32_t position, Article* article) {
   if (!loaded_) {
-    errors_->SetNomer(kCannotTranslate);
+    errors_->SetNomer(msg::kCannotTranslate);
     return false;
   }
   std::string_view headword;
@@ -433,7 +428,7 @@ bool Dictionary::ReadArticle(std::int32_t position, Article* article) {
     const auto offset = static_cast<std::size_t>(position > 0 ? position - 1 : 0);
     if (position > 0 && OpensEntry(offset)) found = partial_->EntryAt(offset);
     if (!found) {
-      errors_->SetNomer(kNotFound);
+      errors_->SetNomer(partial_->TakeUnreadable() ? msg::kCannotTranslate : msg::kNotFound);
       return false;
     }
     headword = found->headword;
@@ -442,7 +437,7 @@ bool Dictionary::ReadArticle(std::int32_t position, Article* article) {
   } else {
     const auto entry = index_.EntryAt(position);
     if (!entry) {
-      errors_->SetNomer(kNotFound);
+      errors_->SetNomer(msg::kNotFound);
       return false;
     }
     headword = index_.Headword(*entry);
@@ -451,11 +446,11 @@ bool Dictionary::ReadArticle(std::int32_t position, Article* article) {
   }
   Article read;
   if (!ReadTranslation(position, locator, side, &read.translation, &read.neighbourStart)) {
-    errors_->SetNomer(kCannotTranslate);
+    errors_->SetNomer(msg::kCannotTranslate);
     return false;
   }
   // The body did not decipher: the cipher left message 2.
-  if (errors_->Nomer() != 0) return false;
+  if (errors_->Nomer() != msg::kNone) return false;
   read.word = std::string(headword);
   read.position = position;
   read.side = side;
@@ -482,23 +477,23 @@ bool Dictionary::CompleteAt(std::int32_t position) {
 
 bool Dictionary::Translate(std::string_view word) {
   if (!loaded_) {
-    errors_->SetNomer(kCannotTranslate);
+    errors_->SetNomer(msg::kCannotTranslate);
     return false;
   }
   std::string current(word);
   // The word as typed, then once more without non-letters at its ends.
   for (;;) {
     if (current.empty()) {
-      errors_->SetNomer(kNoWord);
+      errors_->SetNomer(msg::kNoWord);
       return false;
     }
     std::int32_t position = 0;
     const Search result = FindEntry(current, &position);
-    if (result == Search::kBroken) return Broken();
+    if (result == Search::kBroken) return Broken(msg::kCannotTranslate);
     if (result == Search::kFound) return TranslateAt(position);
     std::string trimmed = TrimNonLetters(current);
     if (trimmed == current) {
-      errors_->SetNomer(kNotFound);
+      errors_->SetNomer(msg::kNotFound);
       return false;
     }
     current = std::move(trimmed);
@@ -507,11 +502,11 @@ bool Dictionary::Translate(std::string_view word) {
 
 bool Dictionary::AutoComplete(std::string_view word) {
   if (word.empty()) {
-    errors_->SetNomer(kNoWord);
+    errors_->SetNomer(msg::kNoWord);
     return false;
   }
   if (!loaded_) {
-    errors_->SetNomer(kNotCompleted);
+    errors_->SetNomer(msg::kNotCompleted);
     return false;
   }
   // Lower case only steers the side guess; the search ignores case anyway and takes the word as
@@ -527,14 +522,14 @@ bool Dictionary::AutoComplete(std::string_view word) {
   if (partial_) {
     OnDemandIndex::Entry found;
     const Search result = FindOnDemand(word, true, start, &found);
-    if (result == Search::kBroken) return Broken();
+    if (result == Search::kBroken) return Broken(msg::kNotCompleted);
     const int section = SectionAt(found.offset);
     std::string translation;
     std::int32_t neighbourStart = 0;
     if (result == Search::kNone ||
         !ReadTranslation(static_cast<std::int32_t>(found.offset + 1), found.locator, section,
                          &translation, &neighbourStart)) {
-      errors_->SetNomer(kNotCompleted);
+      errors_->SetNomer(msg::kNotCompleted);
       return false;
     }
     SetResult(found.headword, section, std::move(translation), neighbourStart,
@@ -545,7 +540,7 @@ bool Dictionary::AutoComplete(std::string_view word) {
   std::string translation;
   std::int32_t neighbourStart = 0;
   if (!entry || !ReadTranslation(*entry, &translation, &neighbourStart)) {
-    errors_->SetNomer(kNotCompleted);
+    errors_->SetNomer(msg::kNotCompleted);
     return false;
   }
   SetResult(*entry, std::move(translation), neighbourStart);
@@ -556,11 +551,11 @@ std::string Dictionary::Load5Etikets(std::int32_t startPoz) {
   if (loaded_ && partial_) {
     std::vector<OnDemandIndex::Entry> entries;
     if (!NeighboursOnDemand(startPoz, &entries)) {
-      Broken();
+      Broken(msg::kBaseError);
       return {};
     }
     if (entries.empty()) {
-      errors_->SetNomer(kBaseError);
+      errors_->SetNomer(msg::kBaseError);
       return {};
     }
     std::string list;
@@ -572,7 +567,7 @@ std::string Dictionary::Load5Etikets(std::int32_t startPoz) {
   }
   const auto first = loaded_ ? index_.EntryAt(startPoz) : std::nullopt;
   if (!first) {
-    errors_->SetNomer(kBaseError);
+    errors_->SetNomer(msg::kBaseError);
     return {};
   }
   std::string list;
@@ -592,7 +587,11 @@ std::vector<std::string_view> Dictionary::Headwords(int side) {
     for (std::size_t offset = 0; offset < size;) {
       const auto entry = partial_->EntryAt(offset);
       if (!entry) {
-        needsWhole_ = true;
+        if (partial_->TakeUnreadable()) {
+          errors_->SetNomer(msg::kCannotTranslate);
+        } else {
+          needsWhole_ = true;
+        }
         return {};
       }
       if (SectionAt(offset) == side) words.push_back(entry->headword);
@@ -606,11 +605,29 @@ std::vector<std::string_view> Dictionary::Headwords(int side) {
   return words;
 }
 
+std::int32_t Dictionary::EntryCount() const {
+  return loaded_ && !partial_ ? static_cast<std::int32_t>(index_.EntryCount()) : 0;
+}
+
+std::int32_t Dictionary::EntryNumber(std::int32_t position) const {
+  const auto entry = loaded_ && !partial_ ? index_.EntryAt(position) : std::nullopt;
+  return entry ? static_cast<std::int32_t>(*entry) : -1;
+}
+
+std::int32_t Dictionary::EntryPosition(std::int32_t number) const {
+  if (number < 0 || number >= EntryCount()) return 0;
+  return index_.Position(static_cast<std::size_t>(number));
+}
+
 std::vector<int> Dictionary::NeighbourCharsets(std::int32_t startPoz) {
   std::vector<int> charsets;
   if (loaded_ && partial_) {
     std::vector<OnDemandIndex::Entry> entries;
-    if (!NeighboursOnDemand(startPoz, &entries)) return charsets;
+    // Load5Etikets of the same position has told why.
+    if (!NeighboursOnDemand(startPoz, &entries)) {
+      partial_->TakeUnreadable();
+      return charsets;
+    }
     for (const auto& entry : entries) {
       charsets.push_back(SectionAt(entry.offset) == 1 ? header_.charset1 : header_.charset2);
     }
@@ -629,7 +646,10 @@ std::vector<std::int32_t> Dictionary::NeighbourPositions(std::int32_t startPoz) 
   std::vector<std::int32_t> positions;
   if (loaded_ && partial_) {
     std::vector<OnDemandIndex::Entry> entries;
-    if (!NeighboursOnDemand(startPoz, &entries)) return positions;
+    if (!NeighboursOnDemand(startPoz, &entries)) {
+      partial_->TakeUnreadable();
+      return positions;
+    }
     for (const auto& entry : entries)
       positions.push_back(static_cast<std::int32_t>(entry.offset + 1));
     return positions;

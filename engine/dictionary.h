@@ -1,5 +1,7 @@
 #pragma once
 
+// The Bulgarian and form-designer names used here are explained in docs/glossary.md.
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -50,6 +52,8 @@ class Dictionary {
   bool Initialize(const std::string& dictionaryFileName, IndexLoad load = IndexLoad::kWhole);
   // An on-demand load met index text that is not a sequence of whole entries where a search went:
   // the last call failed with message 2, and only a whole load tells what the base really holds.
+  // An index the file no longer holds (cut short while open) fails the call with the message of
+  // an unreadable base instead (3 for a lookup, 6 for a completion, 8 for the neighbour list).
   bool NeedsWholeIndex() const { return needsWhole_; }
   // Length of the deciphered index text.
   std::size_t IndexSize() const;
@@ -115,6 +119,14 @@ class Dictionary {
   std::vector<int> NeighbourCharsets(std::int32_t startPoz);
   // Positions of the same headwords' entries.
   std::vector<std::int32_t> NeighbourPositions(std::int32_t startPoz);
+  // Entries by their number in the order of the base (0 the first headword of side 1), for
+  // walking the neighbour list. Only a whole load numbers them: an on-demand load has no count,
+  // no number for any position and no position for any number.
+  std::int32_t EntryCount() const;
+  // The number of the entry whose "#" stands at position, -1 when none does.
+  std::int32_t EntryNumber(std::int32_t position) const;
+  // The position of entry number, 0 when there is no such entry.
+  std::int32_t EntryPosition(std::int32_t number) const;
   const std::array<std::string, 7>& LanguageNames() const { return header_.names; }
   // Memory held for lookups beside the index text.
   std::size_t LookupBytes() const { return index_.LookupBytes(); }
@@ -147,7 +159,9 @@ class Dictionary {
   bool OpensEntry(std::size_t offset);
   // Gathers the neighbour list from the on-demand index; false when the text is broken there.
   bool NeighboursOnDemand(std::int32_t startPoz, std::vector<OnDemandIndex::Entry>* entries);
-  bool Broken();
+  // An on-demand walk failed: message 2 and a whole load asked for where the text is not whole
+  // entries; the given message where the file could not be read.
+  bool Broken(std::int32_t unreadable);
   void SetResult(std::string_view headword, int side, std::string translation,
                  std::int32_t neighbourStart, std::int32_t position);
   void SetResult(Article article);

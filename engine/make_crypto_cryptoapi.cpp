@@ -2,14 +2,14 @@
 // wincrypt.h needs windows.h first.
 #include <wincrypt.h>
 
+#include <memory>
+#include <mutex>
 #include <string>
 
 #include "engine/make_crypto.h"
 
 namespace vokabi {
 namespace {
-
-constexpr int kMissingFile = 2;
 
 // The classic provider, whose defaults are the cipher's parameters: a 40-bit RC2 key of 40
 // effective bits, CBC with a zero IV, PKCS #5 padding.
@@ -32,6 +32,17 @@ class Provider {
  private:
   HCRYPTPROV handle_ = 0;
 };
+
+// Acquiring the provider loads and sets it up each time, which costs more than deciphering a
+// body; the process keeps one, as the program's one cipher object would. A failed acquisition is
+// tried again by the next call.
+HCRYPTPROV SharedProvider() {
+  static std::mutex guard;                    // process-wide: guards the provider
+  static std::unique_ptr<Provider> provider;  // process-wide: the system's handle, kept
+  const std::lock_guard lock(guard);
+  if (!provider || provider->get() == 0) provider = std::make_unique<Provider>();
+  return provider->get();
+}
 
 class Hash {
  public:
@@ -82,22 +93,21 @@ BYTE* Bytes(std::string& s) {
 
 std::string MakeCrypto::Encrypt(std::string_view text, std::string_view key) {
   if (text.empty() || key.empty()) {
-    errors_.SetNomer(kMissingFile);
+    errors_.SetNomer(msg::kMissingFile);
     return {};
   }
-  const Provider provider;
-  const Key cipher(provider.get(), key);
+  const Key cipher(SharedProvider(), key);
   DWORD length = static_cast<DWORD>(text.size());
   // The first call only measures: the padded length.
   if (cipher.get() == 0 || !CryptEncrypt(cipher.get(), 0, TRUE, 0, nullptr, &length, 0)) {
-    errors_.SetNomer(kMissingFile);
+    errors_.SetNomer(msg::kMissingFile);
     return {};
   }
   std::string buffer(text);
   buffer.resize(length, ' ');
   DWORD dataLength = static_cast<DWORD>(text.size());
   if (!CryptEncrypt(cipher.get(), 0, TRUE, 0, Bytes(buffer), &dataLength, length)) {
-    errors_.SetNomer(kMissingFile);
+    errors_.SetNomer(msg::kMissingFile);
     return {};
   }
   buffer.resize(dataLength);
@@ -106,16 +116,15 @@ std::string MakeCrypto::Encrypt(std::string_view text, std::string_view key) {
 
 std::string MakeCrypto::Decrypt(std::string_view text, std::string_view key) {
   if (text.empty() || key.empty()) {
-    errors_.SetNomer(kMissingFile);
+    errors_.SetNomer(msg::kMissingFile);
     return {};
   }
-  const Provider provider;
-  const Key cipher(provider.get(), key);
+  const Key cipher(SharedProvider(), key);
   std::string buffer(text);
   DWORD length = static_cast<DWORD>(buffer.size());
   // A wrong key shows as bad padding, which the call refuses.
   if (cipher.get() == 0 || !CryptDecrypt(cipher.get(), 0, TRUE, 0, Bytes(buffer), &length)) {
-    errors_.SetNomer(kMissingFile);
+    errors_.SetNomer(msg::kMissingFile);
     return {};
   }
   buffer.resize(length);

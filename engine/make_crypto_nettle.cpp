@@ -11,7 +11,6 @@
 namespace vokabi {
 namespace {
 
-constexpr int kMissingFile = 2;
 // The key the classic provider derives: 40 bits of the digest, 40 effective bits.
 constexpr std::size_t kKeyBytes = 5;
 constexpr unsigned kEffectiveBits = 40;
@@ -35,7 +34,7 @@ std::uint8_t* Bytes(std::string& s) {
 
 std::string MakeCrypto::Encrypt(std::string_view text, std::string_view key) {
   if (text.empty() || key.empty()) {
-    errors_.SetNomer(kMissingFile);
+    errors_.SetNomer(msg::kMissingFile);
     return {};
   }
   const arctwo_ctx ctx = MakeKey(key);
@@ -50,7 +49,7 @@ std::string MakeCrypto::Encrypt(std::string_view text, std::string_view key) {
 
 std::string MakeCrypto::Decrypt(std::string_view text, std::string_view key) {
   if (text.empty() || key.empty() || text.size() % ARCTWO_BLOCK_SIZE != 0) {
-    errors_.SetNomer(kMissingFile);
+    errors_.SetNomer(msg::kMissingFile);
     return {};
   }
   const arctwo_ctx ctx = MakeKey(key);
@@ -63,7 +62,7 @@ std::string MakeCrypto::Decrypt(std::string_view text, std::string_view key) {
     padded = static_cast<unsigned char>(buffer[buffer.size() - 1 - i]) == pad;
   }
   if (!padded) {
-    errors_.SetNomer(kMissingFile);
+    errors_.SetNomer(msg::kMissingFile);
     return {};
   }
   buffer.resize(buffer.size() - pad);

@@ -45,7 +45,8 @@ std::string OnDemandIndex::DecipherBlocks(std::size_t first, std::size_t last) {
   const std::size_t before = first > 0 ? kBlock : 0;
   std::string bytes;
   if (!file_.ReadAt(offset_ + first * kBlock - before, (last - first) * kBlock + before, &bytes)) {
-    return std::string((last - first) * kBlock, '\0');
+    unreadable_ = true;
+    return {};
   }
   const std::string_view slice = std::string_view(bytes).substr(before);
   // The cipher object only deciphers whole messages from a zero vector. A closing block that
@@ -55,12 +56,15 @@ std::string OnDemandIndex::DecipherBlocks(std::size_t first, std::size_t last) {
   std::string message(slice);
   message += crypto_.Encrypt(closing, key_).substr(0, kBlock);
   std::string plain = crypto_.Decrypt(message, key_);
-  if (plain.size() != slice.size()) return std::string(slice.size(), '\0');
+  if (plain.size() != slice.size()) {
+    unreadable_ = true;
+    return {};
+  }
   for (std::size_t i = 0; i < before; ++i) plain[i] ^= bytes[i];
   return plain;
 }
 
-void OnDemandIndex::Ensure(std::size_t begin, std::size_t end) {
+bool OnDemandIndex::Ensure(std::size_t begin, std::size_t end) {
   std::size_t chunk = begin / kChunk;
   while (chunk * kChunk < end) {
     if (ready_[chunk]) {
@@ -73,17 +77,18 @@ void OnDemandIndex::Ensure(std::size_t begin, std::size_t end) {
     const std::size_t from = chunk * kChunk;
     const std::size_t to = std::min(length_, last * kChunk);
     const std::string plain = DecipherBlocks(from / kBlock, to / kBlock);
+    if (plain.empty()) return false;
     std::copy(plain.begin(), plain.end(), plain_.get() + from);
     std::fill(ready_.begin() + static_cast<std::ptrdiff_t>(chunk),
               ready_.begin() + static_cast<std::ptrdiff_t>(last), true);
     run_ = std::min(run_ * 2, kLongestRun);
     chunk = last;
   }
+  return true;
 }
 
 char OnDemandIndex::At(std::size_t offset) {
-  Ensure(offset, offset + 1);
-  return plain_[offset];
+  return Ensure(offset, offset + 1) ? plain_[offset] : '\0';
 }
 
 std::optional<OnDemandIndex::Entry> OnDemandIndex::EntryAt(std::size_t offset) {
@@ -92,8 +97,7 @@ std::optional<OnDemandIndex::Entry> OnDemandIndex::EntryAt(std::size_t offset) {
   const char* data = plain_.get();
   std::size_t dollar = offset + 1;
   for (;;) {
-    if (dollar >= size_) return std::nullopt;
-    Ensure(dollar, dollar + 1);
+    if (dollar >= size_ || !Ensure(dollar, dollar + 1)) return std::nullopt;
     const std::size_t limit = std::min(size_, (dollar / kChunk + 1) * kChunk);
     const auto* found = static_cast<const char*>(std::memchr(data + dollar, '$', limit - dollar));
     const std::size_t stop = found != nullptr ? static_cast<std::size_t>(found - data) : limit;
@@ -102,8 +106,7 @@ std::optional<OnDemandIndex::Entry> OnDemandIndex::EntryAt(std::size_t offset) {
     if (found != nullptr) break;
   }
   const std::size_t end = dollar + 1 + kLocator;
-  if (end > size_) return std::nullopt;
-  Ensure(dollar, end);
+  if (end > size_ || !Ensure(dollar, end)) return std::nullopt;
   const std::string_view text(plain_.get(), size_);
   return Entry{offset, end, text.substr(offset + 1, dollar - offset - 1),
                text.substr(dollar + 1, kLocator)};

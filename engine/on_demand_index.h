@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/base_file.h"
@@ -31,17 +32,22 @@ class OnDemandIndex {
                 std::string key);
 
   // Deciphers the last block; false when its padding shows the block would not decipher whole
-  // (wrong key, damaged end) or the block is not made of whole cipher blocks. A part of the file
-  // that cannot be read later deciphers to bytes that are no entries.
+  // (wrong key, damaged end) or the block is not made of whole cipher blocks.
   bool Open();
   std::size_t Size() const { return size_; }
+  // The byte at the offset; NUL where the text could not be read.
   char At(std::size_t offset);
-  // The entry whose "#" stands at the offset; nothing when the text there is not a whole entry.
+  // The entry whose "#" stands at the offset; nothing when the text there is not a whole entry
+  // or could not be read.
   std::optional<Entry> EntryAt(std::size_t offset);
+  // Whether a part of the block could not be read or deciphered since the last call (the file was
+  // cut short while open): what a walk met there then says nothing of the base's text.
+  bool TakeUnreadable() { return std::exchange(unreadable_, false); }
 
  private:
-  void Ensure(std::size_t begin, std::size_t end);
-  // Plain bytes of cipher blocks [first, last).
+  // False when a part of [begin, end) could not be read; it is tried again on the next call.
+  bool Ensure(std::size_t begin, std::size_t end);
+  // Plain bytes of cipher blocks [first, last); empty when they cannot be read or deciphered.
   std::string DecipherBlocks(std::size_t first, std::size_t last);
 
   MakeCrypto& crypto_;
@@ -53,6 +59,7 @@ class OnDemandIndex {
   std::vector<bool> ready_;        // per chunk of plain_
   std::size_t size_ = 0;
   std::size_t run_ = 4096;  // bytes the next deciphering takes at least
+  bool unreadable_ = false;
 };
 
 }  // namespace vokabi

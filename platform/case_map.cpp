@@ -25,8 +25,8 @@ CaseTable Build(int charset) {
 
 // Built once per code page: every base and every typed word asks again.
 CaseTable CaseTableForCharset(int charset) {
-  static std::mutex guard;
-  static std::map<int, CaseTable> built;
+  static std::mutex guard;                // process-wide: guards the tables
+  static std::map<int, CaseTable> built;  // process-wide: a memo of fixed tables
   const int codePage = CodePageForCharset(charset);
   const std::lock_guard lock(guard);
   auto found = built.find(codePage);

@@ -6,4 +6,8 @@ namespace vokabi::platform {
 
 bool LastPrintJobTaken();
 
+// Whether the system's printing answered the calling thread's last question: a list of no printers
+// from a scheduler that did not answer is a failure to print, not a missing printer.
+bool LastPrintRequestAnswered();
+
 }  // namespace vokabi::platform

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -87,7 +89,17 @@ class RegistryStore {
   virtual bool ReadOnly() { return false; }
 };
 
+// How the system's store writes off Windows; the program takes the defaults.
+struct StoreOptions {
+  // How long an operation waits for another program's lock on a hive file before it fails.
+  std::chrono::milliseconds lockWait{5000};
+  // Called with the written and synced temporary file just before it replaces the hive file;
+  // false abandons the write as a failure. A test's look at a write in progress; none in the
+  // program.
+  std::function<bool(const std::filesystem::path& temporary)> beforeReplace;
+};
+
 // The system's registry. Off Windows, one hive file per root in the user's configuration folder.
-std::unique_ptr<RegistryStore> MakeSystemRegistryStore();
+std::unique_ptr<RegistryStore> MakeSystemRegistryStore(StoreOptions options = {});
 
 }  // namespace vokabi::platform

@@ -20,7 +20,7 @@ ensure_packages() {
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config nettle-dev zlib1g-dev libicu-dev nlohmann-json3-dev
   libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2
   libhunspell-dev libxxhash-dev ccache libfontconfig-dev libfreetype-dev libxcb1-dev
-  libxcb-xfixes0-dev libcups2-dev)
+  libxcb-xfixes0-dev libcups2-dev qt6-svg-dev)
 
 # The Hunspell dictionaries that give the base forms of inflected words in the bases' seven
 # languages; the program does without any that is missing.
@@ -34,6 +34,10 @@ BENCH_PACKAGES=(dictd dict sdcv python3-pyglossary)
 # What the checks beside the GCC build need: clang with its sanitizer and fuzzer run-time, the
 # formatter, and the Windows cross-compiler.
 CHECK_PACKAGES=(clang libclang-rt-14-dev clang-format g++-mingw-w64-x86-64)
+
+# The Windows half run for real (scripts/cross-windows): Wine, GoogleTest's sources for the
+# cross-compiler, and jq for comparing the two vkb programs' answers.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 wine wine64 googletest jq)
 
 # The free dictionaries the default bases and the real-data tests are made from.
 FREEDICT_PACKAGES=(dict-freedict-eng-bul dict-freedict-deu-bul dict-freedict-fra-bul
@@ -51,9 +55,15 @@ FREEDICT_PIVOT_PACKAGES=(dict-freedict-spa-eng dict-freedict-eng-spa dict-freedi
   dict-freedict-nld-rus dict-freedict-pol-rus dict-freedict-swe-rus dict-freedict-ell-rus
   dict-freedict-deu-nld dict-freedict-deu-pol dict-freedict-deu-swe dict-freedict-deu-ell)
 
+# What building the Debian packages and checking them needs, and the installed program's test:
+# the X server's own input to click in its windows and jq to read what the program records.
+PACKAGE_PACKAGES=(debhelper dpkg-dev lintian appstream desktop-file-utils man-db xdotool jq)
+
 # The real components the tests drive: an X server with a program that owns the clipboard and the
-# selection, a CUPS scheduler with a queue that writes PDF, and poppler to read the page back.
-TEST_PACKAGES=(xvfb xclip cups cups-filters poppler-utils)
+# selection, a CUPS scheduler with a queue that writes PDF, and poppler to read the page back; a
+# session bus with at-spi2-core's accessibility bus, and its reader for Python.
+TEST_PACKAGES=(xvfb xclip cups cups-filters poppler-utils dbus-daemon dbus-bin at-spi2-core
+  python3-gi gir1.2-atspi-2.0)
 
 # The fonts the font check is tried with: a symbol font (Standard Symbols PS) and a font with
 # Latin letters only (Caladea).

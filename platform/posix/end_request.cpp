@@ -12,7 +12,7 @@ namespace vokabi::platform {
 namespace {
 
 // The signal handler may only write to a pipe; the event loop reads the other end.
-int pipeEnds[2] = {-1, -1};
+int pipeEnds[2] = {-1, -1};  // process-wide: a signal handler has no other way
 
 void OnSignal(int) {
   const int saved = errno;

@@ -256,16 +256,6 @@ std::vector<std::string_view> Lines(std::string_view text) {
 
 // ---- Files --------------------------------------------------------------------------------
 
-BeforeReplaceHook& Hook() {
-  static BeforeReplaceHook hook;
-  return hook;
-}
-
-std::chrono::milliseconds& LockWait() {
-  static std::chrono::milliseconds wait{5000};
-  return wait;
-}
-
 std::filesystem::path WithSuffix(const std::filesystem::path& file, std::string_view suffix) {
   return file.string() + std::string(suffix);
 }
@@ -303,16 +293,16 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& file) {
 
 // The exclusive advisory lock of a hive, held while the object lives. A lock that others keep
 // taking and releasing is waited for as long as they work; one held while the hive stays as it is
-// is given up after LockWait.
+// is given up after wait.
 class WriterLock {
  public:
-  explicit WriterLock(const std::filesystem::path& file)
+  WriterLock(const std::filesystem::path& file, std::chrono::milliseconds wait)
       : fd_(OpenRegular(WithSuffix(file, ".lock"), O_RDWR | O_CREAT)) {
     if (fd_ < 0) {
       notAFile_ = errno == EINVAL;
       return;
     }
-    auto deadline = std::chrono::steady_clock::now() + LockWait();
+    auto deadline = std::chrono::steady_clock::now() + wait;
     // Another writer's rename shows in the file's stamp.
     auto seen = StampOf(file);
     useconds_t pause = 1000;
@@ -322,7 +312,7 @@ class WriterLock {
       const auto now = std::chrono::steady_clock::now();
       if (const auto stamp = StampOf(file); held && stamp != seen) {
         seen = stamp;
-        deadline = now + LockWait();
+        deadline = now + wait;
       }
       if (!held || now >= deadline) {
         busy_ = held;
@@ -572,7 +562,7 @@ bool HiveFile::Update(const std::function<Edit(Hive&)>& edit) {
   std::error_code error;
   std::filesystem::create_directories(file_.parent_path(), error);
   if (error) return false;
-  const WriterLock lock(file_);
+  const WriterLock lock(file_, options_.lockWait);
   if (!lock.Held()) {
     trouble_ = lock.Trouble(file_);
     return false;
@@ -630,7 +620,7 @@ std::optional<Hive> HiveFile::Load(bool locked) {
   }
   // Only a writer may move the damaged file aside.
   if (!locked) {
-    const WriterLock lock(file_);
+    const WriterLock lock(file_, options_.lockWait);
     if (!lock.Held()) {
       trouble_ = lock.Trouble(file_);
       return std::nullopt;
@@ -660,7 +650,8 @@ void HiveFile::Keep(const Hive& hive) {
 
 bool HiveFile::Replace(const std::string& text) {
   const std::filesystem::path temporary = WithSuffix(file_, ".new");
-  const bool replaced = WriteWhole(temporary, text) && (!Hook() || Hook()(temporary)) &&
+  const bool replaced = WriteWhole(temporary, text) &&
+                        (!options_.beforeReplace || options_.beforeReplace(temporary)) &&
                         rename(temporary.c_str(), file_.c_str()) == 0;
   if (!replaced) {
     unlink(temporary.c_str());
@@ -668,14 +659,6 @@ bool HiveFile::Replace(const std::string& text) {
   }
   SyncFolder(file_.parent_path());
   return true;
-}
-
-void SetBeforeReplaceHook(BeforeReplaceHook hook) {
-  Hook() = std::move(hook);
-}
-
-void SetLockWait(std::chrono::milliseconds wait) {
-  LockWait() = wait;
 }
 
 }  // namespace vokabi::platform::hive

@@ -90,7 +90,9 @@ struct FileStamp {
 
 class HiveFile {
  public:
-  explicit HiveFile(std::filesystem::path file) : file_(std::move(file)) {}
+  // Writes as options say: how long the lock is waited for, what is called before a replace.
+  explicit HiveFile(std::filesystem::path file, StoreOptions options = {})
+      : file_(std::move(file)), options_(std::move(options)) {}
 
   const std::filesystem::path& Path() const { return file_; }
 
@@ -121,6 +123,7 @@ class HiveFile {
   void Keep(const Hive& hive);
 
   std::filesystem::path file_;
+  StoreOptions options_;
   // The hive as last read or written, and the file's stamp then (none: there was no file).
   struct Kept {
     std::optional<FileStamp> stamp;
@@ -131,14 +134,5 @@ class HiveFile {
   std::deque<std::filesystem::path> damaged_;
   std::optional<StoreTrouble> trouble_;
 };
-
-// Test seam: called with the written and synced temporary file just before it replaces the hive
-// file. Returning false abandons the write as a failure; an empty hook does nothing.
-using BeforeReplaceHook = std::function<bool(const std::filesystem::path& temporary)>;
-void SetBeforeReplaceHook(BeforeReplaceHook hook);
-
-// How long an operation waits for another program's lock before it fails; a few seconds unless a
-// test sets it.
-void SetLockWait(std::chrono::milliseconds wait);
 
 }  // namespace vokabi::platform::hive

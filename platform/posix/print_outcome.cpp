@@ -10,4 +10,9 @@ bool LastPrintJobTaken() {
   return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
 }
 
+bool LastPrintRequestAnswered() {
+  // "No destinations added" is the scheduler's own answer when it has no queue.
+  return LastPrintJobTaken() || cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND;
+}
+
 }  // namespace vokabi::platform

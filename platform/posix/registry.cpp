@@ -18,8 +18,10 @@ using Edit = HiveFile::Edit;
 // Each root is one hive file; without a home folder every operation fails.
 class HiveStore final : public RegistryStore {
  public:
-  explicit HiveStore(const std::filesystem::path& folder)
-      : usable_(!folder.empty()), user_(folder / "user.reg"), machine_(folder / "machine.reg") {}
+  HiveStore(const std::filesystem::path& folder, const StoreOptions& options)
+      : usable_(!folder.empty()),
+        user_(folder / "user.reg", options),
+        machine_(folder / "machine.reg", options) {}
 
   bool CreateKey(RegRoot root, std::string_view path) override {
     if (!usable_ || !hive::IsKeyPath(path)) return false;
@@ -121,9 +123,10 @@ class HiveStore final : public RegistryStore {
 
 }  // namespace
 
-std::unique_ptr<RegistryStore> MakeSystemRegistryStore() {
+std::unique_ptr<RegistryStore> MakeSystemRegistryStore(StoreOptions options) {
   const std::filesystem::path config = ConfigFolder();
-  return std::make_unique<HiveStore>(config.empty() ? config : config / "Tarnvel" / "Vokabi");
+  return std::make_unique<HiveStore>(config.empty() ? config : config / "Tarnvel" / "Vokabi",
+                                     options);
 }
 
 }  // namespace vokabi::platform

@@ -30,9 +30,8 @@ std::vector<std::filesystem::path> SpellingFolders(const std::filesystem::path& 
   if (const char* dicpath = std::getenv("DICPATH")) AddEach(dicpath, "", &folders);
   if (const std::filesystem::path data = DataFolder(); !data.empty())
     folders.push_back(data / "hunspell");
-  const char* dataDirs = std::getenv("XDG_DATA_DIRS");
-  AddEach(dataDirs && dataDirs[0] != '\0' ? dataDirs : "/usr/local/share:/usr/share", "hunspell",
-          &folders);
+  for (const std::filesystem::path& shared : SharedDataFolders())
+    folders.push_back(shared / "hunspell");
   folders.emplace_back("/usr/share/myspell/dicts");
   folders.emplace_back("/usr/share/myspell");
   return folders;

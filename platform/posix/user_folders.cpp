@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <string_view>
 
 namespace vokabi::platform {
 
@@ -31,6 +32,21 @@ std::filesystem::path ConfigFolder() {
 
 std::filesystem::path DataFolder() {
   return XdgFolder("XDG_DATA_HOME", ".local/share");
+}
+
+std::vector<std::filesystem::path> SharedDataFolders() {
+  const char* value = std::getenv("XDG_DATA_DIRS");
+  std::string_view list = value && value[0] != '\0' ? value : "/usr/local/share:/usr/share";
+  std::vector<std::filesystem::path> folders;
+  while (!list.empty()) {
+    const std::size_t colon = list.find(':');
+    const std::string_view item = list.substr(0, colon);
+    // A relative entry would depend on wherever the program was started from.
+    if (!item.empty() && item.front() == '/') folders.emplace_back(item);
+    if (colon == std::string_view::npos) break;
+    list.remove_prefix(colon + 1);
+  }
+  return folders;
 }
 
 }  // namespace vokabi::platform

@@ -30,15 +30,20 @@ CodePageTable Build(int codePage) {
         c < 0x80 || MultiByteToWideChar(static_cast<UINT>(codePage), MB_ERR_INVALID_CHARS, &byte, 1,
                                         &wide, 1) == 1;
     const char32_t point = c < 0x80 ? static_cast<char32_t>(c) : static_cast<char32_t>(wide);
-    table.points[c] = defined ? point : kUndefined;
-    if (defined) table.bytes.try_emplace(point, static_cast<unsigned char>(c));
+    // The system fills the bytes a code page leaves undefined with C1 controls (0x81 of 1252 is
+    // U+0081) or private-use characters, none of which is a character of these code pages.
+    const bool filler =
+        c >= 0x80 && ((point >= 0x80 && point <= 0x9F) || (point >= 0xE000 && point <= 0xF8FF));
+    table.points[c] = defined && !filler ? point : kUndefined;
+    if (table.points[c] != kUndefined)
+      table.bytes.try_emplace(point, static_cast<unsigned char>(c));
   }
   return table;
 }
 
 const CodePageTable& TableFor(int charset) {
-  static std::mutex guard;
-  static std::map<int, CodePageTable> built;
+  static std::mutex guard;                    // process-wide: guards the tables
+  static std::map<int, CodePageTable> built;  // process-wide: a memo of fixed tables
   const int codePage = CodePageForCharset(charset);
   const std::lock_guard lock(guard);
   auto found = built.find(codePage);

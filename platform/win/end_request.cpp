@@ -45,7 +45,7 @@ struct EndRequestWatcher::Impl : QAbstractNativeEventFilter {
 namespace {
 
 // The handler's way to the one watcher.
-std::atomic<EndRequestWatcher::Impl*> watching{nullptr};
+std::atomic<EndRequestWatcher::Impl*> watching{nullptr};  // process-wide: as the handler is
 
 BOOL WINAPI OnConsoleEvent(DWORD event) {
   EndRequestWatcher::Impl* impl = watching.load();

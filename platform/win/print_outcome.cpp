@@ -7,4 +7,8 @@ bool LastPrintJobTaken() {
   return true;
 }
 
+bool LastPrintRequestAnswered() {
+  return true;
+}
+
 }  // namespace vokabi::platform

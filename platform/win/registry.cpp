@@ -37,25 +37,21 @@ std::string Narrow(UINT codePage, const std::wstring& wide) {
   return text;
 }
 
-// The A functions take names and text in the ANSI code page; the store speaks UTF-8. What the
-// code page lacks becomes '?'.
-std::optional<std::string> ToAnsi(std::string_view utf8) {
-  if (utf8.empty()) return std::string();
-  const std::wstring wide = Wide(CP_UTF8, MB_ERR_INVALID_CHARS, utf8);
+// Names and text go through the wide functions: the ANSI code page of a Western system has no
+// Cyrillic, and the Bulgarian and Russian menu keys would both become question marks.
+std::optional<std::wstring> ToWide(std::string_view utf8) {
+  if (utf8.empty()) return std::wstring();
+  std::wstring wide = Wide(CP_UTF8, MB_ERR_INVALID_CHARS, utf8);
   if (wide.empty()) return std::nullopt;
-  return Narrow(CP_ACP, wide);
-}
-
-std::string FromAnsi(std::string_view ansi) {
-  return Narrow(CP_UTF8, Wide(CP_ACP, 0, ansi));
+  return wide;
 }
 
 // An open key, closed on every path out.
 class OpenKey {
  public:
   OpenKey(RegRoot root, std::string_view path) {
-    const std::optional<std::string> name = ToAnsi(path);
-    if (name && RegOpenKeyExA(RootKey(root), name->c_str(), 0, kAllAccess, &key_) != ERROR_SUCCESS)
+    const std::optional<std::wstring> name = ToWide(path);
+    if (name && RegOpenKeyExW(RootKey(root), name->c_str(), 0, kAllAccess, &key_) != ERROR_SUCCESS)
       key_ = nullptr;
   }
   ~OpenKey() {
@@ -73,12 +69,12 @@ class OpenKey {
 class WindowsRegistry final : public RegistryStore {
  public:
   bool CreateKey(RegRoot root, std::string_view path) override {
-    const std::optional<std::string> name = ToAnsi(path);
+    const std::optional<std::wstring> name = ToWide(path);
     if (!name) return false;
     SECURITY_ATTRIBUTES security{static_cast<DWORD>(sizeof(SECURITY_ATTRIBUTES)), nullptr, TRUE};
     HKEY key = nullptr;
     DWORD disposition = 0;
-    if (RegCreateKeyExA(RootKey(root), name->c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+    if (RegCreateKeyExW(RootKey(root), name->c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                         kAllAccess, &security, &key, &disposition) != ERROR_SUCCESS)
       return false;
     RegCloseKey(key);
@@ -88,23 +84,26 @@ class WindowsRegistry final : public RegistryStore {
   std::optional<RegValue> QueryValue(RegRoot root, std::string_view path,
                                      std::string_view name) override {
     const OpenKey key(root, path);
-    const std::optional<std::string> valueName = ToAnsi(name);
+    const std::optional<std::wstring> valueName = ToWide(name);
     if (!key.get() || !valueName) return std::nullopt;
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExA(key.get(), valueName->c_str(), nullptr, &type, nullptr, &size) !=
+    if (RegQueryValueExW(key.get(), valueName->c_str(), nullptr, &type, nullptr, &size) !=
         ERROR_SUCCESS)
       return std::nullopt;
     std::vector<BYTE> data(size);
     const LONG read =
-        RegQueryValueExA(key.get(), valueName->c_str(), nullptr, &type, data.data(), &size);
+        RegQueryValueExW(key.get(), valueName->c_str(), nullptr, &type, data.data(), &size);
     data.resize(read == ERROR_SUCCESS ? size : 0);
     const std::string bytes(data.begin(), data.end());
     if (type == REG_SZ) {
+      // UTF-16 units; a stray last byte of a damaged value is left out.
       if (read != ERROR_SUCCESS) return std::nullopt;
-      std::string_view text = bytes;
-      if (text.ends_with('\0')) text.remove_suffix(1);
-      return FromAnsi(text);
+      std::wstring text(bytes.size() / 2, L'\0');
+      for (std::size_t i = 0; i < text.size(); ++i)
+        text[i] = static_cast<wchar_t>(data[2 * i] | data[2 * i + 1] << 8);
+      if (text.ends_with(L'\0')) text.pop_back();
+      return Narrow(CP_UTF8, text);
     }
     if (type == REG_DWORD) {
       if (read != ERROR_SUCCESS || bytes.size() != 4) return std::nullopt;
@@ -118,21 +117,25 @@ class WindowsRegistry final : public RegistryStore {
   bool SetValue(RegRoot root, std::string_view path, std::string_view name,
                 const RegValue& value) override {
     const OpenKey key(root, path);
-    const std::optional<std::string> valueName = ToAnsi(name);
+    const std::optional<std::wstring> valueName = ToWide(name);
     if (!key.get() || !valueName) return false;
     DWORD type = RegType(value);
     std::string bytes;
     if (const auto* text = std::get_if<std::string>(&value)) {
-      const std::optional<std::string> ansi = ToAnsi(*text);
-      if (!ansi) return false;
-      bytes = *ansi + '\0';
+      const std::optional<std::wstring> wide = ToWide(*text);
+      if (!wide) return false;
+      for (const wchar_t unit : *wide) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8 & 0xFF);
+      }
+      bytes.append(2, '\0');
     } else if (const auto* number = std::get_if<std::int32_t>(&value)) {
       auto word = static_cast<DWORD>(*number);
       for (int i = 0; i < 4; ++i, word >>= 8) bytes += static_cast<char>(word & 0xFF);
     } else {
       bytes = std::get<RegBytes>(value).bytes;
     }
-    const bool written = RegSetValueExA(key.get(), valueName->c_str(), 0, type,
+    const bool written = RegSetValueExW(key.get(), valueName->c_str(), 0, type,
                                         reinterpret_cast<const BYTE*>(bytes.data()),
                                         static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
     RegFlushKey(key.get());
@@ -141,14 +144,14 @@ class WindowsRegistry final : public RegistryStore {
 
   bool DeleteValue(RegRoot root, std::string_view path, std::string_view name) override {
     const OpenKey key(root, path);
-    const std::optional<std::string> valueName = ToAnsi(name);
+    const std::optional<std::wstring> valueName = ToWide(name);
     return key.get() && valueName &&
-           RegDeleteValueA(key.get(), valueName->c_str()) == ERROR_SUCCESS;
+           RegDeleteValueW(key.get(), valueName->c_str()) == ERROR_SUCCESS;
   }
 
   bool DeleteKey(RegRoot root, std::string_view path) override {
-    const std::optional<std::string> name = ToAnsi(path);
-    return name && !name->empty() && RegDeleteKeyA(RootKey(root), name->c_str()) == ERROR_SUCCESS;
+    const std::optional<std::wstring> name = ToWide(path);
+    return name && !name->empty() && RegDeleteKeyW(RootKey(root), name->c_str()) == ERROR_SUCCESS;
   }
 
   // The system keeps its own registry whole.
@@ -158,7 +161,8 @@ class WindowsRegistry final : public RegistryStore {
 
 }  // namespace
 
-std::unique_ptr<RegistryStore> MakeSystemRegistryStore() {
+// The options are the hive files'; the registry keeps its own locks.
+std::unique_ptr<RegistryStore> MakeSystemRegistryStore(StoreOptions /*options*/) {
   return std::make_unique<WindowsRegistry>();
 }
 

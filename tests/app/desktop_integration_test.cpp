@@ -9,7 +9,7 @@ namespace {
 
 class DesktopIntegrationTest : public SettingsFixture {
  protected:
-  static std::optional<platform::RegValue> MenuValue(std::int32_t offset, std::string_view name) {
+  std::optional<platform::RegValue> MenuValue(std::int32_t offset, std::string_view name) {
     return Store().QueryValue(RegRoot::CurrentUser, BrowserMenuKey(offset), name);
   }
 };
@@ -30,13 +30,13 @@ TEST_F(DesktopIntegrationTest, LanguageChangeMovesTheMenuKey) {
   EXPECT_EQ(BrowserMenuKey(3000), std::string(kMenuExtKey) + "\\Übersetzen Sie mit Vokabi®");
 
   Use(0);
-  InstallBrowserMenu("/opt/vokabi/vokabi");
+  InstallBrowserMenu(Store(), Language().LanguageOffset, "/opt/vokabi/vokabi");
   EXPECT_EQ(MenuValue(0, ""), platform::RegValue(BrowserMenuScript("/opt/vokabi/vokabi")));
   EXPECT_EQ(MenuValue(0, "Contexts"), platform::RegValue(std::int32_t{16}));
 
   Use(1000);
-  RemoveBrowserMenus();
-  InstallBrowserMenu("/opt/vokabi/vokabi");
+  RemoveBrowserMenus(Store());
+  InstallBrowserMenu(Store(), Language().LanguageOffset, "/opt/vokabi/vokabi");
   EXPECT_FALSE(MenuValue(0, "Contexts").has_value());
   EXPECT_EQ(MenuValue(1000, "Contexts"), platform::RegValue(std::int32_t{16}));
 }
@@ -44,11 +44,11 @@ TEST_F(DesktopIntegrationTest, LanguageChangeMovesTheMenuKey) {
 TEST_F(DesktopIntegrationTest, RemovingTakesEveryLanguagesKeyAndNoOtherEntry) {
   for (const std::int32_t offset : kAllOffsets) {
     Use(offset);
-    InstallBrowserMenu("/opt/vokabi/vokabi");
+    InstallBrowserMenu(Store(), Language().LanguageOffset, "/opt/vokabi/vokabi");
   }
   const std::string other = std::string(kMenuExtKey) + "\\Another program";
   ASSERT_TRUE(Store().CreateKey(RegRoot::CurrentUser, other));
-  RemoveBrowserMenus();
+  RemoveBrowserMenus(Store());
   for (const std::int32_t offset : kAllOffsets)
     EXPECT_FALSE(Store().DeleteKey(RegRoot::CurrentUser, BrowserMenuKey(offset))) << offset;
   EXPECT_TRUE(Store().DeleteKey(RegRoot::CurrentUser, other));

@@ -13,30 +13,30 @@ using ErrorClassTest = LanguageFixture;
 
 TEST_F(ErrorClassTest, MsgByNomerLeavesTheStateAndClearEmptiesIt) {
   Use(2000);
-  ErrorClass error;
+  ErrorClass error(Language());
   error.SetIzhodProgram(true);
-  error.SetNomer(3);
-  const std::string text = error.MsgByNomer(5);
+  error.SetNomer(msg::kCannotTranslate);
+  const std::string text = error.MsgByNomer(msg::kNotFound);
   EXPECT_EQ(text, platform::EncodeCharset(204, "Le mot saisi est introuvable.").bytes);
   EXPECT_EQ(platform::DecodeCharset(0, text).utf8, "Le mot saisi est introuvable.");
-  EXPECT_EQ(error.Nomer(), 3);
+  EXPECT_EQ(error.Nomer(), msg::kCannotTranslate);
   EXPECT_EQ(error.MsgText(), "Impossible de traduire ce mot.");
   error.Clear();
   EXPECT_FALSE(error.IzhodProgram());
-  EXPECT_EQ(error.Nomer(), 0);
+  EXPECT_EQ(error.Nomer(), msg::kNone);
   EXPECT_EQ(error.MsgText(), "");
 }
 
 TEST_F(ErrorClassTest, MsgTextKeepsTheLanguageItWasSetIn) {
   Use(3000);
-  ErrorClass error;
-  error.SetNomer(4);
+  ErrorClass error(Language());
+  error.SetNomer(msg::kNoWord);
   const std::string german = error.MsgText();
   EXPECT_EQ(platform::DecodeCharset(0, german).utf8,
             "Es wurde kein Wort zum Übersetzen eingegeben.");
   Use(5000);
   EXPECT_EQ(error.MsgText(), german);
-  error.SetNomer(4);
+  error.SetNomer(msg::kNoWord);
   EXPECT_EQ(platform::DecodeCharset(0, error.MsgText()).utf8, "Nessuna parola da tradurre.");
 }
 
@@ -44,8 +44,8 @@ TEST_F(ErrorClassTest, MsgTextKeepsTheLanguageItWasSetIn) {
 TEST_F(ErrorClassTest, NumbersWithoutATextSayErrorAndZeroSaysNothing) {
   for (const std::int32_t offset : kAllOffsets) {
     Use(offset);
-    const ErrorClass error;
-    EXPECT_EQ(error.MsgByNomer(0), "") << offset;
+    const ErrorClass error(Language());
+    EXPECT_EQ(error.MsgByNomer(msg::kNone), "") << offset;
     for (const std::int32_t n : {13, 4008, -3, 9999, INT32_MAX, INT32_MIN})
       EXPECT_EQ(error.MsgByNomer(n), "Error " + std::to_string(n)) << offset;
   }

@@ -6,24 +6,17 @@
 
 namespace vokabi {
 
-// Tests that switch the interface language put the one they found back.
+// Tests of what reads the interface language, each test with a language of its own.
 class LanguageFixture : public ::testing::Test {
  protected:
-  void TearDown() override {
-    LanguageOffset = savedOffset_;
-    LanguageCharset = savedCharset_;
-  }
-
-  static void Use(std::int32_t offset) {
-    LanguageOffset = offset;
-    LanguageCharset = CharsetForLanguage(offset);
-  }
+  // The language under test: the fixture's own unless a fixture keeps it elsewhere.
+  virtual InterfaceLanguage& Language() { return language_; }
+  void Use(std::int32_t offset) { Language() = InterfaceLanguage::At(offset); }
 
   static constexpr std::int32_t kAllOffsets[] = {0, 1000, 2000, 3000, 4000, 5000, 6000};
 
  private:
-  const std::int32_t savedOffset_ = LanguageOffset;
-  const std::int32_t savedCharset_ = LanguageCharset;
+  InterfaceLanguage language_;
 };
 
 }  // namespace vokabi

@@ -18,10 +18,9 @@ TEST_F(LanguageTest, StoredSettingOrElseThreadLocaleChoosesTheLanguage) {
       {6000, 0x0402, 6000, 204}, {3000, 0x0402, 3000, 0},   {2500, 0x0402, 1000, 0},
       {-1000, 0x0402, 1000, 0},  {7000, 0x0402, 1000, 0},   {100, 0x0402, 1000, 0}};
   for (const auto& [stored, locale, offset, charset] : cases) {
-    LanguageOffset = LanguageCharset = -1;
-    ApplyLanguageSetting(stored, locale);
-    EXPECT_EQ(LanguageOffset, offset) << stored << " " << std::hex << locale;
-    EXPECT_EQ(LanguageCharset, charset) << stored << " " << std::hex << locale;
+    const InterfaceLanguage language = LanguageForSetting(stored, locale);
+    EXPECT_EQ(language.LanguageOffset, offset) << stored << " " << std::hex << locale;
+    EXPECT_EQ(language.LanguageCharset, charset) << stored << " " << std::hex << locale;
   }
 }
 

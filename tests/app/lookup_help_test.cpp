@@ -49,7 +49,6 @@ TEST(BaseFormsTest, StemsInTheDictionarysEncodingAndOrder) {
   EXPECT_EQ(forms.Of("en", "houses"), Words{"house"});
   EXPECT_EQ(forms.Of("fr", "cafés"), Words{"café"});
   EXPECT_EQ(forms.Of("en", ""), Words{});
-  EXPECT_EQ(forms.Of("en", std::string(5000, 's')), Words{});
   // No dictionary, a name that is no language code: nothing, silently.
   EXPECT_FALSE(forms.Knows("de"));
   EXPECT_EQ(forms.Of("de", "Häuser"), Words{});
@@ -194,11 +193,11 @@ TEST_F(TranslateWithHelpTest, AMissIsLookedUpByItsBaseFormsTrimmed) {
   ASSERT_TRUE(Look("cat"));
   EXPECT_FALSE(help.baseForm);
   EXPECT_FALSE(Look("  "));
-  EXPECT_EQ(errors.Nomer(), 4);
+  EXPECT_EQ(errors.Nomer(), msg::kNoWord);
   EXPECT_TRUE(help.suggestions.empty());
   // No base form the base has: message 5 and the close headwords.
   EXPECT_FALSE(Look("hoses"));
-  EXPECT_EQ(errors.Nomer(), 5);
+  EXPECT_EQ(errors.Nomer(), msg::kNotFound);
   EXPECT_FALSE(help.baseForm);
   EXPECT_NE(std::find(help.suggestions.begin(), help.suggestions.end(), "house"),
             help.suggestions.end());
@@ -240,7 +239,7 @@ TEST_F(TranslateWithHelpTest, AWordOnBothSidesBringsTheOtherSidesArticle) {
   // Reading the other article changed nothing of the result.
   EXPECT_EQ(dictionary.Prevod(), Cyr("стул"));
   EXPECT_EQ(dictionary.PrednaDuma(), Cyr("стол"));
-  EXPECT_EQ(errors.Nomer(), 0);
+  EXPECT_EQ(errors.Nomer(), msg::kNone);
 
   // The Russian entry by its position: that side's article first, the Bulgarian one along.
   errors.Clear();

@@ -20,30 +20,32 @@ constexpr std::string_view kKey = kSettingsKey;
 using RegistryModuleTest = SettingsFixture;
 
 TEST_F(RegistryModuleTest, QueryRegValueFollowsTheTypeRules) {
-  EXPECT_EQ(QueryRegValue(kUser, kKey, "Missing", 7), RegVariant(7));
+  EXPECT_EQ(QueryRegValue(context_.Store(), kUser, kKey, "Missing", 7), RegVariant(7));
   Put("Text", std::string("Arial"));
   Put("Number", -12);
   Put("Binary", RegBytes{platform::kRegBinary, "\x01"});
   Put("ShortDword", RegBytes{platform::kRegDword, "\x01\x02"});
-  EXPECT_EQ(QueryRegValue(kUser, kKey, "Missing", RegVariant()), RegVariant());
-  EXPECT_EQ(QueryRegValue(kUser, kKey, "TEXT", 5), RegVariant(std::string("Arial")));
-  EXPECT_EQ(QueryRegValue(kUser, kKey, "Number", std::string("x")), RegVariant(-12));
+  EXPECT_EQ(QueryRegValue(context_.Store(), kUser, kKey, "Missing", RegVariant()), RegVariant());
+  EXPECT_EQ(QueryRegValue(context_.Store(), kUser, kKey, "TEXT", 5),
+            RegVariant(std::string("Arial")));
+  EXPECT_EQ(QueryRegValue(context_.Store(), kUser, kKey, "Number", std::string("x")),
+            RegVariant(-12));
   // Another type is empty, not the fallback; a REG_DWORD that is no number is a failed read.
-  EXPECT_EQ(QueryRegValue(kUser, kKey, "Binary", 5), RegVariant());
-  EXPECT_EQ(QueryRegValue(kUser, kKey, "ShortDword", 5), RegVariant(5));
-  EXPECT_EQ(QueryRegValue(kUser, "Software\\Nowhere", "Text", 3), RegVariant(3));
+  EXPECT_EQ(QueryRegValue(context_.Store(), kUser, kKey, "Binary", 5), RegVariant());
+  EXPECT_EQ(QueryRegValue(context_.Store(), kUser, kKey, "ShortDword", 5), RegVariant(5));
+  EXPECT_EQ(QueryRegValue(context_.Store(), kUser, "Software\\Nowhere", "Text", 3), RegVariant(3));
 }
 
 TEST_F(RegistryModuleTest, SetRegValueWritesIntoExistingKeysOnly) {
-  SetRegValue(kUser, kKey, "Early", std::string("x"), kRegSzType);
+  SetRegValue(context_.Store(), kUser, kKey, "Early", std::string("x"), kRegSzType);
   EXPECT_FALSE(std::filesystem::exists(home_.Hives() / "user.reg")) << "no key, nothing written";
-  ASSERT_TRUE(CreateRegKey(kUser, kKey));
-  SetRegValue(kUser, kKey, "Font", std::string("Arial"), kRegSzType);
-  SetRegValue(kUser, kKey, "Number", std::string(" 42"), kRegDwordType);
-  SetRegValue(kUser, kKey, "NotNumber", std::string("abc"), kRegDwordType);
-  SetRegValue(kUser, kKey, "OtherType", 3, 3);
+  ASSERT_TRUE(CreateRegKey(context_.Store(), kUser, kKey));
+  SetRegValue(context_.Store(), kUser, kKey, "Font", std::string("Arial"), kRegSzType);
+  SetRegValue(context_.Store(), kUser, kKey, "Number", std::string(" 42"), kRegDwordType);
+  SetRegValue(context_.Store(), kUser, kKey, "NotNumber", std::string("abc"), kRegDwordType);
+  SetRegValue(context_.Store(), kUser, kKey, "OtherType", 3, 3);
   // The text comes back as written, without a terminating NUL.
-  const RegVariant font = QueryRegValue(kUser, kKey, "Font", RegVariant());
+  const RegVariant font = QueryRegValue(context_.Store(), kUser, kKey, "Font", RegVariant());
   EXPECT_EQ(font, RegVariant(std::string("Arial")));
   EXPECT_EQ(std::get<std::string>(font).size(), 5u);
   EXPECT_EQ(Stored("Number"), RegValue(42));
@@ -53,15 +55,15 @@ TEST_F(RegistryModuleTest, SetRegValueWritesIntoExistingKeysOnly) {
 }
 
 TEST_F(RegistryModuleTest, DeletionsAreSilent) {
-  DeleteRegValue(kUser, kKey, "Nothing");
-  DeleteRegKey(kUser, kKey);
+  DeleteRegValue(context_.Store(), kUser, kKey, "Nothing");
+  DeleteRegKey(context_.Store(), kUser, kKey);
   Put("Style", std::string("Gold"));
-  DeleteRegKey(kUser, "Software\\Tarnvel");  // has a subkey: stays
-  DeleteRegValue(kUser, kKey, "style");
+  DeleteRegKey(context_.Store(), kUser, "Software\\Tarnvel");  // has a subkey: stays
+  DeleteRegValue(context_.Store(), kUser, kKey, "style");
   EXPECT_EQ(Stored("Style"), std::nullopt);
-  DeleteRegKey(kUser, kKey);
+  DeleteRegKey(context_.Store(), kUser, kKey);
   EXPECT_FALSE(Store().SetValue(kUser, kKey, "Style", std::string("x"))) << "the key is gone";
-  EXPECT_EQ(AppError.Nomer(), 0);
+  EXPECT_EQ(context_.AppError.Nomer(), msg::kNone);
 }
 
 TEST_F(RegistryModuleTest, EmptyReadsAsZeroFalseAndNothing) {
@@ -79,11 +81,11 @@ TEST_F(RegistryModuleTest, EmptyReadsAsZeroFalseAndNothing) {
 TEST_F(RegistryModuleTest, ADamagedStoreIsReportedOnce) {
   std::filesystem::create_directories(home_.Hives());
   std::ofstream(home_.Hives() / "user.reg") << "garbage";
-  EXPECT_EQ(QueryRegValue(kUser, kKey, "Style", 1), RegVariant(1));
-  const std::optional<std::filesystem::path> kept = TakeRegistryDamageNotice();
+  EXPECT_EQ(QueryRegValue(context_.Store(), kUser, kKey, "Style", 1), RegVariant(1));
+  const std::optional<std::filesystem::path> kept = context_.Store().TakeDamageNotice();
   ASSERT_TRUE(kept);
   EXPECT_TRUE(std::filesystem::exists(*kept));
-  EXPECT_EQ(TakeRegistryDamageNotice(), std::nullopt);
+  EXPECT_EQ(context_.Store().TakeDamageNotice(), std::nullopt);
 }
 
 }  // namespace

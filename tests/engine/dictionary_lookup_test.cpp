@@ -42,7 +42,7 @@ TEST_F(LookupTest, IgnoresCaseAndReturnsTheStoredForm) {
   EXPECT_EQ(dictionary.DumaCHSet(), 0);
   EXPECT_EQ(dictionary.PrevodCHSet(), 204);
   EXPECT_EQ(dictionary.BazaDumi().at(dictionary.PredniDumi() - 1), '#');
-  EXPECT_EQ(errors.Nomer(), 0);
+  EXPECT_EQ(errors.Nomer(), msg::kNone);
 }
 
 TEST_F(LookupTest, FoldsCaseByTheCodePageOfTheSection) {
@@ -72,13 +72,13 @@ TEST_F(LookupTest, TrimsNonLettersOnceBeforeGivingUp) {
   EXPECT_EQ(dictionary.DumaCHSet(), 204);
 
   EXPECT_FALSE(dictionary.Translate("+++"));
-  EXPECT_EQ(errors.Nomer(), 4);
+  EXPECT_EQ(errors.Nomer(), msg::kNoWord);
   EXPECT_FALSE(dictionary.Translate(""));
-  EXPECT_EQ(errors.Nomer(), 4);
+  EXPECT_EQ(errors.Nomer(), msg::kNoWord);
   EXPECT_FALSE(dictionary.Translate("hous"));
-  EXPECT_EQ(errors.Nomer(), 5);
+  EXPECT_EQ(errors.Nomer(), msg::kNotFound);
   EXPECT_FALSE(dictionary.Translate("(hous)"));
-  EXPECT_EQ(errors.Nomer(), 5);
+  EXPECT_EQ(errors.Nomer(), msg::kNotFound);
   // Markers and locator bytes typed into the box never match across entries.
   EXPECT_FALSE(dictionary.Translate("apple$#book"));
 }
@@ -148,7 +148,7 @@ TEST_F(DictionaryTest, ASearchStartingPastTheWordGoesRoundOnce) {
   ASSERT_TRUE(dictionary.Translate(Cp1251("да")));
   EXPECT_EQ(dictionary.Prevod(), Cp1251("да; чтобы"));
   EXPECT_FALSE(dictionary.Translate(Cp1251("дым")));
-  EXPECT_EQ(errors.Nomer(), 5);
+  EXPECT_EQ(errors.Nomer(), msg::kNotFound);
 
   // Completion goes round the same way, but takes what it finds from the guess first.
   ASSERT_TRUE(dictionary.AutoComplete(Cp1251("ды")));
@@ -158,7 +158,7 @@ TEST_F(DictionaryTest, ASearchStartingPastTheWordGoesRoundOnce) {
   ASSERT_TRUE(dictionary.AutoComplete(Cp1251("д")));
   EXPECT_EQ(dictionary.Prevod(), Cp1251("да; чтобы"));
   EXPECT_FALSE(dictionary.AutoComplete(Cp1251("дя")));
-  EXPECT_EQ(errors.Nomer(), 6);
+  EXPECT_EQ(errors.Nomer(), msg::kNotCompleted);
 }
 
 // "дом" is a headword on both Cyrillic sides: each entry can be found on its side and translated
@@ -200,7 +200,7 @@ TEST_F(DictionaryTest, EachSidesEntryOfAWordOnBothSidesIsReachable) {
     EXPECT_EQ(dictionary.Prevod(), Cp1251("дом"));
     // A position inside an entry is none.
     EXPECT_FALSE(dictionary.TranslateAt(*russian + 1));
-    EXPECT_EQ(errors.Nomer(), 5);
+    EXPECT_EQ(errors.Nomer(), msg::kNotFound);
     EXPECT_EQ(dictionary.Prevod(), Cp1251("дом"));
 
     const std::vector<std::int32_t> positions = dictionary.NeighbourPositions(1);
@@ -223,10 +223,10 @@ TEST_F(LookupTest, CompletesToTheFirstHeadwordWithThePrefix) {
   EXPECT_EQ(dictionary.Duma(), Cp1251("прозорец"));
 
   EXPECT_FALSE(dictionary.AutoComplete("xyz"));
-  EXPECT_EQ(errors.Nomer(), 6);
+  EXPECT_EQ(errors.Nomer(), msg::kNotCompleted);
   EXPECT_EQ(dictionary.Duma(), Cp1251("прозорец"));
   EXPECT_FALSE(dictionary.AutoComplete(""));
-  EXPECT_EQ(errors.Nomer(), 4);
+  EXPECT_EQ(errors.Nomer(), msg::kNoWord);
   // Completion records nothing.
   EXPECT_FALSE(dictionary.MovePredna());
   EXPECT_FALSE(dictionary.MoveSledvasta());
@@ -298,12 +298,32 @@ TEST_F(LookupTest, NeighboursRunIntoSection2AndStopAtTheEnd) {
   EXPECT_NE(tail.substr(tail.size() - 2), "\r\n");
 }
 
+TEST_F(LookupTest, EntriesAreNumberedAcrossBothSides) {
+  const std::int32_t count = dictionary.EntryCount();
+  ASSERT_GT(count, 9);
+  EXPECT_EQ(dictionary.EntryPosition(0), 1);
+  EXPECT_EQ(dictionary.EntryNumber(1), 0);
+  ASSERT_TRUE(dictionary.Translate("zebra"));
+  const std::int32_t middle = dictionary.EntryNumber(dictionary.PredniDumi()) + 4;
+  EXPECT_EQ(Split(dictionary.Load5Etikets(dictionary.EntryPosition(middle)))[0], "zebra");
+  // The entry after the last of side 1 opens side 2.
+  EXPECT_EQ(Split(dictionary.Load5Etikets(dictionary.EntryPosition(middle + 1)))[0], "OK");
+  const std::int32_t last = dictionary.EntryPosition(count - 1);
+  EXPECT_EQ(dictionary.Load5Etikets(last), Cp1251("ябълка"));
+  EXPECT_EQ(dictionary.EntryNumber(last), count - 1);
+  for (const std::int32_t beyond : {-1, count, count + 100}) {
+    EXPECT_EQ(dictionary.EntryPosition(beyond), 0) << beyond;
+  }
+  EXPECT_EQ(dictionary.EntryNumber(dictionary.PredniDumi() + 1), -1);
+  EXPECT_EQ(dictionary.EntryNumber(0), -1);
+}
+
 TEST_F(LookupTest, ANeighbourStartOffAnEntryIsAnError) {
   ASSERT_TRUE(dictionary.Translate("house"));
   for (const std::int32_t bad : {dictionary.PredniDumi() + 1, 0, -5, 1 << 30}) {
     errors.Clear();
     EXPECT_EQ(dictionary.Load5Etikets(bad), "") << bad;
-    EXPECT_EQ(errors.Nomer(), 8) << bad;
+    EXPECT_EQ(errors.Nomer(), msg::kBaseError) << bad;
   }
 }
 

@@ -155,7 +155,7 @@ TEST_F(OnDemandTest, ABrokenIndexAsksForTheWholeIndexWhereASearchMeetsIt) {
   // A search that walks into the break leaves the answer to the whole load, which fails.
   EXPECT_FALSE(part.dic.Translate("banana"));
   EXPECT_TRUE(part.dic.NeedsWholeIndex());
-  EXPECT_EQ(part.errors.Nomer(), 2);
+  EXPECT_EQ(part.errors.Nomer(), msg::kMissingFile);
   EXPECT_EQ(part.dic.Duma(), "apple");
 
   Reader listing(folder.Path(), "broken.vkb", IndexLoad::kOnDemand);
@@ -179,7 +179,7 @@ TEST_F(OnDemandTest, AWrongKeyFailsAtLoadAsTheWholeIndexDoes) {
   Dictionary part(partCrypto, partErrors, folder.Path(), SystemCaseMap);
   EXPECT_FALSE(part.Initialize("bad.vkb", IndexLoad::kOnDemand));
   EXPECT_EQ(partErrors.Nomer(), errors.Nomer());
-  EXPECT_EQ(partErrors.Nomer(), 2);
+  EXPECT_EQ(partErrors.Nomer(), msg::kMissingFile);
 }
 
 }  // namespace

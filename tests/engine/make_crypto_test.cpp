@@ -84,7 +84,7 @@ TEST(MakeCrypto, MatchesTheReferencePairAndRoundTrips) {
   const std::string eight = crypto.Encrypt("12345678", "secret");
   EXPECT_EQ(eight.size(), 16u);
   EXPECT_EQ(crypto.Decrypt(eight, "secret"), "12345678");
-  EXPECT_EQ(errors.Nomer(), 0);
+  EXPECT_EQ(errors.Nomer(), msg::kNone);
 }
 
 TEST(MakeCrypto, HighAndZeroBytesSurvive) {
@@ -94,7 +94,7 @@ TEST(MakeCrypto, HighAndZeroBytesSurvive) {
   for (int c = 255; c >= 0; --c) all.push_back(static_cast<char>(c));
   const std::string key("\xEA\x00\xFF", 3);
   EXPECT_EQ(crypto.Decrypt(crypto.Encrypt(all, key), key), all);
-  EXPECT_EQ(errors.Nomer(), 0);
+  EXPECT_EQ(errors.Nomer(), msg::kNone);
 }
 
 TEST(MakeCrypto, FailuresGiveMessage2AndNothing) {
@@ -113,7 +113,7 @@ TEST(MakeCrypto, FailuresGiveMessage2AndNothing) {
   for (const auto& c : cases) {
     errors.Clear();
     EXPECT_EQ(c.decrypt ? crypto.Decrypt(c.text, c.key) : crypto.Encrypt(c.text, c.key), "");
-    EXPECT_EQ(errors.Nomer(), 2) << c.text.size() << " bytes, key " << c.key;
+    EXPECT_EQ(errors.Nomer(), msg::kMissingFile) << c.text.size() << " bytes, key " << c.key;
   }
 }
 

@@ -24,6 +24,7 @@
 namespace {
 
 using vokabi::Dictionary;
+namespace msg = vokabi::msg;
 
 constexpr int kCharsets[] = {0, 204, 238, 161, 162, 177, 178, 186, 163, 222, 7};
 constexpr char kFileName[] = "fuzz.vkb";
@@ -142,7 +143,7 @@ struct Driver {
                dict.PrevodCHSet() == Charset(e.position, true);
       }));
     } else {
-      Check(errors.Nomer() != 0 && result() == before);
+      Check(errors.Nomer() != msg::kNone && result() == before);
     }
     List(dict.PredniDumi());
   }
@@ -161,7 +162,7 @@ struct Driver {
     }
     errors.Clear();
     Check(dict.Load5Etikets(start) == list && dict.NeighbourCharsets(start) == charsets &&
-          (isEntry || errors.Nomer() == 8));
+          (isEntry || errors.Nomer() == msg::kBaseError));
   }
 
   // At most 20 entries are reachable, each a found word with the base's two character sets;

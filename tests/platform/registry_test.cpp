@@ -16,6 +16,8 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "platform/posix/hive_file.h"
 #include "tests/support/config_home.h"
@@ -59,11 +61,6 @@ bool EndsUnaided(const std::function<void()>& work, const std::function<void()>&
 // Each test has its own configuration folder and a store made in it.
 class RegistryStoreTest : public ::testing::Test {
  protected:
-  void TearDown() override {
-    hive::SetBeforeReplaceHook({});
-    hive::SetLockWait(std::chrono::seconds(5));
-  }
-
   Files HiveFolderFiles() const {
     Files names;
     for (const auto& entry : std::filesystem::directory_iterator(home_.Hives()))
@@ -73,8 +70,19 @@ class RegistryStoreTest : public ::testing::Test {
 
   std::filesystem::path UserFile() const { return home_.Hives() / "user.reg"; }
 
+  // The store's options: the default lock wait, and whatever the test puts here called before
+  // each replace.
+  StoreOptions Options() {
+    StoreOptions options;
+    options.beforeReplace = [this](const std::filesystem::path& temporary) {
+      return !beforeReplace_ || beforeReplace_(temporary);
+    };
+    return options;
+  }
+
   test::ConfigHome home_;
-  std::unique_ptr<RegistryStore> store_ = MakeSystemRegistryStore();
+  std::function<bool(const std::filesystem::path&)> beforeReplace_;
+  std::unique_ptr<RegistryStore> store_ = MakeSystemRegistryStore(Options());
 };
 
 TEST_F(RegistryStoreTest, KeysAndValuesLiveInOneFilePerRoot) {
@@ -178,15 +186,36 @@ TEST_F(RegistryStoreTest, TwoProcessesWritingAtOnceLoseNothing) {
   EXPECT_EQ(missing, 0);
 }
 
+// Two programs writing one after the other, as the window and vkb do: each write starts from
+// what the file holds then, not from what its store read before.
+TEST_F(RegistryStoreTest, StoresWritingInTurnKeepEachOthersWrites) {
+  ASSERT_TRUE(store_->CreateKey(kUser, kKey));
+  const auto other = MakeSystemRegistryStore();
+  ASSERT_TRUE(store_->SetValue(kUser, kKey, "x", 1));
+  ASSERT_TRUE(other->SetValue(kUser, kKey, "y", 2));
+  ASSERT_TRUE(store_->SetValue(kUser, kKey, "z", 3));
+  ASSERT_TRUE(other->DeleteValue(kUser, kKey, "x"));
+  ASSERT_TRUE(store_->SetValues(kUser, kKey, {{"w", RegValue(4)}}));
+  EXPECT_EQ(store_->QueryValue(kUser, kKey, "x"), std::nullopt);
+  std::optional<hive::Hive> hive = hive::Parse(FileBytes(UserFile()));
+  ASSERT_TRUE(hive);
+  const hive::Key* key = hive->FindKey(kKey);
+  ASSERT_TRUE(key);
+  std::vector<std::pair<std::string, RegValue>> values;
+  for (const hive::Value& value : key->values) values.emplace_back(value.name, value.data);
+  EXPECT_EQ(values, (std::vector<std::pair<std::string, RegValue>>{
+                        {"y", RegValue(2)}, {"z", RegValue(3)}, {"w", RegValue(4)}}));
+}
+
 TEST_F(RegistryStoreTest, AFailedWriteLeavesTheOldFileWhole) {
   ASSERT_TRUE(store_->CreateKey(kUser, kKey));
   ASSERT_TRUE(store_->SetValue(kUser, kKey, "Style", std::string("Gold")));
   const std::string before = FileBytes(UserFile());
   std::string seen;
-  hive::SetBeforeReplaceHook([&](const std::filesystem::path& temporary) {
+  beforeReplace_ = [&](const std::filesystem::path& temporary) {
     seen = FileBytes(temporary);
     return false;
-  });
+  };
   EXPECT_FALSE(store_->SetValue(kUser, kKey, "Style", std::string("Red")));
   EXPECT_NE(seen.find("\"Style\"=\"Red\""), std::string::npos) << "the new file was written";
   EXPECT_EQ(FileBytes(UserFile()), before);
@@ -303,7 +332,9 @@ TEST_F(RegistryStoreTest, ASettingsFileBeyondTheSizeLimitIsKeptAsideAsDamaged) {
 
 // Another program holding the lock for ever makes operations fail after a while, saying why.
 TEST_F(RegistryStoreTest, ALockHeldByAnotherProgramIsWaitedForOnlyAWhile) {
-  hive::SetLockWait(std::chrono::milliseconds(200));
+  StoreOptions options = Options();
+  options.lockWait = std::chrono::milliseconds(200);
+  store_ = MakeSystemRegistryStore(options);
   std::filesystem::create_directories(home_.Hives());
   const std::filesystem::path lock = home_.Hives() / "user.reg.lock";
   const int held = open(lock.c_str(), O_RDWR | O_CREAT, 0600);

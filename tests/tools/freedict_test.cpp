@@ -9,6 +9,7 @@
 #include "engine/dictionary.h"
 #include "platform/codepage.h"
 #include "tests/support/base_files.h"
+#include "tests/support/missing_component.h"
 #include "tests/support/temp_folder.h"
 #include "tools/vkb/dictd_import.h"
 
@@ -60,7 +61,7 @@ bool GuessedAsSide2(const std::string& word) {
 }
 
 TEST_F(FreeDictTest, EnglishBulgarianFindsEveryHeadwordWithItsArticle) {
-  if (!Installed("freedict-eng-bul")) GTEST_SKIP() << "dict-freedict-eng-bul is not installed";
+  if (!Installed("freedict-eng-bul")) VOKABI_SKIP_WITHOUT("dict-freedict-eng-bul");
   BaseSource source;
   ASSERT_TRUE(Build("freedict-eng-bul", "enbg.vkb", &source));
 
@@ -92,7 +93,7 @@ TEST_F(FreeDictTest, EnglishBulgarianFindsEveryHeadwordWithItsArticle) {
 TEST_F(FreeDictTest, EveryPairLoadsWithItsCountsAndDefinedBytesOnly) {
   for (const char* name :
        {"freedict-eng-bul", "freedict-deu-bul", "freedict-fra-bul", "freedict-ita-bul"}) {
-    if (!Installed(name)) GTEST_SKIP() << name << " is not installed";
+    if (!Installed(name)) VOKABI_SKIP_WITHOUT(name);
     BaseSource source;
     ASSERT_TRUE(Build(name, std::string(name) + ".vkb", &source));
     EXPECT_EQ(dictionary.BroiDumi1(), static_cast<int>(source.side1.size())) << name;

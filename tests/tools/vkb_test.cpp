@@ -109,7 +109,7 @@ TEST_F(VkbTest, LookupFindsEitherSideAndMissesInTheInterfaceLanguage) {
   EXPECT_EQ(Answer({"lookup", "--json", "--lang", "2", base_, "zzzz"}, 1)["text"],
             "Le mot saisi est introuvable.");
   // A character no side's code page holds becomes '?': alone it trims away to nothing.
-  EXPECT_EQ(Answer({"lookup", "--json", base_, "日本"}, 1)["message"], 4);
+  EXPECT_EQ(Answer({"lookup", "--json", base_, "日本"}, 1)["message"], msg::kNoWord);
 }
 
 TEST_F(VkbTest, MissesAreAnsweredByBaseFormsAndCloseHeadwords) {
@@ -119,7 +119,7 @@ TEST_F(VkbTest, MissesAreAnsweredByBaseFormsAndCloseHeadwords) {
   EXPECT_EQ(houses["base_form_of"], "houses");
   EXPECT_EQ(Vkb({"lookup", base_, "houses"}).out, "houses \u2192 house\nhouse\n  къща; дом\n");
   const Json hosue = Answer({"lookup", "--json", base_, "hosue"}, 1);
-  EXPECT_EQ(hosue["message"], 5);
+  EXPECT_EQ(hosue["message"], msg::kNotFound);
   EXPECT_EQ(hosue["suggestions"][0], "house");
   // --exact: the word as typed, nothing more.
   EXPECT_EQ(
@@ -177,16 +177,18 @@ TEST_F(VkbTest, ShellSharesOneDictionaryAndItsHistoryAcrossCommands) {
   EXPECT_EQ(lines[6], lines[1]);
   for (const int i : {7, 8}) EXPECT_EQ(lines[i]["ok"], false) << lines[i];
   EXPECT_NE(lines[7]["text"].get<std::string>().find("frobnicate"), std::string::npos);
-  EXPECT_EQ(lines[9]["message"], 4);
+  EXPECT_EQ(lines[9]["message"], msg::kNoWord);
   EXPECT_EQ(lines[10], Answer({"complete", "--json", base_, "уч"}));
 }
 
 TEST_F(VkbTest, UnreadableBasesGiveTheLoadMessage) {
   WriteAll(*folder_ / "cut.vkb", ReadAll(base_).substr(0, 400));
   WriteAll(*folder_ / "stub.vkb", ReadAll(base_).substr(0, 60));
-  // 1: the settings cannot be read; 2: the index is missing. "" names the folder itself.
-  const std::pair<std::string, int> cases[] = {
-      {"cut.vkb", 2}, {"stub.vkb", 1}, {"missing.vkb", 1}, {"", 1}};
+  // "" names the folder itself.
+  const std::pair<std::string, std::int32_t> cases[] = {{"cut.vkb", msg::kMissingFile},
+                                                        {"stub.vkb", msg::kNoSettings},
+                                                        {"missing.vkb", msg::kNoSettings},
+                                                        {"", msg::kNoSettings}};
   for (const auto& [name, message] : cases) {
     const std::string path = (*folder_ / name).string();
     for (const Json& answer : {Answer({"lookup", "--json", path, "house"}, 1),
@@ -218,10 +220,10 @@ TEST(VkbOneShotTest, ABrokenIndexFailsAsAWholeLoadWhereTheSearchReachesIt) {
   const Json apple = Answer({"lookup", "--json", path, "apple"});
   EXPECT_EQ(apple["translation"], "first");
   for (const char* word : {"banana", "zebra"}) {
-    EXPECT_EQ(Answer({"lookup", "--json", path, word}, 1)["message"], 2) << word;
+    EXPECT_EQ(Answer({"lookup", "--json", path, word}, 1)["message"], msg::kMissingFile) << word;
     EXPECT_NE(Vkb({"lookup", path, word}).err.find("cannot load"), std::string::npos) << word;
   }
-  EXPECT_EQ(Answer({"shell", "--json", path}, 1, "lookup apple\n")["message"], 2);
+  EXPECT_EQ(Answer({"shell", "--json", path}, 1, "lookup apple\n")["message"], msg::kMissingFile);
 }
 
 // Russian-Bulgarian, both sides Cyrillic: "стол" is a headword on both sides, "собака" on one.
@@ -278,7 +280,7 @@ TEST(VkbDamageTest, AnUndecipherableBodyFailsWithMessage2) {
   EXPECT_EQ(Answer({"lookup", "--json", path, "good"})["translation"], "fine");
   const Json bad = Answer({"lookup", "--json", path, "bad"}, 1);
   EXPECT_EQ(bad["ok"], false);
-  EXPECT_EQ(bad["message"], 2);
+  EXPECT_EQ(bad["message"], msg::kMissingFile);
   EXPECT_EQ(bad["text"], "Missing dictionary file.");
   EXPECT_FALSE(bad.contains("translation"));
 }

@@ -2,8 +2,6 @@
 
 #include <charconv>
 
-#include "app/language.h"
-
 namespace vokabi::vkb {
 
 bool ParseQueryArgs(const Args& args, QueryArgs* out, std::string* error) {
@@ -51,11 +49,6 @@ std::optional<std::int64_t> ParseNumber(std::string_view text, std::int64_t low,
   const auto [ptr, ec] = std::from_chars(text.data(), end, value);
   if (ec != std::errc() || ptr != end || value < low || value > high) return std::nullopt;
   return value;
-}
-
-void SetInterfaceLanguage(int language) {
-  LanguageOffset = language * 1000;
-  LanguageCharset = CharsetForLanguage(LanguageOffset);
 }
 
 }  // namespace vokabi::vkb

@@ -25,7 +25,4 @@ bool ParseQueryArgs(const Args& args, QueryArgs* out, std::string* error);
 // included (a leading '-' is allowed when low is negative).
 std::optional<std::int64_t> ParseNumber(std::string_view text, std::int64_t low, std::int64_t high);
 
-// Sets the interface language of the message texts (0 Bulgarian … 6 Russian).
-void SetInterfaceLanguage(int language);
-
 }  // namespace vokabi::vkb

@@ -25,7 +25,7 @@ void PrintIndented(const std::string& text) {
 }  // namespace
 
 Json Failure(const ErrorClass& errors) {
-  return Failure(errors.Nomer(), ToUtf8(LanguageCharset, errors.MsgText()));
+  return Failure(errors.Nomer(), ToUtf8(errors.Language().LanguageCharset, errors.MsgText()));
 }
 
 Json Failure(std::int32_t message, const std::string& text) {

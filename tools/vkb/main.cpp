@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/version.h"
+#include "platform/command_line.h"
 #include "tools/vkb/vkb.h"
 
 namespace vokabi::vkb {
@@ -10,7 +11,14 @@ namespace vokabi::vkb {
 const char* UsageText() {
   return R"(vkb - look words up in a Vokabi base, or build one
 
-  vkb info [--json] [--lang N] BASE
+)"
+#ifdef VKB_LOOKUP_ONLY
+         R"(  This vkb is built for Windows without ICU and Hunspell: it leaves out build and
+  evaluate, and a lookup that misses gets close headwords but no base forms.
+
+)"
+#endif
+         R"(  vkb info [--json] [--lang N] BASE
       Identity, version, word counts, character sets and language names of the base.
   vkb lookup [--json] [--exact] [--lang N] BASE WORD
       Translates WORD as the program does (case-insensitive, stray punctuation trimmed).
@@ -141,12 +149,15 @@ int Dispatch(const std::string& command, const Args& args) {
 
 int main(int argc, char** argv) {
   using namespace vokabi::vkb;
-  if (argc < 2) {
+  // Answers are UTF-8 and JSON lines, byte for byte the same on every system.
+  vokabi::platform::UseBinaryStandardStreams();
+  const Args all = vokabi::platform::Utf8Arguments(argc, argv);
+  if (all.empty()) {
     std::cerr << UsageText();
     return kExitUsage;
   }
   try {
-    return Dispatch(argv[1], Args(argv + 2, argv + argc));
+    return Dispatch(all[0], Args(all.begin() + 1, all.end()));
   } catch (const std::exception& e) {
     std::cerr << "vkb: " << e.what() << '\n';
     return kExitFailed;

@@ -16,10 +16,6 @@
 namespace vokabi::vkb {
 namespace {
 
-constexpr std::int32_t kNotFound = 5;
-// A position where no entry begins, in a base whose index reads whole up to there.
-constexpr std::int32_t kNotAnEntry = 1001;
-
 std::string Engine(Session& session, const std::string& word) {
   return platform::EncodeForBase(word, session.Dic().Charset1(), session.Dic().Charset2());
 }
@@ -40,7 +36,7 @@ std::optional<int> Start(const Args& args, std::size_t count, std::string_view u
                          IndexLoad load = IndexLoad::kWhole) {
   std::string error;
   if (!ParseQueryArgs(args, &query->args, &error)) return UsageError(error);
-  SetInterfaceLanguage(query->args.language);
+  query->session.SetLanguage(query->args.language);
   if (query->args.positional.size() != count) {
     return UsageError("usage: " + std::string(usage));
   }
@@ -76,8 +72,9 @@ std::string SideName(Dictionary& dic, int language, int side) {
 
 // "Руски → Български": the direction of an article whose word is on the side, in the interface
 // language.
-std::string Direction(Dictionary& dic, int side) {
-  const int language = LanguageOffset / 1000;
+std::string Direction(Session& session, int side) {
+  Dictionary& dic = session.Dic();
+  const int language = session.Language().Ezik();
   return SideName(dic, language, side) + " \u2192 " + SideName(dic, language, 3 - side);
 }
 
@@ -109,7 +106,7 @@ Json LookupWord(Session& session, const std::string& word) {
   if (!TranslateWithHelp(dic, session.Errors(), help ? &session.Forms() : nullptr,
                          Engine(session, word), help, &found, session.Shortcuts())) {
     Json out = Failure(session.Errors());
-    if (help && session.Errors().Nomer() == kNotFound) {
+    if (help && session.Errors().Nomer() == msg::kNotFound) {
       out["suggestions"] = Json::array();
       for (const std::string& near : found.suggestions)
         out["suggestions"].push_back(ToUtf8(found.suggestionCharset, near));
@@ -125,11 +122,11 @@ Json LookupWord(Session& session, const std::string& word) {
     // The word is a headword on both sides: the other side's article follows, each under its
     // direction.
     const Article& other = *found.also;
-    out["direction"] = Direction(dic, dic.DumaSide());
+    out["direction"] = Direction(session, dic.DumaSide());
     Json also = Found(other.word, other.translation, other.neighbourStart, other.wordCharset,
                       other.translationCharset);
     also.erase("ok");
-    also["direction"] = Direction(dic, other.side);
+    also["direction"] = Direction(session, other.side);
     out["also"] = std::move(also);
   }
   return out;
@@ -146,7 +143,7 @@ Json Neighbours(Session& session, std::int32_t position) {
   session.Errors().Clear();
   // Positions outside the index never start an entry; answer them without asking the engine.
   if (position < 1 || static_cast<std::size_t>(position) > dic.IndexSize()) {
-    session.Errors().SetNomer(kNotAnEntry);
+    session.Errors().SetNomer(msg::kNotAnEntry);
     return Failure(session.Errors());
   }
   const std::string list = dic.Load5Etikets(position);
@@ -155,7 +152,7 @@ Json Neighbours(Session& session, std::int32_t position) {
   // The index read as whole entries up to the position, which falls inside one: the base is
   // sound, the position is not an entry.
   if (list.empty()) {
-    session.Errors().SetNomer(kNotAnEntry);
+    session.Errors().SetNomer(msg::kNotAnEntry);
     return Failure(session.Errors());
   }
   const std::vector<int> charsets = dic.NeighbourCharsets(position);
@@ -181,8 +178,8 @@ Json Step(Session& session, bool back) {
     return Found(dic.PrednaDuma(), dic.PredenPrevod(), dic.PrednaPredni5(), dic.HistCharset1(),
                  dic.HistCharset2());
   }
-  if (session.Errors().Nomer() != 0) return Failure(session.Errors());
-  return Failure(0, "");
+  if (session.Errors().Nomer() != msg::kNone) return Failure(session.Errors());
+  return Failure(msg::kNone, "");
 }
 
 std::optional<std::int32_t> ParsePosition(const std::string& text) {

@@ -18,8 +18,8 @@ bool Session::Open(const std::string& basePath, IndexLoad load) {
   dictionary_ = std::make_unique<Dictionary>(crypto_, errors_, folder, SystemCaseMap);
   errors_.Clear();
   if (dictionary_->Initialize(path.filename().string(), load)) return true;
-  // The dictionary reports every unexpected load failure as 1; make sure one is set.
-  if (errors_.Nomer() == 0) errors_.SetNomer(1);
+  // Every unexpected load failure reads as settings that cannot be read; make sure one is set.
+  if (errors_.Nomer() == msg::kNone) errors_.SetNomer(msg::kNoSettings);
   return false;
 }
 

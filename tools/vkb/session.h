@@ -21,6 +21,9 @@ class Session {
   bool Open(const std::string& basePath, IndexLoad load = IndexLoad::kWhole);
 
   ErrorClass& Errors() { return errors_; }
+  // The interface language of the message texts: 0 Bulgarian … 6 Russian.
+  void SetLanguage(int language) { language_ = InterfaceLanguage::At(language * 1000); }
+  const InterfaceLanguage& Language() const { return language_; }
   Dictionary& Dic() { return *dictionary_; }
   // Whether a lookup that misses looks for base forms and near misses.
   void SetExact(bool exact) { exact_ = exact; }
@@ -37,7 +40,8 @@ class Session {
   bool companionTried_ = false;
   std::filesystem::path folder_;
   std::filesystem::path path_;
-  ErrorClass errors_;
+  InterfaceLanguage language_;
+  ErrorClass errors_{language_};
   MakeCrypto crypto_{errors_};
   std::unique_ptr<Dictionary> dictionary_;
 };

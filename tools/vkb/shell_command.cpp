@@ -25,15 +25,16 @@ Json Run(Session& session, const std::string& line) {
   if (command == "neighbours") {
     const auto position = ParsePosition(argument);
     if (!position)
-      return Failure(0, "neighbours needs a whole-number position, not " + Quote(argument));
+      return Failure(msg::kNone,
+                     "neighbours needs a whole-number position, not " + Quote(argument));
     return Neighbours(session, *position);
   }
   if (command == "back" || command == "next") {
-    if (hasArgument) return Failure(0, command + " takes no argument");
+    if (hasArgument) return Failure(msg::kNone, command + " takes no argument");
     return Step(session, command == "back");
   }
-  return Failure(0, "unknown command " + Quote(command) +
-                        "; the commands are lookup, complete, neighbours, back and next");
+  return Failure(msg::kNone, "unknown command " + Quote(command) +
+                                 "; the commands are lookup, complete, neighbours, back and next");
 }
 
 }  // namespace
@@ -42,12 +43,12 @@ int RunShell(const Args& args) {
   QueryArgs parsed;
   std::string error;
   if (!ParseQueryArgs(args, &parsed, &error)) return UsageError(error);
-  SetInterfaceLanguage(parsed.language);
   if (parsed.positional.size() != 1)
     return UsageError("usage: vkb shell [--exact] [--lang N] BASE");
 
   // One dictionary for the whole session, so the history builds up across commands.
   Session session;
+  session.SetLanguage(parsed.language);
   session.SetExact(parsed.exact);
   if (!session.Open(parsed.positional[0])) {
     PrintJson(Failure(session.Errors()));

@@ -14,7 +14,7 @@ namespace {
 
 // The characters each code page holds, read once.
 const std::unordered_set<UChar32>& Held(int charset) {
-  static std::map<int, std::unordered_set<UChar32>> held;
+  static std::map<int, std::unordered_set<UChar32>> held;  // process-wide: a memo of fixed sets
   auto [it, added] = held.try_emplace(charset);
   if (!added) return it->second;
   for (int b = 1; b < 256; ++b) {

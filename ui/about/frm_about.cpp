@@ -1,11 +1,11 @@
 #include "ui/about/frm_about.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <algorithm>
 
-#include "app/language.h"
-#include "app/settings.h"
+#include "app/app_context.h"
 #include "app/version.h"
 #include "engine/dictionary.h"
 #include "platform/codepage.h"
@@ -40,8 +40,8 @@ int Centred(int clientWidth, int w) {
   return (clientWidth - w) / 2;
 }
 
-QString BaseText(const std::string& bytes) {
-  return QString::fromStdString(platform::DecodeCharset(LanguageCharset, bytes).utf8);
+QString BaseText(const InterfaceLanguage& language, const std::string& bytes) {
+  return QString::fromStdString(platform::DecodeCharset(language.LanguageCharset, bytes).utf8);
 }
 
 }  // namespace
@@ -56,17 +56,17 @@ frmAbout::frmAbout(std::unique_ptr<DialogHost> host, QWidget* parent)
 
 frmAbout::~frmAbout() = default;
 
-QString frmAbout::BaseCaption(const Dictionary& dictionary) {
-  const std::int32_t ezik = LanguageOffset / 1000;
-  const QString words = InterfaceText(2);
-  return BaseText(dictionary.Ime_na_Dic(ezik, 1)) + QLatin1Char(' ') +
+QString frmAbout::BaseCaption(const InterfaceLanguage& language, const Dictionary& dictionary) {
+  const std::int32_t ezik = language.Ezik();
+  const QString words = InterfaceText(language, 2);
+  return BaseText(language, dictionary.Ime_na_Dic(ezik, 1)) + QLatin1Char(' ') +
          QString::number(dictionary.BroiDumi1()) + words + QStringLiteral("\r\n") +
-         BaseText(dictionary.Ime_na_Dic(ezik, 2)) + QLatin1Char(' ') +
+         BaseText(language, dictionary.Ime_na_Dic(ezik, 2)) + QLatin1Char(' ') +
          QString::number(dictionary.BroiDumi2()) + words;
 }
 
-QString frmAbout::VersionCaption() {
-  return InterfaceText(1) +
+QString frmAbout::VersionCaption(const InterfaceLanguage& language) {
+  return InterfaceText(language, 1) +
          QStringLiteral("%1.%2%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
 }
 
@@ -84,8 +84,9 @@ QLabel* frmAbout::MakeLabel(const char* name, const QString& text, int top, bool
 
 void frmAbout::Form_Load() {
   host_->SetLookupTopmost(false);
+  const InterfaceLanguage& language = host_->Context().Language;
   const SchemeColours& colours = host_->Colours();
-  setWindowTitle(InterfaceText(14));
+  setWindowTitle(InterfaceText(language, 14));
   FramelessWindow::Restyle(colours);
 
   imageLogo_ = new QLabel(this);
@@ -95,21 +96,21 @@ void frmAbout::Form_Load() {
   imageLogo_->move(0, kLogoTop);
   DragBy(imageLogo_);
 
-  lblVersion_ =
-      MakeLabel("lblVersion", VersionCaption(), imageLogo_->geometry().bottom() + 1 + kBelowLogo);
-  lblInstaled_ = MakeLabel("LblInstaled", InterfaceText(3),
+  lblVersion_ = MakeLabel("lblVersion", VersionCaption(language),
+                          imageLogo_->geometry().bottom() + 1 + kBelowLogo);
+  lblInstaled_ = MakeLabel("LblInstaled", InterfaceText(language, 3),
                            lblVersion_->geometry().bottom() + 1 + kBelowVersion);
   int top = lblInstaled_->geometry().bottom() + 1 + kBelowHeading;
   const auto& bases = host_->Dictionaries();
   for (std::size_t i = 0; i < bases.size(); ++i) {
-    QLabel* label = MakeLabel("lblDic", BaseCaption(*bases[i]), top);
+    QLabel* label = MakeLabel("lblDic", BaseCaption(language, *bases[i]), top);
     label->setObjectName(QStringLiteral("lblDic_%1").arg(i));
     lblDic_.push_back(label);
     top = label->geometry().bottom() + 1 + kBetweenBases;
   }
   const int lastBottom = lblDic_.empty() ? lblInstaled_->geometry().bottom() + 1
                                          : lblDic_.back()->geometry().bottom() + 1;
-  lblHome_ = MakeLabel("LblHome", InterfaceText(4), lastBottom + kAboveHome, false);
+  lblHome_ = MakeLabel("LblHome", InterfaceText(language, 4), lastBottom + kAboveHome, false);
   lblHome_->setCursor(Qt::PointingHandCursor);
   lblHome_->setMouseTracking(true);
   lblHome_->installEventFilter(this);
@@ -126,8 +127,8 @@ void frmAbout::Form_Load() {
       this, "BtnOk",
       QRect(QPoint(Centred(width, kOkSize.width()), lblHome_->geometry().bottom() + 1 + kAboveOk),
             kOkSize));
-  btnOk_->SetCaption(InterfaceText(7));
-  btnClose_ = MakeCloseButton(this, width);
+  btnOk_->SetCaption(InterfaceText(language, 7));
+  btnClose_ = MakeCloseButton(this, width, language);
   for (Button* button : {btnOk_, btnClose_}) DressButton(button, colours, host_->FontLarge());
   connect(btnOk_, &Button::Click, this, &frmAbout::BtnOk_Click);
   connect(btnClose_, &Button::Click, this, &frmAbout::BtnOk_Click);
@@ -135,13 +136,25 @@ void frmAbout::Form_Load() {
 }
 
 void frmAbout::BtnOk_Click() {
-  host_->SetLookupTopmost(AppSettings.AlwaysOnTop);
+  host_->SetLookupTopmost(host_->Context().AppSettings.AlwaysOnTop);
   close();
 }
 
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+      BtnOk_Click();
+      return;
+    default:
+      FramelessWindow::keyPressEvent(event);
+  }
+}
+
 void frmAbout::LblHome_Click() {
-  platform::OpenDocument(QStringLiteral("open"), host_->HandbookFile(), QString(), QString(),
-                         kShowNormal);
+  platform::OpenDocument(host_->Services().openDocument, QStringLiteral("open"),
+                         host_->HandbookFile(), QString(), QString(), kShowNormal);
 }
 
 void frmAbout::SetHomeColour(Colour colour) {

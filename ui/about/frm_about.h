@@ -1,9 +1,12 @@
 #pragma once
 
+// The Bulgarian and form-designer names used here are explained in docs/glossary.md.
+
 #include <QString>
 #include <memory>
 #include <vector>
 
+#include "app/language.h"
 #include "ui/controls/colour.h"
 #include "ui/controls/frameless_window.h"
 #include "ui/setup/dialog_host.h"
@@ -27,12 +30,14 @@ class frmAbout : public FramelessWindow {
   ~frmAbout() override;
 
   // The caption of a base's label: both directions with their word counts, one a line.
-  static QString BaseCaption(const Dictionary& dictionary);
+  static QString BaseCaption(const InterfaceLanguage& language, const Dictionary& dictionary);
   // Text 1 with the version: major, a full stop, minor and revision written together.
-  static QString VersionCaption();
+  static QString VersionCaption(const InterfaceLanguage& language);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Enter and Escape close the box, as its Ok does.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void Form_Load();

@@ -1,15 +1,13 @@
 #include "ui/controls/button.h"
 
+#include <QEvent>
 #include <QPixmap>
-#include <QShortcut>
 #include <cmath>
 #include <iterator>
 
-#include "ui/controls/button_properties.h"
+#include "ui/controls/button_accessible.h"
 
 namespace vokabi::ui {
-
-namespace keys = button_keys;
 
 namespace {
 
@@ -22,171 +20,178 @@ constexpr Qt::CursorShape kPointerShapes[] = {
 constexpr short kCustomPointer = 99;
 constexpr short kArrowPointer = 1;
 
+// MousePointer 99: the last of MouseIcon and HandPointer set, as each clears the other's picture.
+QCursor CustomPointer(const ButtonProperties& properties) {
+  if (!properties.mouseIcon.isNull()) return QCursor(QPixmap::fromImage(properties.mouseIcon));
+  if (properties.handPointer) return QCursor(Qt::PointingHandCursor);
+  return QCursor();
+}
+
 }  // namespace
 
-Button::Button(QWidget* parent) : QWidget(parent) {
+Button::Button(QWidget* parent)
+    : QWidget(parent), input_(*this, properties_, interaction_, painter_, [this](bool next) {
+        focusNextPrevChild(next);
+      }) {
+  InstallButtonAccessibility();
   setFocusPolicy(Qt::StrongFocus);
   // Moves without a button held drive the over look.
   setMouseTracking(true);
-  font_ = font();
-  overTimer_.setInterval(30);
-  connect(&overTimer_, &QTimer::timeout, this, &Button::CheckPointerLeft);
-  accessShortcut_ = new QShortcut(this);
-  accessShortcut_->setContext(Qt::WindowShortcut);
-  accessShortcut_->setEnabled(false);
-  connect(accessShortcut_, &QShortcut::activated, this, &Button::OnAccessKey);
-  ComputeColours();
+  properties_.font = font();
+  // The input part raises the button's events.
+  connect(&input_, &ButtonInput::Click, this, &Button::Click);
+  connect(&input_, &ButtonInput::MouseDown, this, &Button::MouseDown);
+  connect(&input_, &ButtonInput::MouseMove, this, &Button::MouseMove);
+  connect(&input_, &ButtonInput::MouseUp, this, &Button::MouseUp);
+  connect(&input_, &ButtonInput::KeyPress, this, &Button::KeyPress);
+  connect(&input_, &ButtonInput::KeyDown, this, &Button::KeyDown);
+  connect(&input_, &ButtonInput::KeyUp, this, &Button::KeyUp);
+  connect(&input_, &ButtonInput::MouseOver, this, &Button::MouseOver);
+  connect(&input_, &ButtonInput::MouseOut, this, &Button::MouseOut);
+  painter_.ComputeColours();
 }
 
 void Button::SetBackColor(Colour colour) {
-  backColor_ = colour;
-  ComputeColours();
-  Repaint();
-  Changed(keys::kBackColor);
+  properties_.backColor = colour;
+  painter_.ComputeColours();
+  painter_.Repaint();
+  Report(ButtonProperty::BackColor);
 }
 
 void Button::SetBackOver(Colour colour) {
-  backOver_ = colour;
-  ComputeColours();
-  Repaint();
-  Changed(keys::kBackOver);
+  properties_.backOver = colour;
+  painter_.ComputeColours();
+  painter_.Repaint();
+  Report(ButtonProperty::BackOver);
 }
 
 void Button::SetForeColor(Colour colour) {
-  foreColor_ = colour;
-  ComputeColours();
-  Repaint();
-  Changed(keys::kForeColor);
+  properties_.foreColor = colour;
+  painter_.ComputeColours();
+  painter_.Repaint();
+  Report(ButtonProperty::ForeColor);
 }
 
 void Button::SetForeOver(Colour colour) {
-  foreOver_ = colour;
-  ComputeColours();
-  Repaint();
-  Changed(keys::kForeOver);
+  properties_.foreOver = colour;
+  painter_.ComputeColours();
+  painter_.Repaint();
+  Report(ButtonProperty::ForeOver);
 }
 
 void Button::SetMaskColor(Colour colour) {
-  maskColor_ = colour;
-  ComputeColours();
-  Repaint();
-  Changed(keys::kMaskColor);
+  properties_.maskColor = colour;
+  painter_.ComputeColours();
+  painter_.Repaint();
+  Report(ButtonProperty::MaskColor);
 }
 
 void Button::SetButtonType(int type) {
-  buttonType_ = type;
-  if (type == 11 && ready_) CaptureBackground();
-  HandleResize();
-  Changed(keys::kButtonType);
+  properties_.buttonType = type;
+  painter_.ButtonTypeChanged();
+  Report(ButtonProperty::ButtonType);
 }
 
 void Button::SetCaption(const QString& caption) {
-  caption_ = caption;
-  UpdateAccessKey();
-  LayoutCaption();
-  RepaintUp();
-  Changed(keys::kCaption);
+  properties_.caption = caption;
+  input_.UpdateAccessKey();
+  painter_.LayoutCaption();
+  painter_.RepaintUp();
+  Report(ButtonProperty::Caption);
 }
 
 void Button::SetTooltip(const QString& tooltip) {
-  tooltip_ = tooltip;
-  Changed(keys::kTooltip);
+  properties_.tooltip = tooltip;
+  Report(ButtonProperty::Tooltip);
 }
 
 void Button::SetEnabled(bool enabled) {
-  enabled_ = enabled;
-  RepaintUp();
+  properties_.enabled = enabled;
+  painter_.RepaintUp();
   setEnabled(enabled);
-  Changed(keys::kEnabled);
+  Report(ButtonProperty::Enabled);
 }
 
 void Button::SetFont(const QFont& font) {
-  font_ = font;
-  LayoutCaption();
-  RepaintUp();
-  Changed(keys::kFont);
+  properties_.font = font;
+  painter_.LayoutCaption();
+  painter_.RepaintUp();
+  Report(ButtonProperty::Font);
 }
 
 void Button::SetFontBold(bool bold) {
-  font_.setBold(bold);
-  LayoutCaption();
-  RepaintUp();
+  properties_.font.setBold(bold);
+  painter_.LayoutCaption();
+  painter_.RepaintUp();
 }
 
 void Button::SetFontItalic(bool italic) {
-  font_.setItalic(italic);
-  LayoutCaption();
-  RepaintUp();
+  properties_.font.setItalic(italic);
+  painter_.LayoutCaption();
+  painter_.RepaintUp();
 }
 
 void Button::SetFontUnderline(bool underline) {
-  font_.setUnderline(underline);
-  LayoutCaption();
-  RepaintUp();
+  properties_.font.setUnderline(underline);
+  painter_.LayoutCaption();
+  painter_.RepaintUp();
 }
 
 short Button::FontSize() const {
-  return static_cast<short>(std::lround(font_.pointSizeF()));
+  return static_cast<short>(std::lround(properties_.font.pointSizeF()));
 }
 
 void Button::SetFontSize(short points) {
-  if (points > 0) font_.setPointSize(points);
-  LayoutCaption();
-  RepaintUp();
+  if (points > 0) properties_.font.setPointSize(points);
+  painter_.LayoutCaption();
+  painter_.RepaintUp();
 }
 
 void Button::SetFontName(const QString& name) {
-  font_.setFamily(name);
-  LayoutCaption();
-  RepaintUp();
+  properties_.font.setFamily(name);
+  painter_.LayoutCaption();
+  painter_.RepaintUp();
 }
 
 void Button::SetColorScheme(int scheme) {
-  colorScheme_ = scheme;
-  ComputeColours();
-  RepaintUp();
-  Changed(keys::kColorScheme);
+  properties_.colorScheme = scheme;
+  painter_.ComputeColours();
+  painter_.RepaintUp();
+  Report(ButtonProperty::ColorScheme);
 }
 
 void Button::SetShowFocusRect(bool show) {
-  showFocusRect_ = show;
-  Repaint();
-  Changed(keys::kShowFocusRect);
+  properties_.showFocusRect = show;
+  painter_.Repaint();
+  Report(ButtonProperty::ShowFocusRect);
 }
 
 void Button::SetMousePointer(short pointer) {
-  mousePointer_ = pointer;
+  properties_.mousePointer = pointer;
   ApplyCursor();
-  Changed(keys::kMousePointer);
+  Report(ButtonProperty::MousePointer);
 }
 
 void Button::SetMouseIcon(const QImage& icon) {
   // A picture that cannot serve as a pointer is skipped, as the window would refuse it.
   if (icon.isNull()) return;
-  mouseIcon_ = icon;
-  customCursor_ = QCursor(QPixmap::fromImage(icon));
+  properties_.mouseIcon = icon;
   ApplyCursor();
-  Changed(keys::kMouseIcon);
+  Report(ButtonProperty::MouseIcon);
 }
 
 void Button::SetBord(bool bord) {
-  bord_ = bord;
-  Changed(keys::kBord);
+  properties_.bord = bord;
+  Report(ButtonProperty::Bord);
 }
 
 void Button::SetHandPointer(bool hand) {
-  handPointer_ = hand;
+  properties_.handPointer = hand;
   // The hand is the system's own shape, so MouseIcon holds no picture for it.
-  mouseIcon_ = QImage();
-  if (hand) {
-    customCursor_ = QCursor(Qt::PointingHandCursor);
-    mousePointer_ = kCustomPointer;
-  } else {
-    customCursor_ = QCursor();
-    mousePointer_ = kArrowPointer;
-  }
+  properties_.mouseIcon = QImage();
+  properties_.mousePointer = hand ? kCustomPointer : kArrowPointer;
   ApplyCursor();
-  Changed(keys::kHandPointer);
+  Report(ButtonProperty::HandPointer);
 }
 
 WId Button::HWnd() const {
@@ -194,88 +199,151 @@ WId Button::HWnd() const {
 }
 
 void Button::SetSoftBevel(bool soft) {
-  softBevel_ = soft;
-  ComputeColours();
-  Repaint();
-  Changed(keys::kSoftBevel);
+  properties_.softBevel = soft;
+  painter_.ComputeColours();
+  painter_.Repaint();
+  Report(ButtonProperty::SoftBevel);
 }
 
 void Button::SetPictureNormal(const QImage& picture) {
-  pictureNormal_ = picture;
-  MeasurePicture();
-  LayoutCaption();
-  Repaint();
-  Changed(keys::kPictureNormal);
+  properties_.pictureNormal = picture;
+  painter_.MeasurePicture();
+  painter_.LayoutCaption();
+  painter_.Repaint();
+  Report(ButtonProperty::PictureNormal);
 }
 
 void Button::SetPictureOver(const QImage& picture) {
-  pictureOver_ = picture;
-  if (over_) Repaint();
-  Changed(keys::kPictureOverChanged);
+  properties_.pictureOver = picture;
+  if (interaction_.pointerOver) painter_.Repaint();
+  Report(ButtonProperty::PictureOver);
 }
 
 void Button::SetPicturePosition(int position) {
-  picturePosition_ = position;
-  LayoutCaption();
-  Repaint();
-  Changed(keys::kPicturePosition);
+  properties_.picturePosition = position;
+  painter_.LayoutCaption();
+  painter_.Repaint();
+  Report(ButtonProperty::PicturePosition);
 }
 
 void Button::SetUseMaskColor(bool use) {
-  useMaskColor_ = use;
-  if (!pictureNormal_.isNull()) Repaint();
-  Changed(keys::kUseMaskColor);
+  properties_.useMaskColor = use;
+  if (!properties_.pictureNormal.isNull()) painter_.Repaint();
+  Report(ButtonProperty::UseMaskColor);
 }
 
 void Button::SetUseGreyscale(bool use) {
-  useGreyscale_ = use;
-  if (!pictureNormal_.isNull()) Repaint();
-  Changed(keys::kUseGreyscale);
+  properties_.useGreyscale = use;
+  if (!properties_.pictureNormal.isNull()) painter_.Repaint();
+  Report(ButtonProperty::UseGreyscale);
 }
 
 void Button::SetSpecialEffect(int effect) {
-  specialEffect_ = effect;
-  Repaint();
-  Changed(keys::kSpecialEffect);
+  properties_.specialEffect = effect;
+  painter_.Repaint();
+  Report(ButtonProperty::SpecialEffect);
 }
 
 void Button::SetCheckBoxBehaviour(bool check) {
-  checkBoxBehaviour_ = check;
-  Repaint();
-  Changed(keys::kCheckBoxBehaviour);
+  properties_.checkBoxBehaviour = check;
+  painter_.Repaint();
+  Report(ButtonProperty::CheckBoxBehaviour);
 }
 
 void Button::SetValue(bool value) {
-  value_ = value;
-  if (checkBoxBehaviour_) RepaintUp();
-  Changed(keys::kValue);
+  properties_.value = value;
+  if (properties_.checkBoxBehaviour) painter_.RepaintUp();
+  Report(ButtonProperty::Value);
 }
 
 void Button::DisableRefresh() {
-  ready_ = false;
+  painter_.DisableRefresh();
 }
 
 void Button::Refresh() {
-  if (buttonType_ == 11) CaptureBackground();
-  ComputeColours();
-  LayoutCaption();
-  ready_ = true;
-  Repaint();
+  painter_.Refresh();
 }
 
 void Button::SetDefault(bool isDefault) {
-  isDefault_ = isDefault;
-  Repaint();
+  properties_.isDefault = isDefault;
+  painter_.Repaint();
 }
 
 void Button::ApplyCursor() {
-  if (mousePointer_ == kCustomPointer) {
-    setCursor(customCursor_);
-  } else if (mousePointer_ > 0 && mousePointer_ < static_cast<short>(std::size(kPointerShapes))) {
-    setCursor(kPointerShapes[mousePointer_]);
+  if (properties_.mousePointer == kCustomPointer) {
+    setCursor(CustomPointer(properties_));
+  } else if (properties_.mousePointer > 0 &&
+             properties_.mousePointer < static_cast<short>(std::size(kPointerShapes))) {
+    setCursor(kPointerShapes[properties_.mousePointer]);
   } else {
     unsetCursor();
   }
+}
+
+void Button::paintEvent(QPaintEvent*) {
+  painter_.Paint();
+}
+
+void Button::resizeEvent(QResizeEvent*) {
+  painter_.HandleResize();
+}
+
+void Button::showEvent(QShowEvent*) {
+  painter_.Shown();
+}
+
+void Button::hideEvent(QHideEvent*) {
+  painter_.Hidden();
+}
+
+void Button::changeEvent(QEvent* event) {
+  // The host's font or colours reach the button as its inherited font and palette changing.
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) {
+    painter_.HostChanged();
+  }
+  QWidget::changeEvent(event);
+}
+
+void Button::mousePressEvent(QMouseEvent* event) {
+  input_.MousePressed(event);
+}
+
+void Button::mouseReleaseEvent(QMouseEvent* event) {
+  input_.MouseReleased(event);
+}
+
+void Button::mouseDoubleClickEvent(QMouseEvent* event) {
+  input_.MouseDoubleClicked(event);
+}
+
+void Button::mouseMoveEvent(QMouseEvent* event) {
+  input_.MouseMoved(event);
+}
+
+void Button::enterEvent(QEnterEvent*) {
+  input_.PointerEntered();
+}
+
+void Button::leaveEvent(QEvent*) {
+  input_.PointerLeft();
+}
+
+void Button::keyPressEvent(QKeyEvent* event) {
+  input_.KeyPressed(event);
+}
+
+void Button::keyReleaseEvent(QKeyEvent* event) {
+  input_.KeyReleased(event);
+}
+
+void Button::focusInEvent(QFocusEvent* event) {
+  input_.FocusChanged(true);
+  QWidget::focusInEvent(event);
+}
+
+void Button::focusOutEvent(QFocusEvent* event) {
+  input_.FocusChanged(false);
+  QWidget::focusOutEvent(event);
 }
 
 }  // namespace vokabi::ui

@@ -1,25 +1,19 @@
 #pragma once
 
-#include <QChar>
-#include <QCursor>
+// The Bulgarian and form-designer names used here are explained in docs/glossary.md.
+
 #include <QFont>
 #include <QImage>
-#include <QRect>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
-#include <cstdint>
 #include <functional>
 
-#include "ui/controls/button_look.h"
-#include "ui/controls/button_palette.h"
+#include "ui/controls/button_input.h"
+#include "ui/controls/button_painter.h"
+#include "ui/controls/button_properties.h"
 #include "ui/controls/colour.h"
 
-class QShortcut;
-
 namespace vokabi::ui {
-
-class PropertyStore;
 
 // The push button every window of the program uses: paints itself in one of fourteen looks,
 // shows a separate look while the pointer is over it, can act as a two-state check button, and
@@ -62,66 +56,66 @@ class Button : public QWidget {
  public:
   explicit Button(QWidget* parent = nullptr);
 
-  Colour BackColor() const { return backColor_; }
+  Colour BackColor() const { return properties_.backColor; }
   void SetBackColor(Colour colour);
-  Colour BackOver() const { return backOver_; }
+  Colour BackOver() const { return properties_.backOver; }
   void SetBackOver(Colour colour);
-  Colour ForeColor() const { return foreColor_; }
+  Colour ForeColor() const { return properties_.foreColor; }
   void SetForeColor(Colour colour);
-  Colour ForeOver() const { return foreOver_; }
+  Colour ForeOver() const { return properties_.foreOver; }
   void SetForeOver(Colour colour);
-  Colour MaskColor() const { return maskColor_; }
+  Colour MaskColor() const { return properties_.maskColor; }
   void SetMaskColor(Colour colour);
-  int ButtonType() const { return buttonType_; }
+  int ButtonType() const { return properties_.buttonType; }
   void SetButtonType(int type);
-  QString Caption() const { return caption_; }
+  QString Caption() const { return properties_.caption; }
   void SetCaption(const QString& caption);
-  QString Tooltip() const { return tooltip_; }
+  QString Tooltip() const { return properties_.tooltip; }
   void SetTooltip(const QString& tooltip);
-  bool Enabled() const { return enabled_; }
+  bool Enabled() const { return properties_.enabled; }
   void SetEnabled(bool enabled);
-  QFont Font() const { return font_; }
+  QFont Font() const { return properties_.font; }
   void SetFont(const QFont& font);
-  bool FontBold() const { return font_.bold(); }
+  bool FontBold() const { return properties_.font.bold(); }
   void SetFontBold(bool bold);
-  bool FontItalic() const { return font_.italic(); }
+  bool FontItalic() const { return properties_.font.italic(); }
   void SetFontItalic(bool italic);
-  bool FontUnderline() const { return font_.underline(); }
+  bool FontUnderline() const { return properties_.font.underline(); }
   void SetFontUnderline(bool underline);
   short FontSize() const;
   void SetFontSize(short points);
-  QString FontName() const { return font_.family(); }
+  QString FontName() const { return properties_.font.family(); }
   void SetFontName(const QString& name);
-  int ColorScheme() const { return colorScheme_; }
+  int ColorScheme() const { return properties_.colorScheme; }
   void SetColorScheme(int scheme);
-  bool ShowFocusRect() const { return showFocusRect_; }
+  bool ShowFocusRect() const { return properties_.showFocusRect; }
   void SetShowFocusRect(bool show);
-  short MousePointer() const { return mousePointer_; }
+  short MousePointer() const { return properties_.mousePointer; }
   void SetMousePointer(short pointer);
-  QImage MouseIcon() const { return mouseIcon_; }
+  QImage MouseIcon() const { return properties_.mouseIcon; }
   void SetMouseIcon(const QImage& icon);
-  bool Bord() const { return bord_; }
+  bool Bord() const { return properties_.bord; }
   void SetBord(bool bord);
-  bool HandPointer() const { return handPointer_; }
+  bool HandPointer() const { return properties_.handPointer; }
   void SetHandPointer(bool hand);
   WId HWnd() const;
-  bool SoftBevel() const { return softBevel_; }
+  bool SoftBevel() const { return properties_.softBevel; }
   void SetSoftBevel(bool soft);
-  QImage PictureNormal() const { return pictureNormal_; }
+  QImage PictureNormal() const { return properties_.pictureNormal; }
   void SetPictureNormal(const QImage& picture);
-  QImage PictureOver() const { return pictureOver_; }
+  QImage PictureOver() const { return properties_.pictureOver; }
   void SetPictureOver(const QImage& picture);
-  int PicturePosition() const { return picturePosition_; }
+  int PicturePosition() const { return properties_.picturePosition; }
   void SetPicturePosition(int position);
-  bool UseMaskColor() const { return useMaskColor_; }
+  bool UseMaskColor() const { return properties_.useMaskColor; }
   void SetUseMaskColor(bool use);
-  bool UseGreyscale() const { return useGreyscale_; }
+  bool UseGreyscale() const { return properties_.useGreyscale; }
   void SetUseGreyscale(bool use);
-  int SpecialEffect() const { return specialEffect_; }
+  int SpecialEffect() const { return properties_.specialEffect; }
   void SetSpecialEffect(int effect);
-  bool CheckBoxBehaviour() const { return checkBoxBehaviour_; }
+  bool CheckBoxBehaviour() const { return properties_.checkBoxBehaviour; }
   void SetCheckBoxBehaviour(bool check);
-  bool Value() const { return value_; }
+  bool Value() const { return properties_.value; }
   void SetValue(bool value);
   QString Version() const { return QStringLiteral("1.0.0"); }
 
@@ -130,7 +124,7 @@ class Button : public QWidget {
   void Refresh();
 
   // The host's default button shows the focus look of its type.
-  bool IsDefault() const { return isDefault_; }
+  bool IsDefault() const { return properties_.isDefault; }
   void SetDefault(bool isDefault);
 
   // The window definition's saved values: every key in its fixed order, and back.
@@ -141,28 +135,19 @@ class Button : public QWidget {
 
   // Repaints in state 0 (up) or 2 (down); without force, nothing happens when neither the state
   // nor the caption changed since the last painting.
-  void Redraw(int state, bool force);
-  void ComputeColours();
-  void LayoutCaption();
-  void MeasurePicture();
-  void UpdateAccessKey();
-  // True when the window under the pointer is this button, so a window covering it is outside.
-  bool IsMouseOver() const;
+  void Redraw(int state, bool force) { painter_.Redraw(state, force); }
+  // Where the caption and the picture sit on the face.
+  const CaptionLayout& Layout() const { return painter_.Layout(); }
+  // What the button has worked out and painted, and how the user is handling it.
+  const ButtonPainter& Painter() const { return painter_; }
+  const ButtonInput& Input() const { return input_; }
 
-  // What the button has worked out and painted, for its host and its tests.
-  QChar AccessKey() const { return accessKey_; }
-  const ButtonPalette& Palette() const { return palette_; }
-  const CaptionLayout& Layout() const { return layout_; }
-  QRect FocusRect() const { return focusRect_; }
-  int LastState() const { return lastState_; }
-  QString LastCaption() const { return lastCaption_; }
-  bool PointerOver() const { return over_; }
-  int CaptionMode() const { return captionMode_; }
-  // Redraws that got past the "nothing changed" check and painted.
-  int RedrawCount() const { return redrawCount_; }
-
+  // A press asked for by assistive technology: a click, as the access key gives.
+  void PressFromAssistant() { input_.PressAccessKey(); }
   // Replaces the pointer-position check where the pointer cannot be moved (tests).
-  void SetMouseOverProbe(std::function<bool()> probe) { mouseOverProbe_ = std::move(probe); }
+  void SetMouseOverProbe(std::function<bool()> probe) {
+    input_.SetMouseOverProbe(std::move(probe));
+  }
 
  signals:
   // The host binds its handlers in this order.
@@ -196,74 +181,13 @@ class Button : public QWidget {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  // The setters' two repaints: in the last painted state, or up; both forced.
-  void Repaint() { Redraw(lastState_, true); }
-  void RepaintUp() { Redraw(0, true); }
-  void HandleResize();
-  void CaptureBackground();
   void ApplyCursor();
-  void PerformClick();
-  void OnAccessKey();
-  void EnterOverLook();
-  void CheckPointerLeft();
-  ButtonLook BuildLook(int state) const;
-  PaletteSource Source() const;
-  void Changed(const char* key) { emit PropertyChanged(QString::fromLatin1(key)); }
+  void Report(ButtonProperty property) { emit PropertyChanged(ReportedKey(property)); }
 
-  // Properties.
-  Colour backColor_ = SystemColour(15);
-  Colour backOver_ = SystemColour(15);
-  Colour foreColor_ = SystemColour(18);
-  Colour foreOver_ = SystemColour(18);
-  Colour maskColor_ = 0xC0C0C0;
-  int buttonType_ = 2;
-  QString caption_;
-  QString tooltip_;
-  bool enabled_ = true;
-  QFont font_;
-  int colorScheme_ = 1;
-  bool showFocusRect_ = true;
-  short mousePointer_ = 0;
-  QImage mouseIcon_;
-  bool bord_ = true;
-  bool handPointer_ = false;
-  bool softBevel_ = false;
-  QImage pictureNormal_;
-  QImage pictureOver_;
-  int picturePosition_ = 0;
-  bool useMaskColor_ = true;
-  bool useGreyscale_ = false;
-  int specialEffect_ = 0;
-  bool checkBoxBehaviour_ = false;
-  bool value_ = false;
-  bool isDefault_ = false;
-
-  // Worked-out state.
-  QImage background_;  // type 11: what lies under the button
-  CaptionLayout layout_;
-  QRect focusRect_;
-  QSize pictureSize_;
-  QRegion region_;
-  std::uint8_t pressedButton_ = 0;  // 1 left, 2 right, 4 middle
-  std::uint8_t lastKey_ = 0;
-  bool hasFocus_ = false;
-  ButtonPalette palette_;
-  int lastState_ = 0;
-  QString lastCaption_;
-  bool ready_ = true;
-  bool over_ = false;
-  bool busy_ = false;
-  bool afterDoubleClick_ = false;  // the release ending a double click is no second click
-  int captionMode_ = 0;
-  int redrawCount_ = 0;
-  QChar accessKey_;
-  QCursor customCursor_;
-  // Painting is deferred to paintEvent; this is the face as the last Redraw left it.
-  ButtonLook look_;
-  bool hasLook_ = false;
-  QTimer overTimer_;
-  QShortcut* accessShortcut_ = nullptr;
-  std::function<bool()> mouseOverProbe_;
+  ButtonProperties properties_;
+  ButtonInteraction interaction_;
+  ButtonPainter painter_{*this, properties_, interaction_};
+  ButtonInput input_;
 };
 
 }  // namespace vokabi::ui

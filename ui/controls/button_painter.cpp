@@ -1,165 +1,179 @@
-// PaintButton, and the glossy face of button type 3 that every window of the program uses.
-#include <QPainter>
-#include <cmath>
-#include <numbers>
+// How the button repaints: the Redraw checks, the look it hands to PaintButton, its layout and
+// shape on resizing, and what showing, hiding and the host's changes do to it.
+#include "ui/controls/button_painter.h"
 
-#include "ui/controls/button_drawing.h"
-#include "ui/controls/button_look.h"
+#include <QApplication>
+#include <QPainter>
+#include <QWidget>
 
 namespace vokabi::ui {
 
-namespace painting {
+ButtonPainter::ButtonPainter(QWidget& button, const ButtonProperties& properties,
+                             const ButtonInteraction& interaction)
+    : button_(button), properties_(properties), interaction_(interaction) {}
 
-namespace {
-
-constexpr Colour kOutline = 0x733C00;  // dark blue
-constexpr Colour kOutlineCorner = 0x7B4D10;
-
-// How far row `row` of the glossy face is shifted from its base colour: brighter above
-// height / divisor, darker below.
-int ShadeAmount(int row, int height, double divisor) {
-  constexpr double kPi = std::numbers::pi;
-  const double k = 25.0 / height;
-  const double amount = (height / divisor - row) * std::cos(kPi * row / 180 + kPi) * (-k * row);
-  return static_cast<int>(std::nearbyint(amount));  // halves to even
+void ButtonPainter::Redraw(int state, bool force) {
+  if (properties_.checkBoxBehaviour && properties_.value) state = 2;
+  if (!force && properties_.caption == lastCaption_ && state == lastState_) return;
+  if (button_.height() == 0 || !ready_) return;
+  lastState_ = state;
+  lastCaption_ = properties_.caption;
+  ++redrawCount_;
+  look_ = BuildLook(state);
+  hasLook_ = true;
+  button_.update();
 }
 
-// Rows 1 … H (the last one falls outside), or mirrored from the bottom up for the pressed face.
-void ShadeFace(Face& face, Colour base, double divisor, bool mirrored) {
-  const int w = face.width();
-  const int h = face.height();
-  for (int i = 1; i <= h; ++i) {
-    const int y = mirrored ? h - i : i;
-    face.DrawLine(0, y, w, y, face.Shift(base, ShadeAmount(i, h, divisor), true));
+ButtonLook ButtonPainter::BuildLook(int state) const {
+  const ButtonProperties& p = properties_;
+  ButtonLook look;
+  look.width = button_.width();
+  look.height = button_.height();
+  look.buttonType = p.buttonType;
+  look.state = state;
+  look.enabled = p.enabled;
+  look.pointerOver = interaction_.pointerOver;
+  look.hasFocus = interaction_.hasFocus;
+  look.isDefault = p.isDefault;
+  look.showFocusRect = p.showFocusRect;
+  look.bord = p.bord;
+  look.softBevel = p.softBevel;
+  look.colorScheme = p.colorScheme;
+  look.specialEffect = p.specialEffect;
+  look.palette = palette_;
+  look.backColor = p.backColor;
+  look.backOver = p.backOver;
+  if (interaction_.pointerOver && p.colorScheme == 2) {
+    // The over look of a scheme-2 button is the whole palette shaded from BackOver.
+    PaletteSource source = Source();
+    source.backColor = p.backOver;
+    look.palette = vokabi::ui::ComputeColours(source, QApplication::palette());
+    look.backColor = p.backOver;
   }
+  look.caption = p.caption;
+  look.font = p.font;
+  look.layout = layout_;
+  look.pictureNormal = p.pictureNormal;
+  look.pictureOver = p.pictureOver;
+  look.picturePosition = p.picturePosition;
+  look.useMaskColor = p.useMaskColor;
+  look.useGreyscale = p.useGreyscale;
+  look.background = background_;
+  look.captionMode = captionMode_;
+  return look;
 }
 
-void DrawOutline(Face& face) {
-  const int w = face.width();
-  const int h = face.height();
-  face.FillBox(0, 0, w, h, kOutline, true);
-  face.SetPixel(1, 1, kOutlineCorner);
-  face.SetPixel(1, h - 2, kOutlineCorner);
-  face.SetPixel(w - 2, 1, kOutlineCorner);
-  face.SetPixel(w - 2, h - 2, kOutlineCorner);
+PaletteSource ButtonPainter::Source() const {
+  const ButtonProperties& p = properties_;
+  PaletteSource source;
+  source.colorScheme = p.colorScheme;
+  source.backColor = p.backColor;
+  source.backOver = p.backOver;
+  source.foreColor = p.foreColor;
+  source.foreOver = p.foreOver;
+  source.maskColor = p.maskColor;
+  source.buttonType = p.buttonType;
+  source.softBevel = p.softBevel;
+  const QWidget* host = button_.parentWidget() ? button_.parentWidget() : &button_;
+  source.parentBack = FromQColor(host->palette().color(host->backgroundRole()));
+  source.parentText = FromQColor(host->palette().color(host->foregroundRole()));
+  return source;
 }
 
-void DrawPlainBevel(Face& face) {
-  const int w = face.width();
-  const int h = face.height();
-  auto shade = [&](int amount) { return face.Shift(face.palette().faceLight, amount, true); };
-  face.DrawLine(2, h - 2, w - 2, h - 2, shade(-48));
-  face.DrawLine(1, h - 3, w - 2, h - 3, shade(-32));
-  face.DrawLine(w - 2, 2, w - 2, h - 2, shade(-36));
-  face.DrawLine(w - 3, 3, w - 3, h - 3, shade(-24));
-  face.DrawLine(2, 1, w - 2, 1, shade(16));
-  face.DrawLine(1, 2, w - 2, 2, shade(10));
-  face.DrawLine(1, 2, 1, h - 2, shade(-5));
-  face.DrawLine(2, 3, 2, h - 3, shade(-10));
+void ButtonPainter::ComputeColours() {
+  palette_ = vokabi::ui::ComputeColours(Source(), QApplication::palette());
 }
 
-// The focus frame (light blue) and the hover frame (orange) share their shape.
-struct FrameColours {
-  Colour frame, bottom, top, second, sides;
-};
-constexpr FrameColours kFocusFrame{0xE7AE8C, 0xEF826B, 0xFFE7CE, 0xF7D7BD, 0xF0D1B5};
-constexpr FrameColours kHoverFrame{0x31B2FF, 0x0096E7, 0xCEF3FF, 0x8CDBFF, 0x6BCBFF};
-
-void DrawInnerFrame(Face& face, const FrameColours& colours, bool doubleFrame) {
-  const int w = face.width();
-  const int h = face.height();
-  face.FillBox(1, 2, w - 2, h - 4, colours.frame, true);
-  if (doubleFrame) face.FillBox(3, 3, w - 6, h - 6, colours.frame, true);
-  face.DrawLine(2, h - 2, w - 2, h - 2, colours.bottom);
-  face.DrawLine(2, 1, w - 2, 1, colours.top);
-  face.DrawLine(1, 2, w - 1, 2, colours.second);
-  face.DrawLine(2, 3, 2, h - 3, colours.sides);
-  face.DrawLine(w - 3, 3, w - 3, h - 3, colours.sides);
+void ButtonPainter::LayoutCaption() {
+  layout_ =
+      vokabi::ui::LayoutCaption(properties_.caption, properties_.font, properties_.picturePosition,
+                                pictureSize_, button_.width(), button_.height());
 }
 
-void DrawSunkenBevel(Face& face) {
-  const int w = face.width();
-  const int h = face.height();
-  const Colour faceLight = face.palette().faceLight;
-  const Colour base = face.Shift(faceLight, -32, true);
-  auto shade = [&](int amount) { return face.Shift(base, amount, true); };
-  face.DrawLine(2, h - 2, w - 2, h - 2, shade(16));
-  face.DrawLine(1, h - 3, w - 2, h - 3, shade(10));
-  face.DrawLine(w - 2, 2, w - 2, h - 2, shade(5));
-  face.DrawLine(w - 3, 3, w - 3, h - 3, faceLight);
-  face.DrawLine(2, 1, w - 2, 1, shade(-32));
-  face.DrawLine(1, 2, w - 2, 2, shade(-24));
-  face.DrawLine(1, 2, 1, h - 2, shade(-32));
-  face.DrawLine(2, 2, 2, h - 2, shade(-22));
+void ButtonPainter::MeasurePicture() {
+  const QImage& picture = properties_.pictureNormal;
+  pictureSize_ = picture.isNull() ? QSize() : picture.size();
 }
 
-}  // namespace
-
-void PaintType3(Face& face, Painting painting) {
-  const ButtonLook& look = face.look();
-  switch (painting) {
-    case Painting::Up:
-      ShadeFace(face, look.backColor, 1.7, false);
-      face.DrawCaption(look.pointerOver ? 1 : 0);
-      DrawOutline(face);
-      if (look.pointerOver) {
-        if (look.bord) {
-          DrawInnerFrame(face, kHoverFrame, true);
-        } else {
-          DrawPlainBevel(face);
-        }
-      } else if (look.showFocusRect && (look.hasFocus || look.isDefault)) {
-        DrawInnerFrame(face, kFocusFrame, false);
-      } else {
-        DrawPlainBevel(face);
-      }
-      break;
-    case Painting::Pressed:
-      ShadeFace(face, look.backOver, 1.5, true);
-      face.DrawCaption(2);
-      DrawOutline(face);
-      DrawSunkenBevel(face);
-      break;
-    case Painting::Disabled:
-      ShadeFace(face, look.backColor, 1.7, false);
-      DrawPlainBevel(face);
-      face.DrawCaption(5);
-      break;
-  }
-}
-
-}  // namespace painting
-
-int PaintButton(QPainter& painter, const ButtonLook& look) {
-  if (look.height <= 0) return look.captionMode;
-  using painting::Painting;
-  Painting painting = Painting::Up;
-  int pictureMode = 0;
-  if (!look.enabled) {
-    painting = Painting::Disabled;
-    pictureMode = 2;
-  } else if (look.state == 2) {
-    painting = Painting::Pressed;
-    pictureMode = 1;
-  }
-
-  painter.save();
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painting::Face face(painter, look);
-  // Clearing the surface and filling the face come to one fill: the face covers it all.
-  face.FillBox(0, 0, look.width, look.height, look.palette.face);
-  if (look.enabled && look.state != 0 && look.state != 2) {
-    painter.restore();
-    return face.captionMode();
-  }
-  if (look.buttonType == 3) {
-    PaintType3(face, painting);
+void ButtonPainter::HandleResize() {
+  if (busy_) return;
+  const int type = properties_.buttonType;
+  const int inset = (type >= 7 && type <= 13) ? 3 : type == 14 ? 5 : 4;
+  focusRect_ = button_.rect().adjusted(inset, inset, -inset, -inset);
+  if (type == 14) focusRect_.translate(1, 1);
+  LayoutCaption();
+  region_ = BuildRegion(type, button_.width(), button_.height());
+  if (region_.isEmpty()) {
+    button_.clearMask();
   } else {
-    PaintOtherType(face, painting);
+    button_.setMask(region_);
   }
-  face.DrawPicture(pictureMode);
-  painter.restore();
-  return face.captionMode();
+  if (button_.height() != 0) RepaintUp();
+}
+
+void ButtonPainter::ButtonTypeChanged() {
+  if (properties_.buttonType == 11 && ready_) CaptureBackground();
+  HandleResize();
+}
+
+void ButtonPainter::Refresh() {
+  if (properties_.buttonType == 11) CaptureBackground();
+  ComputeColours();
+  LayoutCaption();
+  ready_ = true;
+  Repaint();
+}
+
+void ButtonPainter::CaptureBackground() {
+  QWidget* host = button_.parentWidget();
+  if (!host || button_.width() <= 0 || button_.height() <= 0) return;
+  busy_ = true;
+  // What lies under the button: the parent's own painting, then the siblings stacked below.
+  const QRect place = button_.geometry();
+  QImage under(button_.size(), QImage::Format_ARGB32_Premultiplied);
+  under.fill(Qt::transparent);
+  {
+    QPainter painter(&under);
+    host->render(&painter, QPoint(), QRegion(place), QWidget::DrawWindowBackground);
+    for (QObject* child : host->children()) {
+      if (child == &button_) break;
+      auto* sibling = qobject_cast<QWidget*>(child);
+      if (!sibling || sibling->isWindow() || !sibling->isVisible() ||
+          !sibling->geometry().intersects(place)) {
+        continue;
+      }
+      sibling->render(&painter, sibling->pos() - button_.pos(), QRegion(),
+                      QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+  }
+  background_ = under;
+  busy_ = false;
+}
+
+void ButtonPainter::Paint() {
+  if (!hasLook_ || look_.height == 0) return;
+  QPainter painter(&button_);
+  captionMode_ = PaintButton(painter, look_);
+}
+
+void ButtonPainter::Shown() {
+  if (busy_) return;
+  if (properties_.buttonType == 11) CaptureBackground();
+  ready_ = true;
+  ComputeColours();
+  RepaintUp();
+}
+
+void ButtonPainter::Hidden() {
+  if (busy_) return;
+  ready_ = false;
+}
+
+void ButtonPainter::HostChanged() {
+  // Scheme 2 takes its colours from the properties, not from the host.
+  if (properties_.colorScheme == 2) return;
+  ComputeColours();
+  Repaint();
 }
 
 }  // namespace vokabi::ui

@@ -1,5 +1,7 @@
 #pragma once
 
+// The Bulgarian and form-designer names used here are explained in docs/glossary.md.
+
 #include <QFont>
 #include <QImage>
 #include <QString>
@@ -13,36 +15,71 @@
 
 namespace vokabi::ui {
 
-// The keys under which a button's properties are saved with its window, and reported when set.
-namespace button_keys {
-inline constexpr char kButtonType[] = "BTYPE";
-inline constexpr char kCaption[] = "TX";
-inline constexpr char kTooltip[] = "ToteX";
-inline constexpr char kEnabled[] = "ENAB";
-inline constexpr char kFont[] = "FONT";
-inline constexpr char kColorScheme[] = "COLTYPE";
-inline constexpr char kShowFocusRect[] = "FOCUSR";
-inline constexpr char kBackColor[] = "BCOL";
-inline constexpr char kBackOver[] = "BCOLO";
-inline constexpr char kForeColor[] = "FCOL";
-inline constexpr char kForeOver[] = "FCOLO";
-inline constexpr char kMaskColor[] = "MCOL";
-inline constexpr char kMousePointer[] = "MPTR";
-inline constexpr char kMouseIcon[] = "MICON";
-inline constexpr char kPictureNormal[] = "PICN";
-inline constexpr char kPictureOver[] = "PICH";
-// Setting PictureOver is reported under another key than the one it is saved under.
-inline constexpr char kPictureOverChanged[] = "PICO";
-inline constexpr char kUseMaskColor[] = "UMCOL";
-inline constexpr char kSoftBevel[] = "SOFT";
-inline constexpr char kPicturePosition[] = "PICPOS";
-inline constexpr char kUseGreyscale[] = "NGREY";
-inline constexpr char kSpecialEffect[] = "FX";
-inline constexpr char kBord[] = "Bord";
-inline constexpr char kHandPointer[] = "HAND";
-inline constexpr char kCheckBoxBehaviour[] = "CHECK";
-inline constexpr char kValue[] = "VALUE";
-}  // namespace button_keys
+// The properties a window definition saves for a button, in the order they are saved.
+enum class ButtonProperty {
+  ButtonType,
+  Caption,
+  Tooltip,
+  Enabled,
+  Font,
+  ColorScheme,
+  ShowFocusRect,
+  BackColor,
+  BackOver,
+  ForeColor,
+  ForeOver,
+  MaskColor,
+  MousePointer,
+  MouseIcon,
+  PictureNormal,
+  PictureOver,
+  UseMaskColor,
+  SoftBevel,
+  PicturePosition,
+  UseGreyscale,
+  SpecialEffect,
+  HandPointer,
+  Bord,
+  CheckBoxBehaviour,
+  Value,
+};
+
+// The key a property is saved under ("BTYPE", "TX" …).
+QString SavedKey(ButtonProperty property);
+// The key a setter reports its change under: the saved key, but for PictureOver.
+QString ReportedKey(ButtonProperty property);
+
+// A button's properties. The initial values are those a window definition that lacks the key
+// loads, but for the font, which is the button's own.
+struct ButtonProperties {
+  Colour backColor = SystemColour(15);
+  Colour backOver = SystemColour(15);
+  Colour foreColor = SystemColour(18);
+  Colour foreOver = SystemColour(18);
+  Colour maskColor = 0xC0C0C0;
+  int buttonType = 2;
+  QString caption;
+  QString tooltip;
+  bool enabled = true;
+  QFont font;
+  int colorScheme = 1;
+  bool showFocusRect = true;
+  short mousePointer = 0;
+  QImage mouseIcon;
+  bool bord = true;
+  bool handPointer = false;
+  bool softBevel = false;
+  QImage pictureNormal;
+  QImage pictureOver;
+  int picturePosition = 0;
+  bool useMaskColor = true;
+  bool useGreyscale = false;
+  int specialEffect = 0;
+  bool checkBoxBehaviour = false;
+  bool value = false;
+  // The host's default button shows the focus look of its type; not saved.
+  bool isDefault = false;
+};
 
 // One saved value; the alternative held is the stored type.
 using PropertyValue =
@@ -53,6 +90,9 @@ class PropertyStore {
  public:
   // Replaces a key's value in place, or appends the key.
   void Write(const QString& key, PropertyValue value);
+  void Write(ButtonProperty property, PropertyValue value) {
+    Write(SavedKey(property), std::move(value));
+  }
 
   // Null when the key is missing.
   const PropertyValue* Find(const QString& key) const;
@@ -65,6 +105,10 @@ class PropertyStore {
     }
     return fallback;
   }
+  template <typename T>
+  T Read(ButtonProperty property, const T& fallback) const {
+    return Read(SavedKey(property), fallback);
+  }
 
   QStringList Keys() const;
   bool IsEmpty() const { return entries_.empty(); }
@@ -73,5 +117,8 @@ class PropertyStore {
  private:
   std::vector<std::pair<QString, PropertyValue>> entries_;
 };
+
+// Writes every key, always, in the saving order.
+void SaveButtonProperties(const ButtonProperties& properties, PropertyStore& store);
 
 }  // namespace vokabi::ui

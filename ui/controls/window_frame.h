@@ -1,5 +1,7 @@
 #pragma once
 
+// The Bulgarian and form-designer names used here are explained in docs/glossary.md.
+
 #include <QPainter>
 
 #include "ui/controls/colour.h"

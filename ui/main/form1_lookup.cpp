@@ -1,10 +1,7 @@
-// The lookup flow: the translate action, the word box with completion and recent words, and the
-// option buttons that choose the working base.
-#include <QAbstractItemView>
+// The lookup flow: the translate action, the word box with completion and recent words, the
+// option buttons' choice of the working base, the on-screen keys and the text of other programs.
+#include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QToolButton>
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -12,20 +9,22 @@
 #include <vector>
 
 #include "app/error_class.h"
+#include "app/guess_charset.h"
 #include "app/language.h"
 #include "app/lookup_help.h"
 #include "app/settings.h"
 #include "ui/controls/key_codes.h"
 #include "ui/main/engine_text.h"
-#include "ui/main/flag_button.h"
 #include "ui/main/form1.h"
+#include "ui/main/form1_parts.h"
+#include "ui/main/keyboard.h"
+#include "ui/main/option_buttons.h"
+#include "ui/main/translation_pane.h"
+#include "ui/main/word_box.h"
 
 namespace vokabi::ui {
 
 namespace {
-
-// A recent word's item keeps its character set beside the base index (the item data).
-constexpr int kCharsetRole = Qt::UserRole + 1;
 
 bool NeverCompletes(int keyCode) {
   switch (keyCode) {
@@ -46,7 +45,7 @@ bool NeverCompletes(int keyCode) {
 }  // namespace
 
 void Form1::BtnPrevod_Click() {
-  AppError.Clear();
+  app_.Context.AppError.Clear();
   if (DictionaryCount() == 0) return;
   TranslateAndShow(WordBoxText(), true);
   SelectWordBoxText();
@@ -58,19 +57,20 @@ bool Form1::TranslateAndShow(const QString& text, bool suggest) {
   LookupHelp help;
   const LookupShortcuts shortcuts =
       app_.BaseCompanions ? app_.BaseCompanions->For(dictionary) : LookupShortcuts{};
-  if (!TranslateWithHelp(dictionary, AppError, app_.Forms.get(), word, suggest, &help, shortcuts)) {
+  if (!TranslateWithHelp(dictionary, app_.Context.AppError, app_.Forms.get(), word, suggest, &help,
+                         shortcuts)) {
     ShowPaneMessage();
     if (!help.suggestions.empty()) {
-      wordList_->ShowSuggestions(help.suggestions, help.suggestionCharset,
-                                 help.suggestionPositions);
+      parts_->wordList->ShowSuggestions(help.suggestions, help.suggestionCharset,
+                                        help.suggestionPositions);
     }
     return false;
   }
   ShowResult(dictionary);
-  if (help.also) ShowBothArticles(dictionary, *help.also);
+  if (help.also) parts_->pane->ShowBothArticles(app_.Context.Language, dictionary, *help.also);
   if (help.baseForm) {
-    NoteOnPane(DecodeText(help.missedCharset, help.missed) + QStringLiteral(" \u2192 ") +
-               DecodeText(dictionary.DumaCHSet(), dictionary.Duma()));
+    parts_->pane->Note(DecodeText(help.missedCharset, help.missed) + QStringLiteral(" \u2192 ") +
+                       DecodeText(dictionary.DumaCHSet(), dictionary.Duma()));
   }
   return true;
 }
@@ -79,7 +79,7 @@ bool Form1::TranslateEntryAt(std::int32_t position, bool fillList) {
   if (DictionaryCount() == 0) return false;
   Dictionary& dictionary = WorkingDictionary();
   LookupHelp help;
-  if (!TranslateEntry(dictionary, AppError, position, &help)) return false;
+  if (!TranslateEntry(dictionary, app_.Context.AppError, position, &help)) return false;
   if (fillList) {
     ShowResult(dictionary);
   } else {
@@ -89,17 +89,13 @@ bool Form1::TranslateEntryAt(std::int32_t position, bool fillList) {
     ShowPane(dictionary.Prevod(), dictionary.PrevodCHSet());
     RecordRecent(duma, dictionary.DumaCHSet(), WorkDic());
   }
-  if (help.also) ShowBothArticles(dictionary, *help.also);
+  if (help.also) parts_->pane->ShowBothArticles(app_.Context.Language, dictionary, *help.also);
   SelectWordBoxText();
   return true;
 }
 
 void Form1::SelectWordBoxText() {
-  QLineEdit* edit = combo1_->lineEdit();
-  edit->selectAll();
-  // An on-screen key replaces it too, while the focus is elsewhere.
-  savedSelStart_ = 0;
-  savedSelLength_ = static_cast<int>(edit->text().size());
+  parts_->wordBox->SelectAll();
 }
 
 void Form1::ShowResult(const Dictionary& dictionary) {
@@ -115,105 +111,36 @@ void Form1::ShowTranslation(const std::string& word, const std::string& translat
                             int dictionaryIndex) {
   ShowWordBox(word, wordCharset);
   ShowPane(translation, translationCharset);
-  wordList_->FillWordList(dictionaryIndex, position, word, wordCharset);
+  parts_->wordList->FillWordList(dictionaryIndex, position, word, wordCharset);
   RecordRecent(word, wordCharset, dictionaryIndex);
 }
 
 void Form1::ShowPaneMessage() {
-  ShowPane(AppError.MsgText(), LanguageCharset);
+  ShowPane(app_.Context.AppError.MsgText(), app_.Context.Language.LanguageCharset);
 }
 
 void Form1::ShowWordBox(const std::string& bytes, int charset) {
-  combo1_->setEditText(DecodeText(charset, bytes));
-  combo1_->setProperty("charset", charset);
+  parts_->wordBox->Show(DecodeText(charset, bytes), charset);
 }
 
 void Form1::RecordRecent(const std::string& word, int charset, int dictionaryIndex) {
-  const QString shown = DecodeText(charset, word);
   // The word counts as present by the working base's current entry, as the list always has.
   const Dictionary& dictionary = WorkingDictionary();
-  const QString current = DecodeText(dictionary.DumaCHSet(), dictionary.Duma());
-  bool present = false;
-  for (int i = 0; i < combo1_->count() && !present; ++i)
-    present = combo1_->itemText(i) == current && combo1_->itemData(i).toInt() == dictionaryIndex;
-  if (!present) {
-    if (combo1_->count() >= kRecentWords) combo1_->removeItem(combo1_->count() - 1);
-    combo1_->insertItem(0, shown, dictionaryIndex);
-    combo1_->setItemData(0, charset, kCharsetRole);
-  }
-  MarkShownRecent(shown, dictionaryIndex);
-}
-
-void Form1::MarkShownRecent(const QString& word, int dictionaryIndex) {
-  int shown = -1;
-  for (int i = 0; i < combo1_->count() && shown < 0; ++i) {
-    if (combo1_->itemText(i) == word && combo1_->itemData(i).toInt() == dictionaryIndex) shown = i;
-  }
-  // Up, Down, the wheel and the open list go on from the current item; choosing it also puts
-  // its text into the box, which must stay the text being edited.
-  const QString editing = combo1_->currentText();
-  combo1_->setCurrentIndex(shown);
-  if (combo1_->currentText() != editing) combo1_->setEditText(editing);
-}
-
-bool Form1::WordBoxEvent(QEvent* event) {
-  switch (event->type()) {
-    case QEvent::KeyPress: {
-      // Enter translates on its release; the combo's own Enter would pick a matching item.
-      const int key = static_cast<QKeyEvent*>(event)->key();
-      if (key != Qt::Key_Escape) escapeClosedList_ = false;
-      return key == Qt::Key_Return || key == Qt::Key_Enter;
-    }
-    case QEvent::KeyRelease: {
-      const auto* key = static_cast<QKeyEvent*>(event);
-      if (key->isAutoRepeat()) return false;
-      if (key->key() == Qt::Key_Escape && std::exchange(escapeClosedList_, false)) return false;
-      Combo1_KeyUp(VirtualKey(key->key()), ShiftState(key->modifiers()));
-      return false;
-    }
-    case QEvent::FocusIn:
-      wordBoxHasFocus_ = true;
-      return false;
-    case QEvent::FocusOut:
-      // The on-screen keyboards insert where the user left off.
-      savedSelStart_ = WordBoxSelStart();
-      savedSelLength_ = WordBoxSelLength();
-      wordBoxHasFocus_ = false;
-      return false;
-    default:
-      return false;
-  }
-}
-
-bool Form1::RecentListEvent(QEvent* event) {
-  // The open list closes on Escape's shortcut test or on its press, whichever it gets.
-  const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
-  if (key && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
-      combo1_->view()->isVisible())
-    escapeClosedList_ = true;
-  return false;
-}
-
-int Form1::WordBoxSelStart() const {
-  const QLineEdit* edit = combo1_->lineEdit();
-  return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
-}
-
-int Form1::WordBoxSelLength() const {
-  return static_cast<int>(combo1_->lineEdit()->selectedText().size());
+  parts_->wordBox->RecordRecent(DecodeText(charset, word), charset, dictionaryIndex,
+                                DecodeText(dictionary.DumaCHSet(), dictionary.Duma()));
 }
 
 void Form1::Combo1_KeyUp(int keyCode, int /*shift*/) {
   if (keyCode == kKeyEscape) {
-    combo1_->setEditText(QString());
+    parts_->wordBox->Combo()->setEditText(QString());
     return;
   }
-  savedSelStart_ = WordBoxSelStart();
+  parts_->wordBox->NoteCaret();
   if (keyCode == kKeyEnter) {
     BtnPrevod_Click();
     return;
   }
-  if (!AppSettings.CompleteWord || NeverCompletes(keyCode)) return;
+  if (!app_.Context.AppSettings.CompleteWord || NeverCompletes(keyCode)) return;
   CompleteWordBox();
 }
 
@@ -227,14 +154,11 @@ void Form1::CompleteWordBox() {
     ShowWordBox(dictionary.Duma(), dictionary.DumaCHSet());
     ShowPane(dictionary.Prevod(), dictionary.PrevodCHSet());
     // The completed tail stays selected, so typing on replaces it.
-    const int length = static_cast<int>(combo1_->currentText().size());
-    const int start = std::min(savedSelStart_, length);
-    combo1_->lineEdit()->setSelection(start, length - start);
+    parts_->wordBox->SelectTail();
   } else {
     ShowPaneMessage();
   }
-  savedSelStart_ = WordBoxSelStart();
-  savedSelLength_ = WordBoxSelLength();
+  parts_->wordBox->RememberSelection();
 }
 
 bool Form1::ShowBaseFormWhileTyping(Dictionary& dictionary, const std::string& typed) {
@@ -243,8 +167,8 @@ bool Form1::ShowBaseFormWhileTyping(Dictionary& dictionary, const std::string& t
   // As a completion: the result changes, the history and the lists do not.
   if (!position || !dictionary.CompleteAt(*position)) return false;
   ShowPane(dictionary.Prevod(), dictionary.PrevodCHSet());
-  NoteOnPane(WordBoxText() + QStringLiteral(" \u2192 ") +
-             DecodeText(dictionary.DumaCHSet(), dictionary.Duma()));
+  parts_->pane->Note(WordBoxText() + QStringLiteral(" \u2192 ") +
+                     DecodeText(dictionary.DumaCHSet(), dictionary.Duma()));
   return true;
 }
 
@@ -260,44 +184,92 @@ void Form1::ReadSpellingDictionaries() {
 }
 
 void Form1::Combo1_Click(int index) {
-  if (index < 0 || index >= combo1_->count()) return;
-  const int base = combo1_->itemData(index).toInt();
-  if (base != WorkDic() && base >= 0 && base < DictionaryCount()) {
-    AppSettings.WorkDic = static_cast<std::int16_t>(base);
-    listClickBusy_ = true;
-    SetOptionValue(base, true);
+  const std::optional<WordBox::Recent> recent = parts_->wordBox->Item(index);
+  if (!recent) return;
+  if (recent->base != WorkDic() && recent->base >= 0 && recent->base < DictionaryCount()) {
+    app_.Context.AppSettings.WorkDic = static_cast<std::int16_t>(recent->base);
+    parts_->listClickBusy = true;
+    SetOptionValue(recent->base, true);
     ReadSpellingDictionaries();
   }
-  const QString text = combo1_->itemText(index);
-  if (combo1_->currentText() != text) combo1_->setEditText(text);
-  combo1_->setProperty("charset", combo1_->itemData(index, kCharsetRole));
+  parts_->wordBox->ShowPicked(*recent);
   BtnPrevod_Click();
-  listClickBusy_ = false;
+  parts_->listClickBusy = false;
 }
 
 void Form1::Option1_Click(int index) {
-  if (listClickBusy_) return;
-  AppSettings.WorkDic = static_cast<std::int16_t>(index);
+  if (parts_->listClickBusy) return;
+  app_.Context.AppSettings.WorkDic = static_cast<std::int16_t>(index);
+  NameWordList();
   update();
   ReadSpellingDictionaries();
   BtnPrevod_Click();
 }
 
 void Form1::SetOptionValue(int index, bool fire) {
-  if (index < 0 || index >= static_cast<int>(options_.size())) return;
-  const bool moved = !options_[index]->isChecked();
-  options_[index]->setChecked(true);
-  if (fire && moved) Option1_Click(index);
-}
-
-void Form1::SelectOption(int index) {
-  SetOptionValue(index, true);
+  if (parts_->options->Check(index) && fire) Option1_Click(index);
 }
 
 void Form1::EscapeReleased(int keyCode) {
   if (keyCode != kKeyEscape) return;
-  combo1_->setEditText(QString());
-  combo1_->setFocus();
+  parts_->wordBox->Combo()->setEditText(QString());
+  parts_->wordBox->Combo()->setFocus();
+}
+
+void Form1::Image1_Click(int index) {
+  if (index < 0 || index >= kKeyCount) return;
+  parts_->wordBox->Type(KeyCharacter(index), KeyCharset(index));
+  if (app_.Context.AppSettings.CompleteWord) CompleteWordBox();
+  parts_->wordBox->RememberSelection();
+}
+
+void Form1::TranslateForeign(const QString& text) {
+  if (DictionaryCount() == 0) return;
+  // A miss is answered as a typed one: close headwords in the word list.
+  if (TranslateAndShow(text, true)) {
+    BringToFront();
+    return;
+  }
+  // Not found: the user sees what arrived and why nothing is shown; the window stays behind.
+  parts_->wordBox->Combo()->setEditText(text);
+  const QByteArray lower = parts_->wordBox->Text().toLower().toUtf8();
+  parts_->wordBox->Combo()->setProperty(
+      "charset", GuessCharset({lower.constData(), std::size_t(lower.size())}));
+}
+
+void Form1::BringToFront() {
+  if (isMinimized()) showNormal();
+  show();
+  raise();
+  activateWindow();
+  // A window manager that refuses the focus to a program in the background still shows the
+  // window as asking for attention; an active window ignores this.
+  QApplication::alert(this);
+}
+
+Dictionary& Form1::WorkingDictionary() {
+  const int index = WorkDic();
+  return *app_.Dictionaries.at(index >= 0 && index < DictionaryCount() ? index : 0);
+}
+
+Dictionary* Form1::HistoryBase() {
+  return DictionaryCount() == 0 ? nullptr : &WorkingDictionary();
+}
+
+int Form1::WorkDic() const {
+  return app_.Context.AppSettings.WorkDic;
+}
+
+QString Form1::WordBoxText() const {
+  return parts_->wordBox->Text();
+}
+
+void Form1::ShowPane(const std::string& bytes, int charset) {
+  parts_->pane->Show(bytes, charset);
+}
+
+const std::string& Form1::PaneBytes() const {
+  return parts_->pane->Bytes();
 }
 
 }  // namespace vokabi::ui

@@ -17,9 +17,10 @@ constexpr int kCloseRight = 12;
 }  // namespace
 
 KeyboardPanel::KeyboardPanel(QWidget& window, int width, int baseHeight,
-                             const ButtonMaker& makeButton)
+                             const ButtonMaker& makeButton, SettingsRecord& settings)
     : QObject(&window),
       window_(window),
+      settings_(settings),
       width_(width),
       baseHeight_(baseHeight),
       cyrKeyboardTop_(baseHeight),
@@ -39,8 +40,8 @@ KeyboardPanel::KeyboardPanel(QWidget& window, int width, int baseHeight,
     connect(strip, &KeyboardStrip::KeyClicked, this, &KeyboardPanel::KeyClicked);
   }
   const int below = baseHeight + KeyboardStrip::kHeight;
-  cyrKeyboardTop_ = !AppSettings.CyrKeyboard && AppSettings.LatKeyboard ? below : baseHeight;
-  latKeyboardTop_ = AppSettings.LatKeyboard && !AppSettings.CyrKeyboard ? baseHeight : below;
+  cyrKeyboardTop_ = !settings_.CyrKeyboard && settings_.LatKeyboard ? below : baseHeight;
+  latKeyboardTop_ = settings_.LatKeyboard && !settings_.CyrKeyboard ? baseHeight : below;
 }
 
 QWidget* KeyboardPanel::Cyr() const {
@@ -56,22 +57,22 @@ void KeyboardPanel::Dress(const SchemeColours& colours, const QFont& font) {
 }
 
 void KeyboardPanel::Place() {
-  const int shown = (AppSettings.CyrKeyboard ? 1 : 0) + (AppSettings.LatKeyboard ? 1 : 0);
+  const int shown = (settings_.CyrKeyboard ? 1 : 0) + (settings_.LatKeyboard ? 1 : 0);
   window_.setFixedSize(width_, baseHeight_ + shown * KeyboardStrip::kHeight);
   picCyr_->move(0, cyrKeyboardTop_);
-  picCyr_->setVisible(AppSettings.CyrKeyboard);
+  picCyr_->setVisible(settings_.CyrKeyboard);
   picLat_->move(0, latKeyboardTop_);
-  picLat_->setVisible(AppSettings.LatKeyboard);
+  picLat_->setVisible(settings_.LatKeyboard);
   emit Resized();
 }
 
 void KeyboardPanel::ToggleCyr() {
-  Toggle(AppSettings.CyrKeyboard, picCyr_, cyrKeyboardTop_, AppSettings.LatKeyboard, picLat_,
+  Toggle(settings_.CyrKeyboard, picCyr_, cyrKeyboardTop_, settings_.LatKeyboard, picLat_,
          latKeyboardTop_);
 }
 
 void KeyboardPanel::ToggleLat() {
-  Toggle(AppSettings.LatKeyboard, picLat_, latKeyboardTop_, AppSettings.CyrKeyboard, picCyr_,
+  Toggle(settings_.LatKeyboard, picLat_, latKeyboardTop_, settings_.CyrKeyboard, picCyr_,
          cyrKeyboardTop_);
 }
 

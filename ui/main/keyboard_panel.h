@@ -1,9 +1,12 @@
 #pragma once
 
+// The Bulgarian and form-designer names used here are explained in docs/glossary.md.
+
 #include <QObject>
 #include <QRect>
 #include <functional>
 
+#include "app/settings.h"
 #include "ui/controls/schemes.h"
 
 class QFont;
@@ -25,7 +28,9 @@ class KeyboardPanel : public QObject {
   using ButtonMaker =
       std::function<Button*(const char* name, const QRect& geometry, QWidget* parent)>;
 
-  KeyboardPanel(QWidget& window, int width, int baseHeight, const ButtonMaker& makeButton);
+  // The keyboards shown are CyrKeyboard and LatKeyboard of settings, which toggling changes.
+  KeyboardPanel(QWidget& window, int width, int baseHeight, const ButtonMaker& makeButton,
+                SettingsRecord& settings);
 
   // The strips as the CyrKeyboard and LatKeyboard settings say, and the window's height with them.
   void Place();
@@ -47,6 +52,7 @@ class KeyboardPanel : public QObject {
               int& otherTop);
 
   QWidget& window_;
+  SettingsRecord& settings_;
   int width_;
   int baseHeight_;
   KeyboardStrip* picCyr_ = nullptr;

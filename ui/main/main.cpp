@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "app/app_context.h"
+#include "platform/registry.h"
 #include "platform/window_system.h"
 #include "ui/main/startup.h"
 
@@ -25,8 +27,10 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   // Tests of the whole program read messages from standard error; nothing may wait for a click.
-  if (qEnvironmentVariableIsSet("VOKABI_TEST_MESSAGES"))
-    vokabi::ui::ShowMessageBox = &vokabi::ui::PrintMessage;
-  return vokabi::ui::Main(vokabi::ui::CommandLineText(arguments),
+  const vokabi::ui::MessageBoxFunction show = qEnvironmentVariableIsSet("VOKABI_TEST_MESSAGES")
+                                                  ? &vokabi::ui::PrintMessage
+                                                  : &vokabi::ui::ShowMessageBoxAndPrint;
+  vokabi::AppContext context(vokabi::platform::MakeSystemRegistryStore());
+  return vokabi::ui::Main(context, show, vokabi::ui::CommandLineText(arguments),
                           QCoreApplication::applicationDirPath());
 }

@@ -37,7 +37,10 @@ std::optional<QPrinterInfo> ChoosePrinter(const QString& name) {
 PrintJob::Outcome Print(const QString& printerName, const QString& documentName,
                         const std::optional<PrintedTexts>& texts) {
   const std::optional<QPrinterInfo> chosen = ChoosePrinter(printerName);
-  if (!chosen) return PrintJob::Outcome::kPrinterMissing;
+  if (!chosen) {
+    return platform::LastPrintRequestAnswered() ? PrintJob::Outcome::kPrinterMissing
+                                                : PrintJob::Outcome::kFailed;
+  }
   if (!texts) return PrintJob::Outcome::kNothingToPrint;
   QPrinter printer(*chosen, QPrinter::HighResolution);
   printer.setDocName(documentName);

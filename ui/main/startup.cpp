@@ -13,15 +13,14 @@
 #include <system_error>
 #include <thread>
 
+#include "app/app_context.h"
+#include "app/base_discovery.h"
 #include "app/base_forms.h"
 #include "app/base_order.h"
 #include "app/catalogue.h"
-#include "app/error_class.h"
 #include "app/hand_off.h"
-#include "app/language.h"
-#include "app/registry.h"
-#include "app/settings.h"
 #include "app/system_case_map.h"
+#include "platform/base_folders.h"
 #include "platform/end_request.h"
 #include "platform/instance_channel.h"
 #include "platform/spelling_folders.h"
@@ -33,16 +32,11 @@
 
 namespace vokabi::ui {
 
-MessageBoxFunction ShowMessageBox = &ShowMessageBoxAndPrint;
-
 namespace {
 
 using platform::InstanceChannel;
 
 constexpr int kFailureStatus = 1;
-constexpr std::int32_t kNoBasesMessage = 10;
-constexpr std::int32_t kReadOnlySettingsMessage = 1102;
-constexpr std::int32_t kRegistryOpenFailed = 11;
 constexpr std::int32_t kProductNameText = 15;
 // Long enough for the running start to finish a lookup on a busy machine.
 constexpr std::chrono::seconds kHandOffTimeout{5};
@@ -112,47 +106,48 @@ constexpr std::array<const char*, 7> kSettingsNotAFileNotice = {
     "запустите снова.",
 };
 
-QString InterfaceText(const std::string& bytes) {
-  return DecodeText(LanguageCharset, bytes);
+QString InterfaceText(const AppContext& context, const std::string& bytes) {
+  return DecodeText(context.Language.LanguageCharset, bytes);
 }
 
-QString Title() {
-  return InterfaceText(UiText(kProductNameText));
+QString Title(const AppContext& context) {
+  return InterfaceText(context, UiText(context.Language, kProductNameText));
 }
 
 // The error path: the current message with the stop icon; the program then ends.
-int Fail() {
-  ShowMessageBox(QMessageBox::Critical, Title(), InterfaceText(AppError.MsgText()));
+int Fail(const AppContext& context, MessageBoxFunction show) {
+  show(QMessageBox::Critical, Title(context), InterfaceText(context, context.AppError.MsgText()));
   return kFailureStatus;
 }
 
-int Fail(std::int32_t nomer) {
-  AppError.SetNomer(nomer);
-  return Fail();
+int Fail(AppContext& context, MessageBoxFunction show, std::int32_t nomer) {
+  context.AppError.SetNomer(nomer);
+  return Fail(context, show);
 }
 
 // One of the notices above in the interface language, about path.
-QString Notice(const std::array<const char*, 7>& texts, const QString& path) {
-  const auto language = static_cast<std::size_t>(LanguageOffset / 1000) % texts.size();
+QString Notice(const AppContext& context, const std::array<const char*, 7>& texts,
+               const QString& path) {
+  const auto language = static_cast<std::size_t>(context.Language.Ezik()) % texts.size();
   return QString::fromUtf8(texts[language]).arg(path);
 }
 
-void ReportDamagedSettings() {
-  while (const auto kept = TakeRegistryDamageNotice()) {
+void ReportDamagedSettings(AppContext& context, MessageBoxFunction show) {
+  while (const auto kept = context.Store().TakeDamageNotice()) {
     const QString path = QFile::decodeName(QByteArray::fromStdString(kept->string()));
-    ShowMessageBox(QMessageBox::Information, Title(), Notice(kDamageNotice, path));
+    show(QMessageBox::Information, Title(context), Notice(context, kDamageNotice, path));
   }
 }
 
 // The settings could not be read: what stood in the way when the store can tell, else the
 // current message; the program then ends.
-int FailSettings() {
-  const std::optional<platform::StoreTrouble> trouble = TakeRegistryTrouble();
-  if (!trouble) return Fail();
+int FailSettings(AppContext& context, MessageBoxFunction show) {
+  const std::optional<platform::StoreTrouble> trouble = context.Store().TakeTrouble();
+  if (!trouble) return Fail(context, show);
   const QString path = QFile::decodeName(QByteArray::fromStdString(trouble->file.string()));
   const bool locked = trouble->kind == platform::StoreTrouble::Kind::kLocked;
-  ShowMessageBox(QMessageBox::Critical, Title(),
-                 Notice(locked ? kSettingsLockedNotice : kSettingsNotAFileNotice, path));
+  show(QMessageBox::Critical, Title(context),
+       Notice(context, locked ? kSettingsLockedNotice : kSettingsNotAFileNotice, path));
   return kFailureStatus;
 }
 
@@ -182,39 +177,35 @@ QSize ScreenTwips() {
           qRound(screen->size().height() * twipsPerPixel)};
 }
 
-bool IsBaseExtension(const std::string& extension) {
-  static constexpr std::string_view kExtension = ".vkb";
-  if (extension.size() != kExtension.size()) return false;
-  for (std::size_t i = 0; i < extension.size(); ++i) {
-    const char c = extension[i];
-    if ((c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c) != kExtension[i]) return false;
-  }
-  return true;
-}
-
 // From the settings on: the shared objects, the bases and the window, then the event loop.
-int RunFirst(InstanceChannel& channel, const QString& commandLine, const QString& appFolder) {
+int RunFirst(AppContext& context, MessageBoxFunction show, InstanceChannel& channel,
+             const QString& commandLine, const QString& appFolder) {
   const QSize screen = ScreenTwips();
-  if (!LoadSettings(screen.width(), screen.height())) return FailSettings();
-  ReportDamagedSettings();
+  if (const Outcome loaded = LoadSettings(context, screen.width(), screen.height()); !loaded) {
+    context.AppError.SetNomer(loaded.Nomer());
+    return FailSettings(context, show);
+  }
+  ReportDamagedSettings(context, show);
   // Said once: saving then fails without another word.
-  if (RegistryReadOnly()) {
-    ShowMessageBox(QMessageBox::Information, Title(),
-                   InterfaceText(AppError.MsgByNomer(kReadOnlySettingsMessage)));
+  if (context.Store().ReadOnly()) {
+    show(QMessageBox::Information, Title(context),
+         InterfaceText(context, context.AppError.MsgByNomer(msg::kReadOnlySettings)));
   }
 
-  AppState app;
-  app.Colours = LookupSchemeColours(QString::fromStdString(AppSettings.Style));
-  const QString face = QString::fromStdString(AppSettings.UseFont);
+  AppState app{context};
+  app.Colours = LookupSchemeColours(QString::fromStdString(context.AppSettings.Style));
+  const QString face = QString::fromStdString(context.AppSettings.UseFont);
   app.FontLarge = QFont(face, 12);
   app.FontSmall = QFont(face, 10);
-  app.AppCrypto = std::make_unique<MakeCrypto>(AppError);
+  app.AppCrypto = std::make_unique<MakeCrypto>(context.AppError);
 
   const std::filesystem::path folder = QFile::encodeName(appFolder).toStdString();
-  const std::vector<std::string> names = FindBaseFiles(folder);
-  if (names.empty()) return Fail(kNoBasesMessage);
-  LoadBases(app, folder, names);
-  if (app.Dictionaries.empty()) return Fail(kNoBasesMessage);
+  std::vector<std::string> names;
+  for (const std::filesystem::path& base : FindBases(platform::BaseFolders(folder)))
+    names.push_back(base.string());
+  if (names.empty()) return Fail(context, show, msg::kNoBases);
+  LoadBases(app, {}, names);
+  if (app.Dictionaries.empty()) return Fail(context, show, msg::kNoBases);
   // Nothing is read until a lookup misses.
   app.Forms = std::make_unique<BaseForms>(platform::SpellingFolders(folder));
   app.BaseCompanions = std::make_unique<Companions>(platform::SpellingFolders(folder));
@@ -232,7 +223,7 @@ int RunFirst(InstanceChannel& channel, const QString& commandLine, const QString
     }
   });
   const platform::EndRequestWatcher endRequests([&form] { form.CloseAndSave(); });
-  probe.Ready();
+  probe.Ready(&form, app);
   return QApplication::exec();
 }
 
@@ -252,22 +243,6 @@ QString CommandLineText(const QStringList& arguments) {
   return arguments.join(QLatin1Char(' '));
 }
 
-std::vector<std::string> FindBaseFiles(const std::filesystem::path& folder) {
-  std::vector<std::string> names;
-  std::error_code error;
-  for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
-       entry.increment(error)) {
-    if (!IsBaseExtension(entry->path().extension().string())) continue;
-    std::error_code kind;
-    if (entry->is_directory(kind)) continue;
-    names.push_back(entry->path().filename().string());
-  }
-  // The folder's own order is hash order on Linux and changes as files come and go; the working
-  // base is stored as a place in this list.
-  SortBaseNames(names);
-  return names;
-}
-
 namespace {
 
 // Where one load reports while it runs beside the others.
@@ -281,7 +256,7 @@ class LoadErrors : public ErrorReport {
   bool Reported() const { return reported_; }
 
  private:
-  std::int32_t nomer_ = 0;
+  std::int32_t nomer_ = msg::kNone;
   bool reported_ = false;
 };
 
@@ -330,7 +305,8 @@ std::vector<BaseLoad> LoadSideBySide(const std::filesystem::path& folder,
 
 void LoadBases(AppState& app, const std::filesystem::path& folder,
                const std::vector<std::string>& names) {
-  if (!app.AppCrypto) app.AppCrypto = std::make_unique<MakeCrypto>(AppError);
+  ErrorClass& appError = app.Context.AppError;
+  if (!app.AppCrypto) app.AppCrypto = std::make_unique<MakeCrypto>(appError);
   // A round loads only as many as places are left, so a folder of many files never holds more
   // than the limit's indexes at once.
   std::size_t first = 0;
@@ -343,43 +319,43 @@ void LoadBases(AppState& app, const std::filesystem::path& folder,
     // the last load tried left.
     for (BaseLoad& load : loads) {
       if (load.failure) std::rethrow_exception(load.failure);
-      if (load.errors.Reported()) AppError.SetNomer(load.errors.Nomer());
+      if (load.errors.Reported()) appError.SetNomer(load.errors.Nomer());
       if (!load.loaded) continue;
-      load.dictionary->ReportTo(*app.AppCrypto, AppError);
+      load.dictionary->ReportTo(*app.AppCrypto, appError);
       app.Dictionaries.push_back(std::move(load.dictionary));
     }
   }
 }
 
-int Main(const QString& commandLine, const QString& appFolder) {
+int Main(AppContext& context, MessageBoxFunction show, const QString& commandLine,
+         const QString& appFolder) {
   bool languageChosen = false;
   try {
-    AppError.Clear();
-    if (!SelectLanguage()) {
+    if (const Outcome selected = SelectLanguage(context); !selected) {
       // Nothing stored could be read: the message is told in the system's language.
-      ApplyLanguageSetting(kNoLanguageStored);
-      AppError.SetNomer(AppError.Nomer());
-      return FailSettings();
+      context.Language = LanguageForSetting(kNoLanguageStored);
+      context.AppError.SetNomer(selected.Nomer());
+      return FailSettings(context, show);
     }
     languageChosen = true;
     const QString channelName = platform::UserChannelName();
     if (channelName.isEmpty()) {
-      ShowMessageBox(QMessageBox::Warning, Title(),
-                     Notice(kUnsafeChannelNotice, platform::UserChannelFallbackFolder()));
+      show(QMessageBox::Warning, Title(context),
+           Notice(context, kUnsafeChannelNotice, platform::UserChannelFallbackFolder()));
     }
     InstanceChannel channel(channelName);
     if (const std::optional<int> status = HandOffToRunning(channel, commandLine)) {
-      ReportDamagedSettings();
+      ReportDamagedSettings(context, show);
       return *status;
     }
-    return RunFirst(channel, commandLine, appFolder);
+    return RunFirst(context, show, channel, commandLine, appFolder);
   } catch (const std::exception&) {
     // Only reading the settings comes before the language: that is what failed.
     if (!languageChosen) {
-      ApplyLanguageSetting(kNoLanguageStored);
-      AppError.SetNomer(kRegistryOpenFailed);
+      context.Language = LanguageForSetting(kNoLanguageStored);
+      context.AppError.SetNomer(msg::kRegistryOpenFailed);
     }
-    return Fail();
+    return Fail(context, show);
   }
 }
 

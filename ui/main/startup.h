@@ -7,17 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "app/base_discovery.h"
 #include "ui/main/app_state.h"
 
 // The program's start: one instance per user, the settings, the shared objects, the bases of the
-// application folder, and the main window.
+// program's folder and of the user's and the system's data folders, and the main window.
 namespace vokabi::ui {
 
-// Every start-up message goes through this; tests put their own in place.
+// How a start-up message reaches the user.
 using MessageBoxFunction = void (*)(QMessageBox::Icon icon, const QString& title,
                                     const QString& text);
-extern MessageBoxFunction ShowMessageBox;
-// The default: a modal box, and the same text on standard error for a start from a terminal.
+// The program's: a modal box, and the same text on standard error for a start from a terminal.
 void ShowMessageBoxAndPrint(QMessageBox::Icon icon, const QString& title, const QString& text);
 // For tests of the whole program (VOKABI_TEST_MESSAGES): standard error only, nothing waits.
 void PrintMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
@@ -28,16 +28,16 @@ inline constexpr std::size_t kMaxBaseFiles = 21;
 // The command line as Windows hands it to a program: the arguments joined by spaces.
 QString CommandLineText(const QStringList& arguments);
 
-// Names of the base files (extension .vkb in any case), sorted by name without regard to case.
-std::vector<std::string> FindBaseFiles(const std::filesystem::path& folder);
-
-// Loads the named bases of the folder into app.Dictionaries, in order, keeping those that load
-// (the others are skipped without a word) until kMaxBaseFiles have loaded.
+// Loads the named bases of the folder (or the bases at those paths, with an empty folder) into
+// app.Dictionaries, in order, keeping those that load (the others are skipped without a word)
+// until kMaxBaseFiles have loaded.
 void LoadBases(AppState& app, const std::filesystem::path& folder,
                const std::vector<std::string>& names);
 
-// Runs the start and then the event loop; the program's exit status. A second start hands
+// Runs the start and then the event loop over context (made over the system's store, or a test's
+// own), telling its messages through show; the program's exit status. A second start hands
 // commandLine to the first and returns.
-int Main(const QString& commandLine, const QString& appFolder);
+int Main(AppContext& context, MessageBoxFunction show, const QString& commandLine,
+         const QString& appFolder);
 
 }  // namespace vokabi::ui

@@ -1,8 +1,10 @@
 #include "ui/main/test_probe.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QWidget>
@@ -43,12 +45,58 @@ class FirstPaintFilter : public QObject {
   std::function<void()> notice_;
 };
 
+// The screen centre of each named, visible control of a window, by name.
+QJsonObject ControlCentres(const QWidget* window) {
+  QJsonObject centres;
+  for (const QWidget* control : window->findChildren<QWidget*>()) {
+    if (control->objectName().isEmpty() || !control->isVisible()) continue;
+    const QPoint centre = control->mapToGlobal(control->rect().center());
+    centres.insert(control->objectName(), QJsonArray{centre.x(), centre.y()});
+  }
+  return centres;
+}
+
+// Records each window that opens after the main one.
+class WindowFilter : public QObject {
+ public:
+  WindowFilter(std::function<void(const QWidget*)> notice, QObject* parent)
+      : QObject(parent), notice_(std::move(notice)) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+      const auto* widget = static_cast<const QWidget*>(watched);
+      if (widget->isWindow()) notice_(widget);
+    }
+    return false;
+  }
+
+ private:
+  std::function<void(const QWidget*)> notice_;
+};
+
 }  // namespace
 
 TestProbe::TestProbe() : file_(qEnvironmentVariable("VOKABI_TEST_STATE_FILE")) {}
 
-void TestProbe::Ready() {
-  if (Active()) Append(R"({"event":"ready"})");
+void TestProbe::Ready(const QWidget* window, const AppState& app) {
+  if (!Active()) return;
+  QJsonArray bases;
+  for (const auto& dictionary : app.Dictionaries)
+    bases.append(QString::fromStdString(dictionary->DicName()));
+  Append(QJsonObject{{QStringLiteral("event"), QStringLiteral("ready")},
+                     {QStringLiteral("bases"), bases},
+                     {QStringLiteral("word"), ControlText(window, "Combo1")},
+                     {QStringLiteral("pane"), ControlText(window, "Text2")},
+                     {QStringLiteral("controls"), ControlCentres(window)}});
+  // Shown only once the event loop runs: the centres are where the window system put them.
+  const TestProbe probe = *this;
+  qApp->installEventFilter(new WindowFilter(
+      [probe](const QWidget* opened) {
+        probe.Append(QJsonObject{{QStringLiteral("event"), QStringLiteral("window")},
+                                 {QStringLiteral("name"), opened->objectName()},
+                                 {QStringLiteral("controls"), ControlCentres(opened)}});
+      },
+      qApp));
 }
 
 void TestProbe::WatchFirstPaint(QWidget* window) {
@@ -59,9 +107,12 @@ void TestProbe::WatchFirstPaint(QWidget* window) {
 
 void TestProbe::Lookup(const QWidget* window) {
   if (!Active()) return;
-  const QJsonObject record{{QStringLiteral("event"), QStringLiteral("lookup")},
-                           {QStringLiteral("word"), ControlText(window, "Combo1")},
-                           {QStringLiteral("pane"), ControlText(window, "Text2")}};
+  Append(QJsonObject{{QStringLiteral("event"), QStringLiteral("lookup")},
+                     {QStringLiteral("word"), ControlText(window, "Combo1")},
+                     {QStringLiteral("pane"), ControlText(window, "Text2")}});
+}
+
+void TestProbe::Append(const QJsonObject& record) const {
   Append(QJsonDocument(record).toJson(QJsonDocument::Compact));
 }
 

@@ -11,9 +11,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/error_class.h"
-#include "app/language.h"
-#include "app/settings.h"
+#include "app/app_context.h"
 #include "ui/about/frm_about.h"
 #include "ui/controls/button.h"
 #include "ui/main/form1.h"
@@ -35,9 +33,9 @@ constexpr int kNameWidth = 90;
 
 // The default settings, as a first start has them, with the bases of folder.
 bool Prepare(AppState& app, const QString& folder) {
-  if (!LoadSettings(0, 0)) return false;
-  app.Colours = LookupSchemeColours(QString::fromStdString(AppSettings.Style));
-  const QString face = QString::fromStdString(AppSettings.UseFont);
+  if (!LoadSettings(app.Context, 0, 0)) return false;
+  app.Colours = LookupSchemeColours(QString::fromStdString(app.Context.AppSettings.Style));
+  const QString face = QString::fromStdString(app.Context.AppSettings.UseFont);
   app.FontLarge = QFont(face, 12);
   app.FontSmall = QFont(face, 10);
   const std::filesystem::path path = QFile::encodeName(folder).toStdString();
@@ -56,8 +54,8 @@ void PutEnglishFirst(AppState& app) {
 }
 
 QImage Window(AppState& app) {
-  AppSettings.CyrKeyboard = true;
-  AppSettings.LatKeyboard = false;
+  app.Context.AppSettings.CyrKeyboard = true;
+  app.Context.AppSettings.LatKeyboard = false;
   PutEnglishFirst(app);
   Form1 form(app);
   form.Form_Load(QStringLiteral("house"));
@@ -75,10 +73,9 @@ QImage BothSides(AppState& app) {
     }
   }
   if (app.Dictionaries[0]->ID().rfind("rubg", 0) != 0) return QImage();
-  LanguageOffset = 6000;
-  LanguageCharset = 204;
-  AppSettings.CyrKeyboard = false;
-  AppSettings.LatKeyboard = false;
+  app.Context.Language = InterfaceLanguage::At(6000);
+  app.Context.AppSettings.CyrKeyboard = false;
+  app.Context.AppSettings.LatKeyboard = false;
   Form1 form(app);
   form.Form_Load(QStringLiteral("стол"));
   QApplication::processEvents();
@@ -88,8 +85,7 @@ QImage BothSides(AppState& app) {
 QImage Captions(AppState& app) {
   std::vector<QImage> rows;
   for (int language = 0; language < kLanguages; ++language) {
-    LanguageOffset = language * 1000;
-    LanguageCharset = language == 0 || language == 6 ? 204 : 0;
+    app.Context.Language = InterfaceLanguage::At(language * 1000);
     Form1 form(app);
     form.Form_Load(QStringLiteral("0"));
     QApplication::processEvents();
@@ -144,9 +140,8 @@ QImage Shot(const QString& what, AppState& app) {
   if (what == QStringLiteral("captions")) return Captions(app);
   if (what == QStringLiteral("about")) return DialogShot<frmAbout>(app, "BtnAbout");
   if (what == QStringLiteral("settings-bg")) {
-    LanguageOffset = 0;
-    LanguageCharset = 204;
-    AppSettings.Style = "Blue dark";
+    app.Context.Language = InterfaceLanguage::At(0);
+    app.Context.AppSettings.Style = "Blue dark";
     app.Colours = LookupSchemeColours(QStringLiteral("Blue dark"));
   }
   return DialogShot<FrmSetup>(app, "BtnSetup");
@@ -170,9 +165,10 @@ int main(int argc, char** argv) {
         stderr);
     return 2;
   }
-  ApplyLanguageSetting(1000);
-  AppState app;
-  app.AppCrypto = std::make_unique<MakeCrypto>(AppError);
+  AppContext context(platform::MakeSystemRegistryStore());
+  context.Language = LanguageForSetting(1000);
+  AppState app{context};
+  app.AppCrypto = std::make_unique<MakeCrypto>(context.AppError);
   if (!Prepare(app, arguments[2])) {
     std::fputs("window_shots: no base loads from that folder\n", stderr);
     return 1;

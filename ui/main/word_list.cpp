@@ -1,23 +1,18 @@
 #include "ui/main/word_list.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QResizeEvent>
 #include <algorithm>
 
-#include "app/error_class.h"
-#include "app/language.h"
 #include "ui/controls/colour.h"
 #include "ui/main/engine_text.h"
+#include "ui/main/word_list_accessible.h"
 
 namespace vokabi::ui {
 namespace {
-
-// "List with words is from other dictionary and selected word was not found."
-constexpr std::int32_t kListFromOtherBase = 12;
-// "Missing dictionary file.": the entry's body did not decipher.
-constexpr std::int32_t kMissingFile = 2;
 
 // Wrap limits for 18-pixel rows: a wrap jumps 162, nine rows, so the rows join seamlessly.
 constexpr int kUpWrapBelow = -8;
@@ -27,8 +22,13 @@ constexpr int kDownWrapTo = -8;
 // No scroll needs more than a full turn of the list; the cap keeps a bad target from looping.
 constexpr int kMaxFrames = WordList::kRows * WordList::kRowHeight / WordList::kStep;
 
-// Load5Etikets gives the headwords joined by CR LF; an empty text is an empty list.
-std::vector<std::string> SplitWords(const std::string& list) {
+bool HasWord(const std::vector<std::string>& words, int index) {
+  return index >= 0 && index < static_cast<int>(words.size());
+}
+
+}  // namespace
+
+std::vector<std::string> SplitNeighbours(const std::string& list) {
   std::vector<std::string> words;
   if (list.empty()) return words;
   std::size_t from = 0;
@@ -40,9 +40,7 @@ std::vector<std::string> SplitWords(const std::string& list) {
   }
 }
 
-bool HasWord(const std::vector<std::string>& words, int index) {
-  return index >= 0 && index < static_cast<int>(words.size());
-}
+namespace {
 
 std::int32_t PositionAt(const std::vector<std::int32_t>& positions, int index) {
   return index >= 0 && index < static_cast<int>(positions.size())
@@ -52,10 +50,14 @@ std::int32_t PositionAt(const std::vector<std::int32_t>& positions, int index) {
 
 }  // namespace
 
-WordList::WordList(WordListHost& host, QWidget* parent) : QWidget(parent), host_(host) {
+WordList::WordList(WordListHost& host, ErrorClass& appError, QWidget* parent)
+    : QWidget(parent), host_(host), appError_(appError) {
+  InstallWordListAccessibility();
   setObjectName(QStringLiteral("PictureLAB"));
   setFixedHeight(kRows * kRowHeight);
   setAutoFillBackground(true);
+  // Tab reaches the list; a click leaves the focus in the word box for the next word.
+  setFocusPolicy(Qt::TabFocus);
   for (int i = 0; i < kRows; ++i) {
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("LabelDumi_%1").arg(i));
@@ -82,7 +84,7 @@ void WordList::FillWordList(int /*dictionaryIndex*/, std::int32_t position, cons
   ++fills_;
 
   Dictionary& dictionary = host_.WorkingDictionary();
-  const std::vector<std::string> words = SplitWords(dictionary.Load5Etikets(position));
+  const std::vector<std::string> words = SplitNeighbours(dictionary.Load5Etikets(position));
   const std::vector<std::int32_t> positions = dictionary.NeighbourPositions(position);
   const int count = static_cast<int>(words.size());
 
@@ -110,6 +112,7 @@ void WordList::FillWordList(int /*dictionaryIndex*/, std::int32_t position, cons
   if (position > 5) {
     Paint(kMiddleRow, true, colours);
     highlightedLabel_ = kMiddleRow;
+    NoteEntries(position);
     return;
   }
   // The list starts at the base's first headword, so the word may stand in any row.
@@ -120,6 +123,7 @@ void WordList::FillWordList(int /*dictionaryIndex*/, std::int32_t position, cons
       highlightedLabel_ = j;
     }
   }
+  NoteEntries(position);
 }
 
 void WordList::ShowSuggestions(const std::vector<std::string>& words, int charset,
@@ -139,11 +143,13 @@ void WordList::ShowSuggestions(const std::vector<std::string>& words, int charse
     Paint(i, false, colours);
   }
   highlightedLabel_ = -1;
+  firstEntry_ = -1;
+  highlightEntry_ = -1;
 }
 
 void WordList::LabelDumi_Click(int index) {
   if (scrolling_ || index < 0 || index >= kRows) return;
-  AppError.Clear();
+  appError_.Clear();
   Dictionary& dictionary = host_.WorkingDictionary();
   const std::string caption = words_[index];
   const int tag = labels_[index]->property("Tag").toString().toInt();
@@ -153,7 +159,7 @@ void WordList::LabelDumi_Click(int index) {
     if (tag == host_.WorkDic() && position > 0) {
       // Its own entry, which fills the list with its neighbours.
       if (!host_.TranslateEntryAt(position, true))
-        host_.ShowPane(AppError.MsgText(), LanguageCharset);
+        host_.ShowPane(appError_.MsgText(), appError_.Language().LanguageCharset);
       return;
     }
     // Looked up as if typed.
@@ -189,8 +195,8 @@ void WordList::LabelDumi_Click(int index) {
       position > 0 ? host_.TranslateEntryAt(position, false) : dictionary.Translate(caption);
   if (!found) {
     // A body that does not decipher says so; anything else means the list is not this base's.
-    if (AppError.Nomer() != kMissingFile) AppError.SetNomer(kListFromOtherBase);
-    host_.ShowPane(AppError.MsgText(), LanguageCharset);
+    if (appError_.Nomer() != msg::kMissingFile) appError_.SetNomer(msg::kListFromOtherBase);
+    host_.ShowPane(appError_.MsgText(), appError_.Language().LanguageCharset);
     return;
   }
   if (position == 0) {
@@ -268,7 +274,8 @@ void WordList::ScrollWordList(int slot, int index) {
   const std::int32_t position = dictionary.PredniDumi();
   scroll_ = Scroll{};
   scroll_.label = index;
-  scroll_.words = SplitWords(dictionary.Load5Etikets(position));
+  scroll_.position = position;
+  scroll_.words = SplitNeighbours(dictionary.Load5Etikets(position));
   scroll_.positions = dictionary.NeighbourPositions(position);
   const std::vector<std::string>& words = scroll_.words;
   const int h = labels_[0]->height();
@@ -352,6 +359,7 @@ void WordList::EndScroll() {
   frameTimer_->stop();
   scrolling_ = false;
   highlightedLabel_ = scroll_.label;
+  NoteEntries(scroll_.position);
 }
 
 bool WordList::eventFilter(QObject* watched, QEvent* event) {
@@ -399,13 +407,30 @@ void WordList::ShowText(int index) {
 }
 
 void WordList::Paint(int index, bool highlighted, const SchemeColours& colours) {
+  const bool changed = highlighted_[index] != highlighted;
   highlighted_[index] = highlighted;
+  if (changed && QAccessible::isActive()) {
+    QAccessible::State selected;
+    selected.selected = true;
+    QAccessibleStateChangeEvent event(labels_[index], selected);
+    QAccessible::updateAccessibility(&event);
+    if (highlighted && hasFocus()) {
+      QAccessibleEvent focus(labels_[index], QAccessible::Focus);
+      QAccessible::updateAccessibility(&focus);
+    }
+  }
   QPalette palette = labels_[index]->palette();
   palette.setColor(QPalette::WindowText,
                    ToQColor(highlighted ? colours.listBack : colours.listText));
   palette.setColor(QPalette::Window,
                    ToQColor(highlighted ? colours.listHighlight : colours.listBack));
   labels_[index]->setPalette(palette);
+  // The keyboard's place: a frame in the highlight's text colour while the list has the focus.
+  const bool framed = highlighted && hasFocus();
+  if ((labels_[index]->frameStyle() != QFrame::NoFrame) != framed) {
+    labels_[index]->setFrameStyle(framed ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    ShowText(index);
+  }
 }
 
 int WordList::Top(int index) const {

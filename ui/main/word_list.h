@@ -1,5 +1,7 @@
 #pragma once
 
+// The Bulgarian and form-designer names used here are explained in docs/glossary.md.
+
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
@@ -8,10 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "app/error_class.h"
 #include "engine/dictionary.h"
 #include "ui/controls/schemes.h"
 
 namespace vokabi::ui {
+
+// Load5Etikets gives the headwords joined by CR LF; an empty text is an empty list.
+std::vector<std::string> SplitNeighbours(const std::string& list);
 
 // What the word list needs from the main window that hosts it.
 class WordListHost {
@@ -55,7 +61,8 @@ class WordList : public QWidget {
   static constexpr int kStep = 2;
   static constexpr int kFrameMs = 20;
 
-  WordList(WordListHost& host, QWidget* parent = nullptr);
+  // Lookups report to appError, whose language the list's messages are shown in.
+  WordList(WordListHost& host, ErrorClass& appError, QWidget* parent = nullptr);
 
   // The nine headwords from position on, the word highlighted. The list always comes from the
   // host's working dictionary: the window passes WorkDic as dictionaryIndex.
@@ -67,8 +74,12 @@ class WordList : public QWidget {
                        const std::vector<std::int32_t>& positions = {});
   bool ShowsSuggestions() const { return suggesting_; }
   void LabelDumi_Click(int index);
+  // Enter: translates the highlighted headword as a click on it does.
+  void TranslateHighlighted();
   // The highlighted label, -1 for none.
   int HighlightedLabel() const;
+  // Whether label index wears the highlight.
+  bool Highlighted(int index) const { return highlighted_.at(static_cast<std::size_t>(index)); }
   QLabel* Label(int index) const;
   // Colours and font for the labels, as the window's dressing gives them.
   void Dress(const SchemeColours& colours, const QFont& font);
@@ -84,10 +95,15 @@ class WordList : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   struct Scroll {
-    int label = 0;  // the clicked label, which stops the scroll
+    int label = 0;              // the clicked label, which stops the scroll
+    std::int32_t position = 0;  // where the list the scroll shows begins
     bool up = false;
     int target = 0;          // Top the clicked label must reach
     bool fromFirst = false;  // the new list starts at the base's first headword
@@ -103,6 +119,21 @@ class WordList : public QWidget {
   void AfterRest();
   void EndScroll();
 
+  // The keyboard's walk: the highlight moves to the entry `steps` away (clamped to the base),
+  // and the list scrolls when that entry lies outside it.
+  void MoveHighlight(int steps);
+  // Scrolls the list by rows entries, the highlight staying on its entry.
+  void ScrollRows(int rows);
+  // Shows the nine entries from entry number first on, rows in label order, and highlights the
+  // one numbered highlight when it is among them.
+  void ShowEntries(std::int32_t first, std::int32_t highlight);
+  // Remembers which entries the list shows once its labels have come to rest.
+  void NoteEntries(std::int32_t position);
+  // Whether the rows can be scrolled through the working base: they came from it, in order.
+  bool CanWalkBase() const;
+  int VisibleRows() const;
+  int RowOf(int index) const;
+
   void SetWord(int index, const std::string& bytes, int charset, std::int32_t position);
   // A headword wider than its label ends in "…"; the tooltip holds all of it.
   void ShowText(int index);
@@ -113,6 +144,7 @@ class WordList : public QWidget {
   int IndexOf(const QObject* label) const;
 
   WordListHost& host_;
+  ErrorClass& appError_;
   std::array<QLabel*, kRows> labels_{};
   std::array<std::string, kRows> words_;
   std::array<QString, kRows> texts_;  // the whole headwords the labels show
@@ -120,6 +152,12 @@ class WordList : public QWidget {
   std::array<std::int32_t, kRows> positions_{};
   std::array<bool, kRows> highlighted_{};
   int highlightedLabel_ = 0;  // -1 while suggestions are shown
+  // Entry numbers in the working base of the top row and of the highlighted word, -1 when the
+  // rows are not a run of the base (suggestions) or nothing is highlighted.
+  std::int32_t firstEntry_ = -1;
+  std::int32_t highlightEntry_ = -1;
+  int listBase_ = -1;   // WorkDic when the rows were filled
+  int wheelAngle_ = 0;  // a touchpad's wheel turns in steps smaller than a notch
   bool suggesting_ = false;
   int pressedLabel_ = -1;
   bool scrolling_ = false;

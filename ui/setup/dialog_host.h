@@ -7,18 +7,20 @@
 
 #include "app/desktop_integration.h"
 #include "ui/controls/schemes.h"
+#include "ui/setup/window_services.h"
 
 class QWidget;
 
 namespace vokabi {
+class AppContext;
 class Dictionary;
-}
+}  // namespace vokabi
 
 namespace vokabi::ui {
 
 // What the settings dialog and the about box need of the lookup window that opens them: its
-// z-order, the shared look they read and the settings dialog replaces, its dressing and tray
-// icon, and the program's files.
+// z-order, the program's context, the shared look they read and the settings dialog replaces, its
+// dressing and tray icon, and the program's files.
 class DialogHost {
  public:
   virtual ~DialogHost() = default;
@@ -32,6 +34,10 @@ class DialogHost {
   // The clipboard and selection timers, on or off by their settings.
   virtual void SwitchLookupTimers() = 0;
 
+  // The settings the dialog edits, the interface language, the message object and the store.
+  virtual AppContext& Context() = 0;
+  // The message box, document opener and printer list the windows use.
+  virtual const WindowServices& Services() const = 0;
   virtual SchemeColours& Colours() = 0;
   virtual QFont& FontLarge() = 0;
   virtual QFont& FontSmall() = 0;
@@ -40,7 +46,7 @@ class DialogHost {
 
   // The running program, for the start-with-session and browser entries.
   virtual ProgramFile Program() const = 0;
-  // The handbook beside the program, which the about box's web line opens.
+  // The handbook the about box's web line opens: beside the program, else the installed one.
   virtual QString HandbookFile() const = 0;
 };
 

@@ -6,8 +6,6 @@
 #include <utility>
 
 #include "app/catalogue.h"
-#include "app/error_class.h"
-#include "app/language.h"
 #include "platform/codepage.h"
 #include "ui/controls/button.h"
 #include "ui/controls/program_button.h"
@@ -34,29 +32,20 @@ QImage CrossPicture() {
   return picture;
 }
 
-void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
-  QMessageBox box(icon, parent ? parent->windowTitle() : QString(), text, QMessageBox::Ok, parent);
-  box.exec();
-}
-
-DialogMessageBox& MessageBoxHook() {
-  static DialogMessageBox hook = &ShowBox;
-  return hook;
-}
-
 }  // namespace
 
-QString InterfaceText(int n) {
-  return QString::fromStdString(platform::DecodeCharset(LanguageCharset, UiText(n)).utf8);
+QString InterfaceText(const InterfaceLanguage& language, int n) {
+  return QString::fromStdString(
+      platform::DecodeCharset(language.LanguageCharset, UiText(language, n)).utf8);
 }
 
-QString CatalogueMessage(std::int32_t nomer) {
+QString CatalogueMessage(const ErrorClass& errors, std::int32_t nomer) {
   QString text = QString::fromStdString(
-      platform::DecodeCharset(LanguageCharset, AppError.MsgByNomer(nomer)).utf8);
+      platform::DecodeCharset(errors.Language().LanguageCharset, errors.MsgByNomer(nomer)).utf8);
   return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-Button* MakeCloseButton(QWidget* parent, int clientWidth) {
+Button* MakeCloseButton(QWidget* parent, int clientWidth, const InterfaceLanguage& language) {
   Button* close = MakeProgramButton(
       parent, "BtnClose",
       QRect(clientWidth - kCloseMargin - kCloseSize, kCloseTop, kCloseSize, kCloseSize));
@@ -67,7 +56,7 @@ Button* MakeCloseButton(QWidget* parent, int clientWidth) {
   close->SetPicturePosition(4);
   close->SetBord(false);
   close->Refresh();
-  close->setToolTip(InterfaceText(kCloseTooltipText));
+  close->setToolTip(InterfaceText(language, kCloseTooltipText));
   return close;
 }
 
@@ -87,15 +76,6 @@ void SetTextColour(QWidget* widget, Colour text) {
   palette.setColor(QPalette::Text, ToQColor(text));
   palette.setColor(QPalette::ButtonText, ToQColor(text));
   widget->setPalette(palette);
-}
-
-void ShowDialogMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
-  MessageBoxHook()(parent, icon, text);
-}
-
-DialogMessageBox ReplaceDialogMessageBox(DialogMessageBox messageBox) {
-  return std::exchange(MessageBoxHook(),
-                       messageBox ? std::move(messageBox) : DialogMessageBox(&ShowBox));
 }
 
 }  // namespace vokabi::ui

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "app/error_class.h"
+#include "app/language.h"
 #include "ui/controls/program_button.h"
 #include "ui/controls/schemes.h"
 
@@ -17,25 +19,18 @@ namespace vokabi::ui {
 
 class Button;
 
-// Interface text n in the current interface language.
-QString InterfaceText(int n);
-// Message nomer of the catalogue in the current interface language, one line break per CR LF.
-QString CatalogueMessage(std::int32_t nomer);
-// The message that says the settings could not be saved and the old ones are kept.
-inline constexpr std::int32_t kSettingsNotSaved = 1101;
+// Interface text n in the interface language.
+QString InterfaceText(const InterfaceLanguage& language, int n);
+// Message nomer of the catalogue in the language of the message object, one line break per
+// CR LF.
+QString CatalogueMessage(const ErrorClass& errors, std::int32_t nomer);
 
-// The close button of a frameless dialog: a small cross, tooltip text 6.
-Button* MakeCloseButton(QWidget* parent, int clientWidth);
+// The close button of a frameless dialog: a small cross, tooltip text 6 of the language.
+Button* MakeCloseButton(QWidget* parent, int clientWidth, const InterfaceLanguage& language);
 // Scheme colours on the face and the caption in both looks, and the font.
 void DressButton(Button* button, const SchemeColours& colours, const QFont& font);
 
 // The colour of a widget's text.
 void SetTextColour(QWidget* widget, Colour text);
-
-// Message boxes of the dialogs; tests put their own in place and get the old one back.
-using DialogMessageBox =
-    std::function<void(QWidget* parent, QMessageBox::Icon icon, const QString& text)>;
-void ShowDialogMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text);
-DialogMessageBox ReplaceDialogMessageBox(DialogMessageBox messageBox);
 
 }  // namespace vokabi::ui

@@ -3,27 +3,24 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
 
-#include "app/language.h"
+#include "app/app_context.h"
 #include "app/scheme_names.h"
-#include "app/settings.h"
 #include "platform/autostart.h"
 #include "platform/codepage.h"
 #include "ui/controls/button.h"
 #include "ui/setup/dialog_parts.h"
 #include "ui/setup/fonts.h"
-#include "ui/setup/printers.h"
 
 namespace vokabi::ui {
 
 namespace {
 
-// Said when the start-with-the-session box is ticked for a path no launcher accepts.
-constexpr std::int32_t kLauncherRefusesPath = 1103;
 // The captions of the check boxes, drawn on the surface at x = 36 and these tops, with their
 // text numbers, check box 0 to 8.
 constexpr int kCaptionLeft = 36;
@@ -54,15 +51,17 @@ constexpr const char* kLanguageNames[] = {"Български", "English",  "Fra
                                           "Español",   "Italiano", "Русский"};
 constexpr int kLanguageStep = 1000;
 
-QString SchemeCaptionText(int scheme) {
+QString SchemeCaptionText(const InterfaceLanguage& language, int scheme) {
   return QString::fromStdString(
-      platform::DecodeCharset(LanguageCharset, SchemeCaption(scheme, LanguageOffset)).utf8);
+      platform::DecodeCharset(language.LanguageCharset,
+                              SchemeCaption(scheme, language.LanguageOffset))
+          .utf8);
 }
 
 // The list's index of the stored scheme: a name stored in another case is still its scheme; an
 // unknown one selects nothing.
-int StoredSchemeIndex() {
-  const QString stored = QString::fromStdString(AppSettings.Style);
+int StoredSchemeIndex(const SettingsRecord& settings) {
+  const QString stored = QString::fromStdString(settings.Style);
   const QStringList& names = SchemeNames();
   for (int i = 0; i < names.size(); ++i) {
     if (names[i].compare(stored, Qt::CaseInsensitive) == 0) return i;
@@ -70,10 +69,17 @@ int StoredSchemeIndex() {
   return -1;
 }
 
+// A label ("Printer :") as its list's accessible name, without the colon.
+QString AccessibleLabel(QString label) {
+  label = label.trimmed();
+  if (label.endsWith(u':')) label.chop(1);
+  return label.trimmed();
+}
+
 }  // namespace
 
 FrmSetup::FrmSetup(std::unique_ptr<DialogHost> host, QWidget* parent)
-    : FramelessWindow(parent), host_(std::move(host)) {
+    : FramelessWindow(parent), host_(std::move(host)), context_(host_->Context()) {
   setObjectName(QStringLiteral("FrmSetup"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowModality(Qt::WindowModal);
@@ -96,7 +102,8 @@ void FrmSetup::BuildControls() {
   // Said when the user ticks the box, not when the dialog shows what is stored.
   connect(check1_[kStartWithWindows], &QCheckBox::clicked, this, [this](bool checked) {
     if (checked && !platform::LauncherAccepts(host_->Program().executable))
-      ShowDialogMessage(this, QMessageBox::Warning, CatalogueMessage(kLauncherRefusesPath));
+      host_->Services().messageBox(this, QMessageBox::Warning,
+                                   CatalogueMessage(context_.AppError, msg::kLauncherRefusesPath));
   });
   QComboBox** const lists[] = {&combo1_, &combo2_, &combo3_, &combo4_};
   for (int i = 0; i < 4; ++i) {
@@ -118,7 +125,7 @@ void FrmSetup::BuildControls() {
                                     QRect(kCommandLeft + i * (kCommandWidth + kCommandGap),
                                           kCommandTop, kCommandWidth, kCommandHeight));
   }
-  btnClose_ = MakeCloseButton(this, kClientWidth);
+  btnClose_ = MakeCloseButton(this, kClientWidth, context_.Language);
 
   connect(btnOk_, &Button::Click, this, &FrmSetup::BtnOk_Click);
   connect(btnCancel_, &Button::Click, this, &FrmSetup::BtnCancel_Click);
@@ -131,23 +138,25 @@ void FrmSetup::Form_Load() {
   host_->SetLookupTopmost(false);
   Restyle();
   for (const char* name : kLanguageNames) combo1_->addItem(QString::fromUtf8(name));
-  combo1_->setCurrentIndex(LanguageOffset / kLanguageStep);
-  for (int i = 0; i < kSchemeCount; ++i) combo3_->addItem(SchemeCaptionText(i));
-  combo3_->setCurrentIndex(StoredSchemeIndex());
+  combo1_->setCurrentIndex(context_.Language.LanguageOffset / kLanguageStep);
+  for (int i = 0; i < kSchemeCount; ++i) combo3_->addItem(SchemeCaptionText(context_.Language, i));
+  combo3_->setCurrentIndex(StoredSchemeIndex(context_.AppSettings));
   FillFonts();
   FillPrinters();
 
-  check1_[kAlwaysOnTop]->setChecked(AppSettings.AlwaysOnTop);
-  check1_[kSavePosition]->setChecked(AppSettings.SavePosition);
-  check1_[kStartWithWindows]->setChecked(AppSettings.StartWithWindows);
-  check1_[kMinimizeToTray]->setChecked(AppSettings.MinimizeToTray);
-  if (AppSettings.StartWithWindows || AppSettings.MinimizeToTray) AppSettings.SystrayIcon = true;
-  check1_[kSystrayIcon]->setChecked(AppSettings.SystrayIcon);
-  check1_[kSystrayIcon]->setEnabled(!AppSettings.StartWithWindows && !AppSettings.MinimizeToTray);
-  check1_[kCompleteWord]->setChecked(AppSettings.CompleteWord);
-  check1_[kClipboardTranslate]->setChecked(AppSettings.ClipboardTranslate);
-  check1_[kSelectionTranslate]->setChecked(AppSettings.SelectionTranslate);
-  check1_[kIEintegration]->setChecked(AppSettings.IEintegration);
+  check1_[kAlwaysOnTop]->setChecked(context_.AppSettings.AlwaysOnTop);
+  check1_[kSavePosition]->setChecked(context_.AppSettings.SavePosition);
+  check1_[kStartWithWindows]->setChecked(context_.AppSettings.StartWithWindows);
+  check1_[kMinimizeToTray]->setChecked(context_.AppSettings.MinimizeToTray);
+  if (context_.AppSettings.StartWithWindows || context_.AppSettings.MinimizeToTray)
+    context_.AppSettings.SystrayIcon = true;
+  check1_[kSystrayIcon]->setChecked(context_.AppSettings.SystrayIcon);
+  check1_[kSystrayIcon]->setEnabled(!context_.AppSettings.StartWithWindows &&
+                                    !context_.AppSettings.MinimizeToTray);
+  check1_[kCompleteWord]->setChecked(context_.AppSettings.CompleteWord);
+  check1_[kClipboardTranslate]->setChecked(context_.AppSettings.ClipboardTranslate);
+  check1_[kSelectionTranslate]->setChecked(context_.AppSettings.SelectionTranslate);
+  check1_[kIEintegration]->setChecked(context_.AppSettings.IEintegration);
   // Where the browser does not exist the switch would do nothing; it shows what is stored.
   check1_[kIEintegration]->setEnabled(platform::HasBrowserMenuHost());
 }
@@ -162,26 +171,35 @@ void FrmSetup::FillFonts() {
 }
 
 void FrmSetup::FillPrinters() {
-  combo4_->addItems(InstalledPrinters());
-  combo4_->setCurrentIndex(combo4_->findText(QString::fromStdString(AppSettings.PrinterName)));
+  combo4_->addItems(host_->Services().printers());
+  combo4_->setCurrentIndex(
+      combo4_->findText(QString::fromStdString(context_.AppSettings.PrinterName)));
   combo4_->setEnabled(combo4_->count() > 0);
 }
 
 void FrmSetup::Restyle() {
   const SchemeColours& colours = host_->Colours();
   const QFont& small = host_->FontSmall();
-  btnOk_->SetCaption(InterfaceText(7));
-  btnCancel_->SetCaption(InterfaceText(17));
-  btnApply_->SetCaption(InterfaceText(25));
-  btnDefault_->SetCaption(InterfaceText(36));
+  QComboBox* const lists[] = {combo1_, combo2_, combo3_, combo4_};
+  btnOk_->SetCaption(InterfaceText(context_.Language, 7));
+  btnCancel_->SetCaption(InterfaceText(context_.Language, 17));
+  btnApply_->SetCaption(InterfaceText(context_.Language, 25));
+  btnDefault_->SetCaption(InterfaceText(context_.Language, 36));
   // The schemes in the new language; the choice stays.
-  for (int i = 0; i < combo3_->count(); ++i) combo3_->setItemText(i, SchemeCaptionText(i));
+  for (int i = 0; i < combo3_->count(); ++i)
+    combo3_->setItemText(i, SchemeCaptionText(context_.Language, i));
+  for (int i = 0; i < kCheckBoxes; ++i) {
+    // The captions are painted on the surface; a screen reader hears them as the boxes' names.
+    check1_[i]->setAccessibleName(InterfaceText(context_.Language, kCaptionTexts[i]).trimmed());
+  }
   for (int i = 0; i < 4; ++i) {
-    label1_[i]->setText(InterfaceText(kLabelTexts[i]));
+    label1_[i]->setBuddy(lists[i]);
+    lists[i]->setAccessibleName(AccessibleLabel(InterfaceText(context_.Language, kLabelTexts[i])));
+    label1_[i]->setText(InterfaceText(context_.Language, kLabelTexts[i]));
     label1_[i]->setFont(small);
     SetTextColour(label1_[i], colours.schemeText);
   }
-  setWindowTitle(InterfaceText(13));
+  setWindowTitle(InterfaceText(context_.Language, 13));
   setFont(small);
   FramelessWindow::Restyle(colours);
   for (QCheckBox* box : check1_) {
@@ -203,7 +221,7 @@ void FrmSetup::Restyle() {
     palette.setColor(QPalette::ButtonText, ToQColor(colours.listText));
     list->setPalette(palette);
   }
-  btnClose_->setToolTip(InterfaceText(6));
+  btnClose_->setToolTip(InterfaceText(context_.Language, 6));
   update();
 }
 
@@ -219,9 +237,24 @@ void FrmSetup::paintEvent(QPaintEvent* event) {
 }
 
 FrmSetup::DrawnCaption FrmSetup::CheckCaption(int index) const {
-  return {InterfaceText(kCaptionTexts[index]),
+  return {InterfaceText(context_.Language, kCaptionTexts[index]),
           QRect(kCaptionLeft, kCaptionTops[index], kListLeft - kCaptionLeft - kCaptionGap,
                 2 * kLabelHeight)};
+}
+
+void FrmSetup::keyPressEvent(QKeyEvent* event) {
+  // A focused button took its Enter itself; anywhere else Enter is Ok and Escape is Cancel.
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      BtnOk_Click();
+      return;
+    case Qt::Key_Escape:
+      BtnCancel_Click();
+      return;
+    default:
+      FramelessWindow::keyPressEvent(event);
+  }
 }
 
 void FrmSetup::Check1_Click(int index) {
@@ -232,7 +265,7 @@ void FrmSetup::Check1_Click(int index) {
 void FrmSetup::HoldSystrayIcon(int index, int other) {
   QCheckBox* icon = check1_[kSystrayIcon];
   if (check1_[index]->isChecked()) {
-    AppSettings.SystrayIcon = true;
+    context_.AppSettings.SystrayIcon = true;
     icon->setChecked(true);
     icon->setEnabled(false);
   } else if (!check1_[other]->isChecked()) {
@@ -241,7 +274,7 @@ void FrmSetup::HoldSystrayIcon(int index, int other) {
 }
 
 void FrmSetup::BtnCancel_Click() {
-  host_->SetLookupTopmost(AppSettings.AlwaysOnTop);
+  host_->SetLookupTopmost(context_.AppSettings.AlwaysOnTop);
   close();
 }
 

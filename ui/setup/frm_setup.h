@@ -1,5 +1,7 @@
 #pragma once
 
+// The Bulgarian and form-designer names used here are explained in docs/glossary.md.
+
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -59,6 +61,7 @@ class FrmSetup : public FramelessWindow {
  protected:
   void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // frm_setup.cpp: the controls, their filling and dressing.
@@ -83,6 +86,7 @@ class FrmSetup : public FramelessWindow {
   std::vector<int> NeededCharsets(int interfaceCharset) const;
 
   std::unique_ptr<DialogHost> host_;
+  AppContext& context_;  // the host's
   QComboBox* combo1_ = nullptr;
   QComboBox* combo2_ = nullptr;
   QComboBox* combo3_ = nullptr;

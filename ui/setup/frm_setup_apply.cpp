@@ -2,11 +2,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 
+#include "app/app_context.h"
 #include "app/desktop_integration.h"
-#include "app/error_class.h"
-#include "app/language.h"
-#include "app/registry.h"
-#include "app/settings.h"
 #include "engine/dictionary.h"
 #include "platform/codepage.h"
 #include "ui/setup/dialog_parts.h"
@@ -17,7 +14,6 @@ namespace vokabi::ui {
 
 namespace {
 
-constexpr std::int32_t kFontMessage = 2000;
 constexpr int kLanguageStep = 1000;
 constexpr int kLargePoints = 12;
 constexpr int kSmallPoints = 10;
@@ -32,8 +28,9 @@ constexpr int kDefaultScheme = 5;  // Green
 std::vector<int> FrmSetup::NeededCharsets(int interfaceCharset) const {
   std::vector<int> charsets{interfaceCharset};
   const auto& bases = host_->Dictionaries();
-  if (AppSettings.WorkDic >= 0 && AppSettings.WorkDic < static_cast<int>(bases.size())) {
-    const Dictionary& working = *bases[static_cast<std::size_t>(AppSettings.WorkDic)];
+  if (context_.AppSettings.WorkDic >= 0 &&
+      context_.AppSettings.WorkDic < static_cast<int>(bases.size())) {
+    const Dictionary& working = *bases[static_cast<std::size_t>(context_.AppSettings.WorkDic)];
     charsets.push_back(working.Charset1());
     charsets.push_back(working.Charset2());
   }
@@ -49,63 +46,69 @@ bool FrmSetup::BtnApply_Click() {
   const std::int32_t charset = CharsetForLanguage(offset);
   const QString face = combo2_->currentText();
   if (!FontShowsCharsets(face, NeededCharsets(charset))) {
-    AppError.SetNomer(kFontMessage);
-    ShowDialogMessage(
+    context_.AppError.SetNomer(msg::kFontLacksLetters);
+    host_->Services().messageBox(
         this, QMessageBox::Warning,
-        QString::fromStdString(platform::DecodeCharset(LanguageCharset, AppError.MsgText()).utf8));
+        QString::fromStdString(
+            platform::DecodeCharset(context_.Language.LanguageCharset, context_.AppError.MsgText())
+                .utf8));
     return false;
   }
-  LanguageOffset = offset;
-  LanguageCharset = charset;
+  context_.Language = InterfaceLanguage::At(offset);
   host_->FontLarge() = QFont(face, kLargePoints);
   host_->FontSmall() = QFont(face, kSmallPoints);
-  AppSettings.UseFont = face.toStdString();
+  context_.AppSettings.UseFont = face.toStdString();
 
   ApplySwitches();
 
   // A scheme list that shows nothing (an unknown stored name) leaves the scheme alone. The list
   // shows the names in the interface language; the setting keeps the English one.
   const QString scheme = SchemeNames().value(combo3_->currentIndex());
-  if (!scheme.isEmpty() && scheme.toStdString() != AppSettings.Style) {
-    AppSettings.Style = scheme.toStdString();
+  if (!scheme.isEmpty() && scheme.toStdString() != context_.AppSettings.Style) {
+    context_.AppSettings.Style = scheme.toStdString();
     host_->Colours() = LookupSchemeColours(scheme);
   }
   if (!combo4_->currentText().isEmpty())
-    AppSettings.PrinterName = combo4_->currentText().toStdString();
+    context_.AppSettings.PrinterName = combo4_->currentText().toStdString();
 
   Restyle();
   host_->DressLookupWindow();
-  host_->SetLookupTopmost(AppSettings.AlwaysOnTop);
+  host_->SetLookupTopmost(context_.AppSettings.AlwaysOnTop);
   // The session's entry exists only while the stored switch is on, so that a crash between the
   // two writes never leaves the program starting with a session it was taken out of.
-  const bool saved = SaveSettings();
-  if (saved && AppSettings.StartWithWindows) SetStartWithWindows(true, host_->Program());
+  const bool saved = SaveSettings(context_);
+  if (saved && context_.AppSettings.StartWithWindows)
+    SetStartWithWindows(context_.Store(), true, host_->Program());
   // A read-only settings folder was told of at the start.
-  if (!saved && !RegistryReadOnly())
-    ShowDialogMessage(this, QMessageBox::Critical, CatalogueMessage(kSettingsNotSaved));
+  if (!saved && !context_.Store().ReadOnly())
+    host_->Services().messageBox(this, QMessageBox::Critical,
+                                 CatalogueMessage(context_.AppError, msg::kSettingsNotSaved));
   return true;
 }
 
 void FrmSetup::ApplySwitches() {
-  AppSettings.AlwaysOnTop = On(kAlwaysOnTop);
-  AppSettings.SavePosition = On(kSavePosition);
-  AppSettings.StartWithWindows = On(kStartWithWindows);
+  context_.AppSettings.AlwaysOnTop = On(kAlwaysOnTop);
+  context_.AppSettings.SavePosition = On(kSavePosition);
+  context_.AppSettings.StartWithWindows = On(kStartWithWindows);
   // Switched on only once the settings say so (BtnApply_Click).
-  if (!AppSettings.StartWithWindows) SetStartWithWindows(false, host_->Program());
-  AppSettings.CompleteWord = On(kCompleteWord);
-  AppSettings.ClipboardTranslate = On(kClipboardTranslate);
-  AppSettings.SelectionTranslate = On(kSelectionTranslate);
+  if (!context_.AppSettings.StartWithWindows)
+    SetStartWithWindows(context_.Store(), false, host_->Program());
+  context_.AppSettings.CompleteWord = On(kCompleteWord);
+  context_.AppSettings.ClipboardTranslate = On(kClipboardTranslate);
+  context_.AppSettings.SelectionTranslate = On(kSelectionTranslate);
   host_->SwitchLookupTimers();
-  AppSettings.IEintegration = On(kIEintegration);
-  RemoveBrowserMenus();
-  if (AppSettings.IEintegration) InstallBrowserMenu(host_->Program().executable);
-  AppSettings.SystrayIcon = On(kSystrayIcon);
-  host_->ShowTrayIcon(AppSettings.SystrayIcon);
-  AppSettings.MinimizeToTray = On(kMinimizeToTray);
+  context_.AppSettings.IEintegration = On(kIEintegration);
+  RemoveBrowserMenus(context_.Store());
+  if (context_.AppSettings.IEintegration)
+    InstallBrowserMenu(context_.Store(), context_.Language.LanguageOffset,
+                       host_->Program().executable);
+  context_.AppSettings.SystrayIcon = On(kSystrayIcon);
+  host_->ShowTrayIcon(context_.AppSettings.SystrayIcon);
+  context_.AppSettings.MinimizeToTray = On(kMinimizeToTray);
 }
 
 void FrmSetup::BtnOk_Click() {
-  AppError.Clear();
+  context_.AppError.Clear();
   if (BtnApply_Click()) close();
 }
 

@@ -16,14 +16,13 @@ class FrmAboutTest : public QObject {
  private slots:
   void init() {
     world_ = std::make_unique<DialogWorld>();
-    previousOpener_ = platform::ReplaceDocumentOpener([this](const QUrl& address) {
+    world_->app.Services.openDocument = [this](const QUrl& address) {
       opened_.push_back(address);
       return true;
-    });
+    };
   }
   void cleanup() {
     world_.reset();
-    platform::ReplaceDocumentOpener(std::move(previousOpener_));
     opened_.clear();
   }
 
@@ -45,7 +44,6 @@ class FrmAboutTest : public QObject {
 
   std::unique_ptr<DialogWorld> world_;
   std::vector<QUrl> opened_;
-  platform::DocumentOpener previousOpener_;
 };
 
 void FrmAboutTest::threeBasesGiveThreeCentredLabelsWithTheirGaps() {
@@ -61,7 +59,7 @@ void FrmAboutTest::threeBasesGiveThreeCentredLabelsWithTheirGaps() {
   const QString caption = QStringLiteral("English %1 words.\r\nBulgarian %2 words.")
                               .arg(base.BroiDumi1())
                               .arg(base.BroiDumi2());
-  QCOMPARE(frmAbout::BaseCaption(base), caption);
+  QCOMPARE(frmAbout::BaseCaption(world_->context.Language, base), caption);
   QVERIFY(Label(QStringLiteral("lblDic_3")) == nullptr);
 
   const auto below = [](QWidget* upper, QWidget* lower) {
@@ -87,8 +85,8 @@ void FrmAboutTest::threeBasesGiveThreeCentredLabelsWithTheirGaps() {
 }
 
 void FrmAboutTest::russianInterfaceTexts() {
-  LanguageOffset = 6000;
-  LanguageCharset = 204;
+  world_->context.Language.LanguageOffset = 6000;
+  world_->context.Language.LanguageCharset = 204;
   LoadBases(1);
   QCOMPARE(Label("LblInstaled")->text(), QStringLiteral("Установленные словари :"));
   const Dictionary& base = *world_->app.Dictionaries[0];
@@ -130,7 +128,7 @@ void FrmAboutTest::webLineColoursAndOpensTheHandbook() {
 }
 
 void FrmAboutTest::closingRestoresTheWindowsBand() {
-  AppSettings.AlwaysOnTop = true;
+  world_->context.AppSettings.AlwaysOnTop = true;
   QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
   world_->Load(QStringLiteral("0"));
   Form1& form = *world_->form;

@@ -126,7 +126,7 @@ void CupsPrintTest::emptyNamePrintsOnTheDefaultPrinter() {
 }
 
 void CupsPrintTest::namedPrinterIsMatchedExactly() {
-  AppSettings.PrinterName = "vokabi_second";
+  world_->context.AppSettings.PrinterName = "vokabi_second";
   LookUp(QStringLiteral("tree"));
   Print();
   QTRY_COMPARE(world_->messages.size(), std::size_t(1));
@@ -135,7 +135,7 @@ void CupsPrintTest::namedPrinterIsMatchedExactly() {
            QStringLiteral("Attention! Selected printer not found! \nPlease choose new printer from "
                           "setup menu."));
 
-  AppSettings.PrinterName = "Vokabi_Second";
+  world_->context.AppSettings.PrinterName = "Vokabi_Second";
   Print();
   WaitForPage("second.pdf");
   QCOMPARE(world_->messages.size(), std::size_t(1));
@@ -144,7 +144,7 @@ void CupsPrintTest::namedPrinterIsMatchedExactly() {
 }
 
 void CupsPrintTest::nothingToPrintAfterAMiss() {
-  AppSettings.PrinterName = "VokabiPdf";
+  world_->context.AppSettings.PrinterName = "VokabiPdf";
   world_->Load(QStringLiteral("housx"));
   Print();
   QTRY_COMPARE(world_->messages.size(), std::size_t(1));
@@ -189,7 +189,7 @@ void CupsPrintTest::bothArticlesArePrintedUnderTheirDirections() {
 
 void CupsPrintTest::rejectingQueueSaysSo() {
   QVERIFY(Run(QStringLiteral("cupsreject"), {QStringLiteral("VokabiPdf")}));
-  AppSettings.PrinterName = "VokabiPdf";
+  world_->context.AppSettings.PrinterName = "VokabiPdf";
   LookUp(QStringLiteral("house"));
   Print();
   QTRY_COMPARE(world_->messages.size(), std::size_t(1));
@@ -203,7 +203,7 @@ void CupsPrintTest::rejectingQueueSaysSo() {
 void CupsPrintTest::stuckSchedulerHoldsTheJobNotTheWindow() {
   const pid_t scheduler = qEnvironmentVariableIntValue("TEST_CUPSD_PID");
   QVERIFY2(scheduler > 0, "TEST_CUPSD_PID does not name the private scheduler (scripts/test)");
-  AppSettings.PrinterName = "VokabiPdf";
+  world_->context.AppSettings.PrinterName = "VokabiPdf";
   Form1& form = LookUp(QStringLiteral("house"));
   // Stopped as a hung scheduler is; let go whatever the test's end.
   QVERIFY(::kill(scheduler, SIGSTOP) == 0);

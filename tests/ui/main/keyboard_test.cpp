@@ -1,15 +1,13 @@
-// The history buttons and the on-screen keyboards, driven through the window's controls.
+// The on-screen keyboards, driven through the window's controls.
 #include "ui/main/keyboard.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QToolButton>
 #include <QtTest>
 #include <utility>
 
 #include "tests/ui/main/window_world.h"
-#include "ui/main/word_list.h"
 
 namespace vokabi::ui {
 
@@ -20,8 +18,6 @@ class KeyboardTest : public QObject {
   void init() { world_ = std::make_unique<World>(); }
   void cleanup() { world_.reset(); }
 
-  void backAndNextWalkTheLookups();
-  void eachBaseWalksItsOwnHistory();
   void startStateFromTheSettings();
   void stripsStackInOpeningOrder();
   void keysEnterTheirLetterAndCharset();
@@ -49,66 +45,9 @@ class KeyboardTest : public QObject {
     QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
     world_->Load(QStringLiteral("0"));
   }
-  QString Highlighted() const {
-    auto* list = Form().findChild<WordList*>("PictureLAB");
-    return list->Label(list->HighlightedLabel())->text();
-  }
 
   std::unique_ptr<World> world_;
 };
-
-void KeyboardTest::backAndNextWalkTheLookups() {
-  LoadOneBase();
-  // Before any lookup the steps change nothing.
-  Click("BtnBack");
-  Click("BtnNext");
-  QVERIFY(Combo()->currentText().isEmpty());
-  QVERIFY(Pane()->toPlainText().isEmpty());
-  QCOMPARE(Combo()->count(), 0);
-  for (const char* word : {"house", "march", "tree"}) Translate(QString::fromLatin1(word));
-  Click("BtnBack");
-  Click("BtnBack");
-  QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
-  QCOMPARE(Combo()->property("charset").toInt(), 0);
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
-  QCOMPARE(Pane()->property("charset").toInt(), 204);
-  QCOMPARE(Highlighted(), QStringLiteral("house"));
-  // A step shows; it records no recent word.
-  QCOMPARE(Combo()->count(), 3);
-  QCOMPARE(Combo()->itemText(0), QStringLiteral("tree"));
-
-  Click("BtnNext");
-  Click("BtnNext");
-  QCOMPARE(Combo()->currentText(), QStringLiteral("tree"));
-  Click("BtnNext");
-  QCOMPARE(Combo()->currentText(), QStringLiteral("tree"));
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("дърво"));
-  QCOMPARE(Highlighted(), QStringLiteral("tree"));
-}
-
-void KeyboardTest::eachBaseWalksItsOwnHistory() {
-  QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
-  QVERIFY(world_->AddBase(SecondBase()));
-  world_->Load(QStringLiteral("0"));
-  Translate(QStringLiteral("house"));
-  Translate(QStringLiteral("tree"));
-  // An empty box: switching looks nothing up.
-  Combo()->setEditText(QString());
-  QTest::mouseClick(Form().findChild<QToolButton*>("Option1_1"), Qt::LeftButton);
-  Translate(QStringLiteral("house"));
-  Translate(QStringLiteral("water"));
-  Click("BtnBack");
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("сграда"));
-  // The second base never saw the first one's tree.
-  for (int i = 0; i < 3; ++i) Click("BtnBack");
-  QVERIFY(Combo()->currentText() != QStringLiteral("tree"));
-
-  Combo()->setEditText(QString());
-  QTest::mouseClick(Form().findChild<QToolButton*>("Option1_0"), Qt::LeftButton);
-  for (int i = 0; i < 4; ++i) Click("BtnBack");
-  QCOMPARE(Combo()->currentText(), QStringLiteral("house"));
-  QCOMPARE(Pane()->toPlainText(), QStringLiteral("къща; дом"));
-}
 
 void KeyboardTest::startStateFromTheSettings() {
   struct Row {
@@ -119,8 +58,8 @@ void KeyboardTest::startStateFromTheSettings() {
                          Row{false, true, 388, -1, 323}, Row{true, true, 453, 323, 388}}) {
     world_.reset();
     world_ = std::make_unique<World>();
-    AppSettings.CyrKeyboard = row.cyr;
-    AppSettings.LatKeyboard = row.lat;
+    world_->context.AppSettings.CyrKeyboard = row.cyr;
+    world_->context.AppSettings.LatKeyboard = row.lat;
     LoadOneBase();
     QCOMPARE(Form().height(), row.height);
     QCOMPARE(Strip("PicCyr")->isVisible() ? Strip("PicCyr")->y() : -1, row.cyrTop);
@@ -140,7 +79,7 @@ void KeyboardTest::stripsStackInOpeningOrder() {
   QCOMPARE(Form().height(), 388);
   QVERIFY(!Strip("PicLat")->isVisible());
   QCOMPARE(Strip("PicCyr")->y(), 323);
-  QVERIFY(AppSettings.CyrKeyboard && !AppSettings.LatKeyboard);
+  QVERIFY(world_->context.AppSettings.CyrKeyboard && !world_->context.AppSettings.LatKeyboard);
 
   Click("BtnLat");
   QCOMPARE(Strip("PicLat")->y(), 388);
@@ -148,12 +87,12 @@ void KeyboardTest::stripsStackInOpeningOrder() {
   QCOMPARE(Strip("PicLat")->y(), 323);
   Click("BtnCloseLat");
   QCOMPARE(Form().height(), 323);
-  QVERIFY(!AppSettings.CyrKeyboard && !AppSettings.LatKeyboard);
+  QVERIFY(!world_->context.AppSettings.CyrKeyboard && !world_->context.AppSettings.LatKeyboard);
 }
 
 void KeyboardTest::keysEnterTheirLetterAndCharset() {
-  AppSettings.CompleteWord = false;
-  AppSettings.CyrKeyboard = AppSettings.LatKeyboard = true;
+  world_->context.AppSettings.CompleteWord = false;
+  world_->context.AppSettings.CyrKeyboard = world_->context.AppSettings.LatKeyboard = true;
   LoadOneBase();
   const std::pair<int, const char*> keys[] = {{0, "а"},  {31, "я"}, {32, "ё"}, {33, "à"}, {40, "ç"},
                                               {55, "ö"}, {56, "ù"}, {62, "ÿ"}, {63, "œ"}};
@@ -172,8 +111,8 @@ void KeyboardTest::keysEnterTheirLetterAndCharset() {
 }
 
 void KeyboardTest::keyReplacesTheSelectionTheBoxHadLast() {
-  AppSettings.CompleteWord = false;
-  AppSettings.LatKeyboard = true;
+  world_->context.AppSettings.CompleteWord = false;
+  world_->context.AppSettings.LatKeyboard = true;
   LoadOneBase();
   Combo()->setEditText(QStringLiteral("facade"));
   Combo()->lineEdit()->setSelection(2, 1);

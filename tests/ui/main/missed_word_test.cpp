@@ -123,7 +123,7 @@ class MissedWordTest : public QObject {
     world_ = std::make_unique<World>();
     QVERIFY(test::WriteImage(world_->bases / "damaged.vkb", image));
     world_->app.Dictionaries.push_back(std::make_unique<Dictionary>(
-        *world_->app.AppCrypto, AppError, world_->bases.Path(), SystemCaseMap));
+        *world_->app.AppCrypto, world_->context.AppError, world_->bases.Path(), SystemCaseMap));
     QVERIFY(world_->app.Dictionaries.back()->Initialize("damaged.vkb"));
     world_->Load(QStringLiteral("0"));
 

@@ -72,6 +72,7 @@ class PrintPageTest : public QObject {
   void pageCarriesProductLineRulesLabelsAndEntry();
   void translationWrapsWordByWordAndContinuesAtTheLeftEdge();
   void twoSpacesPrintAsTwo();
+  void lineBreaksStartNewLinesAtTheLeftEdge();
   void tokenWiderThanTheLineIsPrintedOnce();
   void emptyWordStillPrintsThePage();
   void printerThatCannotStartFails();
@@ -195,6 +196,24 @@ void PrintPageTest::twoSpacesPrintAsTwo() {
   const double twice = three->xMin - two->xMax;
   QVERIFY2(std::abs(twice - 2 * single) < 0.5,
            qPrintable(QStringLiteral("%1 %2").arg(single).arg(twice)));
+}
+
+// FreeDict articles put their senses on lines of their own, with Windows or Unix line breaks.
+void PrintPageTest::lineBreaksStartNewLinesAtTheLeftEdge() {
+  const Printed page = Print(
+      English(QStringLiteral("house"), QStringLiteral("1. къща\r\n2. дом сграда\n\n3. жилище")));
+  const PdfWord* first = Find(page, QStringLiteral("къща"));
+  const PdfWord* second = Find(page, QStringLiteral("2."));
+  const PdfWord* rest = Find(page, QStringLiteral("сграда"));
+  const PdfWord* third = Find(page, QStringLiteral("3."));
+  QVERIFY(first && second && rest && third);
+  QVERIFY(std::abs(second->xMin - page.origin.x()) < kLeftSlack);
+  QVERIFY(std::abs(second->yMin - first->yMin - page.lineSpacing) < 0.5);
+  // The line goes on after the break as any other.
+  QVERIFY(std::abs(rest->yMin - second->yMin) < 1 && rest->xMin > second->xMax);
+  // An empty line stays one.
+  QVERIFY(std::abs(third->xMin - page.origin.x()) < kLeftSlack);
+  QVERIFY(std::abs(third->yMin - second->yMin - 2 * page.lineSpacing) < 0.5);
 }
 
 void PrintPageTest::tokenWiderThanTheLineIsPrintedOnce() {

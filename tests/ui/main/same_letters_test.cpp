@@ -43,8 +43,8 @@ class SameLettersTest : public QObject {
     QCOMPARE(world_->form->PaneBytes(), Cyr("стул"));
 
     // In the interface language.
-    LanguageOffset = 0;
-    LanguageCharset = 204;
+    world_->context.Language.LanguageOffset = 0;
+    world_->context.Language.LanguageCharset = 204;
     Translate(QStringLiteral("стол"));
     QCOMPARE(Pane()->toPlainText().section(QLatin1Char('\n'), 0, 0),
              QStringLiteral("Български \u2192 Руски"));

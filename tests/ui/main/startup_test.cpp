@@ -1,5 +1,6 @@
 #include "ui/main/startup.h"
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -7,22 +8,27 @@
 #include <unistd.h>
 
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtEndian>
 #include <QtTest>
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <set>
+#include <thread>
 #include <tuple>
 #include <vector>
 
-#include "app/error_class.h"
+#include "app/app_context.h"
 #include "app/hand_off.h"
 #include "app/language.h"
 #include "app/registry.h"
@@ -57,6 +63,29 @@ void WriteFile(const fs::path& path, std::string_view bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
+// The local sockets this process listens on.
+std::set<int> ListeningSockets() {
+  std::set<int> sockets;
+  for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
+    const int fd = std::stoi(entry.path().filename().string());
+    sockaddr_un address{};
+    socklen_t length = sizeof address;
+    int listening = 0;
+    socklen_t size = sizeof listening;
+    if (getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0 &&
+        address.sun_family == AF_UNIX &&
+        getsockopt(fd, SOL_SOCKET, SO_ACCEPTCONN, &listening, &size) == 0 && listening)
+      sockets.insert(fd);
+  }
+  return sockets;
+}
+
+// Whether a connection waits on a listening socket, not yet accepted.
+bool ConnectionWaits(int listening, int timeoutMs) {
+  pollfd waiting{listening, POLLIN, 0};
+  return poll(&waiting, 1, timeoutMs) == 1;
+}
+
 std::string ReadFile(const fs::path& path) {
   std::ifstream file(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(file), {}};
@@ -81,6 +110,9 @@ class Machine {
 
   fs::path Program() const { return root_ / "program"; }
   fs::path Config() const { return root_ / "config"; }
+  // The user's data folder and the system's, where bases are looked for after the program's.
+  fs::path UserData() const { return root_ / "data"; }
+  fs::path SharedData() const { return root_ / "shared"; }
   fs::path Runtime() const { return root_ / "run"; }
   fs::path StateFile() const { return root_ / "state"; }
   fs::path Hives() const { return Config() / "Tarnvel" / "Vokabi"; }
@@ -96,6 +128,8 @@ class Machine {
     for (const auto& [name, value] : {std::pair{"QT_QPA_PLATFORM", QStringLiteral("offscreen")},
                                       {"LC_ALL", QStringLiteral("C.UTF-8")},
                                       {"XDG_CONFIG_HOME", Path(Config())},
+                                      {"XDG_DATA_HOME", Path(UserData())},
+                                      {"XDG_DATA_DIRS", Path(SharedData())},
                                       {"XDG_RUNTIME_DIR", Path(Runtime())},
                                       {"VOKABI_TEST_MESSAGES", QStringLiteral("1")},
                                       {"VOKABI_TEST_STATE_FILE", Path(StateFile())}})
@@ -218,7 +252,8 @@ class StartupTest : public QObject {
     qputenv("LC_ALL", "C.UTF-8");
     qputenv("XDG_RUNTIME_DIR", runtime_.Path().c_str());
     fs::permissions(runtime_.Path(), fs::perms::owner_all);
-    ShowMessageBox = &RecordMessage;
+    // Nor the bases installed on this machine.
+    qputenv("XDG_DATA_DIRS", shared_.Path().c_str());
   }
   void init() { shownMessages.clear(); }
 
@@ -272,20 +307,28 @@ class StartupTest : public QObject {
   void dataHandedBeforeReceivingWaitsForTheReceiver() {
     test::TempFolder folder;
     const QString name = Machine::Path(folder / "channel");
+    const std::set<int> before = ListeningSockets();
     InstanceChannel first(name);
     QCOMPARE(first.Claim(), InstanceChannel::Role::kFirst);
+    // The socket the channel listens on (bound under another name, then moved to its own).
+    std::vector<int> listening;
+    std::ranges::set_difference(ListeningSockets(), before, std::back_inserter(listening));
+    QCOMPARE(listening.size(), std::size_t{1});
     std::atomic<InstanceChannel::Delivery> delivery = InstanceChannel::Delivery::kGone;
-    std::unique_ptr<QThread> second(QThread::create([&] {
+    std::atomic<bool> sent = false;
+    std::jthread second([&] {
       InstanceChannel channel(name);
       if (channel.Claim() == InstanceChannel::Role::kRunning)
         delivery = channel.Send(MakeHandOff("house"), std::chrono::seconds(10));
-    }));
-    second->start();
-    // The first start is still busy, e.g. with a message box: the connection waits meanwhile.
-    QTest::qWait(300);
+      sent = true;
+    });
+    // The first start is still busy, e.g. with a message box: the connection waits meanwhile,
+    // until the first start's event loop has taken it, before it receives.
+    QVERIFY(ConnectionWaits(listening[0], kWaitMs));
+    QTRY_VERIFY_WITH_TIMEOUT(!ConnectionWaits(listening[0], 0), kWaitMs);
     std::vector<CopyData> received;
     first.Receive([&](const CopyData& data) { received.push_back(data); });
-    QTRY_VERIFY_WITH_TIMEOUT(second->isFinished(), kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(sent.load(), kWaitMs);
     QCOMPARE(delivery.load(), InstanceChannel::Delivery::kTaken);
     QCOMPARE(received, std::vector<CopyData>{MakeHandOff("house")});
   }
@@ -430,7 +473,8 @@ class StartupTest : public QObject {
       QCOMPARE(listed.size(), 21 + good);
       for (std::size_t i = 21; i < listed.size(); ++i)
         QVERIFY(test::WriteBase(folder / listed[i], test::EnglishBulgarianSample()));
-      AppState app;
+      AppContext context(platform::MakeSystemRegistryStore());
+      AppState app{context};
       LoadBases(app, folder.Path(), listed);
       std::vector<std::string> loaded;
       for (const auto& dictionary : app.Dictionaries) loaded.push_back(dictionary->DicName());
@@ -446,15 +490,15 @@ class StartupTest : public QObject {
     WriteFile(folder / "bad.vkb", "damaged");
     QVERIFY(test::WriteBase(folder / "good.vkb", test::EnglishBulgarianSample()));
     for (const bool goodLast : {false, true}) {
-      AppState app;
-      AppError.Clear();
+      AppContext context(platform::MakeSystemRegistryStore());
+      AppState app{context};
       LoadBases(app, folder.Path(),
                 goodLast ? std::vector<std::string>{"bad.vkb", "good.vkb"}
                          : std::vector<std::string>{"good.vkb", "bad.vkb"});
       QCOMPARE(app.Dictionaries.size(), std::size_t{1});
-      QCOMPARE(AppError.Nomer(), goodLast ? 0 : 1);
+      QCOMPARE(context.AppError.Nomer(), goodLast ? msg::kNone : msg::kNoSettings);
       QVERIFY(!app.Dictionaries[0]->Translate("no such word"));
-      QCOMPARE(AppError.Nomer(), 5);
+      QCOMPARE(context.AppError.Nomer(), msg::kNotFound);
       QVERIFY(app.Dictionaries[0]->Translate("house"));
     }
   }
@@ -469,9 +513,9 @@ class StartupTest : public QObject {
       WriteFile(folder / "only.vkb", "damaged");
       if (settings)
         WriteFile(config.Path() / "Tarnvel", "a file where the settings folder belongs");
-      ReplaceRegStore(platform::MakeSystemRegistryStore());
-      QCOMPARE(Main(QStringLiteral("house"), Machine::Path(folder.Path())), 1);
-      ReplaceRegStore(nullptr);
+      AppContext context(platform::MakeSystemRegistryStore());
+      QCOMPARE(Main(context, &RecordMessage, QStringLiteral("house"), Machine::Path(folder.Path())),
+               1);
       const QString text =
           settings ? QStringLiteral("Error while trying to open registry.") : kNoBases;
       QCOMPARE(shownMessages,
@@ -485,19 +529,18 @@ class StartupTest : public QObject {
     test::ConfigHome config;
     test::TempFolder folder;
     // An unexpected failure, at the program's start, where no language is chosen yet.
-    LanguageOffset = 0;
-    LanguageCharset = 0;
-    ReplaceRegStore(std::make_unique<ThrowingStore>());
-    QCOMPARE(Main(QStringLiteral("house"), Machine::Path(folder.Path())), 1);
+    AppContext throwing(std::make_unique<ThrowingStore>());
+    QCOMPARE(Main(throwing, &RecordMessage, QStringLiteral("house"), Machine::Path(folder.Path())),
+             1);
     QCOMPARE(shownMessages, std::vector{Shown(QMessageBox::Critical, QStringLiteral("Vokabi"),
                                               QStringLiteral("Error while trying to open "
                                                              "registry."))});
     shownMessages.clear();
     fs::create_directories(config.Hives());
     QCOMPARE(mkfifo((config.Hives() / "user.reg").c_str(), 0600), 0);
-    ReplaceRegStore(platform::MakeSystemRegistryStore());
-    QCOMPARE(Main(QStringLiteral("house"), Machine::Path(folder.Path())), 1);
-    ReplaceRegStore(nullptr);
+    AppContext context(platform::MakeSystemRegistryStore());
+    QCOMPARE(Main(context, &RecordMessage, QStringLiteral("house"), Machine::Path(folder.Path())),
+             1);
     QCOMPARE(shownMessages.size(), 1u);
     QCOMPARE(std::get<2>(shownMessages[0]),
              Machine::Path(config.Hives() / "user.reg") +
@@ -511,22 +554,22 @@ class StartupTest : public QObject {
     test::ConfigHome config;
     test::TempFolder folder;
     QVERIFY(test::WriteBase(folder / "enbg.vkb", test::EnglishBulgarianSample()));
-    ReplaceRegStore(platform::MakeSystemRegistryStore());
-    QVERIFY(CreateRegKey(RegRoot::CurrentUser, kSettingsKey));
-    SetRegValue(RegRoot::CurrentUser, kSettingsKey, "Style", std::string("Gold"), kRegSzType);
-    ReplaceRegStore(std::make_unique<ReadOnlyStore>(platform::MakeSystemRegistryStore()));
+    const std::unique_ptr<platform::RegistryStore> writable = platform::MakeSystemRegistryStore();
+    QVERIFY(CreateRegKey(*writable, RegRoot::CurrentUser, kSettingsKey));
+    SetRegValue(*writable, RegRoot::CurrentUser, kSettingsKey, "Style", std::string("Gold"),
+                kRegSzType);
+    AppContext context(std::make_unique<ReadOnlyStore>(platform::MakeSystemRegistryStore()));
     QTimer::singleShot(0, [] {
       for (QWidget* window : QApplication::topLevelWidgets())
         if (qobject_cast<Form1*>(window)) window->close();
     });
-    QCOMPARE(Main(QStringLiteral("0"), Machine::Path(folder.Path())), 0);
-    ReplaceRegStore(nullptr);
+    QCOMPARE(Main(context, &RecordMessage, QStringLiteral("0"), Machine::Path(folder.Path())), 0);
     QCOMPARE(shownMessages,
              std::vector{Shown(QMessageBox::Information, QStringLiteral("Vokabi"),
                                QStringLiteral("The settings folder is read-only: the program runs "
                                               "with the stored settings, but changes will not be "
                                               "kept."))});
-    QCOMPARE(AppSettings.Style, std::string("Gold"));
+    QCOMPARE(context.AppSettings.Style, std::string("Gold"));
   }
 
   // ---- The whole program ---------------------------------------------------------------------
@@ -550,6 +593,27 @@ class StartupTest : public QObject {
     QCOMPARE(machine.Events("lookup")[2]["pane"].toString(),
              QStringLiteral("There are no word/phrase for translation."));
     QCOMPARE(first->state(), QProcess::Running);
+  }
+
+  // The user's and the system's bases join the program's own, sorted together; a name found
+  // twice is read from the first folder that has it, the program's, then the user's.
+  void basesBesideTheProgramThenTheUsersThenTheSystems() {
+    Machine machine;
+    const fs::path user = machine.UserData() / "vokabi", shared = machine.SharedData() / "vokabi";
+    for (const fs::path& folder : {user, shared}) fs::create_directories(folder);
+    QVERIFY(machine.AddBase("enbg.vkb"));
+    for (const fs::path& base : {user / "enbg.vkb", user / "mine.vkb", shared / "mine.vkb",
+                                 shared / "debg.vkb", shared / "zz.vkb"})
+      QVERIFY(test::WriteBase(base, test::EnglishBulgarianSample()));
+    WriteFile(user / "zz.vkb", "damaged: the system's base of the name is not read instead");
+    QVERIFY(machine.StartFirst());
+    const QJsonObject ready = machine.Events("ready").value(0);
+    QCOMPARE(ready["bases"].toArray(), (QJsonArray{Machine::Path(shared / "debg.vkb"),
+                                                   Machine::Path(machine.Program() / "enbg.vkb"),
+                                                   Machine::Path(user / "mine.vkb")}));
+    QStringList flags = ready["controls"].toObject().keys().filter(QRegularExpression("^Option1_"));
+    QCOMPARE(flags, (QStringList{QStringLiteral("Option1_0"), QStringLiteral("Option1_1"),
+                                 QStringLiteral("Option1_2")}));
   }
 
   void startsAtTheSameMomentGiveOneInstance() {
@@ -634,6 +698,7 @@ class StartupTest : public QObject {
 
  private:
   test::TempFolder runtime_;
+  test::TempFolder shared_;
 
   // A socket file whose owner is gone, as a crashed start leaves it.
   static void LeaveStaleSocket(const fs::path& path) {

@@ -1,12 +1,12 @@
 #pragma once
 
 // One window test's world: its own settings folder and store, its own bases, the window over them.
+#include <QComboBox>
 #include <QtTest>
 #include <memory>
 #include <string>
 
-#include "app/error_class.h"
-#include "app/language.h"
+#include "app/app_context.h"
 #include "app/registry.h"
 #include "app/settings.h"
 #include "app/system_case_map.h"
@@ -32,13 +32,11 @@ inline BaseSource SecondBase() {
 
 struct World {
   World() {
-    AppSettings = SettingsRecord{};
-    AppSettings.CompleteWord = true;
-    LanguageOffset = 1000;
-    LanguageCharset = 0;
-    AppError.Clear();
-    CreateRegKey(RegRoot::CurrentUser, kSettingsKey);
-    app.AppCrypto = std::make_unique<MakeCrypto>(AppError);
+    context.AppSettings.CompleteWord = true;
+    context.Language = InterfaceLanguage::At(1000);
+    if (!CreateRegKey(context.Store(), RegRoot::CurrentUser, kSettingsKey))
+      qWarning("the settings key could not be made");
+    app.AppCrypto = std::make_unique<MakeCrypto>(context.AppError);
     app.Colours = LookupSchemeColours(QStringLiteral("Green"));
     app.FontLarge = QFont(QStringLiteral("Sans"), 12);
     app.FontSmall = QFont(QStringLiteral("Serif"), 10);
@@ -46,17 +44,13 @@ struct World {
   ~World() {
     form.reset();
     app.Dictionaries.clear();
-    ReplaceRegStore(std::move(previousStore));
-    AppSettings = savedSettings;
-    LanguageOffset = savedOffset;
-    LanguageCharset = savedCharset;
   }
 
   bool AddBase(const BaseSource& source) {
     const std::string name = "base" + std::to_string(app.Dictionaries.size()) + ".vkb";
     if (!test::WriteBase(bases / name, source)) return false;
-    app.Dictionaries.push_back(
-        std::make_unique<Dictionary>(*app.AppCrypto, AppError, bases.Path(), SystemCaseMap));
+    app.Dictionaries.push_back(std::make_unique<Dictionary>(*app.AppCrypto, context.AppError,
+                                                            bases.Path(), SystemCaseMap));
     return app.Dictionaries.back()->Initialize(name);
   }
 
@@ -71,15 +65,40 @@ struct World {
     return *form;
   }
 
+  // The sample base, or it and a second one that translates "house" differently, in the window.
+  void LoadOneBase(const QString& commandLine = QStringLiteral("0")) {
+    QVERIFY(AddBase(test::EnglishBulgarianSample()));
+    Load(commandLine);
+  }
+  void LoadTwoBases() {
+    QVERIFY(AddBase(test::EnglishBulgarianSample()));
+    QVERIFY(AddBase(SecondBase()));
+    Load(QStringLiteral("0"));
+  }
+  // Types into the word box and presses Enter, without completion on the way.
+  void Translate(const QString& text) {
+    auto* combo = form->findChild<QComboBox*>(QStringLiteral("Combo1"));
+    combo->setEditText(text);
+    QTest::keyClick(combo, Qt::Key_Return);
+  }
+
+  // The store's options: whatever a test puts into beforeReplace is called before each replace of
+  // a settings file.
+  platform::StoreOptions StoreOptions() {
+    platform::StoreOptions options;
+    options.beforeReplace = [this](const std::filesystem::path& temporary) {
+      return !beforeReplace || beforeReplace(temporary);
+    };
+    return options;
+  }
+
   test::ConfigHome home;
-  std::unique_ptr<platform::RegistryStore> previousStore =
-      ReplaceRegStore(platform::MakeSystemRegistryStore());
+  std::function<bool(const std::filesystem::path&)> beforeReplace;
+  // Made after home, so that its store lives in the fresh folder.
+  AppContext context{platform::MakeSystemRegistryStore(StoreOptions())};
   test::TempFolder bases;
-  AppState app;
+  AppState app{context};
   std::unique_ptr<Form1> form;
-  SettingsRecord savedSettings = AppSettings;
-  std::int32_t savedOffset = LanguageOffset;
-  std::int32_t savedCharset = LanguageCharset;
 };
 
 }  // namespace vokabi::ui

@@ -1,7 +1,10 @@
 #include "ui/main/word_list.h"
 
+#include <QApplication>
 #include <QSignalSpy>
+#include <QWheelEvent>
 #include <QtTest>
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
@@ -55,14 +58,14 @@ BaseSource Generated() {
 struct Host : WordListHost {
   Host() {
     window.resize(220, 200);
-    list = new WordList(*this, &window);
+    list = new WordList(*this, errors, &window);
     list->setGeometry(10, 10, 200, WordList::kRows * kH);
     list->Dress(colours, QFont(QStringLiteral("DejaVu Sans"), 12));
     window.show();
   }
   bool Load(const BaseSource& source, const std::string& name) {
     dictionaries.push_back(
-        std::make_unique<Dictionary>(crypto, AppError, folder.Path(), SystemCaseMap));
+        std::make_unique<Dictionary>(crypto, errors, folder.Path(), SystemCaseMap));
     return test::WriteBase(folder / name, source) && dictionaries.back()->Initialize(name);
   }
   // The translate action and ShowTranslation as the window runs them.
@@ -105,8 +108,10 @@ struct Host : WordListHost {
   }
   const SchemeColours& Colours() const override { return colours; }
 
+  InterfaceLanguage language = InterfaceLanguage::At(1000);
+  ErrorClass errors{language};
   test::TempFolder folder;
-  MakeCrypto crypto{AppError};
+  MakeCrypto crypto{errors};
   std::vector<std::unique_ptr<Dictionary>> dictionaries;
   std::size_t working = 0;
   int workDic = 0, paneCharset = -1, shows = 0, selections = 0;
@@ -173,11 +178,6 @@ class WordListTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    LanguageOffset = 1000;
-    LanguageCharset = 0;
-  }
-
   void wordIsHighlightedInTheMiddleOrWhereItStands() {
     Host host;
     QVERIFY(Ready(host, 10));
@@ -198,6 +198,104 @@ class WordListTest : public QObject {
     QCOMPARE(Rows(*host.list), Expected(kLast - 4));
     for (int i = 5; i < WordList::kRows; ++i) QVERIFY(!host.list->Label(i)->isVisible());
     QCOMPARE(host.list->WordCharset(LabelAt(*host.list, 0)), 204);
+  }
+
+  void keysWalkTheHighlightThroughTheBase() {
+    Host host;
+    QVERIFY(Ready(host, 10));
+    host.list->setFocus();
+    QTRY_VERIFY(host.list->hasFocus());
+    const int shows = host.shows;
+    const auto press = [&](Qt::Key key) { QTest::keyClick(host.list, key); };
+
+    press(Qt::Key_Down);
+    QCOMPARE(Rows(*host.list), Expected(6));
+    QVERIFY(OnlyHighlighted(host, 5));
+    // Up to the top row, and one more scrolls the list by one headword.
+    for (int i = 0; i < 5; ++i) press(Qt::Key_Up);
+    QCOMPARE(Rows(*host.list), Expected(6));
+    QVERIFY(OnlyHighlighted(host, 0));
+    press(Qt::Key_Up);
+    QCOMPARE(Rows(*host.list), Expected(5));
+    QVERIFY(OnlyHighlighted(host, 0));
+    press(Qt::Key_PageDown);
+    QCOMPARE(Rows(*host.list), Expected(6));
+    QVERIFY(OnlyHighlighted(host, 8));
+    // The walk runs on from side 1 into side 2.
+    for (int i = 0; i < 3; ++i) press(Qt::Key_PageDown);
+    QCOMPARE(Rows(*host.list), Expected(kPerSide + 1 - 8));
+    QVERIFY(OnlyHighlighted(host, 8));
+    QCOMPARE(host.list->WordCharset(6), 0);
+    QCOMPARE(host.list->WordCharset(7), 204);
+
+    press(Qt::Key_Home);
+    QCOMPARE(Rows(*host.list), Expected(0));
+    QVERIFY(OnlyHighlighted(host, 0));
+    press(Qt::Key_Up);
+    press(Qt::Key_PageUp);
+    QCOMPARE(Rows(*host.list), Expected(0));
+    QVERIFY(OnlyHighlighted(host, 0));
+    press(Qt::Key_End);
+    QCOMPARE(Rows(*host.list), Expected(kLast - 8));
+    QVERIFY(OnlyHighlighted(host, 8));
+    press(Qt::Key_Down);
+    QVERIFY(OnlyHighlighted(host, 8));
+    press(Qt::Key_PageUp);
+    QCOMPARE(Rows(*host.list), Expected(kLast - 9));
+    QVERIFY(OnlyHighlighted(host, 0));
+    // Walking looks nothing up; Enter translates the highlighted word as a click does.
+    QCOMPARE(host.shows, shows);
+    press(Qt::Key_Return);
+    host.list->FinishScroll();
+    QCOMPARE(host.wordBox, Shown(kLast - 9));
+    QCOMPARE(host.recent.back(), Headword(kLast - 9));
+    QCOMPARE(host.list->Label(host.list->HighlightedLabel())->text(), Shown(kLast - 9));
+
+    // After the scroll that Enter started, the walk goes on from the word it translated.
+    press(Qt::Key_Down);
+    QCOMPARE(host.list->Label(host.list->HighlightedLabel())->text(), Shown(kLast - 8));
+  }
+
+  void theWheelScrollsTheListAndTheHighlightStaysOnItsWord() {
+    Host host;
+    QVERIFY(Ready(host, 10));
+    const int shows = host.shows;
+    const int lines = std::max(1, QApplication::wheelScrollLines());
+    const auto turn = [&](int notches) {
+      const QPointF at(20, 20);
+      QWheelEvent wheel(at, host.list->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches),
+                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(host.list, &wheel);
+    };
+    turn(-1);  // toward the user: the headwords after
+    QCOMPARE(Rows(*host.list), Expected(6 + lines));
+    QCOMPARE(host.list->Label(host.list->HighlightedLabel())->text(), Shown(10));
+    turn(5);
+    QCOMPARE(Rows(*host.list), Expected(0));
+    // A half notch does nothing until the other half comes.
+    QWheelEvent half(QPointF(20, 20), host.list->mapToGlobal(QPointF(20, 20)), QPoint(),
+                     QPoint(0, -60), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(host.list, &half);
+    QCOMPARE(Rows(*host.list), Expected(0));
+    QApplication::sendEvent(host.list, &half);
+    QCOMPARE(Rows(*host.list), Expected(lines));
+    QCOMPARE(host.shows, shows);
+  }
+
+  void suggestionsAreWalkedInPlace() {
+    Host host;
+    QVERIFY(host.Load(Generated(), "gen.vkb"));
+    host.list->ShowSuggestions({Headword(3), Headword(30), Headword(12)}, 0);
+    host.list->setFocus();
+    QTRY_VERIFY(host.list->hasFocus());
+    QVERIFY(OnlyHighlighted(host, 0));  // the focus lights the first
+    QTest::keyClick(host.list, Qt::Key_End);
+    QVERIFY(OnlyHighlighted(host, 2));
+    QTest::keyClick(host.list, Qt::Key_Down);
+    QVERIFY(OnlyHighlighted(host, 2));
+    QTest::keyClick(host.list, Qt::Key_Up);
+    QTest::keyClick(host.list, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(host.translated, std::vector<QString>{Shown(30)});
   }
 
   void longHeadwordsAreElidedWithTheWholeWordAsTooltip() {
@@ -278,10 +376,10 @@ class WordListTest : public QObject {
     QVERIFY(Ready(host, 10));
     // The shown middle word.
     const int shows = host.shows;
-    AppError.SetNomer(5);
+    host.errors.SetNomer(msg::kNotFound);
     ClickRow(host, 4);
     QCOMPARE(host.shows, shows);
-    QCOMPARE(AppError.Nomer(), 0);
+    QCOMPARE(host.errors.Nomer(), msg::kNone);
 
     // With the word box edited, or the pane showing something else, the entry is put back.
     host.wordBox = QStringLiteral("typed");
@@ -298,10 +396,10 @@ class WordListTest : public QObject {
     // The lookup fails in the working base: message 12, the list as it was.
     host.working = 1;
     ClickRow(host, 6);
-    QCOMPARE(AppError.Nomer(), 12);
-    QCOMPARE(host.pane, AppError.MsgByNomer(12));
+    QCOMPARE(host.errors.Nomer(), msg::kListFromOtherBase);
+    QCOMPARE(host.pane, host.errors.MsgByNomer(msg::kListFromOtherBase));
     QVERIFY(QString::fromStdString(host.pane).contains(QStringLiteral("other dictionary")));
-    QCOMPARE(host.paneCharset, LanguageCharset);
+    QCOMPARE(host.paneCharset, host.language.LanguageCharset);
     QCOMPARE(Rows(*host.list), Expected(6));
     QVERIFY(OnlyHighlighted(host, 4));
 

@@ -14,12 +14,10 @@ namespace vokabi::ui {
 
 struct DialogWorld : World {
   DialogWorld() {
-    previousMessageBox =
-        ReplaceDialogMessageBox([this](QWidget*, QMessageBox::Icon icon, const QString& text) {
-          messages.emplace_back(icon, text);
-        });
+    app.Services.messageBox = [this](QWidget*, QMessageBox::Icon icon, const QString& text) {
+      messages.emplace_back(icon, text);
+    };
   }
-  ~DialogWorld() { ReplaceDialogMessageBox(std::move(previousMessageBox)); }
 
   // Clicks a skinned button in its middle, as the user does.
   static void Click(Button* button) {
@@ -38,7 +36,6 @@ struct DialogWorld : World {
   }
 
   std::vector<std::pair<QMessageBox::Icon, QString>> messages;
-  DialogMessageBox previousMessageBox;
 };
 
 }  // namespace vokabi::ui

@@ -10,21 +10,19 @@
 #include <memory>
 
 #include "app/desktop_integration.h"
-#include "platform/posix/hive_file.h"
 #include "tests/ui/setup/dialog_world.h"
 #include "ui/setup/fonts.h"
-#include "ui/setup/printers.h"
 
 namespace vokabi::ui {
 namespace {
 
-RegVariant Stored(std::string_view name) {
-  return QueryRegValue(RegRoot::CurrentUser, kSettingsKey, name, RegVariant{});
+RegVariant Stored(AppContext& context, std::string_view name) {
+  return QueryRegValue(context.Store(), RegRoot::CurrentUser, kSettingsKey, name, RegVariant{});
 }
 
-bool MenuKeyExists(std::int32_t offset) {
-  return std::holds_alternative<std::int32_t>(
-      QueryRegValue(RegRoot::CurrentUser, BrowserMenuKey(offset), "Contexts", RegVariant{}));
+bool MenuKeyExists(AppContext& context, std::int32_t offset) {
+  return std::holds_alternative<std::int32_t>(QueryRegValue(
+      context.Store(), RegRoot::CurrentUser, BrowserMenuKey(offset), "Contexts", RegVariant{}));
 }
 
 std::string FileText(const std::filesystem::path& file) {
@@ -40,13 +38,12 @@ class FrmSetupTest : public QObject {
  private slots:
   void init() {
     world_ = std::make_unique<DialogWorld>();
-    previousPrinters_ = ReplacePrinterSource([this] { return printers_; });
+    world_->app.Services.printers = [this] { return printers_; };
     QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
   }
   void cleanup() {
-    platform::hive::SetBeforeReplaceHook({});
+    world_->beforeReplace = nullptr;
     world_.reset();
-    ReplacePrinterSource(std::move(previousPrinters_));
     printers_.clear();
   }
 
@@ -96,14 +93,13 @@ class FrmSetupTest : public QObject {
 
   std::unique_ptr<DialogWorld> world_;
   QStringList printers_;
-  PrinterSource previousPrinters_;
 };
 
 void FrmSetupTest::opensFromButtonAndTrayWithTheSettingsShown() {
-  AppSettings.AlwaysOnTop = true;
-  AppSettings.Style = "blue DARK";
-  AppSettings.ClipboardTranslate = true;
-  LanguageOffset = 3000;
+  world_->context.AppSettings.AlwaysOnTop = true;
+  world_->context.AppSettings.Style = "blue DARK";
+  world_->context.AppSettings.ClipboardTranslate = true;
+  world_->context.Language.LanguageOffset = 3000;
   world_->Load(QStringLiteral("0"));
   Form1& form = *world_->form;
   QVERIFY(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -130,7 +126,7 @@ void FrmSetupTest::opensFromButtonAndTrayWithTheSettingsShown() {
   Press("BtnClose");
   QTRY_VERIFY(Dialog() == nullptr);
   QVERIFY(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-  QVERIFY(std::holds_alternative<std::monostate>(Stored("Style")));
+  QVERIFY(std::holds_alternative<std::monostate>(Stored(world_->context, "Style")));
 
   // From the tray while the window waits there: the window stays hidden, even when applying.
   form.hide();
@@ -147,7 +143,7 @@ void FrmSetupTest::iconBoxFollowsStartAndTrayBoxes() {
   QVERIFY(Check(7)->isEnabled() && !Check(7)->isChecked());
   Toggle(2);
   QVERIFY(Check(7)->isChecked() && !Check(7)->isEnabled());
-  QVERIFY(AppSettings.SystrayIcon);
+  QVERIFY(world_->context.AppSettings.SystrayIcon);
   Toggle(8);
   Toggle(2);
   QVERIFY(!Check(2)->isChecked());
@@ -163,12 +159,12 @@ void FrmSetupTest::iconBoxFollowsStartAndTrayBoxes() {
 }
 
 void FrmSetupTest::defaultKeepsTheTrayBoxAndItsIcon() {
-  AppSettings.MinimizeToTray = true;
-  AppSettings.AlwaysOnTop = true;
-  AppSettings.CompleteWord = false;
-  AppSettings.SelectionTranslate = true;
-  AppSettings.Style = "Black";
-  LanguageOffset = 2000;
+  world_->context.AppSettings.MinimizeToTray = true;
+  world_->context.AppSettings.AlwaysOnTop = true;
+  world_->context.AppSettings.CompleteWord = false;
+  world_->context.AppSettings.SelectionTranslate = true;
+  world_->context.AppSettings.Style = "Black";
+  world_->context.Language.LanguageOffset = 2000;
   Load();
   Press("BtnDefault");
   const bool expected[] = {false, true, false, true, false, false, false, true, true};
@@ -180,19 +176,19 @@ void FrmSetupTest::defaultKeepsTheTrayBoxAndItsIcon() {
   // Applied at once and saved.
   QVERIFY(Dialog() != nullptr);
   QCOMPARE(world_->messages.size(), std::size_t{0});
-  QCOMPARE(LanguageOffset, 1000);
-  QCOMPARE(RegNumber(Stored("Language")), 1000);
-  QCOMPARE(RegText(Stored("Style")), std::string("Green"));
-  QCOMPARE(RegNumber(Stored("MinimizeToTray")), 1);
-  QCOMPARE(RegNumber(Stored("SystrayIcon")), 1);
-  QCOMPARE(RegNumber(Stored("AlwaysOnTop")), 0);
-  QCOMPARE(RegNumber(Stored("CompleteWord")), 1);
+  QCOMPARE(world_->context.Language.LanguageOffset, 1000);
+  QCOMPARE(RegNumber(Stored(world_->context, "Language")), 1000);
+  QCOMPARE(RegText(Stored(world_->context, "Style")), std::string("Green"));
+  QCOMPARE(RegNumber(Stored(world_->context, "MinimizeToTray")), 1);
+  QCOMPARE(RegNumber(Stored(world_->context, "SystrayIcon")), 1);
+  QCOMPARE(RegNumber(Stored(world_->context, "AlwaysOnTop")), 0);
+  QCOMPARE(RegNumber(Stored(world_->context, "CompleteWord")), 1);
   QVERIFY(!world_->form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 void FrmSetupTest::printerNoLongerInstalledIsKept() {
   printers_ = {QStringLiteral("Office"), QStringLiteral("Lab")};
-  AppSettings.PrinterName = "Gone";
+  world_->context.AppSettings.PrinterName = "Gone";
   Load();
   QVERIFY(List(4)->isEnabled());
   QCOMPARE(List(4)->count(), 2);
@@ -200,24 +196,24 @@ void FrmSetupTest::printerNoLongerInstalledIsKept() {
   Press("BtnApply");
   // Start with the session stays off: nothing is written for it, and nothing is reported.
   QVERIFY(!std::filesystem::exists(world_->home.Hives() / "machine.reg"));
-  QCOMPARE(AppError.Nomer(), 0);
-  QCOMPARE(AppSettings.PrinterName, std::string("Gone"));
-  QCOMPARE(RegText(Stored("PrinterName")), std::string("Gone"));
+  QCOMPARE(world_->context.AppError.Nomer(), msg::kNone);
+  QCOMPARE(world_->context.AppSettings.PrinterName, std::string("Gone"));
+  QCOMPARE(RegText(Stored(world_->context, "PrinterName")), std::string("Gone"));
   Choose(4, QStringLiteral("Lab"));
   Press("BtnApply");
-  QCOMPARE(RegText(Stored("PrinterName")), std::string("Lab"));
+  QCOMPARE(RegText(Stored(world_->context, "PrinterName")), std::string("Lab"));
 }
 
 void FrmSetupTest::applyTwiceThenCancelDiscards() {
   Load();
   Choose(3, QStringLiteral("Blue dark"));
   Press("BtnApply");
-  QCOMPARE(RegText(Stored("Style")), std::string("Blue dark"));
+  QCOMPARE(RegText(Stored(world_->context, "Style")), std::string("Blue dark"));
   Choose(3, QStringLiteral("Black"));
   Toggle(4);
   Press("BtnApply");
-  QCOMPARE(RegText(Stored("Style")), std::string("Black"));
-  QCOMPARE(RegNumber(Stored("ClipboardTranslate")), 1);
+  QCOMPARE(RegText(Stored(world_->context, "Style")), std::string("Black"));
+  QCOMPARE(RegNumber(Stored(world_->context, "ClipboardTranslate")), 1);
   QCOMPARE(world_->app.Colours.optionBack, LookupSchemeColours(QStringLiteral("Black")).optionBack);
   QVERIFY(Dialog() != nullptr);
 
@@ -225,9 +221,9 @@ void FrmSetupTest::applyTwiceThenCancelDiscards() {
   Choose(1, QStringLiteral("Italiano"));
   Press("BtnCancel");
   QTRY_VERIFY(Dialog() == nullptr);
-  QVERIFY(AppSettings.CompleteWord);
-  QCOMPARE(LanguageOffset, 1000);
-  QCOMPARE(RegNumber(Stored("CompleteWord")), 1);
+  QVERIFY(world_->context.AppSettings.CompleteWord);
+  QCOMPARE(world_->context.Language.LanguageOffset, 1000);
+  QCOMPARE(RegNumber(Stored(world_->context, "CompleteWord")), 1);
   // Opened again, it shows what was applied, not what was discarded.
   QVERIFY(Open() != nullptr);
   QVERIFY(Check(3)->isChecked());
@@ -235,25 +231,26 @@ void FrmSetupTest::applyTwiceThenCancelDiscards() {
 }
 
 void FrmSetupTest::languageChangeMovesTheBrowserKey() {
-  LanguageOffset = 0;
-  LanguageCharset = 204;
-  AppSettings.IEintegration = true;
-  InstallBrowserMenu("/opt/vokabi/vokabi");
+  world_->context.Language.LanguageOffset = 0;
+  world_->context.Language.LanguageCharset = 204;
+  world_->context.AppSettings.IEintegration = true;
+  InstallBrowserMenu(world_->context.Store(), world_->context.Language.LanguageOffset,
+                     "/opt/vokabi/vokabi");
   Load();
   QVERIFY(Check(6)->isChecked());
   Choose(1, QStringLiteral("English"));
   Press("BtnApply");
-  QVERIFY(!MenuKeyExists(0));
-  QVERIFY(MenuKeyExists(1000));
-  const RegVariant script =
-      QueryRegValue(RegRoot::CurrentUser, BrowserMenuKey(1000), "", RegVariant{});
+  QVERIFY(!MenuKeyExists(world_->context, 0));
+  QVERIFY(MenuKeyExists(world_->context, 1000));
+  const RegVariant script = QueryRegValue(world_->context.Store(), RegRoot::CurrentUser,
+                                          BrowserMenuKey(1000), "", RegVariant{});
   QVERIFY(RegText(script).find(QCoreApplication::applicationFilePath().toStdString()) !=
           std::string::npos);
   // Closing the window puts the entry back where the program is now.
-  DeleteRegKey(RegRoot::CurrentUser, BrowserMenuKey(1000));
+  DeleteRegKey(world_->context.Store(), RegRoot::CurrentUser, BrowserMenuKey(1000));
   Press("BtnCancel");
   world_->form->CloseAndSave();
-  QVERIFY(MenuKeyExists(1000));
+  QVERIFY(MenuKeyExists(world_->context, 1000));
 }
 
 void FrmSetupTest::applyRedressesBothWindowsAndSurvivesARestart() {
@@ -273,15 +270,15 @@ void FrmSetupTest::applyRedressesBothWindowsAndSurvivesARestart() {
   QVERIFY(Dialog()->isVisible());
 
   // The next start reads back what was applied.
-  const SettingsRecord applied = AppSettings;
-  AppSettings = SettingsRecord{};
-  QVERIFY(SelectLanguage());
-  QVERIFY(LoadSettings(1 << 20, 1 << 20));
-  QCOMPARE(LanguageOffset, 0);
-  QCOMPARE(AppSettings.Style, std::string("Blue dark"));
-  QCOMPARE(AppSettings.UseFont, applied.UseFont);
-  QVERIFY(AppSettings.AlwaysOnTop);
-  QCOMPARE(AppSettings.CompleteWord, applied.CompleteWord);
+  const SettingsRecord applied = world_->context.AppSettings;
+  world_->context.AppSettings = SettingsRecord{};
+  QVERIFY(SelectLanguage(world_->context));
+  QVERIFY(LoadSettings(world_->context, 1 << 20, 1 << 20));
+  QCOMPARE(world_->context.Language.LanguageOffset, 0);
+  QCOMPARE(world_->context.AppSettings.Style, std::string("Blue dark"));
+  QCOMPARE(world_->context.AppSettings.UseFont, applied.UseFont);
+  QVERIFY(world_->context.AppSettings.AlwaysOnTop);
+  QCOMPARE(world_->context.AppSettings.CompleteWord, applied.CompleteWord);
 }
 
 void FrmSetupTest::startWithTheSessionWritesTheAutostartFile() {
@@ -294,7 +291,7 @@ void FrmSetupTest::startWithTheSessionWritesTheAutostartFile() {
   const std::string program = QCoreApplication::applicationFilePath().toStdString();
   QVERIFY2(entry.find("Exec=" + program + " /1\n") != std::string::npos, entry.c_str());
   QVERIFY(std::filesystem::exists(world_->home.Data() / "icons/hicolor/64x64/apps/vokabi.png"));
-  QCOMPARE(RegText(QueryRegValue(RegRoot::LocalMachine, kRunKey,
+  QCOMPARE(RegText(QueryRegValue(world_->context.Store(), RegRoot::LocalMachine, kRunKey,
                                  std::filesystem::path(program).stem().string(), RegVariant{})),
            program + " /1");
   QVERIFY(world_->form->findChild<QSystemTrayIcon*>()->isVisible());
@@ -306,7 +303,7 @@ void FrmSetupTest::startWithTheSessionWritesTheAutostartFile() {
   Press("BtnApply");
   QVERIFY(!std::filesystem::exists(autostart));
   QVERIFY(!world_->form->findChild<QSystemTrayIcon*>()->isVisible());
-  QCOMPARE(RegNumber(Stored("StartWithWindows")), 0);
+  QCOMPARE(RegNumber(Stored(world_->context, "StartWithWindows")), 0);
 }
 
 void FrmSetupTest::draggingACheckBoxMovesTheDialogOnly() {
@@ -329,7 +326,7 @@ void FrmSetupTest::draggingACheckBoxMovesTheDialogOnly() {
 void FrmSetupTest::failedSavesAreSaidAndKeepTheOldSettings() {
   Load();
   const std::string before = FileText(world_->home.Hives() / "user.reg");
-  platform::hive::SetBeforeReplaceHook([](const std::filesystem::path&) { return false; });
+  world_->beforeReplace = [](const std::filesystem::path&) { return false; };
   Toggle(0);
   Press("BtnApply");
   const QString notSaved =
@@ -341,7 +338,7 @@ void FrmSetupTest::failedSavesAreSaidAndKeepTheOldSettings() {
   Press("BtnOk");
   QTRY_VERIFY(Dialog() == nullptr);
   world_->messages.clear();
-  AppSettings.CyrKeyboard = !AppSettings.CyrKeyboard;
+  world_->context.AppSettings.CyrKeyboard = !world_->context.AppSettings.CyrKeyboard;
   world_->form->CloseAndSave();
   QCOMPARE(world_->messages.size(), std::size_t(1));
   QCOMPARE(world_->messages[0], std::pair(QMessageBox::Critical, notSaved));
@@ -355,11 +352,11 @@ void FrmSetupTest::theSessionEntryNeverOutlivesTheStoredSwitch() {
   Load();
   const std::filesystem::path autostart = world_->home.Path() / "autostart" / "vokabi.desktop";
   std::vector<bool> entryWhenStored;
-  platform::hive::SetBeforeReplaceHook([&](const std::filesystem::path& temporary) {
+  world_->beforeReplace = [&](const std::filesystem::path& temporary) {
     if (temporary.filename() == "user.reg.new")
       entryWhenStored.push_back(std::filesystem::exists(autostart));
     return true;
-  });
+  };
   Toggle(2);
   Press("BtnApply");
   QVERIFY(std::filesystem::exists(autostart));
@@ -369,13 +366,13 @@ void FrmSetupTest::theSessionEntryNeverOutlivesTheStoredSwitch() {
   QCOMPARE(entryWhenStored, (std::vector<bool>{false, false}));
 
   // Killed as the settings were stored: with the switch on, no entry was made yet.
-  platform::hive::SetBeforeReplaceHook([](const std::filesystem::path& temporary) {
+  world_->beforeReplace = [](const std::filesystem::path& temporary) {
     return temporary.filename() != "user.reg.new";
-  });
+  };
   Toggle(2);
   Press("BtnApply");
   QVERIFY(!std::filesystem::exists(autostart));
-  QCOMPARE(RegNumber(Stored("StartWithWindows")), 0);
+  QCOMPARE(RegNumber(Stored(world_->context, "StartWithWindows")), 0);
 }
 
 }  // namespace vokabi::ui

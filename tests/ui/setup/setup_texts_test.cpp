@@ -34,8 +34,8 @@ BaseSource FrenchGermanBase() {
   return source;
 }
 
-RegVariant Stored(std::string_view name) {
-  return QueryRegValue(RegRoot::CurrentUser, kSettingsKey, name, RegVariant{});
+RegVariant Stored(AppContext& context, std::string_view name) {
+  return QueryRegValue(context.Store(), RegRoot::CurrentUser, kSettingsKey, name, RegVariant{});
 }
 
 }  // namespace
@@ -79,7 +79,7 @@ class SetupTextsTest : public QObject {
   void ChooseBase(int index) {
     QTest::mouseClick(world_->form->findChild<QWidget*>(QStringLiteral("Option1_%1").arg(index)),
                       Qt::LeftButton);
-    QCOMPARE(AppSettings.WorkDic, index);
+    QCOMPARE(world_->context.AppSettings.WorkDic, index);
   }
   // A font the test needs is missing: the test fails and says which package brings it.
   // The font's name as the list shows it ("Standard Symbols PS [urw]" where two foundries make
@@ -101,8 +101,8 @@ void SetupTextsTest::everyLabelFitsItsRoom_data() {
 
 void SetupTextsTest::everyLabelFitsItsRoom() {
   QFETCH(int, offset);
-  LanguageOffset = offset;
-  LanguageCharset = CharsetForLanguage(offset);
+  world_->context.Language.LanguageOffset = offset;
+  world_->context.Language.LanguageCharset = CharsetForLanguage(offset);
   // The program's fonts with UseFont's default face.
   world_->app.FontLarge = QFont(QStringLiteral("Arial"), 12);
   world_->app.FontSmall = QFont(QStringLiteral("Arial"), 10);
@@ -143,9 +143,9 @@ void SetupTextsTest::everyLabelFitsItsRoom() {
 }
 
 void SetupTextsTest::languagesByOwnNameSchemesInTheInterfaceLanguage() {
-  LanguageOffset = 0;
-  LanguageCharset = 204;
-  AppSettings.Style = "GREEN";
+  world_->context.Language.LanguageOffset = 0;
+  world_->context.Language.LanguageCharset = 204;
+  world_->context.AppSettings.Style = "GREEN";
   QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
   Open();
   QStringList languages;
@@ -158,16 +158,16 @@ void SetupTextsTest::languagesByOwnNameSchemesInTheInterfaceLanguage() {
   // The setting keeps the English name of what the list shows in Bulgarian.
   Choose(3, QStringLiteral("Тъмносиньо"));
   Press("BtnApply");
-  QCOMPARE(RegText(Stored("Style")), std::string("Blue dark"));
+  QCOMPARE(RegText(Stored(world_->context, "Style")), std::string("Blue dark"));
   QCOMPARE(world_->app.Colours.optionBack, Colour{0xFF4A1E});
 
   // A new language names the schemes anew and keeps the choice.
   Choose(1, QStringLiteral("Deutsch"));
   Press("BtnApply");
-  QCOMPARE(LanguageOffset, 3000);
+  QCOMPARE(world_->context.Language.LanguageOffset, 3000);
   QCOMPARE(List(3)->currentText(), QStringLiteral("Dunkelblau"));
   QCOMPARE(List(3)->itemText(0), QStringLiteral("Silber"));
-  QCOMPARE(RegText(Stored("Style")), std::string("Blue dark"));
+  QCOMPARE(RegText(Stored(world_->context, "Style")), std::string("Blue dark"));
   QCOMPARE(Dialog()->findChild<Button*>("BtnApply")->Caption(), QStringLiteral("Übernehmen"));
 }
 
@@ -186,7 +186,7 @@ void SetupTextsTest::symbolFontIsRefused() {
   QVERIFY(world_->messages[0].second.startsWith(QStringLiteral("Attention! Selected font")));
   QVERIFY(Dialog() != nullptr && Dialog()->isVisible());
   QCOMPARE(world_->app.FontLarge.family(), fontBefore);
-  QVERIFY(std::holds_alternative<std::monostate>(Stored("UseFont")));
+  QVERIFY(std::holds_alternative<std::monostate>(Stored(world_->context, "UseFont")));
 }
 
 void SetupTextsTest::latinOnlyFontIsRefusedWhereCyrillicIsNeeded() {
@@ -194,7 +194,7 @@ void SetupTextsTest::latinOnlyFontIsRefusedWhereCyrillicIsNeeded() {
            "Caladea is missing (Debian fonts-crosextra-caladea)");
   QVERIFY(world_->AddBase(FrenchGermanBase()));
   QVERIFY(world_->AddBase(test::EnglishBulgarianSample()));
-  LanguageOffset = 2000;
+  world_->context.Language.LanguageOffset = 2000;
   world_->Load(QStringLiteral("0"));
   ChooseBase(0);
   QVERIFY(world_->Open<FrmSetup>("BtnSetup") != nullptr);
@@ -206,19 +206,19 @@ void SetupTextsTest::latinOnlyFontIsRefusedWhereCyrillicIsNeeded() {
   Press("BtnApply");
   QCOMPARE(world_->messages.size(), std::size_t{1});
   QVERIFY(world_->messages[0].second.startsWith(QStringLiteral("Attention ! La police choisie")));
-  QCOMPARE(LanguageOffset, 2000);
+  QCOMPARE(world_->context.Language.LanguageOffset, 2000);
   QCOMPARE(world_->app.FontLarge.family(), fontBefore);
   // So does a Russian one.
   Choose(1, QStringLiteral("Русский"));
   Press("BtnApply");
   QCOMPARE(world_->messages.size(), std::size_t{2});
-  QCOMPARE(LanguageOffset, 2000);
+  QCOMPARE(world_->context.Language.LanguageOffset, 2000);
 
   // A Western interface over a Western base: the letters are there.
   Choose(1, QStringLiteral("Deutsch"));
   Press("BtnApply");
   QCOMPARE(world_->messages.size(), std::size_t{2});
-  QCOMPARE(LanguageOffset, 3000);
+  QCOMPARE(world_->context.Language.LanguageOffset, 3000);
   QCOMPARE(world_->app.FontLarge.family(), kLatinOnlyFont);
 
   // The same interface over the English-Bulgarian base: its Bulgarian side needs Cyrillic.
