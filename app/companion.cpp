@@ -42,7 +42,14 @@ Companion::Companion(platform::MappedFile file, companion::Header header,
     : file_(std::move(file)),
       header_(std::move(header)),
       rules_{dictionary.CaseRules(1), dictionary.CaseRules(2)},
-      folders_(std::move(folders)) {}
+      folders_(std::move(folders)),
+      charsets_{dictionary.Charset1(), dictionary.Charset2()} {}
+
+const CharsetLetters& Companion::Letters(int side) {
+  std::optional<CharsetLetters>& letters = letters_[side - 1];
+  if (!letters) letters.emplace(charsets_[side - 1]);
+  return *letters;
+}
 
 bool Companion::Holds(int side, std::string_view word) {
   const companion::SortedFind found = companion::FindSorted(
@@ -96,38 +103,102 @@ bool Companion::SpellerMatches(int side) {
   return *known;
 }
 
+const AffixRules* Companion::Affixes(int side) {
+  if (!affixesTried_[side - 1]) {
+    affixesTried_[side - 1] = true;
+    const std::optional<std::filesystem::path> speller =
+        FindSpeller(folders_, header_.sides[side - 1].language);
+    auto rules = std::make_unique<AffixRules>();
+    std::string ignored;
+    if (speller && rules->Load(*speller, &ignored)) affixes_[side - 1] = std::move(rules);
+  }
+  return affixes_[side - 1].get();
+}
+
+bool Companion::ReadFlagSets(int side) {
+  std::optional<std::vector<AffixRules::Flags>>& sets = flagSets_[side - 1];
+  if (sets) return true;
+  const companion::SortedFind found =
+      companion::FindSorted(file_.Bytes(), header_.sides[side - 1].roots, std::string_view());
+  std::string_view in = found.value;
+  std::uint64_t count = 0;
+  if (found.damaged || !found.found || !companion::TakeVarint(in, &count) || count > in.size()) {
+    damaged_ = true;
+    return false;
+  }
+  std::vector<AffixRules::Flags> read(count);
+  for (AffixRules::Flags& flags : read) {
+    std::uint64_t size = 0, flag = 0;
+    if (!companion::TakeVarint(in, &size) || size > in.size()) {
+      damaged_ = true;
+      return false;
+    }
+    for (; size > 0; --size) {
+      if (!companion::TakeVarint(in, &flag)) {
+        damaged_ = true;
+        return false;
+      }
+      flags.push_back(static_cast<std::uint32_t>(flag));
+    }
+  }
+  sets = std::move(read);
+  return true;
+}
+
+const AffixRules::Flags* Companion::RootFlags(int side, const std::u32string& root) {
+  const std::optional<std::string> key = Letters(side).Encode(root);
+  if (!key || key->empty() || damaged_ || !ReadFlagSets(side)) return nullptr;
+  const companion::SortedFind found =
+      companion::FindSorted(file_.Bytes(), header_.sides[side - 1].roots, *key);
+  if (found.damaged) damaged_ = true;
+  if (!found.found) return nullptr;
+  std::string_view in = found.value;
+  std::uint64_t number = 0;
+  if (!companion::TakeVarint(in, &number) || number >= flagSets_[side - 1]->size()) {
+    damaged_ = true;
+    return nullptr;
+  }
+  return &(*flagSets_[side - 1])[number];
+}
+
 FormLookup::Known Companion::FormOf(int side, std::string_view missed, std::string* form) {
   if (damaged_ || (side != 1 && side != 2) || !SpellerMatches(side)) return Known::kUnknown;
   const companion::SideParts& parts = header_.sides[side - 1];
   if (parts.cover == FormsCover::kNoDictionary) return Known::kNone;
-  const companion::SortedFind found = companion::FindSorted(file_.Bytes(), parts.forms, missed);
-  if (found.damaged) {
+  // Where Hunspell answers otherwise than the roots lead, its answer was written down.
+  const companion::SortedFind exception =
+      companion::FindSorted(file_.Bytes(), parts.exceptions, missed);
+  if (exception.damaged) {
     damaged_ = true;
     return Known::kUnknown;
   }
-  if (found.found) {
-    std::string_view value = found.value;
-    std::uint64_t tag = 0;
+  if (exception.found) {
+    std::string_view value = exception.value;
+    std::uint64_t length = 0;
     std::string_view bytes;
-    if (!companion::TakeVarint(value, &tag)) {
+    if (!companion::TakeVarint(value, &length) ||
+        (length > 0 && !companion::TakeBytes(value, length - 1, &bytes))) {
       damaged_ = true;
       return Known::kUnknown;
     }
-    if (tag % 2 == 0) {
-      const std::optional<std::string_view> headword = StoredHeadword(side, tag / 2);
-      if (!headword) return Known::kUnknown;
-      bytes = *headword;
-    } else if (!companion::TakeBytes(value, tag / 2, &bytes)) {
-      damaged_ = true;
-      return Known::kUnknown;
-    }
+    if (length == 0) return Known::kNone;
     form->assign(bytes);
     return Known::kForm;
   }
-  return parts.cover == FormsCover::kComplete &&
-                 companion::LowerCaseLetters(missed, rules_[side - 1])
-             ? Known::kNone
-             : Known::kUnknown;
+  if (!companion::LowerCaseLetters(missed, rules_[side - 1])) return Known::kUnknown;
+  const AffixRules* affixes = Affixes(side);
+  if (affixes == nullptr) return Known::kUnknown;
+  const std::optional<std::u32string> root =
+      affixes->RootOf(Letters(side).Decode(missed),
+                      [&](const std::u32string& candidate) { return RootFlags(side, candidate); });
+  if (damaged_) return Known::kUnknown;
+  if (root) {
+    const std::optional<std::string> bytes = Letters(side).Encode(*root);
+    if (!bytes) return Known::kUnknown;
+    *form = *bytes;
+    return Known::kForm;
+  }
+  return parts.cover == FormsCover::kComplete ? Known::kNone : Known::kUnknown;
 }
 
 bool Companion::Candidates(int side, std::string_view missed, const CaseMap& rules,

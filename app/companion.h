@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/affix_rules.h"
+#include "app/charset_letters.h"
 #include "app/companion_format.h"
 #include "app/lookup_shortcuts.h"
 #include "engine/dictionary.h"
@@ -41,12 +43,24 @@ class Companion : public HeadwordCheck, public FormLookup, public NearMissLookup
   // The headword at the offset of the side's string area; nothing (and damaged) when it is not.
   std::optional<std::string_view> StoredHeadword(int side, std::uint64_t offset);
   bool SpellerMatches(int side);
+  // The side's affix rules, read on the first word that needs them; nothing when they cannot be.
+  const AffixRules* Affixes(int side);
+  const CharsetLetters& Letters(int side);
+  // The flags of a root in the side's roots table; nothing when it is not there.
+  const AffixRules::Flags* RootFlags(int side, const std::u32string& root);
+  // The side's sets of flags, read on the first root; false (and damaged) when they cannot be.
+  bool ReadFlagSets(int side);
 
   platform::MappedFile file_;
   companion::Header header_;
   CaseMap rules_[2];
   std::vector<std::filesystem::path> folders_;
   std::optional<bool> spellerMatches_[2];
+  int charsets_[2];
+  std::optional<CharsetLetters> letters_[2];  // made on the first word that needs them
+  std::unique_ptr<AffixRules> affixes_[2];
+  bool affixesTried_[2] = {false, false};
+  std::optional<std::vector<AffixRules::Flags>> flagSets_[2];
   bool damaged_ = false;
 };
 

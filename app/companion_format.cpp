@@ -12,7 +12,7 @@ namespace vokabi::companion {
 namespace {
 
 // The header's read size: enough for its fixed fields.
-constexpr std::size_t kSideSize = 2 + 1 + 4 * 8 + 5 * 8;
+constexpr std::size_t kSideSize = 2 + 1 + 4 * 8 + 6 * 8;
 constexpr std::size_t kHeaderSize = 8 + 4 + 3 * 8 + 2 * kSideSize + 8;
 // The most buckets a table may claim: far beyond any base, short of overflowing a size_t.
 constexpr std::uint32_t kMostBuckets = 1U << 28;
@@ -124,8 +124,8 @@ std::string EncodeHeader(const Header& header) {
     PutU64(out, side.speller.dicSize);
     PutU64(out, static_cast<std::uint64_t>(side.speller.affTime));
     PutU64(out, static_cast<std::uint64_t>(side.speller.dicTime));
-    for (const std::uint64_t at :
-         {side.headwords, side.forms, side.deletions, side.strings, side.stringsSize}) {
+    for (const std::uint64_t at : {side.headwords, side.roots, side.exceptions, side.deletions,
+                                   side.strings, side.stringsSize}) {
       PutU64(out, at);
     }
   }
@@ -161,8 +161,8 @@ std::optional<Header> DecodeHeader(std::string_view file) {
     TakeU64(in, &dicTime);
     side.speller.affTime = static_cast<std::int64_t>(affTime);
     side.speller.dicTime = static_cast<std::int64_t>(dicTime);
-    for (std::uint64_t* at :
-         {&side.headwords, &side.forms, &side.deletions, &side.strings, &side.stringsSize}) {
+    for (std::uint64_t* at : {&side.headwords, &side.roots, &side.exceptions, &side.deletions,
+                              &side.strings, &side.stringsSize}) {
       TakeU64(in, at);
     }
     if (side.strings > file.size() || side.stringsSize > file.size() - side.strings) {

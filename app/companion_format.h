@@ -14,7 +14,7 @@
 // be read by seeking. What both its writer (vkb build) and its reader follow.
 //
 // All numbers are little-endian; a varint is 7 bits a byte, the lowest first. The file is a
-// header, then per side two sorted tables, a bucket table and a string area:
+// header, then per side three sorted tables, a bucket table and a string area:
 //   header: magic, format version, the base's size and hash, the case rules' hash, per side the
 //     language, the Hunspell dictionary the forms came from and where the side's parts lie, and
 //     last a hash of the header itself.
@@ -27,9 +27,12 @@
 //     u32 hash of its own bytes. A key goes to the bucket Hash(key) % B.
 //   headwords (sorted): each headword upper-cased by the side's case rules → varint the 1-based
 //     index position of its first entry.
-//   forms (sorted): a missed word as the side's bytes → the base form TranslateWithHelp finds for
-//     it on this side, as varint 2 × an offset into the string area (the headword as stored) or
-//     varint 2 × length + 1 and the bytes for Translate.
+//   roots (sorted): the roots of the side's Hunspell dictionary that are headwords, as the side's
+//     bytes → varint the number of the root's set of flags (of all its lines together); and the
+//     empty key → varint count of the sets, then each set as varint flag count and varint flags.
+//   exceptions (sorted): a missed word whose base form Hunspell gives otherwise than the first
+//     root the affix rules lead to in the roots table → varint 0 for none, or varint length + 1
+//     and the bytes of the form for Translate.
 //   deletions (buckets): the deletion variants of each headword's folded first letters lead to
 //     buckets of varint gaps between headword numbers (ascending).
 //   strings: records u16 length, u16 hash, the headword as stored; then the u32 offset of each
@@ -37,7 +40,7 @@
 namespace vokabi::companion {
 
 inline constexpr std::string_view kMagic{"VKBX\r\n\x1a\0", 8};
-inline constexpr std::uint32_t kVersion = 1;
+inline constexpr std::uint32_t kVersion = 2;
 inline constexpr std::string_view kExtension = ".vkbx";
 // Deletion variants are taken of this many first letters, up to this many letters deleted.
 inline constexpr std::size_t kDeletionPrefix = 5;
@@ -48,8 +51,8 @@ inline constexpr std::size_t kBlockEntries = 16;
 // How far a side's forms table answers for a missed word.
 enum class FormsCover : std::uint8_t {
   kNoDictionary = 0,  // no Hunspell dictionary was found: no word has base forms
-  kComplete = 1,      // every lower-case word of letters has its answer in the table
-  kListedOnly = 2,    // only the words in the table are known (compounds, ignored characters …)
+  kComplete = 1,      // every lower-case word of letters has its answer in the tables
+  kListedOnly = 2,  // only the words the roots lead to are known (compounds, ignored characters …)
 };
 
 // Identity of a Hunspell dictionary's two files, as the file system tells.
@@ -68,8 +71,9 @@ struct SideParts {
   std::string language;  // two letters, or empty
   FormsCover cover = FormsCover::kNoDictionary;
   SpellerFiles speller;
-  std::uint64_t headwords = 0;  // file offsets of the three tables
-  std::uint64_t forms = 0;
+  std::uint64_t headwords = 0;  // file offsets of the four tables
+  std::uint64_t roots = 0;
+  std::uint64_t exceptions = 0;
   std::uint64_t deletions = 0;
   std::uint64_t strings = 0;  // and of the string area with its size
   std::uint64_t stringsSize = 0;

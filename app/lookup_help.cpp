@@ -11,7 +11,6 @@ namespace vokabi {
 namespace {
 
 // Hunspell gives one or two forms for nearly every word; a hostile affix file could give many.
-constexpr std::size_t kMostForms = 8;
 
 bool TranslateHelped(Dictionary& dictionary, ErrorReport& errors, BaseForms* forms,
                      std::string_view word, bool suggest, LookupHelp* help,
@@ -66,7 +65,7 @@ std::optional<std::int32_t> LoadedBaseFormEntry(Dictionary& dictionary, BaseForm
     if (language.empty()) continue;
     std::optional<std::vector<std::string>> found = forms.OfIfLoaded(language, utf8);
     if (!found) return std::nullopt;
-    if (found->size() > kMostForms) found->resize(kMostForms);
+    if (found->size() > kMostBaseForms) found->resize(kMostBaseForms);
     for (const std::string& form : *found) {
       const platform::Encoded bytes = platform::EncodeCharset(charset, form);
       if (bytes.unfit > 0 || bytes.bytes.empty()) continue;
@@ -126,7 +125,7 @@ bool TranslateHelped(Dictionary& dictionary, ErrorReport& errors, BaseForms* for
         return true;
       }
       std::vector<std::string> found = forms->Of(language, utf8);
-      if (found.size() > kMostForms) found.resize(kMostForms);
+      if (found.size() > kMostBaseForms) found.resize(kMostBaseForms);
       for (const std::string& form : found) {
         const platform::Encoded bytes = platform::EncodeCharset(charset, form);
         if (bytes.unfit > 0 || bytes.bytes.empty()) continue;

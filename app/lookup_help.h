@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -33,6 +34,9 @@ struct LookupHelp {
 // The two-letter code of a base side's language ("en", "bg" …), from the base's identity
 // ("enbgvk01": side 1 English, side 2 Bulgarian); empty when the identity does not tell.
 std::string SideLanguage(const std::string& baseId, int side);
+
+// No more of a word's base forms are tried: a word with more is not worth the time.
+inline constexpr std::size_t kMostBaseForms = 8;
 
 // Translate; when that misses with "not found", the word's base forms (when forms is given)
 // are looked up in turn and the first found is the result; failing that, when suggest is set,

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/companion_format.h"
+#include "app/companion_writer.h"
 #include "app/error_class.h"
 #include "app/system_case_map.h"
 #include "engine/base_writer.h"
@@ -19,7 +20,6 @@
 #include "tools/vkb/arguments.h"
 #include "tools/vkb/charset_text.h"
 #include "tools/vkb/code_page_fit.h"
-#include "tools/vkb/companion_writer.h"
 #include "tools/vkb/dictd_database.h"
 #include "tools/vkb/dictd_import.h"
 #include "tools/vkb/headword_order.h"

@@ -7,10 +7,10 @@
 #include <memory>
 
 #include "app/base_forms.h"
+#include "app/companion_writer.h"
 #include "app/companions.h"
 #include "platform/spelling_folders.h"
 #include "tests/ui/main/window_world.h"
-#include "tools/vkb/companion_writer.h"
 #include "ui/main/word_list.h"
 
 namespace vokabi::ui {
@@ -76,9 +76,9 @@ class MissedWordTest : public QObject {
   }
 
   void theCompanionFileChangesNoAnswer() {
-    vkb::CompanionReport report;
+    CompanionReport report;
     std::string error;
-    QVERIFY2(vkb::WriteCompanion(world_->bases / "base0.vkb", &report, &error), error.c_str());
+    QVERIFY2(WriteCompanion(world_->bases / "base0.vkb", &report, &error), error.c_str());
     const QStringList words = {
         QStringLiteral("houses"), QStringLiteral("къщата"),  QStringLiteral("hosue"),
         QStringLiteral("HOUSE"),  QStringLiteral("Houses."), QStringLiteral("qzxjvq"),

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-namespace vokabi::vkb {
+namespace vokabi {
 
 struct CompanionReport {
   std::uint64_t bytes = 0;
@@ -18,4 +18,4 @@ struct CompanionReport {
 // with a reason when it cannot; the base works without it.
 bool WriteCompanion(const std::filesystem::path& base, CompanionReport* report, std::string* error);
 
-}  // namespace vokabi::vkb
+}  // namespace vokabi

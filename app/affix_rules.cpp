@@ -1,4 +1,4 @@
-#include "tools/vkb/affix_expander.h"
+#include "app/affix_rules.h"
 
 #include <unicode/uchar.h>
 #include <unicode/ucnv.h>
@@ -10,11 +10,8 @@
 #include <sstream>
 #include <unordered_set>
 
-namespace vokabi::vkb {
+namespace vokabi {
 namespace {
-
-// A root with more forms than this is left at that many: no real dictionary comes near.
-constexpr std::size_t kMostForms = 20000;
 
 std::vector<std::string> Fields(const std::string& line) {
   std::vector<std::string> fields;
@@ -22,6 +19,14 @@ std::vector<std::string> Fields(const std::string& line) {
   for (std::string field; in >> field;) fields.push_back(field);
   return fields;
 }
+
+bool HasNonLetter(const std::string& utf8) {
+  const std::u32string text = ToUtf32(utf8);
+  return std::any_of(text.begin(), text.end(),
+                     [](char32_t c) { return !u_isalpha(static_cast<UChar32>(c)); });
+}
+
+}  // namespace
 
 std::u32string ToUtf32(const std::string& utf8) {
   const icu::UnicodeString text = icu::UnicodeString::fromUTF8(utf8);
@@ -42,15 +47,7 @@ std::string FromUtf32(const std::u32string& text) {
   return out;
 }
 
-bool HasNonLetter(const std::string& utf8) {
-  const std::u32string text = ToUtf32(utf8);
-  return std::any_of(text.begin(), text.end(),
-                     [](char32_t c) { return !u_isalpha(static_cast<UChar32>(c)); });
-}
-
-}  // namespace
-
-std::string AffixExpander::ToUtf8(const std::string& text) const {
+std::string AffixRules::ToUtf8(const std::string& text) const {
   if (encoding_ == "UTF-8") return text;
   UErrorCode status = U_ZERO_ERROR;
   std::string out(text.size() * 4 + 4, '\0');
@@ -62,7 +59,7 @@ std::string AffixExpander::ToUtf8(const std::string& text) const {
   return out;
 }
 
-std::vector<std::uint32_t> AffixExpander::ParseFlags(const std::string& text) const {
+std::vector<std::uint32_t> AffixRules::ParseFlags(const std::string& text) const {
   std::vector<std::uint32_t> flags;
   if (!aliases_.empty() && !text.empty() &&
       std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
@@ -94,14 +91,12 @@ std::vector<std::uint32_t> AffixExpander::ParseFlags(const std::string& text) co
   return flags;
 }
 
-bool AffixExpander::Load(const std::filesystem::path& base, std::string* error) {
+bool AffixRules::Load(const std::filesystem::path& base, std::string* error) {
   std::ifstream aff(base.string() + ".aff", std::ios::binary);
-  std::ifstream dic(base.string() + ".dic", std::ios::binary);
-  if (!aff || !dic) {
-    *error = "cannot read " + base.string() + ".aff/.dic";
+  if (!aff) {
+    *error = "cannot read " + base.string() + ".aff";
     return false;
   }
-  std::set<std::uint32_t> compoundRuleFlags;
   std::string line;
   while (std::getline(aff, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -123,7 +118,7 @@ bool AffixExpander::Load(const std::filesystem::path& base, std::string* error) 
       for (const char c : f[1]) {
         if (c != '*' && c != '?' && c != '(' && c != ')') flags.push_back(c);
       }
-      for (const std::uint32_t flag : ParseFlags(flags)) compoundRuleFlags.insert(flag);
+      for (const std::uint32_t flag : ParseFlags(flags)) compoundRuleFlags_.push_back(flag);
     } else if (key == "COMPOUNDFLAG" || key == "COMPOUNDBEGIN" || key == "COMPOUNDMIDDLE" ||
                key == "COMPOUNDLAST" || key == "COMPOUNDEND" || key == "IGNORE" ||
                key == "CIRCUMFIX" || key == "COMPLEXPREFIXES") {
@@ -139,6 +134,7 @@ bool AffixExpander::Load(const std::filesystem::path& base, std::string* error) 
         continue;
       }
       Affix affix;
+      affix.flag = flag[0];
       affix.strip = f[2] == "0" ? std::u32string() : ToUtf32(ToUtf8(f[2]));
       std::string add = f[3];
       if (const std::size_t slash = add.find('/'); slash != std::string::npos) {
@@ -184,6 +180,32 @@ bool AffixExpander::Load(const std::filesystem::path& base, std::string* error) 
     }
   }
 
+  for (auto* table : {&suffixes_, &prefixes_}) {
+    auto& byAdd = table == &suffixes_ ? suffixesByAdd_ : prefixesByAdd_;
+    for (const auto& [flag, affixes] : *table) {
+      for (const Affix& affix : affixes) {
+        byAdd[affix.add].push_back(&affix);
+        std::size_t& longest = table == &suffixes_ ? longestSuffix_ : longestPrefix_;
+        longest = std::max(longest, affix.add.size());
+        Flags& continued = table == &suffixes_ ? afterSuffix_ : afterPrefix_;
+        continued.insert(continued.end(), affix.continuation.begin(), affix.continuation.end());
+      }
+    }
+  }
+  for (Flags* continued : {&afterSuffix_, &afterPrefix_}) {
+    std::sort(continued->begin(), continued->end());
+    continued->erase(std::unique(continued->begin(), continued->end()), continued->end());
+  }
+  return true;
+}
+
+bool AffixRules::LoadRoots(const std::filesystem::path& base, std::string* error) {
+  std::ifstream dic(base.string() + ".dic", std::ios::binary);
+  if (!dic) {
+    *error = "cannot read " + base.string() + ".dic";
+    return false;
+  }
+  std::string line;
   bool first = true;
   while (std::getline(dic, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -207,13 +229,16 @@ bool AffixExpander::Load(const std::filesystem::path& base, std::string* error) 
         word.push_back(line[i]);
       }
     }
-    Root root{ToUtf8(word), ParseFlags(flags)};
+    const std::string utf8 = ToUtf8(word);
+    Root root{ToUtf32(utf8), ParseFlags(flags)};
     if (root.word.empty()) continue;
     // Compounds made by rules are complete only while every part holds a non-letter (en_US
     // builds ordinals of digits).
-    if (complete_ && !compoundRuleFlags.empty() && !HasNonLetter(root.word) &&
-        std::any_of(root.flags.begin(), root.flags.end(),
-                    [&](std::uint32_t flag) { return compoundRuleFlags.count(flag) > 0; })) {
+    if (complete_ && !compoundRuleFlags_.empty() && !HasNonLetter(utf8) &&
+        std::any_of(root.flags.begin(), root.flags.end(), [&](std::uint32_t flag) {
+          return std::find(compoundRuleFlags_.begin(), compoundRuleFlags_.end(), flag) !=
+                 compoundRuleFlags_.end();
+        })) {
       complete_ = false;
     }
     roots_.push_back(std::move(root));
@@ -221,7 +246,7 @@ bool AffixExpander::Load(const std::filesystem::path& base, std::string* error) 
   return true;
 }
 
-bool AffixExpander::Applies(const Affix& affix, const std::u32string& word, bool prefix) const {
+bool AffixRules::Applies(const Affix& affix, const std::u32string& word, bool prefix) const {
   if (word.size() < affix.strip.size() || word.size() < affix.condition.size()) return false;
   if (prefix
           ? word.compare(0, affix.strip.size(), affix.strip) != 0
@@ -238,27 +263,26 @@ bool AffixExpander::Applies(const Affix& affix, const std::u32string& word, bool
   return true;
 }
 
-std::u32string AffixExpander::Apply(const Affix& affix, const std::u32string& word, bool prefix) {
+std::u32string AffixRules::Apply(const Affix& affix, const std::u32string& word, bool prefix) {
   if (prefix) return affix.add + word.substr(affix.strip.size());
   return word.substr(0, word.size() - affix.strip.size()) + affix.add;
 }
 
-std::vector<std::string> AffixExpander::Forms(const Root& root) const {
-  const std::u32string word = ToUtf32(root.word);
+std::vector<std::u32string> AffixRules::Forms(const Root& root) const {
+  const std::u32string& word = root.word;
   std::unordered_set<std::u32string> forms{word};
   const auto rulesOf = [](const auto& table, std::uint32_t flag) -> const std::vector<Affix>* {
     const auto found = table.find(flag);
     return found == table.end() ? nullptr : &found->second;
   };
   // Prefixes over a word made so far, where the cross product allows.
-  const auto prefixed = [&](const std::u32string& base, const std::vector<std::uint32_t>& flags,
-                            bool needCross) {
+  const auto prefixed = [&](const std::u32string& base, const Flags& flags, bool needCross) {
     for (const std::uint32_t flag : flags) {
       const auto* rules = rulesOf(prefixes_, flag);
       if (rules == nullptr) continue;
       for (const Affix& p : *rules) {
         if ((needCross && !p.cross) || !Applies(p, base, true)) continue;
-        if (forms.size() < kMostForms) forms.insert(Apply(p, base, true));
+        forms.insert(Apply(p, base, true));
       }
     }
   };
@@ -269,13 +293,13 @@ std::vector<std::string> AffixExpander::Forms(const Root& root) const {
       if (!Applies(s, word, false)) continue;
       const std::u32string once = Apply(s, word, false);
       forms.insert(once);
-      std::vector<std::uint32_t> prefixFlags = root.flags;
+      Flags prefixFlags = root.flags;
       prefixFlags.insert(prefixFlags.end(), s.continuation.begin(), s.continuation.end());
       for (const std::uint32_t next : s.continuation) {
         const auto* second = rulesOf(suffixes_, next);
         if (second == nullptr) continue;
         for (const Affix& s2 : *second) {
-          if (!Applies(s2, once, false) || forms.size() >= kMostForms) continue;
+          if (!Applies(s2, once, false)) continue;
           const std::u32string twice = Apply(s2, once, false);
           forms.insert(twice);
           if (s.cross) prefixed(twice, prefixFlags, true);
@@ -296,17 +320,118 @@ std::vector<std::string> AffixExpander::Forms(const Root& root) const {
         const auto* suffixRules = rulesOf(suffixes_, next);
         if (suffixRules == nullptr) continue;
         for (const Affix& s : *suffixRules) {
-          if (Applies(s, withPrefix, false) && forms.size() < kMostForms)
-            forms.insert(Apply(s, withPrefix, false));
+          if (Applies(s, withPrefix, false)) forms.insert(Apply(s, withPrefix, false));
         }
       }
     }
   }
-  std::vector<std::string> out;
-  out.reserve(forms.size());
-  for (const std::u32string& form : forms) out.push_back(FromUtf32(form));
-  std::sort(out.begin(), out.end());
-  return out;
+  return {forms.begin(), forms.end()};
 }
 
-}  // namespace vokabi::vkb
+bool AffixRules::Holds(const Affix& affix, std::u32string_view text, std::size_t kept,
+                       bool prefix) const {
+  // The word the rule would have been added to: the kept letters of the text with the stripped
+  // ones given back, read without being made.
+  const std::size_t size = kept + affix.strip.size();
+  if (size < affix.condition.size()) return false;
+  const auto at = [&](std::size_t i) {
+    if (prefix) return i < affix.strip.size() ? affix.strip[i] : text[text.size() - size + i];
+    return i < kept ? text[i] : affix.strip[i - kept];
+  };
+  const std::size_t from = prefix ? 0 : size - affix.condition.size();
+  for (std::size_t i = 0; i < affix.condition.size(); ++i) {
+    const Element& element = affix.condition[i];
+    if (element.any) continue;
+    const bool in = element.chars.find(at(from + i)) != std::u32string::npos;
+    if (in == element.negated) return false;
+  }
+  return true;
+}
+
+template <typename Visit>
+bool AffixRules::Unsuffix(const std::u32string& text, const Visit& visit) const {
+  const std::u32string_view view(text);
+  for (std::size_t added = 0; added <= std::min(text.size(), longestSuffix_); ++added) {
+    const auto found = suffixesByAdd_.find(view.substr(text.size() - added));
+    if (found == suffixesByAdd_.end()) continue;
+    const std::size_t kept = text.size() - added;
+    for (const Affix* s : found->second) {
+      if (!Holds(*s, view, kept, false)) continue;
+      std::u32string base = text.substr(0, kept);
+      base += s->strip;
+      if (visit(*s, base)) return true;
+    }
+  }
+  return false;
+}
+
+template <typename Visit>
+bool AffixRules::Unprefix(const std::u32string& text, const Visit& visit) const {
+  const std::u32string_view view(text);
+  for (std::size_t added = 0; added <= std::min(text.size(), longestPrefix_); ++added) {
+    const auto found = prefixesByAdd_.find(view.substr(0, added));
+    if (found == prefixesByAdd_.end()) continue;
+    for (const Affix* p : found->second) {
+      if (!Holds(*p, view, text.size() - added, true)) continue;
+      std::u32string base = p->strip;
+      base += view.substr(added);
+      if (visit(*p, base)) return true;
+    }
+  }
+  return false;
+}
+
+// Each way Forms makes a word, undone: the rules must apply to what they were added to, as Forms
+// asks, and the root must carry the flags Forms would have followed. The first root found wins.
+std::optional<std::u32string> AffixRules::RootOf(const std::u32string& word,
+                                                 const FlagsOf& flagsOf) const {
+  std::optional<std::u32string> root;
+  const auto has = [](const Flags& flags, std::uint32_t flag) {
+    return std::find(flags.begin(), flags.end(), flag) != flags.end();
+  };
+  const auto offer = [&](const std::u32string& candidate, const auto& accepts) {
+    if (candidate.empty() || candidate == word) return false;
+    const Flags* flags = flagsOf(candidate);
+    if (flags == nullptr || !accepts(*flags)) return false;
+    root = candidate;
+    return true;
+  };
+  const bool found = Unsuffix(word, [&](const Affix& s, const std::u32string& base) {
+    return offer(base, [&](const Flags& flags) { return has(flags, s.flag); }) ||
+           // A second suffix, over the first.
+           (has(afterSuffix_, s.flag) &&
+            Unsuffix(base,
+                     [&](const Affix& first, const std::u32string& under) {
+                       return has(first.continuation, s.flag) &&
+                              offer(under,
+                                    [&](const Flags& flags) { return has(flags, first.flag); });
+                     })) ||
+           // A suffix a prefix brought.
+           (has(afterPrefix_, s.flag) &&
+            Unprefix(base, [&](const Affix& p, const std::u32string& under) {
+              return has(p.continuation, s.flag) &&
+                     offer(under, [&](const Flags& flags) { return has(flags, p.flag); });
+            }));
+  });
+  if (found) return root;
+  Unprefix(word, [&](const Affix& p, const std::u32string& inner) {
+    if (offer(inner, [&](const Flags& flags) { return has(flags, p.flag); })) return true;
+    if (!p.cross) return false;
+    // Over a suffix, or over two, where the first allows the cross product; the prefix's flag is
+    // the root's or comes with the first suffix.
+    const auto allowed = [&](const Affix& first, const Flags& flags) {
+      return has(flags, first.flag) && (has(flags, p.flag) || has(first.continuation, p.flag));
+    };
+    return Unsuffix(inner, [&](const Affix& s, const std::u32string& base) {
+      return (s.cross && offer(base, [&](const Flags& flags) { return allowed(s, flags); })) ||
+             (has(afterSuffix_, s.flag) &&
+              Unsuffix(base, [&](const Affix& first, const std::u32string& under) {
+                return first.cross && has(first.continuation, s.flag) &&
+                       offer(under, [&](const Flags& flags) { return allowed(first, flags); });
+              }));
+    });
+  });
+  return root;
+}
+
+}  // namespace vokabi

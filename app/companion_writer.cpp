@@ -1,4 +1,4 @@
-#include "tools/vkb/companion_writer.h"
+#include "app/companion_writer.h"
 
 #include <algorithm>
 #include <fstream>
@@ -10,8 +10,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "app/base_forms.h"
 #include "app/companion_format.h"
+#include "app/companion_forms.h"
 #include "app/error_class.h"
 #include "app/lookup_help.h"
 #include "app/near_misses.h"
@@ -20,9 +20,8 @@
 #include "engine/make_crypto.h"
 #include "platform/codepage.h"
 #include "platform/spelling_folders.h"
-#include "tools/vkb/affix_expander.h"
 
-namespace vokabi::vkb {
+namespace vokabi {
 namespace {
 
 namespace fs = std::filesystem;
@@ -30,8 +29,6 @@ using companion::BucketTableWriter;
 
 // Records per bucket, about: a bucket is read whole for one key.
 constexpr std::size_t kPairsPerBucket = 16;
-// As TranslateWithHelp: no more of a word's base forms are tried.
-constexpr std::size_t kMostForms = 8;
 
 std::string Folded(std::string_view word, const std::array<unsigned char, 256>& table) {
   std::string folded(word);
@@ -42,9 +39,9 @@ std::string Folded(std::string_view word, const std::array<unsigned char, 256>& 
 // The parts of one side, laid out from `offset` on; the side's header fields are filled in.
 class SideWriter {
  public:
-  SideWriter(Dictionary& dictionary, int side, BaseForms& forms,
+  SideWriter(const fs::path& base, Dictionary& dictionary, int side,
              const std::vector<fs::path>& folders)
-      : dictionary_(dictionary), side_(side), forms_(forms), folders_(folders) {}
+      : base_(base), dictionary_(dictionary), side_(side), folders_(folders) {}
 
   std::string Write(std::uint64_t offset, companion::SideParts* parts, std::size_t* formCount) {
     const CaseMap& rules = dictionary_.CaseRules(side_);
@@ -107,27 +104,16 @@ class SideWriter {
       }
     }
 
-    const std::map<std::string, std::string> forms = FormsTable(parts);
-    *formCount = forms.size();
-    companion::SortedTableWriter formTable;
-    for (const auto& [missed, form] : forms) {
-      // The headword itself where Translate finds the same entry for it: most forms are one.
-      std::string value;
-      const auto stored = strings.find(std::string_view(form));
-      if (stored != strings.end()) {
-        companion::PutVarint(value, 2 * stored->second);
-      } else {
-        companion::PutVarint(value, 2 * form.size() + 1);
-        value += form;
-      }
-      formTable.Add(missed, std::move(value));
-    }
+    FormTables forms = WriteFormTables(base_, dictionary_, side_, folders_, parts);
+    *formCount = forms.forms;
 
     std::string out;
     parts->headwords = offset;
     out += headwordTable.Layout();
-    parts->forms = offset + out.size();
-    out += formTable.Layout();
+    parts->roots = offset + out.size();
+    out += forms.roots.Layout();
+    parts->exceptions = offset + out.size();
+    out += forms.exceptions.Layout();
     parts->deletions = offset + out.size();
     out += deletionTable.Layout();
     parts->strings = offset + out.size();
@@ -137,86 +123,9 @@ class SideWriter {
   }
 
  private:
-  // Missed words of this side → the base form TranslateWithHelp finds for them on this side,
-  // found by asking Hunspell exactly as TranslateWithHelp does.
-  std::map<std::string, std::string> FormsTable(companion::SideParts* parts) {
-    std::map<std::string, std::string> table;
-    parts->language = SideLanguage(dictionary_.ID(), side_);
-    parts->cover = companion::FormsCover::kNoDictionary;
-    const std::optional<fs::path> speller = FindSpeller(folders_, parts->language);
-    if (!speller) return table;
-    const std::optional<companion::SpellerFiles> files = companion::SpellerFilesOf(*speller);
-    AffixExpander expander;
-    std::string ignored;
-    if (!files || !expander.Load(*speller, &ignored)) {
-      // Found but unreadable now: say nothing, so that the program asks Hunspell itself.
-      parts->cover = companion::FormsCover::kListedOnly;
-      parts->speller = files.value_or(companion::SpellerFiles{});
-      return table;
-    }
-    parts->speller = *files;
-    parts->cover =
-        expander.Complete() ? companion::FormsCover::kComplete : companion::FormsCover::kListedOnly;
-    const int charset = side_ == 1 ? dictionary_.Charset1() : dictionary_.Charset2();
-    const CaseMap& rules = dictionary_.CaseRules(side_);
-    const bool bothSides = dictionary_.Charset1() == dictionary_.Charset2();
-
-    std::set<std::string> reachable[2];
-    for (const int side : {1, 2}) {
-      for (const std::string_view headword : dictionary_.Headwords(side))
-        reachable[side - 1].insert(Folded(headword, dictionary_.CaseRules(side).upper));
-    }
-    std::unordered_set<std::string> candidates;
-    for (const AffixExpander::Root& root : expander.Roots()) {
-      const platform::Encoded bytes = platform::EncodeCharset(charset, root.word);
-      if (bytes.unfit > 0) continue;
-      // Translate looks through both sections: a stem may be a headword of the other side.
-      const std::string trimmed = TrimNonLetters(bytes.bytes);
-      if (reachable[0].count(Folded(trimmed, dictionary_.CaseRules(1).upper)) == 0 &&
-          reachable[1].count(Folded(trimmed, dictionary_.CaseRules(2).upper)) == 0) {
-        continue;
-      }
-      for (std::string& form : expander.Forms(root)) candidates.insert(std::move(form));
-    }
-    for (const std::string& candidate : candidates) {
-      const platform::Encoded key = platform::EncodeCharset(charset, candidate);
-      // Only lower-case words of letters: Hunspell has rules of its own for capitals.
-      if (key.unfit > 0 || key.bytes.empty() || !companion::LowerCaseLetters(key.bytes, rules))
-        continue;
-      // Only a word guessed for this side, or for either where both write alike, asks here.
-      if (dictionary_.GuessSide(key.bytes) != side_ && !bothSides) continue;
-      if (dictionary_.Translate(key.bytes)) continue;
-      std::vector<std::string> found =
-          forms_.Of(parts->language, platform::DecodeCharset(charset, key.bytes).utf8);
-      if (found.size() > kMostForms) found.resize(kMostForms);
-      for (const std::string& form : found) {
-        const platform::Encoded bytes = platform::EncodeCharset(charset, form);
-        if (bytes.unfit > 0 || bytes.bytes.empty()) continue;
-        if (dictionary_.Translate(bytes.bytes)) {
-          table.emplace(key.bytes, SameEntry(bytes.bytes));
-          break;
-        }
-      }
-    }
-    return table;
-  }
-
-  // The found headword as stored where looking it up finds what the form found, else the form.
-  std::string SameEntry(const std::string& form) {
-    const std::string duma = dictionary_.Duma();
-    const std::string prevod = dictionary_.Prevod();
-    const std::int32_t position = dictionary_.PredniDumi();
-    const std::int16_t charset = dictionary_.DumaCHSet();
-    if (duma != form && dictionary_.Translate(duma) && dictionary_.Prevod() == prevod &&
-        dictionary_.PredniDumi() == position && dictionary_.DumaCHSet() == charset) {
-      return duma;
-    }
-    return form;
-  }
-
+  const fs::path& base_;
   Dictionary& dictionary_;
   const int side_;
-  BaseForms& forms_;
   const std::vector<fs::path>& folders_;
 };
 
@@ -269,11 +178,10 @@ bool WriteCompanion(const fs::path& base, CompanionReport* report, std::string* 
   header.caseHash = companion::CaseHash(dictionary.CaseRules(1), dictionary.CaseRules(2));
 
   const std::vector<fs::path> folders = platform::SpellingFolders(folder);
-  BaseForms forms(folders);
   const std::size_t headerSize = companion::EncodeHeader(header).size();
   std::string body;
   for (int side = 1; side <= 2; ++side) {
-    SideWriter writer(dictionary, side, forms, folders);
+    SideWriter writer(base, dictionary, side, folders);
     companion::SideParts& parts = header.sides[side - 1];
     body += writer.Write(headerSize + body.size(), &parts, &report->forms[side - 1]);
     report->languages[side - 1] =
@@ -284,4 +192,4 @@ bool WriteCompanion(const fs::path& base, CompanionReport* report, std::string* 
   return WriteFile(companion::CompanionPath(base), file, error);
 }
 
-}  // namespace vokabi::vkb
+}  // namespace vokabi
