@@ -3,9 +3,11 @@
 #include <unicode/uchar.h>
 #include <unicode/ucnv.h>
 #include <unicode/unistr.h>
+#include <unicode/utf8.h>
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <unordered_set>
@@ -15,8 +17,13 @@ namespace {
 
 std::vector<std::string> Fields(const std::string& line) {
   std::vector<std::string> fields;
-  std::istringstream in(line);
-  for (std::string field; in >> field;) fields.push_back(field);
+  const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  for (std::size_t i = 0; i < line.size();) {
+    while (i < line.size() && space(line[i])) ++i;
+    const std::size_t start = i;
+    while (i < line.size() && !space(line[i])) ++i;
+    if (i > start) fields.emplace_back(line, start, i - start);
+  }
   return fields;
 }
 
@@ -29,12 +36,12 @@ bool HasNonLetter(const std::string& utf8) {
 }  // namespace
 
 std::u32string ToUtf32(const std::string& utf8) {
-  const icu::UnicodeString text = icu::UnicodeString::fromUTF8(utf8);
   std::u32string out;
-  for (int32_t i = 0; i < text.length();) {
-    const UChar32 c = text.char32At(i);
-    out.push_back(static_cast<char32_t>(c));
-    i += U16_LENGTH(c);
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    UChar32 c = 0;
+    U8_NEXT(utf8.data(), i, utf8.size(), c);
+    out.push_back(c < 0 ? U'\uFFFD' : static_cast<char32_t>(c));
   }
   return out;
 }
@@ -97,6 +104,7 @@ bool AffixRules::Load(const std::filesystem::path& base, std::string* error) {
     *error = "cannot read " + base.string() + ".aff";
     return false;
   }
+  std::map<std::pair<bool, std::uint32_t>, bool> crossProduct;
   std::string line;
   while (std::getline(aff, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -130,7 +138,8 @@ bool AffixRules::Load(const std::filesystem::path& base, std::string* error) {
       auto& table = prefix ? prefixes_ : suffixes_;
       if (f.size() == 4 && (f[2] == "Y" || f[2] == "N") &&
           std::all_of(f[3].begin(), f[3].end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        table[flag[0]];  // the header: the cross product is taken from it below
+        // The header: its cross-product mark holds for the block's rules, below it or not.
+        crossProduct[{prefix, flag[0]}] = f[2] == "Y";
         continue;
       }
       Affix affix;
@@ -142,44 +151,44 @@ bool AffixRules::Load(const std::filesystem::path& base, std::string* error) {
         add.resize(slash);
       }
       affix.add = add == "0" ? std::u32string() : ToUtf32(ToUtf8(add));
-      const std::u32string condition = f.size() > 4 ? ToUtf32(ToUtf8(f[4])) : U".";
-      for (std::size_t i = 0; i < condition.size(); ++i) {
-        Element element;
-        if (condition[i] == U'.') {
-          element.any = true;
-        } else if (condition[i] == U'[') {
-          std::size_t end = condition.find(U']', i);
-          if (end == std::u32string::npos) end = condition.size();
-          std::size_t from = i + 1;
-          if (from < end && condition[from] == U'^') {
-            element.negated = true;
-            ++from;
-          }
-          element.chars = condition.substr(from, end - from);
-          i = end;
-        } else {
-          element.chars = condition.substr(i, 1);
-        }
-        affix.condition.push_back(std::move(element));
-      }
+      ParseCondition(f.size() > 4 ? ToUtf32(ToUtf8(f[4])) : U".", &affix);
       table[flag[0]].push_back(std::move(affix));
     }
   }
-  // The cross-product mark stands in each block's header; read the headers again for it.
-  aff.clear();
-  aff.seekg(0);
-  while (std::getline(aff, line)) {
-    const std::vector<std::string> f = Fields(line);
-    if (f.size() >= 4 && (f[0] == "PFX" || f[0] == "SFX") && (f[2] == "Y" || f[2] == "N") &&
-        std::all_of(f[3].begin(), f[3].end(), [](char c) { return c >= '0' && c <= '9'; })) {
-      const std::vector<std::uint32_t> flag = ParseFlags(f[1]);
-      auto& table = f[0] == "PFX" ? prefixes_ : suffixes_;
-      if (flag.size() == 1) {
-        for (Affix& affix : table[flag[0]]) affix.cross = f[2] == "Y";
+  for (const auto& [kind, cross] : crossProduct) {
+    for (Affix& affix : (kind.first ? prefixes_ : suffixes_)[kind.second]) affix.cross = cross;
+  }
+  Index();
+  return true;
+}
+
+void AffixRules::Keep(const std::vector<Flags>& rootFlags) {
+  // A rule whose flag no root has and no kept rule brings can be in no chain that leads to a
+  // root: leaving it out changes no RootOf.
+  std::set<std::uint32_t> kept;
+  for (const Flags& flags : rootFlags) kept.insert(flags.begin(), flags.end());
+  for (std::size_t size = 0; size != kept.size();) {
+    size = kept.size();
+    for (auto* table : {&suffixes_, &prefixes_}) {
+      for (const auto& [flag, affixes] : *table) {
+        if (kept.count(flag) == 0) continue;
+        for (const Affix& affix : affixes)
+          kept.insert(affix.continuation.begin(), affix.continuation.end());
       }
     }
   }
+  for (auto* table : {&suffixes_, &prefixes_}) {
+    for (auto at = table->begin(); at != table->end();)
+      at = kept.count(at->first) == 0 ? table->erase(at) : std::next(at);
+  }
+  Index();
+}
 
+void AffixRules::Index() {
+  suffixesByAdd_.clear();
+  prefixesByAdd_.clear();
+  afterSuffix_.clear();
+  afterPrefix_.clear();
   for (auto* table : {&suffixes_, &prefixes_}) {
     auto& byAdd = table == &suffixes_ ? suffixesByAdd_ : prefixesByAdd_;
     for (const auto& [flag, affixes] : *table) {
@@ -196,7 +205,6 @@ bool AffixRules::Load(const std::filesystem::path& base, std::string* error) {
     std::sort(continued->begin(), continued->end());
     continued->erase(std::unique(continued->begin(), continued->end()), continued->end());
   }
-  return true;
 }
 
 bool AffixRules::LoadRoots(const std::filesystem::path& base, std::string* error) {
@@ -246,21 +254,56 @@ bool AffixRules::LoadRoots(const std::filesystem::path& base, std::string* error
   return true;
 }
 
+void AffixRules::ParseCondition(const std::u32string& text, Affix* affix) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == U'.') {
+      affix->condition.push_back(kAny);
+    } else if (text[i] == U'[') {
+      std::size_t end = text.find(U']', i);
+      if (end == std::u32string::npos) end = text.size();
+      std::size_t from = i + 1;
+      const bool negated = from < end && text[from] == U'^';
+      if (negated) ++from;
+      affix->condition.push_back(negated ? kNotIn : kIn);
+      affix->condition.push_back(static_cast<char32_t>(end - from));
+      affix->condition.append(text, from, end - from);
+      i = end;
+    } else {
+      affix->condition.push_back(text[i]);
+    }
+    ++affix->conditionLength;
+  }
+}
+
+template <typename At>
+bool AffixRules::Meets(const Affix& affix, const At& at) {
+  const std::u32string& condition = affix.condition;
+  for (std::size_t i = 0, j = 0; i < affix.conditionLength; ++i) {
+    const char32_t element = condition[j++];
+    if (element == kAny) continue;
+    if (element != kIn && element != kNotIn) {
+      if (at(i) != element) return false;
+      continue;
+    }
+    const std::size_t count = condition[j++];
+    const char32_t letter = at(i);
+    bool in = false;
+    for (std::size_t k = 0; k < count; ++k) in = in || condition[j + k] == letter;
+    j += count;
+    if (in != (element == kIn)) return false;
+  }
+  return true;
+}
+
 bool AffixRules::Applies(const Affix& affix, const std::u32string& word, bool prefix) const {
-  if (word.size() < affix.strip.size() || word.size() < affix.condition.size()) return false;
+  if (word.size() < affix.strip.size() || word.size() < affix.conditionLength) return false;
   if (prefix
           ? word.compare(0, affix.strip.size(), affix.strip) != 0
           : word.compare(word.size() - affix.strip.size(), affix.strip.size(), affix.strip) != 0) {
     return false;
   }
-  const std::size_t from = prefix ? 0 : word.size() - affix.condition.size();
-  for (std::size_t i = 0; i < affix.condition.size(); ++i) {
-    const Element& element = affix.condition[i];
-    if (element.any) continue;
-    const bool in = element.chars.find(word[from + i]) != std::u32string::npos;
-    if (in == element.negated) return false;
-  }
-  return true;
+  const std::size_t from = prefix ? 0 : word.size() - affix.conditionLength;
+  return Meets(affix, [&](std::size_t i) { return word[from + i]; });
 }
 
 std::u32string AffixRules::Apply(const Affix& affix, const std::u32string& word, bool prefix) {
@@ -333,19 +376,13 @@ bool AffixRules::Holds(const Affix& affix, std::u32string_view text, std::size_t
   // The word the rule would have been added to: the kept letters of the text with the stripped
   // ones given back, read without being made.
   const std::size_t size = kept + affix.strip.size();
-  if (size < affix.condition.size()) return false;
+  if (size < affix.conditionLength) return false;
   const auto at = [&](std::size_t i) {
     if (prefix) return i < affix.strip.size() ? affix.strip[i] : text[text.size() - size + i];
     return i < kept ? text[i] : affix.strip[i - kept];
   };
-  const std::size_t from = prefix ? 0 : size - affix.condition.size();
-  for (std::size_t i = 0; i < affix.condition.size(); ++i) {
-    const Element& element = affix.condition[i];
-    if (element.any) continue;
-    const bool in = element.chars.find(at(from + i)) != std::u32string::npos;
-    if (in == element.negated) return false;
-  }
-  return true;
+  const std::size_t from = prefix ? 0 : size - affix.conditionLength;
+  return Meets(affix, [&](std::size_t i) { return at(from + i); });
 }
 
 template <typename Visit>

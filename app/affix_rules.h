@@ -31,6 +31,8 @@ class AffixRules {
 
   // Reads base + ".aff"; false with a reason when it cannot be read.
   bool Load(const std::filesystem::path& base, std::string* error);
+  // Leaves out the rules that can lead to none of the roots with these sets of flags.
+  void Keep(const std::vector<Flags>& rootFlags);
   // Reads the roots of base + ".dic" into Roots().
   bool LoadRoots(const std::filesystem::path& base, std::string* error);
 
@@ -46,17 +48,14 @@ class AffixRules {
   bool Complete() const { return complete_; }
 
  private:
-  struct Element {
-    std::u32string chars;
-    bool negated = false;
-    bool any = false;
-  };
   struct Affix {
     std::uint32_t flag = 0;
     std::u32string strip;
     std::u32string add;
     Flags continuation;
-    std::vector<Element> condition;
+    // The condition's elements, each one letter, kAny, or kIn / kNotIn with a count and letters.
+    std::u32string condition;
+    std::uint16_t conditionLength = 0;
     bool cross = false;
   };
   enum class FlagKind { kByte, kLong, kNumber, kUtf8 };
@@ -72,8 +71,15 @@ class AffixRules {
 
   Flags ParseFlags(const std::string& text) const;
   std::string ToUtf8(const std::string& text) const;
+  static constexpr char32_t kAny = 0x110000, kIn = 0x110001, kNotIn = 0x110002;
+  static void ParseCondition(const std::u32string& text, Affix* affix);
+  // Whether the letters, from `at(0)` on, meet the rule's condition.
+  template <typename At>
+  static bool Meets(const Affix& affix, const At& at);
   bool Applies(const Affix& affix, const std::u32string& word, bool prefix) const;
   static std::u32string Apply(const Affix& affix, const std::u32string& word, bool prefix);
+  // The rules by the letters they add, and the flags rules bring.
+  void Index();
   // Whether the rule applies to the word made of the text's first (last) `kept` letters and the
   // letters the rule strips.
   bool Holds(const Affix& affix, std::u32string_view text, std::size_t kept, bool prefix) const;

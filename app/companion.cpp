@@ -110,7 +110,10 @@ const AffixRules* Companion::Affixes(int side) {
         FindSpeller(folders_, header_.sides[side - 1].language);
     auto rules = std::make_unique<AffixRules>();
     std::string ignored;
-    if (speller && rules->Load(*speller, &ignored)) affixes_[side - 1] = std::move(rules);
+    if (speller && ReadFlagSets(side) && rules->Load(*speller, &ignored)) {
+      rules->Keep(*flagSets_[side - 1]);
+      affixes_[side - 1] = std::move(rules);
+    }
   }
   return affixes_[side - 1].get();
 }

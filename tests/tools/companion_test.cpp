@@ -256,6 +256,22 @@ TEST(AffixRulesTest, FormsLeadBackToTheRootsThatMakeThem) {
   for (const char* word : {"oxs", "uncats", "unpainted", "bakeing", "remakes", "city", "cat"})
     EXPECT_EQ(rules.RootOf(ToUtf32(word), flagsOf), std::nullopt) << word;
 
+  // Kept to the rules some roots need, the rules lead to those roots as before.
+  std::map<std::u32string, AffixRules::Flags> some{{U"happy", known[U"happy"]},
+                                                   {U"make", known[U"make"]}};
+  AffixRules kept;
+  ASSERT_TRUE(kept.Load(folder / "en_US", &error));
+  kept.Keep({some[U"happy"], some[U"make"]});
+  const AffixRules::FlagsOf someFlags = [&some](const std::u32string& root) {
+    const auto at = some.find(root);
+    return at == some.end() ? nullptr : &at->second;
+  };
+  for (const AffixRules::Root& root : rules.Roots()) {
+    for (const std::u32string& form : rules.Forms(root))
+      EXPECT_EQ(kept.RootOf(form, someFlags), rules.RootOf(form, someFlags)) << FromUtf32(form);
+  }
+  EXPECT_EQ(kept.RootOf(U"unhappynesss", someFlags), U"happy");
+
   WriteSpeller(folder.Path(), "de_DE", "SET UTF-8\nCOMPOUNDFLAG X\n", {"Haus/X"});
   AffixRules compounds;
   ASSERT_TRUE(compounds.Load(folder / "de_DE", &error));
