@@ -30,6 +30,8 @@ class Companion : public HeadwordCheck, public FormLookup, public NearMissLookup
   bool Damaged() const { return damaged_; }
 
   bool CertainlyMissing(std::string_view word) override;
+  // After a miss: the pages of the forms, the deletions and the strings it read leave memory.
+  void LookupEnded() override;
   Known FormOf(int side, std::string_view missed, std::string* form) override;
   bool Candidates(int side, std::string_view missed, const CaseMap& rules,
                   std::vector<std::string_view>* headwords) override;
@@ -41,13 +43,21 @@ class Companion : public HeadwordCheck, public FormLookup, public NearMissLookup
   // The headword at the offset of the side's string area; nothing (and damaged) when it is not.
   std::optional<std::string_view> StoredHeadword(int side, std::uint64_t offset);
   bool SpellerMatches(int side);
+  // The side's tables by headword number, read once; nothing (and damaged) when they do not read.
+  const companion::HeadwordNumbers* Numbers(int side);
 
   platform::MappedFile file_;
   companion::Header header_;
   CaseMap rules_[2];
   std::vector<std::filesystem::path> folders_;
   std::optional<bool> spellerMatches_[2];
+  std::optional<companion::HeadwordNumbers> numbers_[2];
+  bool numbersRead_[2] = {false, false};
+  // The near-miss candidates' numbers, kept between lookups for their room.
+  std::vector<std::uint32_t> candidates_;
   bool damaged_ = false;
+  // A miss read the file beyond the headword tables since the pages were last released.
+  bool missRead_ = false;
 };
 
 }  // namespace vokabi
