@@ -165,7 +165,8 @@ bool Companion::Candidates(int side, std::string_view missed, const CaseMap& rul
   const std::uint64_t signature = companion::LetterSignature(folded);
   // Headwords farther in length alone NearMisses would pass over, and they are numbered by
   // length: only this range of numbers is looked at.
-  const std::size_t shortest = missed.size() - std::min(missed.size(), std::size_t(reach));
+  const std::size_t shortest =
+      missed.size() - std::min(missed.size(), static_cast<std::size_t>(reach));
   const std::uint32_t first = numbers->FirstOfLength(shortest);
   const std::uint32_t end = numbers->FirstOfLength(missed.size() + reach + 1);
   candidates_.clear();
