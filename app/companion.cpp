@@ -87,6 +87,14 @@ bool Companion::CertainlyMissing(std::string_view word) {
   }
 }
 
+void Companion::LookupEnded() {
+  // A miss reads pages scattered over the whole file, and the system maps their neighbours
+  // with them: kept, they add up to most of the file after a few dozen misses. The few pages of
+  // the headword tables that every lookup reads are mapped again by the next.
+  if (missRead_) file_.Release();
+  missRead_ = false;
+}
+
 bool Companion::SpellerMatches(int side) {
   std::optional<bool>& known = spellerMatches_[side - 1];
   if (!known) {
@@ -166,6 +174,7 @@ const AffixRules::Flags* Companion::RootFlags(int side, const std::u32string& ro
 
 FormLookup::Known Companion::FormOf(int side, std::string_view missed, std::string* form) {
   if (damaged_ || (side != 1 && side != 2) || !SpellerMatches(side)) return Known::kUnknown;
+  missRead_ = true;
   const companion::SideParts& parts = header_.sides[side - 1];
   if (parts.cover == FormsCover::kNoDictionary) return Known::kNone;
   // Where Hunspell answers otherwise than the roots lead, its answer was written down.
@@ -204,14 +213,38 @@ FormLookup::Known Companion::FormOf(int side, std::string_view missed, std::stri
   return parts.cover == FormsCover::kComplete ? Known::kNone : Known::kUnknown;
 }
 
+const companion::HeadwordNumbers* Companion::Numbers(int side) {
+  std::optional<companion::HeadwordNumbers>& numbers = numbers_[side - 1];
+  if (!numbersRead_[side - 1]) {
+    numbersRead_[side - 1] = true;
+    const companion::SideParts& parts = header_.sides[side - 1];
+    numbers =
+        companion::HeadwordNumbers::Read(file_.Bytes().substr(parts.strings, parts.stringsSize));
+    if (!numbers) damaged_ = true;
+  }
+  return numbers ? &*numbers : nullptr;
+}
+
 bool Companion::Candidates(int side, std::string_view missed, const CaseMap& rules,
                            std::vector<std::string_view>* headwords) {
   if (damaged_ || (side != 1 && side != 2) || missed.empty()) return false;
+  // The variants and signatures were folded by the side's own rules.
+  if (rules.lower != rules_[side - 1].lower) return false;
+  missRead_ = true;
+  const companion::HeadwordNumbers* numbers = Numbers(side);
+  if (numbers == nullptr) return false;
   const companion::SideParts& parts = header_.sides[side - 1];
-  const std::size_t reach = static_cast<std::size_t>(NearMissReach(missed.size()));
-  std::vector<std::uint64_t> numbers;
-  for (const std::string& variant :
-       companion::DeletionVariants(Folded(missed, rules.lower), static_cast<int>(reach))) {
+  const int reach = NearMissReach(missed.size());
+  const std::string folded = Folded(missed, rules.lower);
+  const std::uint64_t signature = companion::LetterSignature(folded);
+  // Headwords farther in length alone NearMisses would pass over, and they are numbered by
+  // length: only this range of numbers is looked at.
+  const std::size_t shortest =
+      missed.size() - std::min(missed.size(), static_cast<std::size_t>(reach));
+  const std::uint32_t first = numbers->FirstOfLength(shortest);
+  const std::uint32_t end = numbers->FirstOfLength(missed.size() + reach + 1);
+  candidates_.clear();
+  for (const std::string& variant : companion::DeletionVariants(folded, reach)) {
     const auto bucket = companion::ReadBucket(file_.Bytes(), parts.deletions, variant);
     if (!bucket) {
       damaged_ = true;
@@ -219,40 +252,30 @@ bool Companion::Candidates(int side, std::string_view missed, const CaseMap& rul
     }
     std::string_view in = *bucket;
     std::uint64_t number = 0;
-    for (std::uint64_t gap = 0; !in.empty();) {
+    // A bucket's numbers rise: those past the range end it.
+    for (std::uint64_t gap = 0; !in.empty() && number < end;) {
       if (!companion::TakeVarint(in, &gap)) {
         damaged_ = true;
         return false;
       }
       number += gap;
-      numbers.push_back(number);
+      if (number < first || number >= end) continue;
+      const auto n = static_cast<std::uint32_t>(number);
+      if (companion::SignaturesWithin(numbers->Signature(n), signature, reach))
+        candidates_.push_back(n);
     }
   }
-  std::sort(numbers.begin(), numbers.end());
-  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
-  const std::string_view strings = file_.Bytes().substr(parts.strings, parts.stringsSize);
-  std::string_view tail = strings.size() >= 4 ? strings.substr(strings.size() - 4) : "";
-  std::uint32_t count = 0;
-  if (!companion::TakeU32(tail, &count) || count > (strings.size() - 4) / 4) {
-    damaged_ = true;
-    return false;
-  }
-  const std::string_view numbered = strings.substr(strings.size() - 4 - 4 * std::size_t{count});
-  std::vector<std::string_view> found;
-  for (const std::uint64_t number : numbers) {
-    std::string_view at = number < count ? numbered.substr(number * 4, 4) : "";
-    std::uint32_t offset = 0;
-    if (!companion::TakeU32(at, &offset)) {
-      damaged_ = true;
+  std::sort(candidates_.begin(), candidates_.end());
+  candidates_.erase(std::unique(candidates_.begin(), candidates_.end()), candidates_.end());
+  const std::size_t had = headwords->size();
+  for (const std::uint32_t number : candidates_) {
+    const std::optional<std::string_view> headword = StoredHeadword(side, numbers->Offset(number));
+    if (!headword) {
+      headwords->resize(had);
       return false;
     }
-    const std::optional<std::string_view> headword = StoredHeadword(side, offset);
-    if (!headword) return false;
-    // What is farther in length alone NearMisses would pass over anyway.
-    const std::size_t longer = std::max(headword->size(), missed.size());
-    if (longer - std::min(headword->size(), missed.size()) <= reach) found.push_back(*headword);
+    headwords->push_back(*headword);
   }
-  headwords->insert(headwords->end(), found.begin(), found.end());
   return true;
 }
 

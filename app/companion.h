@@ -32,6 +32,8 @@ class Companion : public HeadwordCheck, public FormLookup, public NearMissLookup
   bool Damaged() const { return damaged_; }
 
   bool CertainlyMissing(std::string_view word) override;
+  // After a miss: the pages of the forms, the deletions and the strings it read leave memory.
+  void LookupEnded() override;
   Known FormOf(int side, std::string_view missed, std::string* form) override;
   bool Candidates(int side, std::string_view missed, const CaseMap& rules,
                   std::vector<std::string_view>* headwords) override;
@@ -50,6 +52,8 @@ class Companion : public HeadwordCheck, public FormLookup, public NearMissLookup
   const AffixRules::Flags* RootFlags(int side, const std::u32string& root);
   // The side's sets of flags, read on the first root; false (and damaged) when they cannot be.
   bool ReadFlagSets(int side);
+  // The side's tables by headword number, read once; nothing (and damaged) when they do not read.
+  const companion::HeadwordNumbers* Numbers(int side);
 
   platform::MappedFile file_;
   companion::Header header_;
@@ -61,7 +65,13 @@ class Companion : public HeadwordCheck, public FormLookup, public NearMissLookup
   std::unique_ptr<AffixRules> affixes_[2];
   bool affixesTried_[2] = {false, false};
   std::optional<std::vector<AffixRules::Flags>> flagSets_[2];
+  std::optional<companion::HeadwordNumbers> numbers_[2];
+  bool numbersRead_[2] = {false, false};
+  // The near-miss candidates' numbers, kept between lookups for their room.
+  std::vector<std::uint32_t> candidates_;
   bool damaged_ = false;
+  // A miss read the file beyond the headword tables since the pages were last released.
+  bool missRead_ = false;
 };
 
 }  // namespace vokabi

@@ -223,6 +223,62 @@ std::vector<std::string> DeletionVariants(std::string_view folded, int deletions
   return variants;
 }
 
+std::uint64_t LetterSignature(std::string_view folded) {
+  std::uint64_t signature = 0;
+  for (const char c : folded) {
+    const std::uint64_t once = std::uint64_t{1} << (2 * (static_cast<unsigned char>(c) % 31));
+    signature |= (signature & once) != 0 ? once << 1 : once;
+  }
+  return signature;
+}
+
+std::string HeadwordNumbers::Layout(const std::vector<std::uint64_t>& offsets,
+                                    const std::vector<std::string>& folded) {
+  std::string tables;
+  for (const std::uint64_t offset : offsets) PutU32(tables, static_cast<std::uint32_t>(offset));
+  for (const std::string& word : folded) PutU64(tables, LetterSignature(word));
+  // Numbered shortest first: the first number of each length up to the longest.
+  std::uint32_t lengths = 0;
+  for (std::size_t number = 0; number < folded.size(); ++number) {
+    for (; lengths <= folded[number].size(); ++lengths)
+      PutU32(tables, static_cast<std::uint32_t>(number));
+  }
+  PutU32(tables, static_cast<std::uint32_t>(Hash(tables)));
+  PutU32(tables, lengths);
+  PutU32(tables, static_cast<std::uint32_t>(folded.size()));
+  return tables;
+}
+
+std::optional<HeadwordNumbers> HeadwordNumbers::Read(std::string_view strings) {
+  std::string_view tail = strings.size() >= 12 ? strings.substr(strings.size() - 12) : "";
+  std::uint32_t hash = 0;
+  HeadwordNumbers numbers;
+  if (!TakeU32(tail, &hash) || !TakeU32(tail, &numbers.lengths_) ||
+      !TakeU32(tail, &numbers.count_)) {
+    return std::nullopt;
+  }
+  const std::uint64_t size =
+      12 * std::uint64_t{numbers.count_} + 4 * std::uint64_t{numbers.lengths_};
+  if (size > strings.size() - 12) return std::nullopt;
+  const std::string_view tables = strings.substr(strings.size() - 12 - size, size);
+  if (hash != static_cast<std::uint32_t>(Hash(tables))) return std::nullopt;
+  numbers.offsets_ = tables.substr(0, 4 * std::size_t{numbers.count_});
+  numbers.signatures_ = tables.substr(numbers.offsets_.size(), 8 * std::size_t{numbers.count_});
+  numbers.lengthStarts_ = tables.substr(numbers.offsets_.size() + numbers.signatures_.size());
+  // The lengths' first numbers must rise and stay among the numbers.
+  std::uint32_t previous = 0;
+  for (std::uint32_t length = 0; length < numbers.lengths_; ++length) {
+    const auto first = static_cast<std::uint32_t>(At<4>(numbers.lengthStarts_, length));
+    if (first < previous || first > numbers.count_) return std::nullopt;
+    previous = first;
+  }
+  return numbers;
+}
+
+std::uint32_t HeadwordNumbers::FirstOfLength(std::size_t length) const {
+  return length < lengths_ ? static_cast<std::uint32_t>(At<4>(lengthStarts_, length)) : count_;
+}
+
 BucketTableWriter::BucketTableWriter(std::size_t buckets)
     : buckets_(std::clamp<std::size_t>(buckets, 1, kMostBuckets)) {}
 

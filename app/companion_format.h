@@ -35,12 +35,16 @@
 //     and the bytes of the form for Translate.
 //   deletions (buckets): the deletion variants of each headword's folded first letters lead to
 //     buckets of varint gaps between headword numbers (ascending).
-//   strings: records u16 length, u16 hash, the headword as stored; then the u32 offset of each
-//     headword's record by its number, and the u32 count of them.
+//   strings: records u16 length, u16 hash, the headword as stored; then the numbers' tables: the
+//     u32 offset of each headword's record by its number, the u64 LetterSignature of each by its
+//     number, the u32 first number of each length from 0 to the longest, the u32 hash of these
+//     three tables, the u32 count of lengths and the u32 count of headwords. Headwords are
+//     numbered shortest first, then in byte order, so that the headwords of a length are a range
+//     of numbers.
 namespace vokabi::companion {
 
 inline constexpr std::string_view kMagic{"VKBX\r\n\x1a\0", 8};
-inline constexpr std::uint32_t kVersion = 2;
+inline constexpr std::uint32_t kVersion = 3;
 inline constexpr std::string_view kExtension = ".vkbx";
 // Deletion variants are taken of this many first letters, up to this many letters deleted.
 inline constexpr std::size_t kDeletionPrefix = 5;
@@ -111,6 +115,50 @@ std::filesystem::path CompanionPath(const std::filesystem::path& base);
 // The distinct strings made by deleting up to `deletions` letters from the first kDeletionPrefix
 // letters of the folded word.
 std::vector<std::string> DeletionVariants(std::string_view folded, int deletions);
+
+// The bytes of a folded word counted, up to two of each, in 31 groups of two bits (the first
+// set by one, both by two or more). Consecutive byte values fall in distinct groups, and so do a
+// letter and the accented one 128 above it. One edit changes at most two bits, so words whose
+// signatures differ in more than twice the edits allowed are farther apart than that.
+std::uint64_t LetterSignature(std::string_view folded);
+inline bool SignaturesWithin(std::uint64_t a, std::uint64_t b, int edits) {
+  // At most 2 × edits bits set: cleared one by one, without a library call for the count.
+  std::uint64_t differ = a ^ b;
+  for (int bits = 0; bits < 2 * edits && differ != 0; ++bits) differ &= differ - 1;
+  return differ == 0;
+}
+
+// The tables behind a side's string records, by headword number.
+class HeadwordNumbers {
+ public:
+  // Read from the end of a side's string area; nothing when they do not add up or their hash
+  // does not match.
+  static std::optional<HeadwordNumbers> Read(std::string_view strings);
+  // Lays them out for headwords numbered as the reader expects: record offsets, the
+  // headwords folded by the side's lower-case rules, and the byte lengths of the headwords.
+  static std::string Layout(const std::vector<std::uint64_t>& offsets,
+                            const std::vector<std::string>& folded);
+
+  std::uint32_t Count() const { return count_; }
+  // The first number of a headword at least `length` bytes long (Count() when none is).
+  std::uint32_t FirstOfLength(std::size_t length) const;
+  std::uint32_t Offset(std::uint32_t number) const { return At<4>(offsets_, number); }
+  std::uint64_t Signature(std::uint32_t number) const { return At<8>(signatures_, number); }
+
+ private:
+  template <std::size_t kBytes>
+  static std::uint64_t At(std::string_view table, std::uint32_t number) {
+    std::uint64_t value = 0;
+    for (std::size_t i = kBytes; i-- > 0;) {
+      value = (value << 8) | static_cast<unsigned char>(table[number * kBytes + i]);
+    }
+    return value;
+  }
+
+  std::string_view offsets_, signatures_, lengthStarts_;
+  std::uint32_t count_ = 0;
+  std::uint32_t lengths_ = 0;
+};
 
 // A bucket table being written: records go to buckets by their key, then it is laid out.
 class BucketTableWriter {

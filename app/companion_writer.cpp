@@ -50,22 +50,9 @@ class SideWriter {
 
     // Each distinct headword once, with the position of its first entry.
     std::map<std::string, std::uint32_t> firsts;
-    std::map<std::string_view, std::uint64_t> strings;
-    std::map<std::string_view, std::uint32_t> ordinals;
-    std::vector<std::uint64_t> offsets;
-    std::string stringArea;
     for (const std::string_view headword : headwords) {
       const auto position = static_cast<std::uint32_t>(headword.data() - text);
       firsts.emplace(Folded(headword, rules.upper), position);
-      if (strings.count(headword) == 0) {
-        strings.emplace(headword, stringArea.size());
-        ordinals.emplace(headword, static_cast<std::uint32_t>(offsets.size()));
-        offsets.push_back(stringArea.size());
-        companion::PutU16(stringArea, static_cast<std::uint32_t>(headword.size()));
-        companion::PutU16(stringArea,
-                          static_cast<std::uint32_t>(companion::Hash(headword) & 0xFFFF));
-        stringArea += headword;
-      }
     }
     companion::SortedTableWriter headwordTable;
     for (const auto& [key, position] : firsts) {
@@ -74,22 +61,36 @@ class SideWriter {
       headwordTable.Add(key, std::move(value));
     }
 
-    // Behind the records, the offset of each headword by its number, and their count.
-    for (const std::uint64_t at : offsets)
-      companion::PutU32(stringArea, static_cast<std::uint32_t>(at));
-    companion::PutU32(stringArea, static_cast<std::uint32_t>(offsets.size()));
+    // The string records of the distinct headwords as stored, numbered shortest first.
+    std::vector<std::string_view> numbered(headwords.begin(), headwords.end());
+    std::sort(numbered.begin(), numbered.end(), [](std::string_view a, std::string_view b) {
+      return std::pair(a.size(), a) < std::pair(b.size(), b);
+    });
+    numbered.erase(std::unique(numbered.begin(), numbered.end()), numbered.end());
+    std::map<std::string_view, std::uint64_t> strings;
+    std::vector<std::uint64_t> offsets;
+    std::vector<std::string> folded;
+    std::string stringArea;
+    for (const std::string_view headword : numbered) {
+      strings.emplace(headword, stringArea.size());
+      offsets.push_back(stringArea.size());
+      folded.push_back(Folded(headword, rules.lower));
+      companion::PutU16(stringArea, static_cast<std::uint32_t>(headword.size()));
+      companion::PutU16(stringArea, static_cast<std::uint32_t>(companion::Hash(headword) & 0xFFFF));
+      stringArea += headword;
+    }
+    stringArea += companion::HeadwordNumbers::Layout(offsets, folded);
+
     // Buckets by the number of variants, counted first, so that no table of the variants
     // themselves is kept: a base of half a million headwords has millions of them.
     std::size_t pairs = 0;
-    for (const auto& [headword, number] : ordinals) {
-      pairs += companion::DeletionVariants(Folded(headword, rules.lower), companion::kMostDeletions)
-                   .size();
-    }
+    for (const std::string& word : folded)
+      pairs += companion::DeletionVariants(word, companion::kMostDeletions).size();
     BucketTableWriter deletionTable(pairs / kPairsPerBucket + 1);
     std::vector<std::vector<std::uint32_t>> postings(deletionTable.Count());
-    for (const auto& [headword, number] : ordinals) {
+    for (std::uint32_t number = 0; number < folded.size(); ++number) {
       for (const std::string& variant :
-           companion::DeletionVariants(Folded(headword, rules.lower), companion::kMostDeletions)) {
+           companion::DeletionVariants(folded[number], companion::kMostDeletions)) {
         postings[companion::Hash(variant) % deletionTable.Count()].push_back(number);
       }
     }

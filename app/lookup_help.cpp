@@ -79,7 +79,10 @@ bool TranslateWithHelp(Dictionary& dictionary, ErrorReport& errors, BaseForms* f
                        std::string_view word, bool suggest, LookupHelp* help,
                        const LookupShortcuts& shortcuts) {
   *help = LookupHelp{};
-  if (!TranslateHelped(dictionary, errors, forms, word, suggest, help, shortcuts)) return false;
+  const bool found = TranslateHelped(dictionary, errors, forms, word, suggest, help, shortcuts);
+  // The suggestions are copies by now.
+  if (shortcuts.headwords != nullptr) shortcuts.headwords->LookupEnded();
+  if (!found) return false;
   // A separate step after the lookup, whichever way it found the word.
   help->also = OtherSideArticle(dictionary, errors);
   return true;

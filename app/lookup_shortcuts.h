@@ -17,6 +17,8 @@ class HeadwordCheck {
   virtual ~HeadwordCheck() = default;
   // True only when Translate would certainly miss the word with "not found".
   virtual bool CertainlyMissing(std::string_view word) = 0;
+  // The lookup that began with CertainlyMissing is over, with nothing it was given still in use.
+  virtual void LookupEnded() {}
 };
 
 class FormLookup {
@@ -34,7 +36,8 @@ class NearMissLookup {
   virtual ~NearMissLookup() = default;
   // Adds headwords of the side among which are all those within NearMissReach of the missed word
   // folded with the rules; false (adding nothing) when it cannot tell. The views stay valid as
-  // long as the lookup object.
+  // long as the lookup object, though what they show may have to be read again after
+  // LookupEnded.
   virtual bool Candidates(int side, std::string_view missed, const CaseMap& rules,
                           std::vector<std::string_view>* headwords) = 0;
 };

@@ -1,10 +1,14 @@
 // Resident memory of the program's lookups before and after misses in three languages beside
 // Bulgarian (English, Spanish, Russian: each side of its default base), through the bases'
 // companion files, beside the same misses through Hunspell and every headword. Each way runs in a
-// process of its own, started from this one, so neither sees what the other left.
+// process of its own, started from this one, so neither sees what the other left. Besides VmRSS it
+// prints its two parts: RssAnon (the heap: Hunspell's dictionaries, the program's own data) and
+// RssFile (pages of mapped files, among them the companions'), and names the words after which
+// the heap grew by more than kNoticed.
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -26,22 +30,45 @@ namespace {
 
 using namespace vokabi;
 
-// VmRSS of this process in KiB.
-long ResidentKiB() {
+constexpr std::array<const char*, 3> kBases = {"enbg.vkb", "esbg.vkb", "rubg.vkb"};
+// Growth of the heap after one word that is worth naming, KiB.
+constexpr long kNoticed = 256;
+
+// Resident sizes of this process in KiB, as /proc/self/status gives them.
+struct Resident {
+  long total = -1;
+  long anon = -1;
+  long file = -1;
+};
+
+Resident Measured() {
+  Resident resident;
   std::ifstream status("/proc/self/status");
   for (std::string line; std::getline(status, line);) {
-    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    for (auto [key, value] :
+         {std::pair{"VmRSS:", &resident.total}, std::pair{"RssAnon:", &resident.anon},
+          std::pair{"RssFile:", &resident.file}}) {
+      const std::string_view name(key);
+      if (line.rfind(name, 0) == 0) *value = std::stol(line.substr(name.size()));
+    }
   }
-  return -1;
+  return resident;
 }
 
-// Loads the three bases as the window does, then looks up inflected forms and typing mistakes on
-// both sides of each; prints the resident size before and after, in KiB.
+// Per base: inflected forms, typing mistakes, then the same for Bulgarian, as users type them.
+const char* const kMisses[kBases.size()][6] = {
+    {"houses", "cities", "hosue", "recieve", "къщата", "къшта"},
+    {"casas", "perros", "csaa", "preros", "къщата", "къшта"},
+    {"книги", "столы", "кинга", "сотлы", "къщата", "къшта"}};
+
+// Loads the three bases as the window does, then looks the misses up three times over; prints the
+// resident sizes before and after (KiB) on standard output, and on standard error each word after
+// which the heap grew notably.
 int Measure(const std::filesystem::path& folder, bool companions) {
   ErrorClass errors;
   MakeCrypto crypto(errors);
   std::vector<std::unique_ptr<Dictionary>> bases;
-  for (const char* name : {"enbg.vkb", "esbg.vkb", "rubg.vkb"}) {
+  for (const char* name : kBases) {
     bases.push_back(std::make_unique<Dictionary>(crypto, errors, folder, SystemCaseMap));
     if (!bases.back()->Initialize(name)) return 1;
   }
@@ -49,30 +76,37 @@ int Measure(const std::filesystem::path& folder, bool companions) {
   Companions shortcuts(platform::SpellingFolders(folder));
   // Warm: one hit in each, so that what the lookups themselves need is counted before.
   for (auto& base : bases) base->Translate(base->ID().substr(0, 1) == "e" ? "house" : "a");
-  const long before = ResidentKiB();
-  const char* const misses[3][6] = {{"houses", "cities", "hosue", "recieve", "къщата", "къшта"},
-                                    {"Häuser", "Kinder", "Hasu", "Kidner", "къщата", "къшта"},
-                                    {"maisons", "chevaux", "maisno", "chevla", "къщата", "къшта"}};
+  const Resident before = Measured();
   for (int round = 0; round < 3; ++round) {
     for (std::size_t b = 0; b < bases.size(); ++b) {
       Dictionary& base = *bases[b];
-      for (const char* word : misses[b]) {
+      for (const char* word : kMisses[b]) {
+        const long heap = Measured().anon;
         LookupHelp help;
         errors.Clear();
         TranslateWithHelp(base, errors, &forms,
                           platform::EncodeForBase(word, base.Charset1(), base.Charset2()), true,
                           &help, companions ? shortcuts.For(base) : LookupShortcuts{});
+        const long grown = Measured().anon - heap;
+        if (grown > kNoticed) {
+          std::fprintf(stderr, "    heap +%.1f MiB after %s in %s\n", grown / 1024.0, word,
+                       kBases[b]);
+        }
       }
     }
   }
-  std::cout << before << ' ' << ResidentKiB() << std::endl;
+  const Resident after = Measured();
+  std::cout << before.total << ' ' << before.anon << ' ' << before.file << ' ' << after.total << ' '
+            << after.anon << ' ' << after.file << std::endl;
   return 0;
 }
 
-// Runs Measure in a child process; its two figures.
-bool Child(const std::filesystem::path& folder, bool companions, long* before, long* after) {
+// Runs Measure in a child process; its figures, before and after.
+bool Child(const std::filesystem::path& folder, bool companions, Resident* before,
+           Resident* after) {
   int pipeEnds[2];
   if (pipe(pipeEnds) != 0) return false;
+  std::fflush(stdout);
   const pid_t child = fork();
   if (child == 0) {
     dup2(pipeEnds[1], 1);
@@ -86,23 +120,41 @@ bool Child(const std::filesystem::path& folder, bool companions, long* before, l
   close(pipeEnds[0]);
   int status = 0;
   waitpid(child, &status, 0);
-  return std::sscanf(out.c_str(), "%ld %ld", before, after) == 2;
+  return std::sscanf(out.c_str(), "%ld %ld %ld %ld %ld %ld", &before->total, &before->anon,
+                     &before->file, &after->total, &after->anon, &after->file) == 6;
+}
+
+void Print(const char* label, const Resident& before, const Resident& after) {
+  const auto mib = [](long kib) { return kib / 1024.0; };
+  std::printf("  %-26s VmRSS %7ld -> %7ld KiB (%+.1f MiB)  RssAnon %+.1f MiB  RssFile %+.1f MiB\n",
+              label, before.total, after.total, mib(after.total - before.total),
+              mib(after.anon - before.anon), mib(after.file - before.file));
 }
 
 }  // namespace
 
 int main() {
   const std::filesystem::path folder = vokabi::bench::FreeDictFolder();
-  if (!vokabi::bench::FreeDictBasesPresent(folder)) return 0;
-  long with[2], without[2];
-  if (!Child(folder, true, &with[0], &with[1]) || !Child(folder, false, &without[0], &without[1])) {
+  for (const char* name : kBases) {
+    if (!std::filesystem::is_regular_file(folder / name)) {
+      std::printf("%s not in %s (scripts/bases %s builds it): benchmark skipped\n", name,
+                  folder.c_str(), folder.c_str());
+      return 0;
+    }
+  }
+  Resident with[2], without[2];
+  std::printf(
+      "resident memory before and after misses in English, Spanish, Russian and "
+      "Bulgarian:\n");
+  std::fprintf(stderr, "  with companion files:\n");
+  const bool withRan = Child(folder, true, &with[0], &with[1]);
+  std::fprintf(stderr, "  without them:\n");
+  if (!withRan || !Child(folder, false, &without[0], &without[1])) {
     std::cerr << "missed_memory_bench: a measuring process failed\n";
     return 1;
   }
-  std::printf("resident KiB before and after misses in English, Spanish, Russian and Bulgarian:\n");
-  std::printf("  with companion files    %7ld -> %7ld  (+%.1f MiB, goal <= 5 MiB)\n", with[0],
-              with[1], (with[1] - with[0]) / 1024.0);
-  std::printf("  without (Hunspell, scan) %7ld -> %7ld  (+%.1f MiB)\n", without[0], without[1],
-              (without[1] - without[0]) / 1024.0);
+  Print("with companion files", with[0], with[1]);
+  Print("without (Hunspell, scan)", without[0], without[1]);
+  std::printf("  goal: VmRSS with companion files within 5 MiB of before\n");
   return 0;
 }

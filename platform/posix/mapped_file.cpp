@@ -27,6 +27,11 @@ MappedFile::~MappedFile() {
   if (data_ != nullptr) munmap(const_cast<char*>(data_), size_);
 }
 
+void MappedFile::Release() const {
+  // A clean private mapping of a file: its pages are dropped, not written back.
+  if (data_ != nullptr) madvise(const_cast<char*>(data_), size_, MADV_DONTNEED);
+}
+
 MappedFile::MappedFile(MappedFile&& other) noexcept
     : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
 

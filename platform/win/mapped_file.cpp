@@ -28,6 +28,11 @@ MappedFile::~MappedFile() {
   if (data_ != nullptr) UnmapViewOfFile(data_);
 }
 
+void MappedFile::Release() const {
+  // Unlocking pages that are not locked takes them out of the working set.
+  if (data_ != nullptr) VirtualUnlock(const_cast<char*>(data_), size_);
+}
+
 MappedFile::MappedFile(MappedFile&& other) noexcept
     : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
 

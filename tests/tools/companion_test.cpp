@@ -9,11 +9,13 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "app/affix_rules.h"
 #include "app/base_forms.h"
+#include "app/companion_format.h"
 #include "app/companion_writer.h"
 #include "app/error_class.h"
 #include "app/lookup_help.h"
@@ -21,6 +23,7 @@
 #include "platform/codepage.h"
 #include "platform/spelling_folders.h"
 #include "tests/support/base_files.h"
+#include "tests/support/random_start.h"
 #include "tests/support/sample_base.h"
 #include "tests/support/temp_folder.h"
 #include "tests/tools/lookup_answers.h"
@@ -153,6 +156,41 @@ TEST_F(CompanionTest, AnswersMissesWithoutTheIndexOrHunspell) {
   EXPECT_NE(std::find(near.begin(), near.end(), "house"), near.end());
 }
 
+#ifdef __linux__
+// Resident KiB of this process's mappings of the file, from /proc/self/smaps.
+long ResidentOfMapping(const fs::path& file) {
+  std::ifstream smaps("/proc/self/smaps");
+  long total = 0;
+  bool inside = false;
+  for (std::string line; std::getline(smaps, line);) {
+    // A mapping's first line starts with its address range, "start-end perms ...".
+    if (line.find('-') < line.find(' ') && line.find(' ') != std::string::npos) {
+      inside =
+          line.size() >= file.string().size() &&
+          line.compare(line.size() - file.string().size(), std::string::npos, file.string()) == 0;
+    } else if (inside && line.rfind("Rss:", 0) == 0) {
+      total += std::stol(line.substr(4));
+    }
+  }
+  return total;
+}
+
+TEST_F(CompanionTest, AMissKeepsNoneOfTheFileInMemory) {
+  Lookups lookups(base, IndexLoad::kWhole, true);
+  ASSERT_NE(lookups.Shortcuts(), nullptr);
+  const fs::path file = fs::canonical(folder / "enbg.vkbx");
+  lookups.Ask("house");
+  EXPECT_GT(ResidentOfMapping(file), 0);
+  // Base forms and suggestions read the forms, the deletions and the strings.
+  for (const char* word : {"houses", "hosue"}) {
+    lookups.Ask(word);
+    EXPECT_EQ(ResidentOfMapping(file), 0) << word;
+  }
+  // What it gave stays readable.
+  EXPECT_EQ(lookups.Ask("hosue").suggestions, lookups.Ask("hosue").suggestions);
+}
+#endif
+
 TEST_F(CompanionTest, OneThatDoesNotBelongIsIgnored) {
   const fs::path file = folder / "enbg.vkbx";
   const Words words = Sample();
@@ -216,6 +254,73 @@ Words Utf8(const std::vector<std::u32string>& words) {
   for (const std::u32string& word : words) out.push_back(FromUtf32(word));
   std::sort(out.begin(), out.end());
   return out;
+}
+
+// The signature filter passes every word one or two edits away, whatever the edits and bytes.
+TEST(CompanionFormatTest, SignaturesPassWordsWithinTheEdits) {
+  std::mt19937 random(RandomStart());
+  // Plain, accented (128 above plain ones) and Cyrillic bytes, some repeated within a word.
+  const std::string letters = "aeiouhst\xe1\xe9\xed\xf3\xe0\xe4\xff";
+  const auto pick = [&](std::size_t n) {
+    return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+  };
+  for (int round = 0; round < 20000; ++round) {
+    std::string word;
+    for (std::size_t n = 1 + pick(9); n > 0; --n) word += letters[pick(letters.size())];
+    std::string edited = word;
+    const int edits = 1 + static_cast<int>(pick(2));
+    for (int e = 0; e < edits; ++e) {
+      const std::size_t at = pick(edited.size() + 1);
+      switch (pick(4)) {
+        case 0:
+          edited.insert(at, 1, letters[pick(letters.size())]);
+          break;
+        case 1:
+          if (at < edited.size()) edited.erase(at, 1);
+          break;
+        case 2:
+          if (at < edited.size()) edited[at] = letters[pick(letters.size())];
+          break;
+        default:
+          if (at + 1 < edited.size()) std::swap(edited[at], edited[at + 1]);
+      }
+    }
+    ASSERT_TRUE(companion::SignaturesWithin(companion::LetterSignature(word),
+                                            companion::LetterSignature(edited), edits))
+        << word << " / " << edited;
+  }
+  // What it is for: passing over most headwords far off.
+  EXPECT_FALSE(companion::SignaturesWithin(companion::LetterSignature("house"),
+                                           companion::LetterSignature("bring"), 2));
+  EXPECT_FALSE(companion::SignaturesWithin(companion::LetterSignature("bee"),
+                                           companion::LetterSignature("bbb"), 1));
+  EXPECT_FALSE(companion::SignaturesWithin(companion::LetterSignature("cafe"),
+                                           companion::LetterSignature("caf\xe9s"), 1));
+}
+
+// The numbers' tables read back as laid out, and not at all once a byte of them is changed.
+TEST(CompanionFormatTest, HeadwordNumbersReadBackOrNotAtAll) {
+  const Words folded = {"a", "ox", "to", "cat", "house", "houses"};
+  std::vector<std::uint64_t> offsets;
+  for (std::size_t i = 0; i < folded.size(); ++i) offsets.push_back(100 * i);
+  const std::string records(40, 'r');
+  const std::string area = records + companion::HeadwordNumbers::Layout(offsets, folded);
+  const auto numbers = companion::HeadwordNumbers::Read(area);
+  ASSERT_TRUE(numbers);
+  EXPECT_EQ(numbers->Count(), 6u);
+  const std::vector<std::uint32_t> firsts = {0, 0, 1, 3, 4, 4, 5, 6, 6};
+  for (std::size_t length = 0; length < firsts.size(); ++length)
+    EXPECT_EQ(numbers->FirstOfLength(length), firsts[length]) << length;
+  EXPECT_EQ(numbers->Offset(5), 500u);
+  EXPECT_EQ(numbers->Signature(3), companion::LetterSignature("cat"));
+
+  for (std::size_t at = records.size(); at < area.size(); ++at) {
+    std::string damaged = area;
+    damaged[at] = static_cast<char>(damaged[at] ^ 0x10);
+    EXPECT_FALSE(companion::HeadwordNumbers::Read(damaged)) << at;
+  }
+  EXPECT_FALSE(companion::HeadwordNumbers::Read(area.substr(0, 11)));
+  EXPECT_FALSE(companion::HeadwordNumbers::Read(area.substr(area.size() - 20)));
 }
 
 TEST(AffixRulesTest, FormsLeadBackToTheRootsThatMakeThem) {
