@@ -131,8 +131,10 @@ class BaseForms::Speller {
   std::vector<std::string> FormsOf(const std::string& utf8Word) {
     const std::string word = utf8_ ? utf8Word : Convert(encoding_.c_str(), "UTF-8", utf8Word);
     if (word.empty()) return {};
-    std::vector<std::string> forms = hunspell_.stem(word);
-    const std::vector<std::string> analysed = AnalysedStems(hunspell_.analyze(word));
+    // Hunspell's own stem(word) analyses the word first; analysing it once serves both.
+    const std::vector<std::string> analyses = hunspell_.analyze(word);
+    std::vector<std::string> forms = hunspell_.stem(analyses);
+    const std::vector<std::string> analysed = AnalysedStems(analyses);
     forms.insert(forms.end(), analysed.begin(), analysed.end());
     std::vector<std::string> result;
     for (const std::string& form : forms) {
@@ -181,6 +183,18 @@ std::unique_ptr<BaseForms::Speller> BaseForms::Load(const std::filesystem::path&
                              " s to load");
   }
   return speller;
+}
+
+std::optional<std::filesystem::path> FindSpeller(const std::vector<std::filesystem::path>& folders,
+                                                 const std::string& language) {
+  const bool code =
+      language.size() == 2 &&
+      std::all_of(language.begin(), language.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+  if (!code) return std::nullopt;
+  for (const auto& folder : folders) {
+    if (auto base = FindIn(folder, language)) return base;
+  }
+  return std::nullopt;
 }
 
 BaseForms::BaseForms(std::vector<std::filesystem::path> folders) : folders_(std::move(folders)) {}

@@ -56,4 +56,9 @@ class BaseForms {
   std::vector<std::future<void>> background_;
 };
 
+// The dictionary BaseForms reads for the language from the folders: its path without ".aff" or
+// ".dic"; nothing when none is there.
+std::optional<std::filesystem::path> FindSpeller(const std::vector<std::filesystem::path>& folders,
+                                                 const std::string& language);
+
 }  // namespace vokabi

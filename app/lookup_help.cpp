@@ -11,10 +11,10 @@ namespace vokabi {
 namespace {
 
 // Hunspell gives one or two forms for nearly every word; a hostile affix file could give many.
-constexpr std::size_t kMostForms = 8;
 
 bool TranslateHelped(Dictionary& dictionary, ErrorReport& errors, BaseForms* forms,
-                     std::string_view word, bool suggest, LookupHelp* help);
+                     std::string_view word, bool suggest, LookupHelp* help,
+                     const LookupShortcuts& shortcuts);
 
 }  // namespace
 
@@ -65,7 +65,7 @@ std::optional<std::int32_t> LoadedBaseFormEntry(Dictionary& dictionary, BaseForm
     if (language.empty()) continue;
     std::optional<std::vector<std::string>> found = forms.OfIfLoaded(language, utf8);
     if (!found) return std::nullopt;
-    if (found->size() > kMostForms) found->resize(kMostForms);
+    if (found->size() > kMostBaseForms) found->resize(kMostBaseForms);
     for (const std::string& form : *found) {
       const platform::Encoded bytes = platform::EncodeCharset(charset, form);
       if (bytes.unfit > 0 || bytes.bytes.empty()) continue;
@@ -76,9 +76,13 @@ std::optional<std::int32_t> LoadedBaseFormEntry(Dictionary& dictionary, BaseForm
 }
 
 bool TranslateWithHelp(Dictionary& dictionary, ErrorReport& errors, BaseForms* forms,
-                       std::string_view word, bool suggest, LookupHelp* help) {
+                       std::string_view word, bool suggest, LookupHelp* help,
+                       const LookupShortcuts& shortcuts) {
   *help = LookupHelp{};
-  if (!TranslateHelped(dictionary, errors, forms, word, suggest, help)) return false;
+  const bool found = TranslateHelped(dictionary, errors, forms, word, suggest, help, shortcuts);
+  // The suggestions are copies by now.
+  if (shortcuts.headwords != nullptr) shortcuts.headwords->LookupEnded();
+  if (!found) return false;
   // A separate step after the lookup, whichever way it found the word.
   help->also = OtherSideArticle(dictionary, errors);
   return true;
@@ -87,11 +91,17 @@ bool TranslateWithHelp(Dictionary& dictionary, ErrorReport& errors, BaseForms* f
 namespace {
 
 bool TranslateHelped(Dictionary& dictionary, ErrorReport& errors, BaseForms* forms,
-                     std::string_view word, bool suggest, LookupHelp* help) {
-  if (dictionary.Translate(word)) return true;
-  // Anything but a plain miss (no word, a damaged base, a part of the index still to read) is
-  // answered as Translate answered it.
-  if (errors.Nomer() != msg::kNotFound || dictionary.NeedsWholeIndex()) return false;
+                     std::string_view word, bool suggest, LookupHelp* help,
+                     const LookupShortcuts& shortcuts) {
+  if (dictionary.Initi() && shortcuts.headwords != nullptr &&
+      shortcuts.headwords->CertainlyMissing(word)) {
+    errors.SetNomer(msg::kNotFound);
+  } else {
+    if (dictionary.Translate(word)) return true;
+    // Anything but a plain miss (no word, a damaged base, a part of the index still to read) is
+    // answered as Translate answered it.
+    if (errors.Nomer() != msg::kNotFound || dictionary.NeedsWholeIndex()) return false;
+  }
 
   std::string missed = TrimNonLetters(word);
   if (missed.empty()) return false;
@@ -106,8 +116,19 @@ bool TranslateHelped(Dictionary& dictionary, ErrorReport& errors, BaseForms* for
     for (const int s : sides) {
       const std::string language = SideLanguage(dictionary.ID(), s);
       if (language.empty()) continue;
+      std::string known;
+      const FormLookup::Known shortcut = shortcuts.forms != nullptr
+                                             ? shortcuts.forms->FormOf(s, missed, &known)
+                                             : FormLookup::Known::kUnknown;
+      if (shortcut == FormLookup::Known::kNone) continue;
+      if (shortcut == FormLookup::Known::kForm && dictionary.Translate(known)) {
+        help->missed = std::move(missed);
+        help->missedCharset = charset;
+        help->baseForm = true;
+        return true;
+      }
       std::vector<std::string> found = forms->Of(language, utf8);
-      if (found.size() > kMostForms) found.resize(kMostForms);
+      if (found.size() > kMostBaseForms) found.resize(kMostBaseForms);
       for (const std::string& form : found) {
         const platform::Encoded bytes = platform::EncodeCharset(charset, form);
         if (bytes.unfit > 0 || bytes.bytes.empty()) continue;
@@ -126,6 +147,10 @@ bool TranslateHelped(Dictionary& dictionary, ErrorReport& errors, BaseForms* for
   if (suggest) {
     std::vector<std::string_view> headwords;
     for (const int s : sides) {
+      if (shortcuts.nearMisses != nullptr &&
+          shortcuts.nearMisses->Candidates(s, missed, dictionary.CaseRules(side), &headwords)) {
+        continue;
+      }
       const std::vector<std::string_view> words = dictionary.Headwords(s);
       if (dictionary.NeedsWholeIndex()) return false;
       headwords.insert(headwords.end(), words.begin(), words.end());

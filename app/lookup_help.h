@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "app/base_forms.h"
+#include "app/lookup_shortcuts.h"
 #include "engine/dictionary.h"
 #include "engine/error_report.h"
 
@@ -33,12 +35,17 @@ struct LookupHelp {
 // ("enbgvk01": side 1 English, side 2 Bulgarian); empty when the identity does not tell.
 std::string SideLanguage(const std::string& baseId, int side);
 
+// No more of a word's base forms are tried: a word with more is not worth the time.
+inline constexpr std::size_t kMostBaseForms = 8;
+
 // Translate; when that misses with "not found", the word's base forms (when forms is given)
 // are looked up in turn and the first found is the result; failing that, when suggest is set,
 // help holds the headwords closest to the word and "not found" stands. A lookup that Translate
-// answers is left exactly as Translate answers it.
+// answers is left exactly as Translate answers it. The shortcuts (a base's companion) answer the
+// same, faster, where they can.
 bool TranslateWithHelp(Dictionary& dictionary, ErrorReport& errors, BaseForms* forms,
-                       std::string_view word, bool suggest, LookupHelp* help);
+                       std::string_view word, bool suggest, LookupHelp* help,
+                       const LookupShortcuts& shortcuts = {});
 
 // The entry at the position, on its own side, as the current result (Dictionary::TranslateAt),
 // with the other side's article as TranslateWithHelp gives it.

@@ -62,6 +62,69 @@ bool Dictionary::Initialize(const std::string& dictionaryFileName, IndexLoad loa
   return loaded_;
 }
 
+bool Dictionary::ReadHeader(const std::string& dictionaryFileName) {
+  history_.Initialize();
+  fileName_ = dictionaryFileName;
+  partial_.reset();
+  needsWhole_ = false;
+  loaded_ = false;
+  path_ = folder_ / fileName_;
+  try {
+    const std::optional<BaseFile> file = BaseFile::Open(path_);
+    if (!file) {
+      errors_->SetNomer(msg::kNoSettings);
+      return false;
+    }
+    std::string head;
+    return LoadHeader(*file, true, &head);
+  } catch (const std::exception&) {
+    errors_->SetNomer(msg::kNoSettings);
+    return false;
+  }
+}
+
+bool Dictionary::LoadHeader(const BaseFile& file, bool prefixOnly, std::string* head) {
+  const std::uint64_t fileSize = file.Size();
+  // The load span comes from the file itself: read no more than the file holds.
+  std::string field;
+  std::uint32_t dataBase1 = 0;
+  if (!file.ReadAt(header::kDataBase1.offset, header::kDataBase1.length, &field) ||
+      !ParseHex(field, &dataBase1)) {
+    errors_->SetNomer(msg::kNoSettings);
+    return false;
+  }
+  const std::uint64_t span = std::uint64_t{dataBase1} + header::kLead.length;
+  const std::uint64_t headSize = std::min(span, fileSize);
+  bool parsed = false;
+  if (prefixOnly && headSize > kHeadPrefix) {
+    // The header and tables of a base lie in its first bytes, before the index: when the parse
+    // reads nothing past them, the rest of the span need not be read.
+    BaseHeader prefixHeader;
+    if (file.ReadAt(0, kHeadPrefix, head) && ParseBaseHeader(*head, &prefixHeader) &&
+        prefixHeader.end <= head->size()) {
+      header_ = std::move(prefixHeader);
+      parsed = true;
+    }
+  }
+  if (!parsed) {
+    if (!file.ReadAt(0, static_cast<std::size_t>(headSize), head)) {
+      errors_->SetNomer(msg::kNoSettings);
+      return false;
+    }
+    if (!ParseBaseHeader(*head, &header_)) {
+      errors_->SetNomer(msg::kNoSettings);
+      return false;
+    }
+  }
+  // A block that reaches past the load span or the file cannot decipher.
+  const std::uint64_t indexEnd = std::uint64_t{header_.indexOffset} + 5 + header_.indexLength;
+  if (indexEnd > span || indexEnd > headSize) {
+    errors_->SetNomer(msg::kMissingFile);
+    return false;
+  }
+  return true;
+}
+
 bool Dictionary::Load() {
   path_ = folder_ / fileName_;
   std::optional<BaseFile> file = BaseFile::Open(path_);
@@ -69,47 +132,9 @@ bool Dictionary::Load() {
     errors_->SetNomer(msg::kNoSettings);
     return false;
   }
-  const std::uint64_t fileSize = file->Size();
-
-  // The load span comes from the file itself: read no more than the file holds.
-  std::string field;
-  std::uint32_t dataBase1 = 0;
-  if (!file->ReadAt(header::kDataBase1.offset, header::kDataBase1.length, &field) ||
-      !ParseHex(field, &dataBase1)) {
-    errors_->SetNomer(msg::kNoSettings);
-    return false;
-  }
-  const std::uint64_t span = std::uint64_t{dataBase1} + header::kLead.length;
-  const std::uint64_t headSize = std::min(span, fileSize);
   std::string head;
-  bool parsed = false;
-  if (load_ == IndexLoad::kOnDemand && headSize > kHeadPrefix) {
-    // The header and tables of a base lie in its first bytes, before the index: when the parse
-    // reads nothing past them, the rest of the span need not be read.
-    BaseHeader prefixHeader;
-    if (file->ReadAt(0, kHeadPrefix, &head) && ParseBaseHeader(head, &prefixHeader) &&
-        prefixHeader.end <= head.size()) {
-      header_ = std::move(prefixHeader);
-      parsed = true;
-    }
-  }
-  if (!parsed) {
-    if (!file->ReadAt(0, static_cast<std::size_t>(headSize), &head)) {
-      errors_->SetNomer(msg::kNoSettings);
-      return false;
-    }
-    if (!ParseBaseHeader(head, &header_)) {
-      errors_->SetNomer(msg::kNoSettings);
-      return false;
-    }
-  }
-  // A block that reaches past the load span or the file cannot decipher.
+  if (!LoadHeader(*file, load_ == IndexLoad::kOnDemand, &head)) return false;
   const std::uint64_t indexBegin = std::uint64_t{header_.indexOffset} + 5;
-  const std::uint64_t indexEnd = indexBegin + header_.indexLength;
-  if (indexEnd > span || indexEnd > headSize) {
-    errors_->SetNomer(msg::kMissingFile);
-    return false;
-  }
   if (caseMaps_) {
     case1_ = caseMaps_(header_.charset1);
     case2_ = caseMaps_(header_.charset2);

@@ -50,6 +50,10 @@ class Dictionary {
 
   // Loads the base file of that name from the application folder.
   bool Initialize(const std::string& dictionaryFileName, IndexLoad load = IndexLoad::kWhole);
+  // Reads only the header of the base file, to list the base before its index is loaded: its
+  // names, word counts and character sets. False, with the message a load would give, when the
+  // header does not read or the file does not hold the index block. Initi() stays false.
+  bool ReadHeader(const std::string& dictionaryFileName);
   // An on-demand load met index text that is not a sequence of whole entries where a search went:
   // the last call failed with message 2, and only a whole load tells what the base really holds.
   // An index the file no longer holds (cut short while open) fails the call with the message of
@@ -64,6 +68,8 @@ class Dictionary {
 
   bool Initi() const { return loaded_; }
   const std::string& DicName() const { return fileName_; }
+  // The base file: the application folder and the file name.
+  const std::filesystem::path& Path() const { return path_; }
   const std::string& ID() const { return header_.baseId; }
   const std::string& Version() const { return header_.version; }
   std::int32_t BroiDumi1() const { return static_cast<std::int32_t>(header_.wordCount1); }
@@ -140,6 +146,10 @@ class Dictionary {
 
  private:
   bool Load();
+  // Parses the header of the open file into header_ and checks that the file holds the index
+  // block; head keeps what was read: the load span, or only a prefix holding the header when
+  // prefixOnly allows it.
+  bool LoadHeader(const BaseFile& file, bool prefixOnly, std::string* head);
   std::int32_t LetterStart(unsigned char first, int side) const;
   // Reads and deciphers the body of an entry; false when the body cannot be read.
   bool ReadTranslation(std::int32_t position, std::string_view locator, int side,

@@ -19,8 +19,8 @@ ensure_packages() {
 # find a font's file and read its character map for the font check.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config nettle-dev zlib1g-dev libicu-dev nlohmann-json3-dev
   libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2
-  libhunspell-dev ccache libfontconfig-dev libfreetype-dev libxcb1-dev libxcb-xfixes0-dev
-  libcups2-dev qt6-svg-dev)
+  libhunspell-dev libxxhash-dev ccache libfontconfig-dev libfreetype-dev libxcb1-dev
+  libxcb-xfixes0-dev libcups2-dev qt6-svg-dev)
 
 # The Hunspell dictionaries that give the base forms of inflected words in the bases' seven
 # languages; the program does without any that is missing.

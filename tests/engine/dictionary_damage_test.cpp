@@ -108,6 +108,37 @@ TEST_F(DamageTest, IndexBlocksThatCannotDecipherFailWithMessage2) {
   EXPECT_EQ(errors.Nomer(), msg::kMissingFile);
 }
 
+// Listing a base reads its header only: a header that does not read or an index block the file
+// does not hold is told at once; a block that holds but does not decipher only by the load.
+TEST_F(DamageTest, AHeaderReadListsTheBaseWithoutLoadingIt) {
+  ASSERT_TRUE(WriteBase(folder / "good.vkb", EnglishBulgarianSample()));
+  ASSERT_TRUE(dictionary.ReadHeader("good.vkb"));
+  EXPECT_FALSE(dictionary.Initi());
+  EXPECT_EQ(dictionary.ID().substr(0, 4), "enbg");
+  EXPECT_EQ(dictionary.Ime_na_Dic(1, 1), "English");
+  EXPECT_GT(dictionary.BroiDumi1(), 0);
+  EXPECT_EQ(dictionary.Charset2(), 204);
+  errors.Clear();
+  EXPECT_FALSE(dictionary.Translate("house"));
+  EXPECT_FALSE(dictionary.AutoComplete("hou"));
+
+  const auto readChanged = [&](auto change) {
+    std::string bytes = ReadFile("good.vkb");
+    change(bytes);
+    WriteFile("bad.vkb", bytes);
+    errors.Clear();
+    return dictionary.ReadHeader("bad.vkb");
+  };
+  EXPECT_FALSE(readChanged([](std::string& b) { b[45] = 'G'; }));
+  EXPECT_EQ(errors.Nomer(), msg::kNoSettings);
+  EXPECT_FALSE(readChanged([](std::string& b) { b.resize(b.size() / 3); }));
+  EXPECT_EQ(errors.Nomer(), msg::kMissingFile);
+  EXPECT_TRUE(readChanged([](std::string& b) { b[68] ^= 1; }));  // another key
+  EXPECT_FALSE(dictionary.Initialize("bad.vkb"));
+  EXPECT_EQ(errors.Nomer(), msg::kMissingFile);
+  EXPECT_FALSE(dictionary.ReadHeader("missing.vkb"));
+}
+
 TEST_F(DamageTest, AnEmptyKeyDoesNotLoad) {
   EXPECT_FALSE(LoadChanged([](std::string& b) {
     // KeyLength 0: the old key bytes now read as the reserved fields and names.

@@ -1,13 +1,17 @@
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <iostream>
 #include <random>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "app/companion_format.h"
+#include "app/companion_writer.h"
 #include "app/error_class.h"
 #include "app/system_case_map.h"
 #include "engine/base_writer.h"
@@ -329,6 +333,25 @@ void LanguagesFor(BuildArgs* build) {
     if (build->languages[s].empty()) build->languages[s] = found[s];
 }
 
+// The companion file is written last; the base works without it, so a failure only warns.
+void ReportCompanion(const fs::path& base) {
+  CompanionReport report;
+  std::string error;
+  const auto start = std::chrono::steady_clock::now();
+  if (!WriteCompanion(base, &report, &error)) {
+    std::cerr << "vkb build: no companion file: " << error << '\n';
+    return;
+  }
+  std::cout << companion::CompanionPath(base).string() << ": " << report.bytes / 1024 << " KiB";
+  for (int s = 0; s < 2; ++s) {
+    if (!report.languages[s].empty()) {
+      std::cout << ", " << report.forms[s] << " " << report.languages[s] << " word forms";
+    }
+  }
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  std::cout << " (" << std::fixed << std::setprecision(1) << took.count() << " s)\n";
+}
+
 int Refuse(const std::string& reason) {
   std::cerr << "vkb build: " << reason << '\n';
   return kExitFailed;
@@ -417,6 +440,7 @@ int RunBuild(const Args& args) {
   if (!WriteAtomically(build.files[2], bytes, &error)) return Refuse(error);
   std::cout << build.files[2] << ": " << image.wordCount1 << " words on side 1, "
             << image.wordCount2 << " on side 2\n";
+  ReportCompanion(build.files[2]);
   return kExitOk;
 }
 

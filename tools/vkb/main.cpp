@@ -55,6 +55,8 @@ const char* UsageText() {
       side-1 headwords it translates.
       An article shows its part of speech as a short label ("n., f."), each sense on its
       own numbered line, each term once a line, and no leftover markup or web addresses.
+      Beside OUT.vkb it writes OUT.vkbx, the companion file that lets a lookup answer a
+      word the base lacks without reading the whole index or a Hunspell dictionary.
       Headwords are written in their side's character set, translations in the other
       side's. Characters a code page lacks are changed on purpose and counted: a word of
       another script is written as its language writes it without its special letters

@@ -104,7 +104,7 @@ Json LookupWord(Session& session, const std::string& word) {
   const bool help = !session.Exact();
   LookupHelp found;
   if (!TranslateWithHelp(dic, session.Errors(), help ? &session.Forms() : nullptr,
-                         Engine(session, word), help, &found)) {
+                         Engine(session, word), help, &found, session.Shortcuts())) {
     Json out = Failure(session.Errors());
     if (help && session.Errors().Nomer() == msg::kNotFound) {
       out["suggestions"] = Json::array();

@@ -12,6 +12,9 @@ bool Session::Open(const std::string& basePath, IndexLoad load) {
   std::filesystem::path folder = path.parent_path();
   if (folder.empty()) folder = ".";
   folder_ = folder;
+  path_ = path;
+  companion_.reset();
+  companionTried_ = false;
   dictionary_ = std::make_unique<Dictionary>(crypto_, errors_, folder, SystemCaseMap);
   errors_.Clear();
   if (dictionary_->Initialize(path.filename().string(), load)) return true;
@@ -24,6 +27,14 @@ BaseForms& Session::Forms() {
   // Made on the first miss: a lookup that finds its word never reads a Hunspell dictionary.
   if (!forms_) forms_ = std::make_unique<BaseForms>(platform::SpellingFolders(folder_));
   return *forms_;
+}
+
+LookupShortcuts Session::Shortcuts() {
+  if (!companionTried_) {
+    companionTried_ = true;
+    companion_ = Companion::Open(*dictionary_, path_, platform::SpellingFolders(folder_));
+  }
+  return companion_ ? companion_->Shortcuts() : LookupShortcuts{};
 }
 
 }  // namespace vokabi::vkb

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "app/base_forms.h"
+#include "app/companion.h"
 #include "app/error_class.h"
+#include "app/lookup_shortcuts.h"
 #include "engine/dictionary.h"
 #include "engine/make_crypto.h"
 
@@ -28,11 +30,16 @@ class Session {
   bool Exact() const { return exact_; }
   // The base forms from the Hunspell dictionaries beside the base or on the system.
   BaseForms& Forms();
+  // The base's companion file, opened at the first lookup; none when it does not belong.
+  LookupShortcuts Shortcuts();
 
  private:
   bool exact_ = false;
   std::unique_ptr<BaseForms> forms_;
+  std::unique_ptr<Companion> companion_;
+  bool companionTried_ = false;
   std::filesystem::path folder_;
+  std::filesystem::path path_;
   InterfaceLanguage language_;
   ErrorClass errors_{language_};
   MakeCrypto crypto_{errors_};

@@ -8,6 +8,7 @@
 
 #include "app/app_context.h"
 #include "app/base_forms.h"
+#include "app/companions.h"
 #include "engine/dictionary.h"
 #include "engine/make_crypto.h"
 #include "ui/controls/schemes.h"
@@ -26,6 +27,7 @@ struct AppState {
   QFont FontLarge;                                        // UseFont, 12 points
   QFont FontSmall;                                        // UseFont, 10 points
   std::unique_ptr<BaseForms> Forms;                    // base forms of missed words; none without
+  std::unique_ptr<Companions> BaseCompanions;          // what the bases' companion files answer
   WindowServices Services = WindowServices::System();  // a test's stand-ins in a test
 };
 

@@ -13,13 +13,13 @@
 #include <utility>
 
 #include "app/app_context.h"
-#include "app/base_order.h"
 #include "app/catalogue.h"
 #include "app/desktop_integration.h"
 #include "resources/pictures.h"
 #include "ui/about/frm_about.h"
 #include "ui/controls/button.h"
 #include "ui/controls/program_button.h"
+#include "ui/main/base_loader.h"
 #include "ui/main/command_row.h"
 #include "ui/main/engine_text.h"
 #include "ui/main/form1_parts.h"
@@ -285,11 +285,9 @@ void Form1::Form1Setup() {
   // keeps the base the user works in.
   std::int16_t work = settings.WorkDic;
   if (!parts_->workingBaseChosen) {
-    std::vector<std::array<std::string, 7>> names;
-    for (const auto& dictionary : app_.Dictionaries) names.push_back(dictionary->LanguageNames());
-    work = WorkDicStored(app_.Context) ? ReadWorkDic(app_.Context)
-                                       : FirstWorkingBase(names, app_.Context.Language.Ezik());
+    work = ChooseWorkingBase(app_);
     parts_->workingBaseChosen = true;
+    parts_->readyBase = work;
   }
   if (work >= DictionaryCount()) work = 0;
   settings.WorkDic = work;

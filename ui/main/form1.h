@@ -44,6 +44,12 @@ class Form1 : public FramelessWindow, public WordListHost, public HistoryHost {
   void TranslateHandedText(const QString& text);
   // Ends the program as the close button does with MinimizeToTray off, saving what closing saves.
   void CloseAndSave();
+  // A base listed while it loads has loaded: its flag comes alive, and a lookup that waits for
+  // it runs.
+  void BaseArrived(int index);
+  // A base that was still loading turned out damaged and left the list; a lookup that waited
+  // for it says so in the base chosen before it.
+  void BaseDropped(int index);
   // The word box's key release, with the key codes of key_codes.h and shift 1, ctrl 2, alt 4.
   void Combo1_KeyUp(int keyCode, int shift);
   // Puts a found entry on screen, fills the word list and records the word as recent.
@@ -99,6 +105,11 @@ class Form1 : public FramelessWindow, public WordListHost, public HistoryHost {
   // form1_lookup.cpp: the lookup flow, the word box with its recent words and completion, the
   // option buttons' choice of base, the on-screen keys and the text of other programs.
   bool TranslateAndShow(const QString& text, bool suggest);
+  // Whether the working base has loaded; if not, the pane says it still loads and, when asked,
+  // the word box is looked up once it has.
+  bool WorkingBaseReady(bool lookUpOnArrival);
+  // Before the working base changes: the one to come back to should the new one never load.
+  void NoteReadyBase();
   bool ShowBaseFormWhileTyping(Dictionary& dictionary, const std::string& typed);
   void ShowPaneMessage();
   void CompleteWordBox();

@@ -13,7 +13,9 @@
 #include "app/language.h"
 #include "app/lookup_help.h"
 #include "app/settings.h"
+#include "platform/codepage.h"
 #include "ui/controls/key_codes.h"
+#include "ui/main/base_loader.h"
 #include "ui/main/engine_text.h"
 #include "ui/main/form1.h"
 #include "ui/main/form1_parts.h"
@@ -46,17 +48,62 @@ bool NeverCompletes(int keyCode) {
 
 void Form1::BtnPrevod_Click() {
   app_.Context.AppError.Clear();
-  if (DictionaryCount() == 0) return;
+  if (DictionaryCount() == 0 || !WorkingBaseReady(true)) return;
+  parts_->lookupWaits = false;
   TranslateAndShow(WordBoxText(), true);
   SelectWordBoxText();
+}
+
+bool Form1::WorkingBaseReady(bool lookUpOnArrival) {
+  if (WorkingDictionary().Initi()) return true;
+  if (lookUpOnArrival) parts_->lookupWaits = true;
+  const int charset = app_.Context.Language.LanguageCharset;
+  const QByteArray notice = StillLoadingText(app_.Context.Language).toUtf8();
+  ShowPane(platform::EncodeCharset(charset, {notice.constData(), std::size_t(notice.size())}).bytes,
+           charset);
+  return false;
+}
+
+void Form1::NoteReadyBase() {
+  if (DictionaryCount() > 0 && WorkingDictionary().Initi()) parts_->readyBase = WorkDic();
+}
+
+void Form1::BaseArrived(int index) {
+  parts_->options->Arrived(index);
+  if (index != WorkDic() || !parts_->lookupWaits) return;
+  parts_->lookupWaits = false;
+  BtnPrevod_Click();
+}
+
+void Form1::BaseDropped(int index) {
+  const auto follow = [index](int base) { return base > index ? base - 1 : base; };
+  parts_->wordBox->ForgetBase(index);
+  parts_->wordList->ForgetBase(index);
+  const bool chosen = WorkDic() == index;
+  int work = chosen ? parts_->readyBase : WorkDic();
+  // The base to come back to was loaded, so it is never the one that left.
+  work = std::clamp(follow(work), 0, DictionaryCount() - 1);
+  parts_->readyBase = std::clamp(follow(parts_->readyBase), 0, DictionaryCount() - 1);
+  app_.Context.AppSettings.WorkDic = static_cast<std::int16_t>(work);
+  parts_->options->Rebuild(app_.Colours);
+  SetOptionValue(work, false);
+  NameWordList();
+  if (!chosen) return;
+  ReadSpellingDictionaries();
+  // The chosen base cannot be read: said as a lookup in it would say it.
+  parts_->lookupWaits = false;
+  app_.Context.AppError.SetNomer(msg::kMissingFile);
+  ShowPaneMessage();
 }
 
 bool Form1::TranslateAndShow(const QString& text, bool suggest) {
   Dictionary& dictionary = WorkingDictionary();
   const std::string word = EncodeWord(text, dictionary.Charset1(), dictionary.Charset2());
   LookupHelp help;
-  if (!TranslateWithHelp(dictionary, app_.Context.AppError, app_.Forms.get(), word, suggest,
-                         &help)) {
+  const LookupShortcuts shortcuts =
+      app_.BaseCompanions ? app_.BaseCompanions->For(dictionary) : LookupShortcuts{};
+  if (!TranslateWithHelp(dictionary, app_.Context.AppError, app_.Forms.get(), word, suggest, &help,
+                         shortcuts)) {
     ShowPaneMessage();
     if (!help.suggestions.empty()) {
       parts_->wordList->ShowSuggestions(help.suggestions, help.suggestionCharset,
@@ -74,7 +121,7 @@ bool Form1::TranslateAndShow(const QString& text, bool suggest) {
 }
 
 bool Form1::TranslateEntryAt(std::int32_t position, bool fillList) {
-  if (DictionaryCount() == 0) return false;
+  if (DictionaryCount() == 0 || !WorkingBaseReady(false)) return false;
   Dictionary& dictionary = WorkingDictionary();
   LookupHelp help;
   if (!TranslateEntry(dictionary, app_.Context.AppError, position, &help)) return false;
@@ -143,7 +190,8 @@ void Form1::Combo1_KeyUp(int keyCode, int /*shift*/) {
 }
 
 void Form1::CompleteWordBox() {
-  if (DictionaryCount() == 0) return;
+  // A base still loading completes nothing; Enter looks the word up once it has loaded.
+  if (DictionaryCount() == 0 || !WorkingBaseReady(false)) return;
   Dictionary& dictionary = WorkingDictionary();
   const std::string typed = EncodeWord(WordBoxText(), dictionary.Charset1(), dictionary.Charset2());
   if (ShowBaseFormWhileTyping(dictionary, typed)) {
@@ -185,6 +233,7 @@ void Form1::Combo1_Click(int index) {
   const std::optional<WordBox::Recent> recent = parts_->wordBox->Item(index);
   if (!recent) return;
   if (recent->base != WorkDic() && recent->base >= 0 && recent->base < DictionaryCount()) {
+    NoteReadyBase();
     app_.Context.AppSettings.WorkDic = static_cast<std::int16_t>(recent->base);
     parts_->listClickBusy = true;
     SetOptionValue(recent->base, true);
@@ -197,6 +246,7 @@ void Form1::Combo1_Click(int index) {
 
 void Form1::Option1_Click(int index) {
   if (parts_->listClickBusy) return;
+  NoteReadyBase();
   app_.Context.AppSettings.WorkDic = static_cast<std::int16_t>(index);
   NameWordList();
   update();
@@ -223,6 +273,12 @@ void Form1::Image1_Click(int index) {
 
 void Form1::TranslateForeign(const QString& text) {
   if (DictionaryCount() == 0) return;
+  if (!WorkingDictionary().Initi()) {
+    // Looked up as typed once the base has loaded.
+    parts_->wordBox->Combo()->setEditText(text);
+    WorkingBaseReady(true);
+    return;
+  }
   // A miss is answered as a typed one: close headwords in the word list.
   if (TranslateAndShow(text, true)) {
     BringToFront();
@@ -251,7 +307,7 @@ Dictionary& Form1::WorkingDictionary() {
 }
 
 Dictionary* Form1::HistoryBase() {
-  return DictionaryCount() == 0 ? nullptr : &WorkingDictionary();
+  return DictionaryCount() == 0 || !WorkingDictionary().Initi() ? nullptr : &WorkingDictionary();
 }
 
 int Form1::WorkDic() const {

@@ -48,6 +48,8 @@ struct Form1::Parts {
   bool listClickBusy = false;  // a recent word's pick switches the base
   bool closing = false;
   bool workingBaseChosen = false;
+  bool lookupWaits = false;  // the working base still loads; the word box is looked up then
+  int readyBase = 0;         // the last working base that had loaded
 };
 
 }  // namespace vokabi::ui

@@ -1,6 +1,7 @@
 #include "ui/main/option_buttons.h"
 
 #include <QButtonGroup>
+#include <QIcon>
 #include <QKeyEvent>
 #include <cctype>
 #include <string>
@@ -9,6 +10,7 @@
 #include "app/language.h"
 #include "resources/pictures.h"
 #include "ui/controls/key_codes.h"
+#include "ui/main/base_loader.h"
 #include "ui/main/engine_text.h"
 #include "ui/main/flag_button.h"
 
@@ -67,11 +69,36 @@ void OptionButtons::Build() {
     options_.push_back(option);
     option->show();
   }
-  for (int i = 0; i < BaseCount(); ++i) {
-    options_[i]->setIcon(FlagBitmap(FlagResource(app_.Dictionaries[i]->ID())));
-    options_[i]->setToolTip(BaseNames(i));
-    options_[i]->setAccessibleName(BaseNames(i));
-  }
+  for (int i = 0; i < BaseCount(); ++i) Describe(i);
+}
+
+void OptionButtons::Describe(int index) {
+  FlagButton* option = options_[static_cast<std::size_t>(index)];
+  const Dictionary& dictionary = *app_.Dictionaries.at(static_cast<std::size_t>(index));
+  const QPixmap flag = FlagBitmap(FlagResource(dictionary.ID()));
+  const QString loading = dictionary.Initi() ? QString() : StillLoadingText(app_.Context.Language);
+  option->setIcon(dictionary.Initi() ? QIcon(flag)
+                                     : QIcon(QIcon(flag).pixmap(flag.size(), QIcon::Disabled)));
+  option->setToolTip(loading.isEmpty() ? BaseNames(index)
+                                       : BaseNames(index) + QLatin1Char('\n') + loading);
+  option->setAccessibleName(BaseNames(index));
+  option->setAccessibleDescription(loading);
+}
+
+void OptionButtons::Arrived(int index) {
+  if (index >= 0 && index < static_cast<int>(options_.size()) && index < BaseCount())
+    Describe(index);
+}
+
+void OptionButtons::Rebuild(const SchemeColours& colours) {
+  // The first button stays: the window's tab order and the row begin with it.
+  for (std::size_t i = 1; i < options_.size(); ++i) delete options_[i];
+  options_.resize(1);
+  group_->setExclusive(false);
+  options_[0]->setChecked(false);
+  group_->setExclusive(true);
+  Build();
+  Dress(colours);
 }
 
 void OptionButtons::Dress(const SchemeColours& colours) {
@@ -81,10 +108,7 @@ void OptionButtons::Dress(const SchemeColours& colours) {
     palette.setColor(QPalette::Window, ToQColor(colours.optionBack));
     options_[i]->setPalette(palette);
     options_[i]->SetMarkColour(MarkColour(colours));
-    if (i < BaseCount()) {
-      options_[i]->setToolTip(BaseNames(i));
-      options_[i]->setAccessibleName(BaseNames(i));
-    }
+    if (i < BaseCount()) Describe(i);
   }
 }
 

@@ -16,7 +16,7 @@ namespace vokabi::ui {
 class FlagButton;
 
 // Option1: one flag button per base, in rows across the window; the checked one is the working
-// base.
+// base. The flag of a base still loading is pale and says so, yet can be chosen.
 class OptionButtons : public QObject {
   Q_OBJECT
 
@@ -28,6 +28,10 @@ class OptionButtons : public QObject {
   void Build();
   // Colours, mark, tooltips and accessible names in the interface language.
   void Dress(const SchemeColours& colours);
+  // The base at index has loaded: its flag shows as the others do.
+  void Arrived(int index);
+  // A base left the list: the buttons are made again for the bases there are now, unchecked.
+  void Rebuild(const SchemeColours& colours);
   // Checks button index; whether the check moved (false for an index without a button).
   bool Check(int index);
   // The base's two languages in the interface language, as its button's tooltip says.
@@ -44,6 +48,8 @@ class OptionButtons : public QObject {
 
  private:
   FlagButton* Make(int index);
+  // The flag, tooltip and accessible name of the base's button, pale while it loads.
+  void Describe(int index);
   int BaseCount() const { return static_cast<int>(app_.Dictionaries.size()); }
 
   QWidget& window_;

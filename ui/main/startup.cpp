@@ -1,8 +1,10 @@
 #include "ui/main/startup.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <atomic>
@@ -26,6 +28,7 @@
 #include "platform/spelling_folders.h"
 #include "resources/pictures.h"
 #include "ui/controls/schemes.h"
+#include "ui/main/base_loader.h"
 #include "ui/main/engine_text.h"
 #include "ui/main/form1.h"
 #include "ui/main/test_probe.h"
@@ -42,6 +45,8 @@ constexpr std::int32_t kProductNameText = 15;
 constexpr std::chrono::seconds kHandOffTimeout{5};
 // A running start that ends while it is handed the text is gone; this start then claims again.
 constexpr int kHandOffAttempts = 3;
+// The other bases start loading at the window's first paint, or after this at the latest.
+constexpr std::chrono::milliseconds kLatestOthersStart{500};
 
 // Where a damaged settings file was kept, by interface language; %1 is its path.
 constexpr std::array<const char*, 7> kDamageNotice = {
@@ -177,6 +182,38 @@ QSize ScreenTwips() {
           qRound(screen->size().height() * twipsPerPixel)};
 }
 
+// Starts loading the other bases once the window has been painted, so that they never compete
+// with its showing; at once when it starts hidden.
+class FirstPaintStart : public QObject {
+ public:
+  FirstPaintStart(QWidget& window, BaseLoader& loader) : QObject(&window), loader_(loader) {
+    window.installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      // After the paint has gone to the screen.
+      QTimer::singleShot(0, &loader_, &BaseLoader::Start);
+    }
+    return false;
+  }
+
+ private:
+  BaseLoader& loader_;
+};
+
+void StartAfterFirstPaint(QWidget& window, BaseLoader& loader) {
+  if (!window.isVisible()) {
+    QTimer::singleShot(0, &loader, &BaseLoader::Start);
+    return;
+  }
+  new FirstPaintStart(window, loader);
+  // A window the window system never exposes (on another desktop, say) is painted late or not
+  // at all; the bases do not wait for it.
+  QTimer::singleShot(kLatestOthersStart, &loader, &BaseLoader::Start);
+}
+
 // From the settings on: the shared objects, the bases and the window, then the event loop.
 int RunFirst(AppContext& context, MessageBoxFunction show, InstanceChannel& channel,
              const QString& commandLine, const QString& appFolder) {
@@ -204,16 +241,25 @@ int RunFirst(AppContext& context, MessageBoxFunction show, InstanceChannel& chan
   for (const std::filesystem::path& base : FindBases(platform::BaseFolders(folder)))
     names.push_back(base.string());
   if (names.empty()) return Fail(context, show, msg::kNoBases);
-  LoadBases(app, {}, names);
-  if (app.Dictionaries.empty()) return Fail(context, show, msg::kNoBases);
+  // Only the working base loads before the window shows; the others follow while it works, so
+  // the start does not grow with their number.
+  ListBases(app, names);
+  if (!LoadWorkingBase(app)) return Fail(context, show, msg::kNoBases);
   // Nothing is read until a lookup misses.
   app.Forms = std::make_unique<BaseForms>(platform::SpellingFolders(folder));
+  app.BaseCompanions = std::make_unique<Companions>(platform::SpellingFolders(folder));
 
   QApplication::setWindowIcon(ProgramIcon());
   TestProbe probe;
+  BaseLoader loader(app);
   Form1 form(app);
+  QObject::connect(&loader, &BaseLoader::Arrived, &form, &Form1::BaseArrived);
+  QObject::connect(&loader, &BaseLoader::Dropped, &form, &Form1::BaseDropped);
+  QObject::connect(&loader, &BaseLoader::Finished, &form,
+                   [&probe, &form, &app] { probe.Ready(&form, app); });
   probe.WatchFirstPaint(&form);
   form.Form_Load(commandLine);
+  StartAfterFirstPaint(form, loader);
   channel.Receive([&form, &probe](const platform::CopyData& message) {
     if (const std::optional<std::string> text = ReceiveCopyData(message)) {
       form.TranslateHandedText(
@@ -222,7 +268,6 @@ int RunFirst(AppContext& context, MessageBoxFunction show, InstanceChannel& chan
     }
   });
   const platform::EndRequestWatcher endRequests([&form] { form.CloseAndSave(); });
-  probe.Ready(&form, app);
   return QApplication::exec();
 }
 

@@ -11,11 +11,12 @@ namespace vokabi::ui {
 
 // What tests of the whole program and the start-up benchmark read from outside: with the
 // environment variable VOKABI_TEST_STATE_FILE set, one JSON line is appended to that file when
-// the window is ready ("ready", with the bases loaded, the word box's and the translation pane's
-// text and where the window's named controls are), when it is first painted ("shown"), after each
-// handed-over lookup ("lookup", with the word box's and the translation pane's text) and when
-// another window opens ("window", with its name and where its named controls are, so a test can
-// click them with the X server's own input). Unset, nothing happens.
+// the window is ready ("ready", once every base has loaded, with the bases loaded, the word box's
+// and the translation pane's text and where the window's named controls are), when it is first
+// painted ("shown"), after each handed-over lookup ("lookup", with the word box's and the
+// translation pane's text) and when another window opens ("window", with its name and where its
+// named controls are, so a test can click them with the X server's own input). Unset, nothing
+// happens.
 class TestProbe {
  public:
   TestProbe();

@@ -81,6 +81,17 @@ void WordBox::MarkShown(const QString& word, int base) {
   if (combo1_->currentText() != editing) combo1_->setEditText(editing);
 }
 
+void WordBox::ForgetBase(int base) {
+  for (int i = combo1_->count() - 1; i >= 0; --i) {
+    const int itemBase = combo1_->itemData(i).toInt();
+    if (itemBase == base) {
+      combo1_->removeItem(i);
+    } else if (itemBase > base) {
+      combo1_->setItemData(i, itemBase - 1);
+    }
+  }
+}
+
 std::optional<WordBox::Recent> WordBox::Item(int index) const {
   if (index < 0 || index >= combo1_->count()) return std::nullopt;
   return Recent{combo1_->itemText(index), combo1_->itemData(index).toInt(),

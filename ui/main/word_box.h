@@ -40,6 +40,8 @@ class WordBox : public QObject {
   // current entry), then makes the word's item the current one.
   void RecordRecent(const QString& word, int charset, int base, const QString& current);
   std::optional<Recent> Item(int index) const;
+  // A base left the list: its words go, the words of the bases after it follow them up a place.
+  void ForgetBase(int base);
   // Where the caret stands now: a completion selects the tail from there.
   void NoteCaret();
   // Selects from the noted caret to the end: the completed tail, which typing on replaces.

@@ -441,6 +441,18 @@ void WordList::SetTop(int index, int top) {
   labels_[index]->move(labels_[index]->x(), top);
 }
 
+void WordList::ForgetBase(int base) {
+  for (QLabel* label : labels_) {
+    const int tag = label->property("Tag").toString().toInt();
+    if (tag > base) label->setProperty("Tag", QString::number(tag - 1));
+  }
+  if (listBase_ == base) {
+    listBase_ = -1;
+  } else if (listBase_ > base) {
+    --listBase_;
+  }
+}
+
 void WordList::SetTag(int index) {
   labels_[index]->setProperty("Tag", QString::number(host_.WorkDic()));
 }

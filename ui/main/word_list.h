@@ -74,6 +74,8 @@ class WordList : public QWidget {
                        const std::vector<std::int32_t>& positions = {});
   bool ShowsSuggestions() const { return suggesting_; }
   void LabelDumi_Click(int index);
+  // A base left the list: rows of the bases after it now belong one place up.
+  void ForgetBase(int base);
   // Enter: translates the highlighted headword as a click on it does.
   void TranslateHighlighted();
   // The highlighted label, -1 for none.

@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "app/base_forms.h"
+#include "app/companion_writer.h"
+#include "app/companions.h"
 #include "platform/spelling_folders.h"
 #include "tests/ui/main/window_world.h"
 #include "ui/main/word_list.h"
@@ -71,6 +73,33 @@ class MissedWordTest : public QObject {
     QCOMPARE(world_->Pane()->toPlainText(), QStringLiteral("Entered word/phrase not found."));
     QVERIFY(!List()->ShowsSuggestions());
     QCOMPARE(List()->Label(List()->HighlightedLabel())->text(), QStringLiteral("house"));
+  }
+
+  void theCompanionFileChangesNoAnswer() {
+    CompanionReport report;
+    std::string error;
+    QVERIFY2(WriteCompanion(world_->bases / "base0.vkb", &report, &error), error.c_str());
+    const QStringList words = {
+        QStringLiteral("houses"), QStringLiteral("къщата"),  QStringLiteral("hosue"),
+        QStringLiteral("HOUSE"),  QStringLiteral("Houses."), QStringLiteral("qzxjvq"),
+        QStringLiteral("къшта"),  QStringLiteral("cats"),    QStringLiteral("+++"),
+        QStringLiteral("hoem"),   QStringLiteral("zebras"),  QStringLiteral("ябълките")};
+    // The window's answer: the word box, the pane and the word list.
+    const auto answers = [&] {
+      QStringList shown;
+      for (const QString& word : words) {
+        Translate(word);
+        shown << Combo()->currentText() << Pane()->toPlainText();
+        for (int i = 0; i < 9 && List()->Label(i)->isVisible(); ++i)
+          shown << List()->Label(i)->text();
+      }
+      return shown;
+    };
+    const QStringList without = answers();
+    world_->app.BaseCompanions =
+        std::make_unique<Companions>(platform::SpellingFolders(world_->bases.Path()));
+    QCOMPARE(answers(), without);
+    QVERIFY(world_->app.BaseCompanions->For(*world_->app.Dictionaries[0]).headwords != nullptr);
   }
 
   void completionWhileTypingNeverSuggests() {
