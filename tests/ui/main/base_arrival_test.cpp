@@ -102,14 +102,14 @@ class BaseArrivalTest : public QObject {
     QVERIFY(Option(1)->isChecked());
     QCOMPARE(Pane()->toPlainText(), kStillLoading);
     // Neither the history nor the word list reads a base that is not there yet.
-    QTest::mouseClick(world_->form->findChild<QWidget*>(QStringLiteral("BtnBack")), Qt::LeftButton);
+    QTest::mouseClick(world_->ButtonNamed("BtnBack"), Qt::LeftButton);
     QCOMPARE(Pane()->toPlainText(), kStillLoading);
 
     loader_->Start();
     QTRY_COMPARE(Pane()->toPlainText(), QStringLiteral("сграда"));
     QCOMPARE(world_->form->WorkDic(), 1);
     // Both lookups are recent words of their own bases.
-    auto* combo = world_->form->findChild<QComboBox*>(QStringLiteral("Combo1"));
+    auto* combo = world_->Combo();
     QCOMPARE(combo->count(), 2);
     QCOMPARE(combo->itemData(0).toInt(), 1);
   }
@@ -131,7 +131,7 @@ class BaseArrivalTest : public QObject {
     QCOMPARE(world_->form->WorkDic(), 1);
     QVERIFY(Option(1)->isChecked() && Option(2) == nullptr);
     QCOMPARE(Pane()->toPlainText(), QStringLiteral("Missing dictionary file."));
-    auto* combo = world_->form->findChild<QComboBox*>(QStringLiteral("Combo1"));
+    auto* combo = world_->Combo();
     QCOMPARE(combo->itemData(0).toInt(), 1);
     // The recent word of the base that moved up leads to it.
     QTest::mouseClick(Option(0), Qt::LeftButton);
@@ -156,10 +156,8 @@ class BaseArrivalTest : public QObject {
     for (const auto& dictionary : world_->app.Dictionaries) loaded.push_back(dictionary->Initi());
     return loaded;
   }
-  QPlainTextEdit* Pane() const { return world_->form->findChild<QPlainTextEdit*>("Text2"); }
-  QToolButton* Option(int i) const {
-    return world_->form->findChild<QToolButton*>(QStringLiteral("Option1_%1").arg(i));
-  }
+  QPlainTextEdit* Pane() const { return world_->Pane(); }
+  QToolButton* Option(int i) const { return world_->Option(i); }
 
   // Lists the bases, loads the first as the working one and shows the window as a start does,
   // with a loader for the others that has not started.

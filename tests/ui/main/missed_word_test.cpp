@@ -89,7 +89,7 @@ class MissedWordTest : public QObject {
       QStringList shown;
       for (const QString& word : words) {
         Translate(word);
-        shown << Combo()->currentText() << Pane()->toPlainText();
+        shown << world_->Combo()->currentText() << world_->Pane()->toPlainText();
         for (int i = 0; i < 9 && List()->Label(i)->isVisible(); ++i)
           shown << List()->Label(i)->text();
       }
