@@ -169,6 +169,21 @@ FormTables WriteFormTables(const fs::path& base, Dictionary& dictionary, int sid
                       side,           dictionary.Charset1() == dictionary.Charset2(),
                       parts->language};
   const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
+  // Each worker's Hunspell is read here, one after the other, so that no read competes with
+  // another for its time limit. A dictionary that did not read would make every answer "none":
+  // then the side's forms vouch for nothing and a miss asks Hunspell itself.
+  std::vector<std::unique_ptr<BaseForms>> spellers;
+  for (std::size_t worker = 0; worker < workers; ++worker) {
+    spellers.push_back(std::make_unique<BaseForms>(folders));
+    if (!spellers.back()->Knows(parts->language)) {
+      parts->cover = companion::FormsCover::kListedOnly;
+      FormTables none;
+      std::string noSets;
+      companion::PutVarint(noSets, 0);
+      none.roots.Add(std::string(), std::move(noSets));
+      return none;
+    }
+  }
   std::vector<Verdicts> verdicts(workers);
   std::vector<std::unique_ptr<BaseCopy>> copies;
   std::vector<std::thread> threads;
@@ -176,19 +191,18 @@ FormTables WriteFormTables(const fs::path& base, Dictionary& dictionary, int sid
     copies.push_back(std::make_unique<BaseCopy>(base));
     Dictionary* copy = copies.back()->Get();
     if (copy == nullptr) continue;
-    threads.emplace_back([&shared, &folders, copy, worker, workers, &verdicts] {
-      BaseForms forms(folders);
-      Verify(shared, *copy, forms, worker, workers, &verdicts[worker]);
+    BaseForms* forms = spellers[worker].get();
+    threads.emplace_back([&shared, copy, forms, worker, workers, &verdicts] {
+      Verify(shared, *copy, *forms, worker, workers, &verdicts[worker]);
     });
   }
-  BaseForms forms(folders);
-  Verify(shared, dictionary, forms, 0, workers, &verdicts[0]);
+  Verify(shared, dictionary, *spellers[0], 0, workers, &verdicts[0]);
   for (std::thread& thread : threads) thread.join();
   if (threads.size() + 1 < workers) {
     // A copy of the base failed to load: its share is done here.
     for (std::size_t worker = 1; worker < workers; ++worker) {
       if (copies[worker - 1]->Get() == nullptr)
-        Verify(shared, dictionary, forms, worker, workers, &verdicts[worker]);
+        Verify(shared, dictionary, *spellers[0], worker, workers, &verdicts[worker]);
     }
   }
 
