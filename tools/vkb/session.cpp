@@ -32,7 +32,10 @@ BaseForms& Session::Forms() {
 LookupShortcuts Session::Shortcuts() {
   if (!companionTried_) {
     companionTried_ = true;
+#ifndef VKB_LOOKUP_ONLY
     companion_ = Companion::Open(*dictionary_, path_, platform::SpellingFolders(folder_));
+#endif
+    // The lookup-only vkb of the Windows build has no Hunspell, so no companion either.
   }
   return companion_ ? companion_->Shortcuts() : LookupShortcuts{};
 }
