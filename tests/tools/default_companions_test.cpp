@@ -125,8 +125,10 @@ class DefaultCompanionsTest : public ::testing::Test {
   // One typing mistake in each of many headwords: a swap, a letter left out, doubled or changed.
   static Words Misspellings(const Words& headwords, std::size_t wanted) {
     Words words;
-    std::uint32_t seed = 12345;
-    const auto next = [&seed] { return seed = seed * 1103515245 + 12345, (seed >> 16) & 0x7FFF; };
+    std::uint32_t state = 12345;
+    const auto next = [&state] {
+      return state = state * 1103515245 + 12345, (state >> 16) & 0x7FFF;
+    };
     const std::size_t step = std::max<std::size_t>(1, headwords.size() / wanted);
     for (std::size_t i = 0; i < headwords.size() && words.size() < wanted; i += step) {
       std::string word = headwords[i];
