@@ -130,32 +130,6 @@ class SideWriter {
   const std::vector<fs::path>& folders_;
 };
 
-bool WriteFile(const fs::path& target, const std::string& bytes, std::string* error) {
-  std::random_device device;
-  const fs::path temp =
-      target.parent_path() / ("." + target.filename().string() + ".tmp" + std::to_string(device()));
-  {
-    std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) {
-      std::error_code ignored;
-      fs::remove(temp, ignored);
-      *error = "cannot write " + temp.string();
-      return false;
-    }
-  }
-  std::error_code failed;
-  fs::rename(temp, target, failed);
-  if (failed) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    *error = "cannot write " + target.string() + ": " + failed.message();
-    return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 bool WriteCompanion(const fs::path& base, CompanionReport* report, std::string* error) {
@@ -190,7 +164,34 @@ bool WriteCompanion(const fs::path& base, CompanionReport* report, std::string* 
   }
   const std::string file = companion::EncodeHeader(header) + body;
   report->bytes = file.size();
-  return WriteFile(companion::CompanionPath(base), file, error);
+  return WriteAtomically(companion::CompanionPath(base), file, error);
+}
+
+// Writes beside the target and renames, so a failed write never leaves half a file.
+bool WriteAtomically(const fs::path& target, const std::string& bytes, std::string* error) {
+  std::random_device device;
+  const fs::path temp =
+      target.parent_path() / ("." + target.filename().string() + ".tmp" + std::to_string(device()));
+  {
+    std::ofstream file(temp, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file) {
+      std::error_code ignored;
+      fs::remove(temp, ignored);
+      *error = "cannot write " + temp.string();
+      return false;
+    }
+  }
+  std::error_code failed;
+  fs::rename(temp, target, failed);
+  if (failed) {
+    std::error_code ignored;
+    fs::remove(temp, ignored);
+    *error = "cannot write " + target.string() + ": " + failed.message();
+    return false;
+  }
+  return true;
 }
 
 }  // namespace vokabi

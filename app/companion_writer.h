@@ -18,4 +18,8 @@ struct CompanionReport {
 // with a reason when it cannot; the base works without it.
 bool WriteCompanion(const std::filesystem::path& base, CompanionReport* report, std::string* error);
 
+// Writes the bytes beside the target and renames them over it: the target is whole or untouched.
+bool WriteAtomically(const std::filesystem::path& target, const std::string& bytes,
+                     std::string* error);
+
 }  // namespace vokabi

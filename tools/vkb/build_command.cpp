@@ -289,33 +289,6 @@ std::string WithLine(const std::string& error, const std::string files[2],
   return error;
 }
 
-// Writes beside the target and renames, so a failed build never leaves half a base.
-bool WriteAtomically(const fs::path& target, const std::string& bytes, std::string* error) {
-  std::random_device device;
-  const fs::path temp =
-      target.parent_path() / ("." + target.filename().string() + ".tmp" + std::to_string(device()));
-  {
-    std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) {
-      std::error_code ignored;
-      fs::remove(temp, ignored);
-      *error = "cannot write " + temp.string();
-      return false;
-    }
-  }
-  std::error_code failed;
-  fs::rename(temp, target, failed);
-  if (failed) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    *error = "cannot write " + target.string() + ": " + failed.message();
-    return false;
-  }
-  return true;
-}
-
 // The sides' languages where the options leave them out, from FreeDict's database names:
 // freedict-spa-eng is Spanish on side 1, a pivot's freedict-eng-bul Bulgarian on side 2.
 void LanguagesFor(BuildArgs* build) {
