@@ -20,6 +20,7 @@
 #include "platform/spelling_folders.h"
 #include "tests/support/missing_component.h"
 #include "tests/support/temp_folder.h"
+#include "tests/tools/default_bases_folder.h"
 
 namespace vokabi::test {
 namespace {
@@ -47,11 +48,7 @@ class DefaultBasesTest : public ::testing::Test {
         return;
     }
     folder_ = new TempFolder;
-    fs::create_symlink(VKB_BINARY, *folder_ / "vkb");
-    const std::string command = std::string("bash '") + BASES_SCRIPT + "' '" +
-                                folder_->Path().string() + "' > '" +
-                                (*folder_ / "bases.log").string() + "' 2>&1";
-    built_ = std::system(command.c_str()) == 0;
+    built_ = FillWithDefaultBases(folder_->Path(), VKB_BINARY, BASES_SCRIPT);
   }
   static void TearDownTestSuite() {
     delete folder_;

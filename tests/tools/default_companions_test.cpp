@@ -17,6 +17,7 @@
 #include "platform/codepage.h"
 #include "platform/spelling_folders.h"
 #include "tests/support/temp_folder.h"
+#include "tests/tools/default_bases_folder.h"
 #include "tests/tools/lookup_answers.h"
 
 namespace vokabi::test {
@@ -33,22 +34,7 @@ class DefaultCompanionsTest : public ::testing::Test {
   static void SetUpTestSuite() {
     if (!fs::exists("/usr/share/dictd/freedict-eng-bul.index")) return;
     folder_ = new TempFolder;
-    fs::create_symlink(VKB_BINARY, *folder_ / "vkb");
-    // Bases built already (VOKABI_BASES, as the benchmarks take them) are copied in, so that
-    // scripts/bases rebuilds only what is older than vkb.
-    if (const char* built = std::getenv("VOKABI_BASES")) {
-      for (const char* name : kNames) {
-        for (const char* extension : {".vkb", ".vkbx"}) {
-          std::error_code ignored;
-          fs::copy_file(fs::path(built) / (std::string(name) + extension),
-                        *folder_ / (std::string(name) + extension), ignored);
-        }
-      }
-    }
-    const std::string command = std::string("bash '") + BASES_SCRIPT + "' '" +
-                                folder_->Path().string() + "' > '" +
-                                (*folder_ / "bases.log").string() + "' 2>&1";
-    built_ = std::system(command.c_str()) == 0;
+    built_ = FillWithDefaultBases(folder_->Path(), VKB_BINARY, BASES_SCRIPT);
     // The same bases alone, as a user's own or an older vkb's would be.
     fs::create_directory(*folder_ / "plain");
     for (const char* name : kNames) {
