@@ -58,19 +58,20 @@ bool Companion::Holds(int side, std::string_view word) {
   return found.found;
 }
 
-std::optional<std::string_view> Companion::StoredHeadword(int side, std::uint64_t offset) {
-  const companion::SideParts& parts = header_.sides[side - 1];
-  const std::string_view strings = file_.Bytes().substr(parts.strings, parts.stringsSize);
-  std::string_view in = offset < strings.size() ? strings.substr(offset) : std::string_view();
-  std::uint32_t length = 0, hash = 0;
-  std::string_view headword;
-  if (!companion::TakeU16(in, &length) || !companion::TakeU16(in, &hash) ||
-      !companion::TakeBytes(in, length, &headword) ||
-      hash != (companion::Hash(headword) & 0xFFFF)) {
-    damaged_ = true;
-    return std::nullopt;
+std::optional<std::string_view> Companion::StoredHeadword(int side,
+                                                          const companion::HeadwordNumbers& numbers,
+                                                          std::uint32_t number) {
+  std::vector<bool>& checked = blocksChecked_[side - 1];
+  const std::uint32_t block = number / companion::kStringBlock;
+  if (checked.empty()) checked.resize(numbers.Count() / companion::kStringBlock + 1);
+  if (!checked[block]) {
+    if (!numbers.BlockIntact(block)) {
+      damaged_ = true;
+      return std::nullopt;
+    }
+    checked[block] = true;
   }
-  return headword;
+  return numbers.Headword(number);
 }
 
 bool Companion::CertainlyMissing(std::string_view word) {
@@ -259,22 +260,25 @@ bool Companion::Candidates(int side, std::string_view missed, const CaseMap& rul
         return false;
       }
       number += gap;
-      if (number < first || number >= end) continue;
-      const auto n = static_cast<std::uint32_t>(number);
-      if (companion::SignaturesWithin(numbers->Signature(n), signature, reach))
-        candidates_.push_back(n);
+      if (number >= first && number < end)
+        candidates_.push_back(static_cast<std::uint32_t>(number));
     }
   }
   std::sort(candidates_.begin(), candidates_.end());
   candidates_.erase(std::unique(candidates_.begin(), candidates_.end()), candidates_.end());
   const std::size_t had = headwords->size();
+  std::string candidate;
   for (const std::uint32_t number : candidates_) {
-    const std::optional<std::string_view> headword = StoredHeadword(side, numbers->Offset(number));
+    const std::optional<std::string_view> headword = StoredHeadword(side, *numbers, number);
     if (!headword) {
       headwords->resize(had);
       return false;
     }
-    headwords->push_back(*headword);
+    // Words whose letters differ too much to be within reach are passed over here already.
+    candidate.assign(*headword);
+    for (char& c : candidate) c = static_cast<char>(rules.lower[static_cast<unsigned char>(c)]);
+    if (companion::SignaturesWithin(companion::LetterSignature(candidate), signature, reach))
+      headwords->push_back(*headword);
   }
   return true;
 }

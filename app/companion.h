@@ -42,8 +42,11 @@ class Companion : public HeadwordCheck, public FormLookup, public NearMissLookup
   Companion(platform::MappedFile file, companion::Header header, const Dictionary& dictionary,
             std::vector<std::filesystem::path> folders);
   bool Holds(int side, std::string_view word);
-  // The headword at the offset of the side's string area; nothing (and damaged) when it is not.
-  std::optional<std::string_view> StoredHeadword(int side, std::uint64_t offset);
+  // The side's headword of that number once its block is checked; nothing (and damaged) when the
+  // block does not match its hash.
+  std::optional<std::string_view> StoredHeadword(int side,
+                                                 const companion::HeadwordNumbers& numbers,
+                                                 std::uint32_t number);
   bool SpellerMatches(int side);
   // The side's affix rules, read on the first word that needs them; nothing when they cannot be.
   const AffixRules* Affixes(int side);
@@ -67,6 +70,8 @@ class Companion : public HeadwordCheck, public FormLookup, public NearMissLookup
   std::optional<std::vector<AffixRules::Flags>> flagSets_[2];
   std::optional<companion::HeadwordNumbers> numbers_[2];
   bool numbersRead_[2] = {false, false};
+  // The string blocks found intact, by side.
+  std::vector<bool> blocksChecked_[2];
   // The near-miss candidates' numbers, kept between lookups for their room.
   std::vector<std::uint32_t> candidates_;
   bool damaged_ = false;

@@ -232,21 +232,36 @@ std::uint64_t LetterSignature(std::string_view folded) {
   return signature;
 }
 
-std::string HeadwordNumbers::Layout(const std::vector<std::uint64_t>& offsets,
-                                    const std::vector<std::string>& folded) {
+namespace {
+
+std::uint32_t U32At(std::string_view table, std::size_t index) {
+  std::uint32_t value = 0;
+  for (std::size_t i = 4; i-- > 0;)
+    value = (value << 8) | static_cast<unsigned char>(table[index * 4 + i]);
+  return value;
+}
+
+}  // namespace
+
+std::string HeadwordNumbers::Layout(const std::vector<std::string_view>& numbered) {
+  std::string area;
   std::string tables;
-  for (const std::uint64_t offset : offsets) PutU32(tables, static_cast<std::uint32_t>(offset));
-  for (const std::string& word : folded) PutU64(tables, LetterSignature(word));
-  // Numbered shortest first: the first number of each length up to the longest.
+  // The first number of each length up to the longest.
   std::uint32_t lengths = 0;
-  for (std::size_t number = 0; number < folded.size(); ++number) {
-    for (; lengths <= folded[number].size(); ++lengths)
+  for (std::size_t number = 0; number < numbered.size(); ++number) {
+    for (; lengths <= numbered[number].size(); ++lengths)
       PutU32(tables, static_cast<std::uint32_t>(number));
+  }
+  for (std::size_t first = 0; first < numbered.size(); first += kStringBlock) {
+    const std::size_t start = area.size();
+    for (std::size_t n = first; n < std::min(numbered.size(), first + kStringBlock); ++n)
+      area += numbered[n];
+    PutU32(tables, static_cast<std::uint32_t>(Hash(std::string_view(area).substr(start))));
   }
   PutU32(tables, static_cast<std::uint32_t>(Hash(tables)));
   PutU32(tables, lengths);
-  PutU32(tables, static_cast<std::uint32_t>(folded.size()));
-  return tables;
+  PutU32(tables, static_cast<std::uint32_t>(numbered.size()));
+  return area + tables;
 }
 
 std::optional<HeadwordNumbers> HeadwordNumbers::Read(std::string_view strings) {
@@ -257,26 +272,59 @@ std::optional<HeadwordNumbers> HeadwordNumbers::Read(std::string_view strings) {
       !TakeU32(tail, &numbers.count_)) {
     return std::nullopt;
   }
-  const std::uint64_t size =
-      12 * std::uint64_t{numbers.count_} + 4 * std::uint64_t{numbers.lengths_};
+  const std::uint64_t blocks = (std::uint64_t{numbers.count_} + kStringBlock - 1) / kStringBlock;
+  const std::uint64_t size = 4 * (std::uint64_t{numbers.lengths_} + blocks);
   if (size > strings.size() - 12) return std::nullopt;
   const std::string_view tables = strings.substr(strings.size() - 12 - size, size);
   if (hash != static_cast<std::uint32_t>(Hash(tables))) return std::nullopt;
-  numbers.offsets_ = tables.substr(0, 4 * std::size_t{numbers.count_});
-  numbers.signatures_ = tables.substr(numbers.offsets_.size(), 8 * std::size_t{numbers.count_});
-  numbers.lengthStarts_ = tables.substr(numbers.offsets_.size() + numbers.signatures_.size());
-  // The lengths' first numbers must rise and stay among the numbers.
+  numbers.lengthStarts_ = tables.substr(0, 4 * std::size_t{numbers.lengths_});
+  numbers.blockHashes_ = tables.substr(numbers.lengthStarts_.size());
+  // The lengths' first numbers must rise, stay among the numbers, and their headwords fill the
+  // area before the tables exactly.
   std::uint32_t previous = 0;
+  std::uint64_t offset = 0;
+  numbers.lengthOffsets_.reserve(numbers.lengths_);
   for (std::uint32_t length = 0; length < numbers.lengths_; ++length) {
-    const auto first = static_cast<std::uint32_t>(At<4>(numbers.lengthStarts_, length));
+    const std::uint32_t first = U32At(numbers.lengthStarts_, length);
     if (first < previous || first > numbers.count_) return std::nullopt;
+    if (length > 0) offset += std::uint64_t{first - previous} * (length - 1);
+    numbers.lengthOffsets_.push_back(offset);
     previous = first;
   }
+  if (numbers.lengths_ > 0)
+    offset += std::uint64_t{numbers.count_ - previous} * (numbers.lengths_ - 1);
+  if (offset != strings.size() - 12 - size) return std::nullopt;
+  numbers.headwords_ = strings.substr(0, offset);
   return numbers;
 }
 
 std::uint32_t HeadwordNumbers::FirstOfLength(std::size_t length) const {
-  return length < lengths_ ? static_cast<std::uint32_t>(At<4>(lengthStarts_, length)) : count_;
+  return length < lengths_ ? U32At(lengthStarts_, length) : count_;
+}
+
+std::uint64_t HeadwordNumbers::OffsetOf(std::uint32_t number) const {
+  if (number >= count_) return headwords_.size();
+  // The longest length whose first number is at most this one.
+  std::size_t low = 0, high = lengths_;
+  while (high - low > 1) {
+    const std::size_t middle = (low + high) / 2;
+    (U32At(lengthStarts_, middle) <= number ? low : high) = middle;
+  }
+  return lengthOffsets_[low] + std::uint64_t{number - U32At(lengthStarts_, low)} * low;
+}
+
+std::string_view HeadwordNumbers::Headword(std::uint32_t number) const {
+  const std::uint64_t offset = OffsetOf(number);
+  return headwords_.substr(offset, OffsetOf(number + 1) - offset);
+}
+
+bool HeadwordNumbers::BlockIntact(std::uint32_t block) const {
+  if (std::uint64_t{block} * 4 >= blockHashes_.size()) return false;
+  const std::uint64_t from = OffsetOf(block * kStringBlock);
+  const std::uint64_t to = OffsetOf(static_cast<std::uint32_t>(
+      std::min<std::uint64_t>(std::uint64_t{block} * kStringBlock + kStringBlock, count_)));
+  return U32At(blockHashes_, block) ==
+         static_cast<std::uint32_t>(Hash(headwords_.substr(from, to - from)));
 }
 
 BucketTableWriter::BucketTableWriter(std::size_t buckets)

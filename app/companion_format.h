@@ -35,22 +35,24 @@
 //     and the bytes of the form for Translate.
 //   deletions (buckets): the deletion variants of each headword's folded first letters lead to
 //     buckets of varint gaps between headword numbers (ascending).
-//   strings: records u16 length, u16 hash, the headword as stored; then the numbers' tables: the
-//     u32 offset of each headword's record by its number, the u64 LetterSignature of each by its
-//     number, the u32 first number of each length from 0 to the longest, the u32 hash of these
-//     three tables, the u32 count of lengths and the u32 count of headwords. Headwords are
-//     numbered shortest first, then in byte order, so that the headwords of a length are a range
-//     of numbers.
+//   strings: each distinct headword as stored, by number, one after another; then the numbers'
+//     tables: the u32 first number of each length from 0 to the longest, the u32 hash of the
+//     headwords of each block of kStringBlock numbers, the u32 hash of these two tables, the u32
+//     count of lengths and the u32 count of headwords. Headwords are numbered shortest first,
+//     then in byte order, so that the headwords of a length are a range of numbers and where a
+//     headword lies follows from its number.
 namespace vokabi::companion {
 
 inline constexpr std::string_view kMagic{"VKBX\r\n\x1a\0", 8};
-inline constexpr std::uint32_t kVersion = 3;
+inline constexpr std::uint32_t kVersion = 4;
 inline constexpr std::string_view kExtension = ".vkbx";
 // Deletion variants are taken of this many first letters, up to this many letters deleted.
 inline constexpr std::size_t kDeletionPrefix = 5;
 inline constexpr int kMostDeletions = 2;
 // Entries of a sorted table's block.
 inline constexpr std::size_t kBlockEntries = 16;
+// Headwords of a string block, whose hash is checked before any of them is read.
+inline constexpr std::uint32_t kStringBlock = 64;
 
 // How far a side's forms table answers for a missed word.
 enum class FormsCover : std::uint8_t {
@@ -128,34 +130,29 @@ inline bool SignaturesWithin(std::uint64_t a, std::uint64_t b, int edits) {
   return differ == 0;
 }
 
-// The tables behind a side's string records, by headword number.
+// A side's string area: its headwords by number.
 class HeadwordNumbers {
  public:
-  // Read from the end of a side's string area; nothing when they do not add up or their hash
-  // does not match.
+  // Read from a side's string area; nothing when its tables do not add up or their hash does
+  // not match. The headwords themselves are checked a block at a time (BlockIntact).
   static std::optional<HeadwordNumbers> Read(std::string_view strings);
-  // Lays them out for headwords numbered as the reader expects: record offsets, the
-  // headwords folded by the side's lower-case rules, and the byte lengths of the headwords.
-  static std::string Layout(const std::vector<std::uint64_t>& offsets,
-                            const std::vector<std::string>& folded);
+  // The string area of these headwords, numbered as the reader expects (shortest first, then in
+  // byte order, each once).
+  static std::string Layout(const std::vector<std::string_view>& numbered);
 
   std::uint32_t Count() const { return count_; }
   // The first number of a headword at least `length` bytes long (Count() when none is).
   std::uint32_t FirstOfLength(std::size_t length) const;
-  std::uint32_t Offset(std::uint32_t number) const { return At<4>(offsets_, number); }
-  std::uint64_t Signature(std::uint32_t number) const { return At<8>(signatures_, number); }
+  // The headword of a number below Count(), as stored; unchecked until its block is.
+  std::string_view Headword(std::uint32_t number) const;
+  bool BlockIntact(std::uint32_t block) const;
 
  private:
-  template <std::size_t kBytes>
-  static std::uint64_t At(std::string_view table, std::uint32_t number) {
-    std::uint64_t value = 0;
-    for (std::size_t i = kBytes; i-- > 0;) {
-      value = (value << 8) | static_cast<unsigned char>(table[number * kBytes + i]);
-    }
-    return value;
-  }
+  std::uint64_t OffsetOf(std::uint32_t number) const;
 
-  std::string_view offsets_, signatures_, lengthStarts_;
+  std::string_view headwords_, lengthStarts_, blockHashes_;
+  // Where the headwords of each length begin in headwords_.
+  std::vector<std::uint64_t> lengthOffsets_;
   std::uint32_t count_ = 0;
   std::uint32_t lengths_ = 0;
 };

@@ -28,7 +28,7 @@ namespace fs = std::filesystem;
 using companion::BucketTableWriter;
 
 // Records per bucket, about: a bucket is read whole for one key.
-constexpr std::size_t kPairsPerBucket = 16;
+constexpr std::size_t kPairsPerBucket = 32;
 
 std::string Folded(std::string_view word, const std::array<unsigned char, 256>& table) {
   std::string folded(word);
@@ -67,19 +67,11 @@ class SideWriter {
       return std::pair(a.size(), a) < std::pair(b.size(), b);
     });
     numbered.erase(std::unique(numbered.begin(), numbered.end()), numbered.end());
-    std::map<std::string_view, std::uint64_t> strings;
-    std::vector<std::uint64_t> offsets;
     std::vector<std::string> folded;
-    std::string stringArea;
-    for (const std::string_view headword : numbered) {
-      strings.emplace(headword, stringArea.size());
-      offsets.push_back(stringArea.size());
+    folded.reserve(numbered.size());
+    for (const std::string_view headword : numbered)
       folded.push_back(Folded(headword, rules.lower));
-      companion::PutU16(stringArea, static_cast<std::uint32_t>(headword.size()));
-      companion::PutU16(stringArea, static_cast<std::uint32_t>(companion::Hash(headword) & 0xFFFF));
-      stringArea += headword;
-    }
-    stringArea += companion::HeadwordNumbers::Layout(offsets, folded);
+    const std::string stringArea = companion::HeadwordNumbers::Layout(numbered);
 
     // Buckets by the number of variants, counted first, so that no table of the variants
     // themselves is kept: a base of half a million headwords has millions of them.

@@ -298,29 +298,42 @@ TEST(CompanionFormatTest, SignaturesPassWordsWithinTheEdits) {
                                            companion::LetterSignature("caf\xe9s"), 1));
 }
 
-// The numbers' tables read back as laid out, and not at all once a byte of them is changed.
+// The headwords read back by number as laid out; a changed byte of the tables reads nothing, and
+// one of the headwords fails the check of its block alone.
 TEST(CompanionFormatTest, HeadwordNumbersReadBackOrNotAtAll) {
-  const Words folded = {"a", "ox", "to", "cat", "house", "houses"};
-  std::vector<std::uint64_t> offsets;
-  for (std::size_t i = 0; i < folded.size(); ++i) offsets.push_back(100 * i);
-  const std::string records(40, 'r');
-  const std::string area = records + companion::HeadwordNumbers::Layout(offsets, folded);
+  std::vector<std::string> words = {"a", "ox", "to", "cat", "house", "houses"};
+  for (int i = 0; i < 150; ++i) words.push_back("word" + std::to_string(1000 + i));
+  const std::vector<std::string_view> numbered(words.begin(), words.end());
+  const std::string area = companion::HeadwordNumbers::Layout(numbered);
   const auto numbers = companion::HeadwordNumbers::Read(area);
   ASSERT_TRUE(numbers);
-  EXPECT_EQ(numbers->Count(), 6u);
-  const std::vector<std::uint32_t> firsts = {0, 0, 1, 3, 4, 4, 5, 6, 6};
+  EXPECT_EQ(numbers->Count(), 156u);
+  const std::vector<std::uint32_t> firsts = {0, 0, 1, 3, 4, 4, 5, 6, 6, 156};
   for (std::size_t length = 0; length < firsts.size(); ++length)
     EXPECT_EQ(numbers->FirstOfLength(length), firsts[length]) << length;
-  EXPECT_EQ(numbers->Offset(5), 500u);
-  EXPECT_EQ(numbers->Signature(3), companion::LetterSignature("cat"));
+  for (std::uint32_t n = 0; n < numbers->Count(); ++n) EXPECT_EQ(numbers->Headword(n), words[n]);
+  for (std::uint32_t block = 0; block < 3; ++block) EXPECT_TRUE(numbers->BlockIntact(block));
+  EXPECT_FALSE(numbers->BlockIntact(3));
 
-  for (std::size_t at = records.size(); at < area.size(); ++at) {
+  std::size_t headwordBytes = 0;
+  for (const std::string& word : words) headwordBytes += word.size();
+  for (std::size_t at = 0; at < area.size(); ++at) {
     std::string damaged = area;
     damaged[at] = static_cast<char>(damaged[at] ^ 0x10);
-    EXPECT_FALSE(companion::HeadwordNumbers::Read(damaged)) << at;
+    const auto read = companion::HeadwordNumbers::Read(damaged);
+    if (at >= headwordBytes) {
+      EXPECT_FALSE(read) << at;
+      continue;
+    }
+    ASSERT_TRUE(read) << at;
+    // Bytes 0 to 482 are the first block's 64 headwords (6 short ones and 58 of eight letters).
+    const std::uint32_t hit = at < 483 ? 0 : at < 995 ? 1 : 2;
+    for (std::uint32_t block = 0; block < 3; ++block)
+      EXPECT_EQ(read->BlockIntact(block), block != hit) << at << " " << block;
   }
   EXPECT_FALSE(companion::HeadwordNumbers::Read(area.substr(0, 11)));
-  EXPECT_FALSE(companion::HeadwordNumbers::Read(area.substr(area.size() - 20)));
+  EXPECT_FALSE(companion::HeadwordNumbers::Read(area.substr(1)));
+  EXPECT_TRUE(companion::HeadwordNumbers::Read(companion::HeadwordNumbers::Layout({})));
 }
 
 TEST(AffixRulesTest, FormsLeadBackToTheRootsThatMakeThem) {
