@@ -1,6 +1,7 @@
 #include "app/companion.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "app/base_forms.h"
@@ -280,6 +281,21 @@ bool Companion::Candidates(int side, std::string_view missed, const CaseMap& rul
     if (companion::SignaturesWithin(companion::LetterSignature(candidate), signature, reach))
       headwords->push_back(*headword);
   }
+  return true;
+}
+
+bool Companion::PositionOf(int side, std::string_view headword, std::int32_t* position) {
+  if (damaged_ || (side != 1 && side != 2) || headword.empty()) return false;
+  const companion::SortedFind found = companion::FindSorted(
+      file_.Bytes(), header_.sides[side - 1].headwords, Folded(headword, rules_[side - 1].upper));
+  std::string_view value = found.value;
+  std::uint64_t at = 0;
+  if (found.damaged || (found.found && (!companion::TakeVarint(value, &at) || at == 0 ||
+                                        at > std::numeric_limits<std::int32_t>::max()))) {
+    damaged_ = true;
+    return false;
+  }
+  *position = static_cast<std::int32_t>(at);
   return true;
 }
 

@@ -37,6 +37,7 @@ class Companion : public HeadwordCheck, public FormLookup, public NearMissLookup
   Known FormOf(int side, std::string_view missed, std::string* form) override;
   bool Candidates(int side, std::string_view missed, const CaseMap& rules,
                   std::vector<std::string_view>* headwords) override;
+  bool PositionOf(int side, std::string_view headword, std::int32_t* position) override;
 
  private:
   Companion(platform::MappedFile file, companion::Header header, const Dictionary& dictionary,

@@ -60,6 +60,8 @@ class Finds {
 struct Shared {
   const AffixRules& affixes;
   const Roots& roots;
+  // The same roots hashed, for the many lookups of RootOf.
+  const std::unordered_map<std::u32string, const AffixRules::Flags*>& flagsByRoot;
   const CharsetLetters& letters;
   const CaseMap& rules;
   int side;
@@ -77,8 +79,8 @@ void Verify(const Shared& shared, Dictionary& dictionary, BaseForms& forms, std:
             std::size_t workers, Verdicts* verdicts) {
   Finds found(dictionary);
   const AffixRules::FlagsOf flagsOf = [&shared](const std::u32string& root) {
-    const auto at = shared.roots.find(root);
-    return at == shared.roots.end() ? nullptr : &at->second;
+    const auto at = shared.flagsByRoot.find(root);
+    return at == shared.flagsByRoot.end() ? nullptr : at->second;
   };
   std::unordered_set<std::string> asked;
   std::size_t index = 0;
@@ -164,9 +166,16 @@ FormTables WriteFormTables(const fs::path& base, Dictionary& dictionary, int sid
   }
   tables.roots.Add(std::string(), std::move(setsValue));
 
-  const Shared shared{affixes,        roots,
-                      letters,        dictionary.CaseRules(side),
-                      side,           dictionary.Charset1() == dictionary.Charset2(),
+  std::unordered_map<std::u32string, const AffixRules::Flags*> flagsByRoot;
+  flagsByRoot.reserve(roots.size());
+  for (const auto& [word, flags] : roots) flagsByRoot.emplace(word, &flags);
+  const Shared shared{affixes,
+                      roots,
+                      flagsByRoot,
+                      letters,
+                      dictionary.CaseRules(side),
+                      side,
+                      dictionary.Charset1() == dictionary.Charset2(),
                       parts->language};
   const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
   // Each worker's Hunspell is read here, one after the other, so that no read competes with

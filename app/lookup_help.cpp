@@ -161,7 +161,13 @@ bool TranslateHelped(Dictionary& dictionary, ErrorReport& errors, BaseForms* for
     for (const std::string& near : help->suggestions) {
       std::int32_t position = 0;
       for (const int s : sides) {
-        if (const auto at = dictionary.FindOnSide(near, s); at && position == 0) position = *at;
+        if (position != 0) break;
+        // The companion knows where each headword is; the index may have to be deciphered.
+        if (shortcuts.nearMisses != nullptr &&
+            shortcuts.nearMisses->PositionOf(s, near, &position)) {
+          continue;
+        }
+        if (const auto at = dictionary.FindOnSide(near, s)) position = *at;
       }
       help->suggestionPositions.push_back(position);
     }

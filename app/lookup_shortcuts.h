@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,9 @@ class NearMissLookup {
   // LookupEnded.
   virtual bool Candidates(int side, std::string_view missed, const CaseMap& rules,
                           std::vector<std::string_view>* headwords) = 0;
+  // The index position of the first entry of a headword of the side (0 when it is none), as
+  // Dictionary::FindOnSide gives it without reading the index; false when it cannot tell.
+  virtual bool PositionOf(int side, std::string_view headword, std::int32_t* position) = 0;
 };
 
 struct LookupShortcuts {

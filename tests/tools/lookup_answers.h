@@ -26,6 +26,7 @@ struct Answer {
   bool baseForm = false;
   std::string missed;
   std::vector<std::string> suggestions;
+  std::vector<std::int32_t> suggestionPositions;
 
   bool operator==(const Answer&) const = default;
 };
@@ -33,7 +34,10 @@ struct Answer {
 inline std::ostream& operator<<(std::ostream& out, const Answer& a) {
   out << a.found << " message " << a.message << " " << a.duma << " @" << a.position
       << (a.baseForm ? " via form of " + a.missed : "") << " [";
-  for (const std::string& s : a.suggestions) out << s << ",";
+  for (std::size_t i = 0; i < a.suggestions.size(); ++i) {
+    out << a.suggestions[i] << "@"
+        << (i < a.suggestionPositions.size() ? a.suggestionPositions[i] : -1) << ",";
+  }
   return out << "]";
 }
 
@@ -69,6 +73,7 @@ class Lookups {
     a.baseForm = help.baseForm;
     a.missed = help.missed;
     a.suggestions = help.suggestions;
+    a.suggestionPositions = help.suggestionPositions;
     return a;
   }
 
