@@ -1,6 +1,7 @@
 #include "app/companion.h"
 
 #include <algorithm>
+#include <bit>
 #include <limits>
 #include <utility>
 
@@ -59,20 +60,19 @@ bool Companion::Holds(int side, std::string_view word) {
   return found.found;
 }
 
-std::optional<std::string_view> Companion::StoredHeadword(int side,
-                                                          const companion::HeadwordNumbers& numbers,
-                                                          std::uint32_t number) {
+bool Companion::BlockChecked(int side, const companion::HeadwordNumbers& numbers,
+                             std::uint32_t number) {
   std::vector<bool>& checked = blocksChecked_[side - 1];
   const std::uint32_t block = number / companion::kStringBlock;
   if (checked.empty()) checked.resize(numbers.Count() / companion::kStringBlock + 1);
   if (!checked[block]) {
     if (!numbers.BlockIntact(block)) {
       damaged_ = true;
-      return std::nullopt;
+      return false;
     }
     checked[block] = true;
   }
-  return numbers.Headword(number);
+  return true;
 }
 
 bool Companion::CertainlyMissing(std::string_view word) {
@@ -245,7 +245,8 @@ bool Companion::Candidates(int side, std::string_view missed, const CaseMap& rul
       missed.size() - std::min(missed.size(), static_cast<std::size_t>(reach));
   const std::uint32_t first = numbers->FirstOfLength(shortest);
   const std::uint32_t end = numbers->FirstOfLength(missed.size() + reach + 1);
-  candidates_.clear();
+  // The candidates as bits of the range: each once, in rising order, without sorting.
+  seen_.assign((end - first + 63) / 64, 0);
   for (const std::string& variant : companion::DeletionVariants(folded, reach)) {
     const auto bucket = companion::ReadBucket(file_.Bytes(), parts.deletions, variant);
     if (!bucket) {
@@ -262,24 +263,26 @@ bool Companion::Candidates(int side, std::string_view missed, const CaseMap& rul
       }
       number += gap;
       if (number >= first && number < end)
-        candidates_.push_back(static_cast<std::uint32_t>(number));
+        seen_[(number - first) / 64] |= std::uint64_t{1} << ((number - first) % 64);
     }
   }
-  std::sort(candidates_.begin(), candidates_.end());
-  candidates_.erase(std::unique(candidates_.begin(), candidates_.end()), candidates_.end());
   const std::size_t had = headwords->size();
-  std::string candidate;
-  for (const std::uint32_t number : candidates_) {
-    const std::optional<std::string_view> headword = StoredHeadword(side, *numbers, number);
-    if (!headword) {
-      headwords->resize(had);
-      return false;
+  std::size_t length = shortest;
+  for (std::size_t word = 0; word < seen_.size(); ++word) {
+    for (std::uint64_t bits = seen_[word]; bits != 0; bits &= bits - 1) {
+      const auto number = static_cast<std::uint32_t>(first + word * 64 + std::countr_zero(bits));
+      while (numbers->FirstOfLength(length + 1) <= number) ++length;
+      if (!BlockChecked(side, *numbers, number)) {
+        headwords->resize(had);
+        return false;
+      }
+      // Words whose letters differ too much to be within reach are passed over here already.
+      const std::string_view headword = numbers->Headword(number, length);
+      if (companion::SignaturesWithin(companion::LetterSignature(headword, rules.lower), signature,
+                                      reach)) {
+        headwords->push_back(headword);
+      }
     }
-    // Words whose letters differ too much to be within reach are passed over here already.
-    candidate.assign(*headword);
-    for (char& c : candidate) c = static_cast<char>(rules.lower[static_cast<unsigned char>(c)]);
-    if (companion::SignaturesWithin(companion::LetterSignature(candidate), signature, reach))
-      headwords->push_back(*headword);
   }
   return true;
 }

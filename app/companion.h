@@ -43,11 +43,9 @@ class Companion : public HeadwordCheck, public FormLookup, public NearMissLookup
   Companion(platform::MappedFile file, companion::Header header, const Dictionary& dictionary,
             std::vector<std::filesystem::path> folders);
   bool Holds(int side, std::string_view word);
-  // The side's headword of that number once its block is checked; nothing (and damaged) when the
-  // block does not match its hash.
-  std::optional<std::string_view> StoredHeadword(int side,
-                                                 const companion::HeadwordNumbers& numbers,
-                                                 std::uint32_t number);
+  // Whether the block of the side's headword of that number matches its hash (checked once);
+  // false (and damaged) when it does not.
+  bool BlockChecked(int side, const companion::HeadwordNumbers& numbers, std::uint32_t number);
   bool SpellerMatches(int side);
   // The side's affix rules, read on the first word that needs them; nothing when they cannot be.
   const AffixRules* Affixes(int side);
@@ -73,8 +71,8 @@ class Companion : public HeadwordCheck, public FormLookup, public NearMissLookup
   bool numbersRead_[2] = {false, false};
   // The string blocks found intact, by side.
   std::vector<bool> blocksChecked_[2];
-  // The near-miss candidates' numbers, kept between lookups for their room.
-  std::vector<std::uint32_t> candidates_;
+  // The near-miss candidates among the numbers in reach, a bit each, kept for their room.
+  std::vector<std::uint64_t> seen_;
   bool damaged_ = false;
   // A miss read the file beyond the headword tables since the pages were last released.
   bool missRead_ = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -123,6 +124,8 @@ std::vector<std::string> DeletionVariants(std::string_view folded, int deletions
 // letter and the accented one 128 above it. One edit changes at most two bits, so words whose
 // signatures differ in more than twice the edits allowed are farther apart than that.
 std::uint64_t LetterSignature(std::string_view folded);
+// The signature of the word folded by the table, without a folded copy.
+std::uint64_t LetterSignature(std::string_view word, const std::array<unsigned char, 256>& fold);
 inline bool SignaturesWithin(std::uint64_t a, std::uint64_t b, int edits) {
   // At most 2 × edits bits set: cleared one by one, without a library call for the count.
   std::uint64_t differ = a ^ b;
@@ -145,6 +148,11 @@ class HeadwordNumbers {
   std::uint32_t FirstOfLength(std::size_t length) const;
   // The headword of a number below Count(), as stored; unchecked until its block is.
   std::string_view Headword(std::uint32_t number) const;
+  // The same, for a number known to be of that length: without searching the lengths.
+  std::string_view Headword(std::uint32_t number, std::size_t length) const {
+    return headwords_.substr(lengthOffsets_[length] + (number - FirstOfLength(length)) * length,
+                             length);
+  }
   bool BlockIntact(std::uint32_t block) const;
 
  private:
