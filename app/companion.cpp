@@ -267,6 +267,7 @@ bool Companion::Candidates(int side, std::string_view missed, const CaseMap& rul
     }
   }
   const std::size_t had = headwords->size();
+  const companion::SignatureGroups groups = companion::GroupsOf(rules.lower);
   std::size_t length = shortest;
   for (std::size_t word = 0; word < seen_.size(); ++word) {
     for (std::uint64_t bits = seen_[word]; bits != 0; bits &= bits - 1) {
@@ -278,7 +279,7 @@ bool Companion::Candidates(int side, std::string_view missed, const CaseMap& rul
       }
       // Words whose letters differ too much to be within reach are passed over here already.
       const std::string_view headword = numbers->Headword(number, length);
-      if (companion::SignaturesWithin(companion::LetterSignature(headword, rules.lower), signature,
+      if (companion::SignaturesWithin(companion::LetterSignature(headword, groups), signature,
                                       reach)) {
         headwords->push_back(headword);
       }

@@ -223,22 +223,20 @@ std::vector<std::string> DeletionVariants(std::string_view folded, int deletions
   return variants;
 }
 
-std::uint64_t LetterSignature(std::string_view word, const std::array<unsigned char, 256>& fold) {
-  std::uint64_t signature = 0;
-  for (const char c : word) {
-    const std::uint64_t once = std::uint64_t{1} << (2 * (fold[static_cast<unsigned char>(c)] % 31));
-    signature |= (signature & once) != 0 ? once << 1 : once;
-  }
-  return signature;
+SignatureGroups GroupsOf(const std::array<unsigned char, 256>& fold) {
+  SignatureGroups groups{};
+  for (std::size_t c = 0; c < groups.size(); ++c)
+    groups[c] = static_cast<unsigned char>(2 * (fold[c] % 31));
+  return groups;
 }
 
 std::uint64_t LetterSignature(std::string_view folded) {
-  static const std::array<unsigned char, 256> kSame = [] {
+  static const SignatureGroups kGroups = [] {
     std::array<unsigned char, 256> same{};
     for (std::size_t c = 0; c < same.size(); ++c) same[c] = static_cast<unsigned char>(c);
-    return same;
+    return GroupsOf(same);
   }();
-  return LetterSignature(folded, kSame);
+  return LetterSignature(folded, kGroups);
 }
 
 namespace {

@@ -124,8 +124,19 @@ std::vector<std::string> DeletionVariants(std::string_view folded, int deletions
 // letter and the accented one 128 above it. One edit changes at most two bits, so words whose
 // signatures differ in more than twice the edits allowed are farther apart than that.
 std::uint64_t LetterSignature(std::string_view folded);
-// The signature of the word folded by the table, without a folded copy.
-std::uint64_t LetterSignature(std::string_view word, const std::array<unsigned char, 256>& fold);
+// Where each byte's two bits lie in a signature, once the byte is folded by the table: for
+// LetterSignature(word, groups), which takes the word as stored, without a folded copy.
+using SignatureGroups = std::array<unsigned char, 256>;
+SignatureGroups GroupsOf(const std::array<unsigned char, 256>& fold);
+inline std::uint64_t LetterSignature(std::string_view word, const SignatureGroups& groups) {
+  std::uint64_t signature = 0;
+  for (const char c : word) {
+    const std::uint64_t once = std::uint64_t{1} << groups[static_cast<unsigned char>(c)];
+    // The second bit once the first is set already.
+    signature |= once | ((signature & once) << 1);
+  }
+  return signature;
+}
 inline bool SignaturesWithin(std::uint64_t a, std::uint64_t b, int edits) {
   // At most 2 × edits bits set: cleared one by one, without a library call for the count.
   std::uint64_t differ = a ^ b;
