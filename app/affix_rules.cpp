@@ -6,6 +6,7 @@
 #include <unicode/utf8.h>
 
 #include <algorithm>
+#include <deque>
 #include <fstream>
 #include <map>
 #include <set>
@@ -105,6 +106,8 @@ bool AffixRules::Load(const std::filesystem::path& base, std::string* error) {
     return false;
   }
   std::map<std::pair<bool, std::uint32_t>, bool> crossProduct;
+  std::deque<std::u32string> parsed;
+  std::deque<Flags> parsedFlags;
   std::string line;
   while (std::getline(aff, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -142,22 +145,25 @@ bool AffixRules::Load(const std::filesystem::path& base, std::string* error) {
         crossProduct[{prefix, flag[0]}] = f[2] == "Y";
         continue;
       }
+      // Until Compact, the rule's letters and flags are held by the parsed deques.
       Affix affix;
       affix.flag = flag[0];
-      affix.strip = f[2] == "0" ? std::u32string() : ToUtf32(ToUtf8(f[2]));
+      affix.strip = parsed.emplace_back(f[2] == "0" ? std::u32string() : ToUtf32(ToUtf8(f[2])));
       std::string add = f[3];
       if (const std::size_t slash = add.find('/'); slash != std::string::npos) {
-        affix.continuation = ParseFlags(add.substr(slash + 1));
+        affix.continuation = parsedFlags.emplace_back(ParseFlags(add.substr(slash + 1)));
         add.resize(slash);
       }
-      affix.add = add == "0" ? std::u32string() : ToUtf32(ToUtf8(add));
-      ParseCondition(f.size() > 4 ? ToUtf32(ToUtf8(f[4])) : U".", &affix);
-      table[flag[0]].push_back(std::move(affix));
+      affix.add = parsed.emplace_back(add == "0" ? std::u32string() : ToUtf32(ToUtf8(add)));
+      affix.condition = parsed.emplace_back(
+          ParseCondition(f.size() > 4 ? ToUtf32(ToUtf8(f[4])) : U".", &affix.conditionLength));
+      table[flag[0]].push_back(affix);
     }
   }
   for (const auto& [kind, cross] : crossProduct) {
     for (Affix& affix : (kind.first ? prefixes_ : suffixes_)[kind.second]) affix.cross = cross;
   }
+  Compact();
   Index();
   return true;
 }
@@ -181,7 +187,47 @@ void AffixRules::Keep(const std::vector<Flags>& rootFlags) {
     for (auto at = table->begin(); at != table->end();)
       at = kept.count(at->first) == 0 ? table->erase(at) : std::next(at);
   }
+  Compact();
   Index();
+}
+
+void AffixRules::Compact() {
+  std::size_t letterCount = 0, flagCount = 0;
+  for (auto* table : {&suffixes_, &prefixes_}) {
+    for (auto& [flag, affixes] : *table) {
+      affixes.shrink_to_fit();
+      for (const Affix& affix : affixes) {
+        letterCount += affix.strip.size() + affix.add.size() + affix.condition.size();
+        flagCount += affix.continuation.size();
+      }
+    }
+  }
+  // Reserved whole, the pools never move while the views into them are made.
+  std::vector<char32_t> letters;
+  letters.reserve(letterCount);
+  std::vector<std::uint32_t> flags;
+  flags.reserve(flagCount);
+  const auto pooled = [&letters](std::u32string_view text) {
+    const std::size_t at = letters.size();
+    letters.insert(letters.end(), text.begin(), text.end());
+    return std::u32string_view(letters.data() + at, text.size());
+  };
+  for (auto* table : {&suffixes_, &prefixes_}) {
+    for (auto& [flag, affixes] : *table) {
+      for (Affix& affix : affixes) {
+        affix.strip = pooled(affix.strip);
+        affix.add = pooled(affix.add);
+        affix.condition = pooled(affix.condition);
+        const std::size_t at = flags.size();
+        flags.insert(flags.end(), affix.continuation.begin(), affix.continuation.end());
+        affix.continuation =
+            std::span<const std::uint32_t>(flags.data() + at, affix.continuation.size());
+      }
+    }
+  }
+  // Moving a vector keeps its elements where they are.
+  letters_ = std::move(letters);
+  flags_ = std::move(flags);
 }
 
 void AffixRules::Index() {
@@ -254,30 +300,33 @@ bool AffixRules::LoadRoots(const std::filesystem::path& base, std::string* error
   return true;
 }
 
-void AffixRules::ParseCondition(const std::u32string& text, Affix* affix) {
+std::u32string AffixRules::ParseCondition(const std::u32string& text, std::uint16_t* length) {
+  std::u32string condition;
+  *length = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == U'.') {
-      affix->condition.push_back(kAny);
+      condition.push_back(kAny);
     } else if (text[i] == U'[') {
       std::size_t end = text.find(U']', i);
       if (end == std::u32string::npos) end = text.size();
       std::size_t from = i + 1;
       const bool negated = from < end && text[from] == U'^';
       if (negated) ++from;
-      affix->condition.push_back(negated ? kNotIn : kIn);
-      affix->condition.push_back(static_cast<char32_t>(end - from));
-      affix->condition.append(text, from, end - from);
+      condition.push_back(negated ? kNotIn : kIn);
+      condition.push_back(static_cast<char32_t>(end - from));
+      condition.append(text, from, end - from);
       i = end;
     } else {
-      affix->condition.push_back(text[i]);
+      condition.push_back(text[i]);
     }
-    ++affix->conditionLength;
+    ++*length;
   }
+  return condition;
 }
 
 template <typename At>
 bool AffixRules::Meets(const Affix& affix, const At& at) {
-  const std::u32string& condition = affix.condition;
+  const std::u32string_view condition = affix.condition;
   for (std::size_t i = 0, j = 0; i < affix.conditionLength; ++i) {
     const char32_t element = condition[j++];
     if (element == kAny) continue;
@@ -307,8 +356,16 @@ bool AffixRules::Applies(const Affix& affix, const std::u32string& word, bool pr
 }
 
 std::u32string AffixRules::Apply(const Affix& affix, const std::u32string& word, bool prefix) {
-  if (prefix) return affix.add + word.substr(affix.strip.size());
-  return word.substr(0, word.size() - affix.strip.size()) + affix.add;
+  std::u32string applied;
+  if (prefix) {
+    applied.reserve(affix.add.size() + word.size() - affix.strip.size());
+    applied += affix.add;
+    applied.append(word, affix.strip.size());
+  } else {
+    applied.assign(word, 0, word.size() - affix.strip.size());
+    applied += affix.add;
+  }
+  return applied;
 }
 
 std::vector<std::u32string> AffixRules::Forms(const Root& root) const {
@@ -410,7 +467,7 @@ bool AffixRules::Unprefix(const std::u32string& text, const Visit& visit) const 
     if (found == prefixesByAdd_.end()) continue;
     for (const Affix* p : found->second) {
       if (!Holds(*p, view, text.size() - added, true)) continue;
-      std::u32string base = p->strip;
+      std::u32string base(p->strip);
       base += view.substr(added);
       if (visit(*p, base)) return true;
     }
@@ -423,7 +480,7 @@ bool AffixRules::Unprefix(const std::u32string& text, const Visit& visit) const 
 std::optional<std::u32string> AffixRules::RootOf(const std::u32string& word,
                                                  const FlagsOf& flagsOf) const {
   std::optional<std::u32string> root;
-  const auto has = [](const Flags& flags, std::uint32_t flag) {
+  const auto has = [](std::span<const std::uint32_t> flags, std::uint32_t flag) {
     return std::find(flags.begin(), flags.end(), flag) != flags.end();
   };
   const auto offer = [&](const std::u32string& candidate, const auto& accepts) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -48,13 +49,15 @@ class AffixRules {
   bool Complete() const { return complete_; }
 
  private:
+  // A rule's letters and flags lie in the rules' pools (a few thousand rules are kept for as long
+  // as the program runs).
   struct Affix {
     std::uint32_t flag = 0;
-    std::u32string strip;
-    std::u32string add;
-    Flags continuation;
+    std::u32string_view strip;
+    std::u32string_view add;
+    std::span<const std::uint32_t> continuation;
     // The condition's elements, each one letter, kAny, or kIn / kNotIn with a count and letters.
-    std::u32string condition;
+    std::u32string_view condition;
     std::uint16_t conditionLength = 0;
     bool cross = false;
   };
@@ -67,17 +70,20 @@ class AffixRules {
     }
   };
   using ByAdd =
-      std::unordered_map<std::u32string, std::vector<const Affix*>, AddHash, std::equal_to<>>;
+      std::unordered_map<std::u32string_view, std::vector<const Affix*>, AddHash, std::equal_to<>>;
 
   Flags ParseFlags(const std::string& text) const;
   std::string ToUtf8(const std::string& text) const;
   static constexpr char32_t kAny = 0x110000, kIn = 0x110001, kNotIn = 0x110002;
-  static void ParseCondition(const std::u32string& text, Affix* affix);
+  // The condition's elements, and how many letters it checks.
+  static std::u32string ParseCondition(const std::u32string& text, std::uint16_t* length);
   // Whether the letters, from `at(0)` on, meet the rule's condition.
   template <typename At>
   static bool Meets(const Affix& affix, const At& at);
   bool Applies(const Affix& affix, const std::u32string& word, bool prefix) const;
   static std::u32string Apply(const Affix& affix, const std::u32string& word, bool prefix);
+  // Moves the rules' letters and flags into pools of their own, just as large as the rules kept.
+  void Compact();
   // The rules by the letters they add, and the flags rules bring.
   void Index();
   // Whether the rule applies to the word made of the text's first (last) `kept` letters and the
@@ -104,6 +110,8 @@ class AffixRules {
   // The flags some suffix (prefix) names as a continuation: the only second suffixes.
   Flags afterSuffix_;
   Flags afterPrefix_;
+  std::vector<char32_t> letters_;
+  std::vector<std::uint32_t> flags_;
   std::vector<Root> roots_;
   bool complete_ = true;
 };
