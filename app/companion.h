@@ -29,6 +29,10 @@ class Companion : public HeadwordCheck, public FormLookup, public NearMissLookup
                                          std::vector<std::filesystem::path> spellingFolders);
 
   LookupShortcuts Shortcuts() { return {this, this, this}; }
+  // Keeps the pages a miss read mapped after the lookup, for a process that runs only for a
+  // batch of lookups: letting them go after each miss costs each miss as much again in page
+  // faults.
+  void KeepPages() { keepPages_ = true; }
   bool Damaged() const { return damaged_; }
 
   bool CertainlyMissing(std::string_view word) override;
@@ -76,6 +80,7 @@ class Companion : public HeadwordCheck, public FormLookup, public NearMissLookup
   bool damaged_ = false;
   // A miss read the file beyond the headword tables since the pages were last released.
   bool missRead_ = false;
+  bool keepPages_ = false;
 };
 
 }  // namespace vokabi

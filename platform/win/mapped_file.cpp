@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace vokabi::platform {
@@ -28,9 +29,10 @@ MappedFile::~MappedFile() {
   if (data_ != nullptr) UnmapViewOfFile(data_);
 }
 
-void MappedFile::Release() const {
+void MappedFile::Release(std::size_t from, std::size_t length) const {
+  if (data_ == nullptr || from >= size_) return;
   // Unlocking pages that are not locked takes them out of the working set.
-  if (data_ != nullptr) VirtualUnlock(const_cast<char*>(data_), size_);
+  VirtualUnlock(const_cast<char*>(data_) + from, std::min(length, size_ - from));
 }
 
 MappedFile::MappedFile(MappedFile&& other) noexcept

@@ -34,6 +34,8 @@ LookupShortcuts Session::Shortcuts() {
     companionTried_ = true;
 #ifndef VKB_LOOKUP_ONLY
     companion_ = Companion::Open(*dictionary_, path_, platform::SpellingFolders(folder_));
+    // vkb runs for one lookup or one session, not for a day as the window does.
+    if (companion_) companion_->KeepPages();
 #endif
     // The lookup-only vkb of the Windows build has no Hunspell, so no companion either.
   }
