@@ -90,14 +90,10 @@ bool Companion::CertainlyMissing(std::string_view word) {
 }
 
 void Companion::LookupEnded() {
-  // A miss reads pages scattered over the forms, the deletions and the strings, and the system
-  // maps their neighbours with them: kept, they add up to most of the file after a few dozen
-  // misses. The headword tables stay, as every lookup reads them: mapping their pages again after
-  // each miss made the lookups around it pay for it.
-  if (missRead_ && !keepPages_) {
-    for (const companion::SideParts& parts : header_.sides)
-      file_.Release(parts.roots, parts.strings + parts.stringsSize - parts.roots);
-  }
+  // A miss reads pages scattered over the whole file, and the system maps their neighbours
+  // with them: kept, they add up to most of the file after a few dozen misses. The few pages of
+  // the headword tables that every lookup reads are mapped again by the next.
+  if (missRead_ && !keepPages_) file_.Release(0, file_.Bytes().size());
   missRead_ = false;
 }
 

@@ -175,10 +175,10 @@ long ResidentOfMapping(const fs::path& file) {
   return total;
 }
 
-// After a miss only the header and the headword tables, which every lookup reads, may stay
+// After a miss at most the header and the headword tables, which every lookup reads, stay
 // mapped: the forms, the deletions and the strings it read are let go. The base is made large
 // enough for those to span many pages.
-TEST_F(CompanionTest, AMissKeepsOnlyTheHeadwordTablesInMemory) {
+TEST_F(CompanionTest, AMissKeepsAtMostTheHeadwordTablesInMemory) {
   BaseSource source = EnglishBulgarianSample();
   source.id = "enbgvk01";
   std::minstd_rand state(5);
