@@ -93,7 +93,7 @@ void Companion::LookupEnded() {
   // A miss reads pages scattered over the whole file, and the system maps their neighbours
   // with them: kept, they add up to most of the file after a few dozen misses. The few pages of
   // the headword tables that every lookup reads are mapped again by the next.
-  if (missRead_ && !keepPages_) file_.Release(0, file_.Bytes().size());
+  if (missRead_ && !keepPages_) file_.Release();
   missRead_ = false;
 }
 

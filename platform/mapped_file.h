@@ -20,10 +20,9 @@ class MappedFile {
   MappedFile& operator=(const MappedFile&) = delete;
 
   std::string_view Bytes() const { return {data_, size_}; }
-  // Lets go of the pages of these bytes read so far (with their page's neighbours at either end):
-  // they leave the process's resident memory (the system may keep them cached) and are read again
-  // when next touched. Bytes() stays valid.
-  void Release(std::size_t from, std::size_t length) const;
+  // Lets go of the pages read so far: they leave the process's resident memory (the system may
+  // keep them cached) and are read again when next touched. Bytes() stays valid.
+  void Release() const;
 
  private:
   MappedFile(const char* data, std::size_t size) : data_(data), size_(size) {}

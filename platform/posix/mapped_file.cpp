@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <utility>
 
 namespace vokabi::platform {
@@ -28,14 +27,9 @@ MappedFile::~MappedFile() {
   if (data_ != nullptr) munmap(const_cast<char*>(data_), size_);
 }
 
-void MappedFile::Release(std::size_t from, std::size_t length) const {
-  if (data_ == nullptr || from >= size_) return;
-  length = std::min(length, size_ - from);
-  // madvise takes whole pages, from the start of the one the bytes begin in.
-  const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
-  const std::size_t start = from - from % page;
+void MappedFile::Release() const {
   // A clean private mapping of a file: its pages are dropped, not written back.
-  madvise(const_cast<char*>(data_) + start, from + length - start, MADV_DONTNEED);
+  if (data_ != nullptr) madvise(const_cast<char*>(data_), size_, MADV_DONTNEED);
 }
 
 MappedFile::MappedFile(MappedFile&& other) noexcept

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <utility>
 
 namespace vokabi::platform {
@@ -29,10 +28,9 @@ MappedFile::~MappedFile() {
   if (data_ != nullptr) UnmapViewOfFile(data_);
 }
 
-void MappedFile::Release(std::size_t from, std::size_t length) const {
-  if (data_ == nullptr || from >= size_) return;
+void MappedFile::Release() const {
   // Unlocking pages that are not locked takes them out of the working set.
-  VirtualUnlock(const_cast<char*>(data_) + from, std::min(length, size_ - from));
+  if (data_ != nullptr) VirtualUnlock(const_cast<char*>(data_), size_);
 }
 
 MappedFile::MappedFile(MappedFile&& other) noexcept
