@@ -320,11 +320,6 @@ std::uint64_t HeadwordNumbers::OffsetOf(std::uint32_t number) const {
   return lengthOffsets_[low] + std::uint64_t{number - U32At(lengthStarts_, low)} * low;
 }
 
-std::string_view HeadwordNumbers::Headword(std::uint32_t number) const {
-  const std::uint64_t offset = OffsetOf(number);
-  return headwords_.substr(offset, OffsetOf(number + 1) - offset);
-}
-
 bool HeadwordNumbers::BlockIntact(std::uint32_t block) const {
   if (std::uint64_t{block} * 4 >= blockHashes_.size()) return false;
   const std::uint64_t from = OffsetOf(block * kStringBlock);

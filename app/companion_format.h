@@ -157,9 +157,8 @@ class HeadwordNumbers {
   std::uint32_t Count() const { return count_; }
   // The first number of a headword at least `length` bytes long (Count() when none is).
   std::uint32_t FirstOfLength(std::size_t length) const;
-  // The headword of a number below Count(), as stored; unchecked until its block is.
-  std::string_view Headword(std::uint32_t number) const;
-  // The same, for a number known to be of that length: without searching the lengths.
+  // The headword of a number below Count() known to be of that length, as stored; unchecked
+  // until its block is.
   std::string_view Headword(std::uint32_t number, std::size_t length) const {
     return headwords_.substr(lengthOffsets_[length] + (number - FirstOfLength(length)) * length,
                              length);

@@ -335,7 +335,8 @@ TEST(CompanionFormatTest, HeadwordNumbersReadBackOrNotAtAll) {
   const std::vector<std::uint32_t> firsts = {0, 0, 1, 3, 4, 4, 5, 6, 6, 156};
   for (std::size_t length = 0; length < firsts.size(); ++length)
     EXPECT_EQ(numbers->FirstOfLength(length), firsts[length]) << length;
-  for (std::uint32_t n = 0; n < numbers->Count(); ++n) EXPECT_EQ(numbers->Headword(n), words[n]);
+  for (std::uint32_t n = 0; n < numbers->Count(); ++n)
+    EXPECT_EQ(numbers->Headword(n, words[n].size()), words[n]);
   for (std::uint32_t block = 0; block < 3; ++block) EXPECT_TRUE(numbers->BlockIntact(block));
   EXPECT_FALSE(numbers->BlockIntact(3));
 
