@@ -11,7 +11,6 @@
 #include <map>
 #include <set>
 #include <sstream>
-#include <unordered_set>
 
 namespace vokabi {
 namespace {
@@ -370,7 +369,9 @@ std::u32string AffixRules::Apply(const Affix& affix, const std::u32string& word,
 
 std::vector<std::u32string> AffixRules::Forms(const Root& root) const {
   const std::u32string& word = root.word;
-  std::unordered_set<std::u32string> forms{word};
+  // Gathered with their repeats and made unique once: a hash set per root costs more than the
+  // few dozen forms a root makes.
+  std::vector<std::u32string> forms{word};
   const auto rulesOf = [](const auto& table, std::uint32_t flag) -> const std::vector<Affix>* {
     const auto found = table.find(flag);
     return found == table.end() ? nullptr : &found->second;
@@ -382,7 +383,7 @@ std::vector<std::u32string> AffixRules::Forms(const Root& root) const {
       if (rules == nullptr) continue;
       for (const Affix& p : *rules) {
         if ((needCross && !p.cross) || !Applies(p, base, true)) continue;
-        forms.insert(Apply(p, base, true));
+        forms.push_back(Apply(p, base, true));
       }
     }
   };
@@ -392,7 +393,7 @@ std::vector<std::u32string> AffixRules::Forms(const Root& root) const {
     for (const Affix& s : *rules) {
       if (!Applies(s, word, false)) continue;
       const std::u32string once = Apply(s, word, false);
-      forms.insert(once);
+      forms.push_back(once);
       Flags prefixFlags = root.flags;
       prefixFlags.insert(prefixFlags.end(), s.continuation.begin(), s.continuation.end());
       for (const std::uint32_t next : s.continuation) {
@@ -401,7 +402,7 @@ std::vector<std::u32string> AffixRules::Forms(const Root& root) const {
         for (const Affix& s2 : *second) {
           if (!Applies(s2, once, false)) continue;
           const std::u32string twice = Apply(s2, once, false);
-          forms.insert(twice);
+          forms.push_back(twice);
           if (s.cross) prefixed(twice, prefixFlags, true);
         }
       }
@@ -420,12 +421,14 @@ std::vector<std::u32string> AffixRules::Forms(const Root& root) const {
         const auto* suffixRules = rulesOf(suffixes_, next);
         if (suffixRules == nullptr) continue;
         for (const Affix& s : *suffixRules) {
-          if (Applies(s, withPrefix, false)) forms.insert(Apply(s, withPrefix, false));
+          if (Applies(s, withPrefix, false)) forms.push_back(Apply(s, withPrefix, false));
         }
       }
     }
   }
-  return {forms.begin(), forms.end()};
+  std::sort(forms.begin(), forms.end());
+  forms.erase(std::unique(forms.begin(), forms.end()), forms.end());
+  return forms;
 }
 
 bool AffixRules::Holds(const Affix& affix, std::u32string_view text, std::size_t kept,
@@ -445,13 +448,15 @@ bool AffixRules::Holds(const Affix& affix, std::u32string_view text, std::size_t
 template <typename Visit>
 bool AffixRules::Unsuffix(const std::u32string& text, const Visit& visit) const {
   const std::u32string_view view(text);
+  std::u32string base;
   for (std::size_t added = 0; added <= std::min(text.size(), longestSuffix_); ++added) {
     const auto found = suffixesByAdd_.find(view.substr(text.size() - added));
     if (found == suffixesByAdd_.end()) continue;
     const std::size_t kept = text.size() - added;
     for (const Affix* s : found->second) {
       if (!Holds(*s, view, kept, false)) continue;
-      std::u32string base = text.substr(0, kept);
+      // Made in place: one buffer serves every rule of the word.
+      base.assign(view.substr(0, kept));
       base += s->strip;
       if (visit(*s, base)) return true;
     }
@@ -462,12 +467,13 @@ bool AffixRules::Unsuffix(const std::u32string& text, const Visit& visit) const 
 template <typename Visit>
 bool AffixRules::Unprefix(const std::u32string& text, const Visit& visit) const {
   const std::u32string_view view(text);
+  std::u32string base;
   for (std::size_t added = 0; added <= std::min(text.size(), longestPrefix_); ++added) {
     const auto found = prefixesByAdd_.find(view.substr(0, added));
     if (found == prefixesByAdd_.end()) continue;
     for (const Affix* p : found->second) {
       if (!Holds(*p, view, text.size() - added, true)) continue;
-      std::u32string base(p->strip);
+      base.assign(p->strip);
       base += view.substr(added);
       if (visit(*p, base)) return true;
     }
@@ -483,9 +489,16 @@ std::optional<std::u32string> AffixRules::RootOf(const std::u32string& word,
   const auto has = [](std::span<const std::uint32_t> flags, std::uint32_t flag) {
     return std::find(flags.begin(), flags.end(), flag) != flags.end();
   };
+  // Rules that add and strip the same letters offer the same candidate one after another.
+  std::u32string asked;
+  const Flags* askedFlags = nullptr;
   const auto offer = [&](const std::u32string& candidate, const auto& accepts) {
     if (candidate.empty() || candidate == word) return false;
-    const Flags* flags = flagsOf(candidate);
+    if (candidate != asked) {
+      asked = candidate;
+      askedFlags = flagsOf(candidate);
+    }
+    const Flags* flags = askedFlags;
     if (flags == nullptr || !accepts(*flags)) return false;
     root = candidate;
     return true;
