@@ -1,6 +1,8 @@
 #include "app/companion_forms.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -56,12 +58,39 @@ class Finds {
   std::unordered_map<std::string, bool> known_;
 };
 
+// The roots hashed into a few bits each: RootOf asks about many more words than are roots, and
+// this answers most of them from the cache, where the hash table would not.
+class RootFilter {
+ public:
+  explicit RootFilter(std::size_t roots) : bits_(std::bit_ceil(std::max<std::size_t>(roots, 64))) {}
+  void Add(std::u32string_view word) {
+    const std::size_t hash = std::hash<std::u32string_view>()(word);
+    Set(hash);
+    Set(hash >> 32);
+  }
+  bool MayHold(std::u32string_view word) const {
+    const std::size_t hash = std::hash<std::u32string_view>()(word);
+    return Has(hash) && Has(hash >> 32);
+  }
+
+ private:
+  // Sixteen bits a root keeps false answers to about one in a hundred.
+  std::size_t Bit(std::size_t hash) const { return hash & (bits_.size() * 16 - 1); }
+  void Set(std::size_t hash) {
+    bits_[Bit(hash) / 16] |= static_cast<std::uint16_t>(1u << (Bit(hash) % 16));
+  }
+  bool Has(std::size_t hash) const { return (bits_[Bit(hash) / 16] >> (Bit(hash) % 16)) & 1u; }
+
+  std::vector<std::uint16_t> bits_;
+};
+
 // What the workers share, read only.
 struct Shared {
   const AffixRules& affixes;
   const Roots& roots;
   // The same roots hashed, for the many lookups of RootOf.
   const std::unordered_map<std::u32string, const AffixRules::Flags*>& flagsByRoot;
+  const RootFilter& rootFilter;
   const CharsetLetters& letters;
   const CaseMap& rules;
   int side;
@@ -78,10 +107,13 @@ struct Verdicts {
 void Verify(const Shared& shared, Dictionary& dictionary, BaseForms& forms, std::size_t worker,
             std::size_t workers, Verdicts* verdicts) {
   Finds found(dictionary);
-  const AffixRules::FlagsOf flagsOf = [&shared](const std::u32string& root) {
+  const AffixRules::FlagsOf flagsOf =
+      [&shared](const std::u32string& root) -> const AffixRules::Flags* {
+    if (!shared.rootFilter.MayHold(root)) return nullptr;
     const auto at = shared.flagsByRoot.find(root);
     return at == shared.flagsByRoot.end() ? nullptr : at->second;
   };
+  // Each form is asked once; only the stems, which many forms share, are worth remembering.
   std::unordered_set<std::string> asked;
   std::size_t index = 0;
   for (const auto& [word, flags] : shared.roots) {
@@ -92,7 +124,7 @@ void Verify(const Shared& shared, Dictionary& dictionary, BaseForms& forms, std:
       // this side or for either where both write alike.
       if (!key || key->empty() || !companion::LowerCaseLetters(*key, shared.rules) ||
           (dictionary.GuessSide(*key) != shared.side && !shared.bothSides) ||
-          !asked.insert(*key).second || found(*key)) {
+          !asked.insert(*key).second || dictionary.Translate(*key)) {
         continue;
       }
       const std::optional<std::u32string> led = shared.affixes.RootOf(form, flagsOf);
@@ -168,14 +200,15 @@ FormTables WriteFormTables(const fs::path& base, Dictionary& dictionary, int sid
 
   std::unordered_map<std::u32string, const AffixRules::Flags*> flagsByRoot;
   flagsByRoot.reserve(roots.size());
-  for (const auto& [word, flags] : roots) flagsByRoot.emplace(word, &flags);
-  const Shared shared{affixes,
-                      roots,
-                      flagsByRoot,
-                      letters,
-                      dictionary.CaseRules(side),
-                      side,
-                      dictionary.Charset1() == dictionary.Charset2(),
+  RootFilter rootFilter(roots.size());
+  for (const auto& [word, flags] : roots) {
+    flagsByRoot.emplace(word, &flags);
+    rootFilter.Add(word);
+  }
+  const Shared shared{affixes,        roots,
+                      flagsByRoot,    rootFilter,
+                      letters,        dictionary.CaseRules(side),
+                      side,           dictionary.Charset1() == dictionary.Charset2(),
                       parts->language};
   const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
   // Each worker's Hunspell is read here, one after the other, so that no read competes with
