@@ -1,16 +1,14 @@
 #include "app/affix_rules.h"
 
-#include <unicode/uchar.h>
-#include <unicode/ucnv.h>
-#include <unicode/unistr.h>
-#include <unicode/utf8.h>
-
 #include <algorithm>
 #include <deque>
 #include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
+
+#include "platform/text_encoding.h"
+#include "platform/utf8.h"
 
 namespace vokabi {
 namespace {
@@ -29,8 +27,7 @@ std::vector<std::string> Fields(const std::string& line) {
 
 bool HasNonLetter(const std::string& utf8) {
   const std::u32string text = ToUtf32(utf8);
-  return std::any_of(text.begin(), text.end(),
-                     [](char32_t c) { return !u_isalpha(static_cast<UChar32>(c)); });
+  return std::any_of(text.begin(), text.end(), [](char32_t c) { return !platform::IsLetter(c); });
 }
 
 }  // namespace
@@ -38,32 +35,28 @@ bool HasNonLetter(const std::string& utf8) {
 std::u32string ToUtf32(const std::string& utf8) {
   std::u32string out;
   out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) {
-    UChar32 c = 0;
-    U8_NEXT(utf8.data(), i, utf8.size(), c);
-    out.push_back(c < 0 ? U'\uFFFD' : static_cast<char32_t>(c));
+  for (std::string_view rest(utf8); !rest.empty();) {
+    char32_t c = 0;
+    const std::size_t length = platform::ReadUtf8(rest, &c);
+    out.push_back(length == 0 ? U'\uFFFD' : c);
+    rest.remove_prefix(length == 0 ? 1 : length);
   }
   return out;
 }
 
 std::string FromUtf32(const std::u32string& text) {
   std::string out;
-  icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32*>(text.data()),
-                                static_cast<int32_t>(text.size()))
-      .toUTF8String(out);
+  out.reserve(text.size());
+  for (const char32_t c : text) {
+    const bool valid = c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+    platform::AppendUtf8(valid ? c : U'\uFFFD', out);
+  }
   return out;
 }
 
 std::string AffixRules::ToUtf8(const std::string& text) const {
   if (encoding_ == "UTF-8") return text;
-  UErrorCode status = U_ZERO_ERROR;
-  std::string out(text.size() * 4 + 4, '\0');
-  const int32_t length =
-      ucnv_convert("UTF-8", encoding_.c_str(), out.data(), static_cast<int32_t>(out.size()),
-                   text.data(), static_cast<int32_t>(text.size()), &status);
-  if (U_FAILURE(status) || length < 0) return {};
-  out.resize(static_cast<std::size_t>(length));
-  return out;
+  return platform::ConvertEncoding("UTF-8", encoding_, text).value_or(std::string());
 }
 
 std::vector<std::uint32_t> AffixRules::ParseFlags(const std::string& text) const {

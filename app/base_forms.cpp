@@ -1,7 +1,5 @@
 #include "app/base_forms.h"
 
-#include <unicode/ucnv.h>
-
 #include <algorithm>
 #include <cctype>
 #include <chrono>
@@ -15,6 +13,7 @@
 
 #include "app/hunspell_check.h"
 #include "app/within_time.h"
+#include "platform/text_encoding.h"
 
 namespace vokabi {
 
@@ -80,13 +79,7 @@ std::optional<std::filesystem::path> FindIn(const std::filesystem::path& folder,
 
 // Converts between UTF-8 and a dictionary's own encoding; an empty result when it cannot.
 std::string Convert(const char* to, const char* from, std::string_view text) {
-  UErrorCode status = U_ZERO_ERROR;
-  std::string out(text.size() * 4 + 4, '\0');
-  const int32_t length = ucnv_convert(to, from, out.data(), static_cast<int32_t>(out.size()),
-                                      text.data(), static_cast<int32_t>(text.size()), &status);
-  if (U_FAILURE(status) || length < 0) return {};
-  out.resize(static_cast<std::size_t>(length));
-  return out;
+  return platform::ConvertEncoding(to, from, text).value_or(std::string());
 }
 
 bool IsUtf8(std::string encoding) {
