@@ -43,10 +43,11 @@ std::string Quoted(const std::string& text) {
 
 // Runs vkb with the arguments and standard input; output goes through files, so a large answer
 // cannot block the child on a full pipe.
-Outcome Vkb(const std::vector<std::string>& args, const std::string& input = "") {
+Outcome Vkb(const std::vector<std::string>& args, const std::string& input = "",
+            const std::string& binary = VKB_BINARY) {
   TempFolder io;
   WriteAll(io / "in", input);
-  std::string command = "cd " + Quoted(io.Path().string()) + " && " + Quoted(VKB_BINARY);
+  std::string command = "cd " + Quoted(io.Path().string()) + " && " + Quoted(binary);
   for (const std::string& arg : args) command += " " + Quoted(arg);
   const int status = std::system((command + " <in >out 2>err").c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(io / "out"), ReadAll(io / "err")};
@@ -304,6 +305,24 @@ TEST(VkbBuildTest, RefusesWhatABaseCannotHoldNamingTheLine) {
   }
   // Nothing else was written, not even a temporary file.
   EXPECT_EQ(std::ranges::distance(std::filesystem::directory_iterator(work.Path())), 4);
+}
+
+// A vkb copied away from its build module still looks words up; building says what it misses.
+TEST(VkbBuildTest, AwayFromItsModuleLookupsWorkAndBuildSaysWhatIsMissing) {
+  TempFolder work;
+  const std::filesystem::path copy = work / "vkb";
+  std::filesystem::copy_file(VKB_BINARY, copy);
+  const std::string base = (work / "en-bg.vkb").string();
+  ASSERT_EQ(Vkb({"build", "--key", "k", kSide1, kSide2, base}).status, 0);
+  const Outcome lookup = Vkb({"lookup", "--json", base, "house"}, "", copy.string());
+  EXPECT_EQ(lookup.status, 0) << lookup.err;
+  EXPECT_EQ(Json::parse(lookup.out)["ok"], true);
+  const Outcome build =
+      Vkb({"build", kSide1, kSide2, (work / "b.vkb").string()}, "", copy.string());
+  EXPECT_EQ(build.status, 1);
+  EXPECT_NE(build.err.find("build needs "), std::string::npos) << build.err;
+  EXPECT_NE(build.err.find("vkb-build.so"), std::string::npos) << build.err;
+  EXPECT_FALSE(std::filesystem::exists(work / "b.vkb"));
 }
 
 TEST(VkbUsageTest, BadCommandLinesExitTwoWithAReason) {

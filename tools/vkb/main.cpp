@@ -112,11 +112,6 @@ Exit status: 0 done, 1 failed (not found, base unreadable, build refused), 2 bad
 )";
 }
 
-int UsageError(const std::string& reason) {
-  std::cerr << "vkb: " << reason << "\n(see vkb --help)\n";
-  return kExitUsage;
-}
-
 namespace {
 
 int Dispatch(const std::string& command, const Args& args) {
