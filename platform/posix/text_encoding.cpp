@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 
 #include "platform/posix/iconv_converter.h"
 
@@ -34,24 +33,10 @@ std::optional<std::string> ConvertEncoding(std::string_view to, std::string_view
   const IconvConverter converter(IconvName(to), IconvName(from));
   if (converter.get() == kNoDescriptor) return std::nullopt;
   std::string out;
-  char* src = const_cast<char*>(text.data());  // iconv never writes through it
-  std::size_t srcLeft = text.size();
-  for (bool flushing = false;;) {
-    char chunk[512];
-    char* dst = chunk;
-    std::size_t dstLeft = sizeof chunk;
-    const std::size_t result = flushing ? iconv(converter.get(), nullptr, nullptr, &dst, &dstLeft)
-                                        : iconv(converter.get(), &src, &srcLeft, &dst, &dstLeft);
-    const int error = errno;
-    out.append(chunk, static_cast<std::size_t>(dst - chunk));
-    if (result == static_cast<std::size_t>(-1)) {
-      if (error != E2BIG) return std::nullopt;
-    } else if (flushing) {
-      return out;
-    } else {
-      flushing = true;
-    }
-  }
+  const std::size_t refused = ConvertWith(
+      converter.get(), text, out, [](std::string_view, std::string&) { return std::size_t{1}; });
+  if (refused != 0) return std::nullopt;
+  return out;
 }
 
 bool IsLetter(char32_t point) {
